@@ -1,0 +1,71 @@
+#include "core/reading.h"
+
+namespace zandrel {
+
+ElementMark::ElementMark(char open, std::string_view name, char close) {
+    text_[0] = open;
+    name.copy(text_.data() + 1, text_.size() - 2);
+    length_ = name.size() + 2;
+    text_[length_ - 1] = close;
+}
+
+Trigram Reading::TrigramAt(Position p) const {
+    switch (p) {
+    case Position::Outer:
+        return outer;
+    case Position::Inner:
+        return inner;
+    case Position::NuclearUpper:
+        return nuclearUpper;
+    case Position::NuclearLower:
+        return nuclearLower;
+    case Position::FinalOuter:
+        return finalOuter;
+    case Position::FinalInner:
+        return finalInner;
+    }
+    return 0;
+}
+
+Reading ComputeReading(Trigram outer, Trigram inner, int changeLine) {
+    Reading r;
+    r.outer = outer;
+    r.inner = inner;
+    r.changeLine = changeLine;
+    r.original = HexagramTable(outer, inner);
+
+    r.bodyIsOuter = changeLine <= 3;
+    r.body = r.bodyIsOuter ? outer : inner;
+    r.use = r.bodyIsOuter ? inner : outer;
+
+    const int oc = TrigramCode(outer);
+    const int ic = TrigramCode(inner);
+    r.nuclearUpper = TrigramOfCode(((oc >> 1) + 4 * (ic & 1)) & 7);
+    r.nuclearLower = TrigramOfCode(((oc >> 2) + 2 * ic) & 7);
+
+    // Only the use trigram changes: the change line is flipped in the trigram that holds it.
+    if (changeLine >= 4) {
+        r.finalOuter = TrigramOfCode(oc ^ (1 << (6 - changeLine)));
+        r.finalInner = inner;
+    } else {
+        r.finalOuter = outer;
+        r.finalInner = TrigramOfCode(ic ^ (1 << (3 - changeLine)));
+    }
+    r.final = HexagramTable(r.finalOuter, r.finalInner);
+    r.bodyElement = ElementOfTrigram(r.body);
+
+    const Position bodyPosition = r.bodyIsOuter ? Position::Outer : Position::Inner;
+    for (int i = 0; i < kPositionCount; ++i) {
+        const auto p = static_cast<Position>(i);
+        const Element e = ElementOfTrigram(r.TrigramAt(p));
+        if (p == bodyPosition) {
+            r.marks[static_cast<std::size_t>(i)] = ElementMark('(', ElementName(e), ')');
+        } else {
+            const char sign = ElementRelation(r.bodyElement, e) > 0 ? '+' : '-';
+            r.marks[static_cast<std::size_t>(i)] = ElementMark(sign, ElementName(e), sign);
+        }
+    }
+    return r;
+}
+
+} // namespace zandrel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/trigrams.h"
+
+#include <array>
+#include <string_view>
+
+namespace zandrel {
+
+// The six trigram positions whose element is shown, in display order.
+enum class Position : std::uint8_t { Outer, Inner, NuclearUpper, NuclearLower, FinalOuter, FinalInner };
+inline constexpr int kPositionCount = 6;
+
+// A short element label such as "(Metal)", "+Wood+" or "-Fire-". Held inline so that a
+// reading costs no allocation.
+class ElementMark {
+public:
+    ElementMark() = default;
+    ElementMark(char open, std::string_view name, char close);
+    std::string_view Text() const { return {text_.data(), length_}; }
+
+private:
+    std::array<char, 8> text_{};
+    std::size_t length_ = 0;
+};
+
+// Everything one cast derives from its outer trigram, inner trigram and change line.
+struct Reading {
+    Trigram outer = 0;
+    Trigram inner = 0;
+    int changeLine = 0; // 1 = bottom line .. 6 = top line
+    Hexagram original = 0;
+    bool bodyIsOuter = false; // the change line lies in the inner trigram
+    Trigram body = 0;
+    Trigram use = 0;
+    Trigram nuclearUpper = 0; // lines 3, 4, 5
+    Trigram nuclearLower = 0; // lines 2, 3, 4
+    Trigram finalOuter = 0;
+    Trigram finalInner = 0;
+    Hexagram final = 0;
+    Element bodyElement = Element::Metal;
+    std::array<ElementMark, kPositionCount> marks;
+
+    Trigram TrigramAt(Position p) const;
+    const ElementMark& Mark(Position p) const { return marks[static_cast<std::size_t>(p)]; }
+};
+
+// outer and inner 1..8, changeLine 1..6.
+Reading ComputeReading(Trigram outer, Trigram inner, int changeLine);
+
+} // namespace zandrel

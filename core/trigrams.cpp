@@ -1,0 +1,62 @@
+#include "core/trigrams.h"
+
+#include <array>
+
+namespace zandrel {
+namespace {
+
+// Row-major: outer trigram is the row, inner trigram the column.
+constexpr std::array<std::uint8_t, 64> kHexagramTable = {
+    1,  10, 13, 25, 44, 6,  33, 12, //
+    43, 58, 49, 17, 28, 47, 31, 45, //
+    14, 38, 30, 21, 50, 64, 56, 35, //
+    34, 54, 55, 51, 32, 40, 62, 16, //
+    9,  61, 37, 42, 57, 59, 53, 20, //
+    5,  60, 63, 3,  48, 29, 39, 8,  //
+    26, 41, 22, 27, 18, 4,  52, 23, //
+    11, 19, 36, 24, 46, 7,  15, 2,
+};
+
+constexpr std::array<Element, 8> kTrigramElements = {
+    Element::Metal, Element::Metal, Element::Fire,  Element::Wood,
+    Element::Wood,  Element::Water, Element::Earth, Element::Earth,
+};
+
+constexpr std::array<std::string_view, kElementCount> kElementNames = {
+    "Metal", "Wood", "Water", "Fire", "Earth",
+};
+
+constexpr std::array<std::array<std::int8_t, kElementCount>, kElementCount> kRelations = {{
+    {3, 1, -1, -2, 2},
+    {-2, 3, 2, -1, 1},
+    {2, -1, 3, 1, -2},
+    {1, 2, -2, 3, -1},
+    {-1, -2, 1, 2, 3},
+}};
+
+constexpr std::array<int, 9> kSmallBitmaps = {142, 134, 135, 136, 137, 138, 139, 140, 141};
+constexpr std::array<int, 9> kLargeBitmaps = {144, 145, 146, 147, 148, 149, 150, 151, 152};
+
+} // namespace
+
+Hexagram HexagramTable(Trigram outer, Trigram inner) {
+    return kHexagramTable[static_cast<std::size_t>((outer - 1) * 8 + (inner - 1))];
+}
+
+Line HexagramLine(Trigram outer, Trigram inner, int k) {
+    const int bit = k <= 3 ? (TrigramCode(inner) >> (3 - k)) : (TrigramCode(outer) >> (6 - k));
+    return (bit & 1) != 0 ? Line::Broken : Line::Solid;
+}
+
+Element ElementOfTrigram(Trigram t) { return kTrigramElements[static_cast<std::size_t>(t - 1)]; }
+
+std::string_view ElementName(Element e) { return kElementNames[static_cast<std::size_t>(e)]; }
+
+int ElementRelation(Element body, Element judged) {
+    return kRelations[static_cast<std::size_t>(body)][static_cast<std::size_t>(judged)];
+}
+
+int SmallTrigramBitmap(int index) { return kSmallBitmaps[static_cast<std::size_t>(index)]; }
+int LargeTrigramBitmap(int index) { return kLargeBitmaps[static_cast<std::size_t>(index)]; }
+
+} // namespace zandrel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace zandrel {
+
+// A trigram is a number 1..8. Its code (number - 1) holds the bottom line in bit 2, the
+// middle line in bit 1 and the top line in bit 0; a set bit is a broken line.
+using Trigram = int;
+// A hexagram is a number 1..64, the numbering of the hexagram texts.
+using Hexagram = int;
+
+enum class Element : std::uint8_t { Metal, Wood, Water, Fire, Earth };
+inline constexpr int kElementCount = 5;
+
+enum class Line : std::uint8_t { Solid, Broken };
+
+constexpr int TrigramCode(Trigram t) { return t - 1; }
+constexpr Trigram TrigramOfCode(int code) { return code + 1; }
+
+// The hexagram of an outer (upper) trigram over an inner (lower) one, both 1..8.
+Hexagram HexagramTable(Trigram outer, Trigram inner);
+
+// Line k (1 = bottom .. 6 = top) of the hexagram of outer over inner.
+Line HexagramLine(Trigram outer, Trigram inner, int k);
+
+Element ElementOfTrigram(Trigram t);
+std::string_view ElementName(Element e);
+
+// How the element judged (column) stands to the body's element (row): 3, 2, 1, -1 or -2.
+// Only the sign is shown to the user.
+int ElementRelation(Element body, Element judged);
+
+// Bitmap resource ids picturing a trigram; index 0 is the blank frame.
+int SmallTrigramBitmap(int index);
+int LargeTrigramBitmap(int index);
+
+inline constexpr int kSmallBlankBitmap = 142;
+inline constexpr int kLargeBlankBitmap = 144;
+
+} // namespace zandrel

@@ -1,0 +1,89 @@
+#include "core/trigrams.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace zandrel {
+namespace {
+
+TEST(HexagramTableTest, HoldsEveryHexagramOnceAndFixesItsLines) {
+    std::set<int> numbers;
+    std::set<int> patterns;
+    for (int outer = 1; outer <= 8; ++outer) {
+        for (int inner = 1; inner <= 8; ++inner) {
+            numbers.insert(HexagramTable(outer, inner));
+            int pattern = 0;
+            for (int k = 1; k <= 6; ++k) {
+                pattern |= (HexagramLine(outer, inner, k) == Line::Broken ? 1 : 0) << (k - 1);
+            }
+            patterns.insert(pattern);
+        }
+    }
+    EXPECT_EQ(numbers.size(), 64U);
+    EXPECT_EQ(*numbers.begin(), 1);
+    EXPECT_EQ(*numbers.rbegin(), 64);
+    EXPECT_EQ(patterns.size(), 64U);
+}
+
+TEST(HexagramTableTest, KnownEntries) {
+    EXPECT_EQ(HexagramTable(1, 1), 1);
+    EXPECT_EQ(HexagramTable(8, 8), 2);
+    EXPECT_EQ(HexagramTable(6, 3), 63);
+    EXPECT_EQ(HexagramTable(3, 6), 64);
+    EXPECT_EQ(HexagramTable(1, 5), 44);
+}
+
+TEST(HexagramLineTest, ReadsBitsFromBottomToTop) {
+    // Trigram 5 (code 100) has a broken bottom line; trigram 2 (code 001) a broken top line.
+    EXPECT_EQ(HexagramLine(1, 5, 1), Line::Broken);
+    EXPECT_EQ(HexagramLine(1, 5, 2), Line::Solid);
+    EXPECT_EQ(HexagramLine(2, 1, 6), Line::Broken);
+    EXPECT_EQ(HexagramLine(2, 1, 4), Line::Solid);
+    for (int k = 1; k <= 6; ++k) {
+        EXPECT_EQ(HexagramLine(1, 1, k), Line::Solid);
+        EXPECT_EQ(HexagramLine(8, 8, k), Line::Broken);
+    }
+}
+
+TEST(ElementTest, TrigramElementsAndNames) {
+    const Element expected[8] = {Element::Metal, Element::Metal, Element::Fire,  Element::Wood,
+                                 Element::Wood,  Element::Water, Element::Earth, Element::Earth};
+    for (int t = 1; t <= 8; ++t) {
+        EXPECT_EQ(ElementOfTrigram(t), expected[t - 1]) << "trigram " << t;
+    }
+    EXPECT_EQ(ElementName(Element::Metal), "Metal");
+    EXPECT_EQ(ElementName(Element::Wood), "Wood");
+    EXPECT_EQ(ElementName(Element::Water), "Water");
+    EXPECT_EQ(ElementName(Element::Fire), "Fire");
+    EXPECT_EQ(ElementName(Element::Earth), "Earth");
+}
+
+TEST(ElementTest, RelationFollowsTheCycleRule) {
+    // Position on the cycle Wood, Fire, Earth, Metal, Water of each element number.
+    const int cyclePosition[kElementCount] = {3, 0, 4, 1, 2};
+    const int gradeOfSteps[kElementCount] = {3, -1, 1, -2, 2};
+    for (int x = 0; x < kElementCount; ++x) {
+        std::multiset<int> row;
+        for (int y = 0; y < kElementCount; ++y) {
+            const int d = (cyclePosition[y] - cyclePosition[x] + kElementCount) % kElementCount;
+            const int r = ElementRelation(static_cast<Element>(x), static_cast<Element>(y));
+            EXPECT_EQ(r, gradeOfSteps[d]) << x << "," << y;
+            row.insert(r);
+        }
+        EXPECT_EQ(row, (std::multiset<int>{-2, -1, 1, 2, 3}));
+    }
+}
+
+TEST(BitmapTest, IndexZeroIsTheBlankFrame) {
+    EXPECT_EQ(SmallTrigramBitmap(0), 142);
+    EXPECT_EQ(LargeTrigramBitmap(0), 144);
+    for (int t = 1; t <= 8; ++t) {
+        EXPECT_EQ(SmallTrigramBitmap(t), 133 + t);
+        EXPECT_EQ(LargeTrigramBitmap(t), 144 + t);
+    }
+}
+
+} // namespace
+} // namespace zandrel
