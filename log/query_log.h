@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/file.h"
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+namespace zandrel {
+
+inline constexpr const char* kLogFileName = "auvrel.log";
+// A log longer than this is emptied before the next entry is written.
+inline constexpr std::int64_t kLogResetSize = 512000;
+
+// "Wednesday, March 07, 2001 09:05:07", in English whatever the user's locale.
+std::string FormatLogTime(const std::tm& localTime);
+
+// The bytes of one log entry.
+std::string LogEntryBytes(std::string_view question, std::string_view originalText,
+                          std::string_view lineText, std::string_view finalText,
+                          const std::tm& localTime);
+
+// True when a log of this length is emptied before an entry is appended.
+constexpr bool LogNeedsReset(std::int64_t length) { return length > kLogResetSize; }
+
+// Appends one entry to the log in `directory` (empty: the current directory), applying the
+// size rule first. A failed write leaves the log as it was before the entry.
+FileError AppendLogEntry(const std::string& directory, std::string_view entry);
+
+// The viewer's text: every line of the log followed by CR LF. Empty when the log is missing
+// or cannot be opened.
+std::string LoadLogText(const std::string& directory);
+// The same from the file's bytes.
+std::string LogDisplayText(std::string_view bytes);
+
+// Empties the log (creating it when missing); the file is never removed.
+FileError ResetLog(const std::string& directory);
+
+} // namespace zandrel

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zandrel {
+
+// Why a file operation failed, in the terms the user is told.
+enum class FileCause {
+    None,
+    Generic,
+    FileNotFound,
+    BadPath,
+    TooManyOpenFiles,
+    AccessDenied,
+    InvalidFile,
+    RemoveCurrentDir,
+    DirectoryFull,
+    BadSeek,
+    HardIO,
+    SharingViolation,
+    LockViolation,
+    DiskFull,
+    EndOfFile,
+};
+
+FileCause CauseOfErrno(int err);
+
+// The outcome of a file operation: no cause means success. `name` fills the %1 of the text:
+// the bare name when the file could not be opened, its full path after it was.
+struct FileError {
+    FileCause cause = FileCause::None;
+    std::string name;
+
+    bool Failed() const { return cause != FileCause::None; }
+    std::string Message() const;
+};
+
+// The user-facing text of a cause with %1 replaced by name.
+std::string FileErrorText(FileCause cause, std::string_view name);
+
+// A program file, opened by a name relative to a directory (empty: the current directory)
+// and held with an exclusive, non-blocking lock for as long as it is open. A lock held by
+// anyone else is a sharing violation. Every operation reports failures through FileError;
+// none throws.
+class File {
+public:
+    enum class Mode {
+        Read,     // existing file, read only
+        Append,   // created when missing, writes go to the end
+        Truncate, // created when missing, emptied
+    };
+
+    File() = default;
+    ~File();
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    // On failure the returned file is closed and *error names the bare `name`.
+    static File Open(const std::string& directory, const std::string& name, Mode mode,
+                     FileError* error);
+
+    bool IsOpen() const { return fd_ >= 0; }
+    // The absolute path of the open file, for messages after a successful open.
+    const std::string& FullPath() const { return fullPath_; }
+
+    bool Length(std::int64_t* length, FileError* error) const;
+    // Writes all of `bytes` at the end of the file (Append, Truncate) or fails.
+    bool Write(std::string_view bytes, FileError* error);
+    bool TruncateTo(std::int64_t length, FileError* error);
+    // Reads from the current position to the end of the file.
+    bool ReadAll(std::string* bytes, FileError* error);
+    bool Close(FileError* error);
+
+private:
+    FileError ErrorAfterOpen(int err) const;
+
+    int fd_ = -1;
+    std::string fullPath_;
+};
+
+// Joins a directory (empty: the current directory) and a bare file name.
+std::string PathIn(const std::string& directory, const std::string& name);
+
+// Replaces the file `name` in `directory` with `content` without ever leaving it half written:
+// the content goes to a temporary file beside it, which is renamed over the old file only when
+// complete. The old file is locked meanwhile, so another running copy that holds it gives a
+// sharing violation. On failure the old file is unchanged and no temporary file remains.
+FileError ReplaceFileContent(const std::string& directory, const std::string& name,
+                             std::string_view content);
+
+} // namespace zandrel
