@@ -76,6 +76,8 @@ public:
     bool Close(FileError* error);
 
 private:
+    friend FileError ReplaceFileContent(const std::string& directory, const std::string& name,
+                                        std::string_view content);
     FileError ErrorAfterOpen(int err) const;
 
     int fd_ = -1;

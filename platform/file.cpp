@@ -1,0 +1,337 @@
+#include "platform/file.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace zandrel {
+
+FileCause CauseOfErrno(int err) {
+    switch (err) {
+    case 0:
+        return FileCause::None;
+    case ENOENT:
+        return FileCause::FileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return FileCause::BadPath;
+    case EMFILE:
+    case ENFILE:
+        return FileCause::TooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+        return FileCause::AccessDenied;
+    case EBADF:
+        return FileCause::InvalidFile;
+    case EMLINK:
+        return FileCause::DirectoryFull;
+    case ESPIPE:
+    case EOVERFLOW:
+        return FileCause::BadSeek;
+    case EIO:
+        return FileCause::HardIO;
+    case EWOULDBLOCK:
+        return FileCause::SharingViolation;
+    case ENOLCK:
+    case EDEADLK:
+        return FileCause::LockViolation;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return FileCause::DiskFull;
+    default:
+        return FileCause::Generic;
+    }
+}
+
+std::string FileErrorText(FileCause cause, std::string_view name) {
+    std::string_view pattern;
+    switch (cause) {
+    case FileCause::None:
+        pattern = "No error occurred.";
+        break;
+    case FileCause::Generic:
+        pattern = "An unknown error occurred while accessing %1.";
+        break;
+    case FileCause::FileNotFound:
+        pattern = "%1 was not found.";
+        break;
+    case FileCause::BadPath:
+        pattern = "%1 contains an invalid path.";
+        break;
+    case FileCause::TooManyOpenFiles:
+        pattern = "%1 could not be opened because there are too many open files.";
+        break;
+    case FileCause::AccessDenied:
+        pattern = "Access to %1 was denied.";
+        break;
+    case FileCause::InvalidFile:
+        pattern = "An invalid file handle was associated with %1.";
+        break;
+    case FileCause::RemoveCurrentDir:
+        pattern = "%1 could not be removed because it is the current directory.";
+        break;
+    case FileCause::DirectoryFull:
+        pattern = "%1 could not be created because the directory is full.";
+        break;
+    case FileCause::BadSeek:
+        pattern = "Seek failed on %1";
+        break;
+    case FileCause::HardIO:
+        pattern = "A hardware I/O error was reported while accessing %1.";
+        break;
+    case FileCause::SharingViolation:
+        pattern = "A sharing violation occurred while accessing %1.";
+        break;
+    case FileCause::LockViolation:
+        pattern = "A locking violation occurred while accessing %1.";
+        break;
+    case FileCause::DiskFull:
+        pattern = "Disk full while accessing %1.";
+        break;
+    case FileCause::EndOfFile:
+        pattern = "An attempt was made to access %1 past its end.";
+        break;
+    }
+    // The name is inserted, never interpreted: a "%" in it stays as it is.
+    std::string text(pattern);
+    if (const auto at = text.find("%1"); at != std::string::npos) {
+        text.replace(at, 2, name);
+    }
+    return text;
+}
+
+std::string FileError::Message() const { return FileErrorText(cause, name); }
+
+std::string PathIn(const std::string& directory, const std::string& name) {
+    if (directory.empty()) {
+        return name;
+    }
+    return directory.back() == '/' ? directory + name : directory + "/" + name;
+}
+
+namespace {
+
+std::string AbsolutePath(const std::string& path) {
+    if (!path.empty() && path.front() == '/') {
+        return path;
+    }
+    std::string cwd(PATH_MAX, '\0');
+    if (getcwd(cwd.data(), cwd.size()) == nullptr) {
+        return path;
+    }
+    cwd.resize(cwd.find('\0'));
+    return PathIn(cwd, path);
+}
+
+FileError ErrorFor(int err, std::string name) {
+    FileError e;
+    e.cause = CauseOfErrno(err);
+    if (e.cause == FileCause::None) {
+        e.cause = FileCause::Generic;
+    }
+    e.name = std::move(name);
+    return e;
+}
+
+void SetError(FileError* error, FileError value) {
+    if (error != nullptr) {
+        *error = std::move(value);
+    }
+}
+
+} // namespace
+
+File::~File() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+File::File(File&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), fullPath_(std::move(other.fullPath_)) {}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = std::exchange(other.fd_, -1);
+        fullPath_ = std::move(other.fullPath_);
+    }
+    return *this;
+}
+
+File File::Open(const std::string& directory, const std::string& name, Mode mode,
+                FileError* error) {
+    const std::string path = PathIn(directory, name);
+    int flags = O_CLOEXEC;
+    switch (mode) {
+    case Mode::Read:
+        flags |= O_RDONLY;
+        break;
+    case Mode::Append:
+        flags |= O_RDWR | O_CREAT | O_APPEND;
+        break;
+    case Mode::Truncate:
+        // Emptied only after the lock is held, so a file held by another copy stays intact.
+        flags |= O_RDWR | O_CREAT;
+        break;
+    }
+    File file;
+    file.fd_ = ::open(path.c_str(), flags, 0666);
+    if (file.fd_ < 0) {
+        SetError(error, ErrorFor(errno, name));
+        return File();
+    }
+    struct stat st {};
+    if (::fstat(file.fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+        SetError(error, ErrorFor(EISDIR, name));
+        return File();
+    }
+    if (::flock(file.fd_, LOCK_EX | LOCK_NB) != 0) {
+        SetError(error, ErrorFor(errno, name));
+        return File();
+    }
+    if (mode == Mode::Truncate && ::ftruncate(file.fd_, 0) != 0) {
+        SetError(error, ErrorFor(errno, name));
+        return File();
+    }
+    file.fullPath_ = AbsolutePath(path);
+    SetError(error, FileError());
+    return file;
+}
+
+FileError File::ErrorAfterOpen(int err) const { return ErrorFor(err, fullPath_); }
+
+bool File::Length(std::int64_t* length, FileError* error) const {
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0) {
+        SetError(error, ErrorAfterOpen(fd_ < 0 ? EBADF : errno));
+        return false;
+    }
+    *length = static_cast<std::int64_t>(st.st_size);
+    return true;
+}
+
+bool File::Write(std::string_view bytes, FileError* error) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            SetError(error, ErrorAfterOpen(errno));
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool File::TruncateTo(std::int64_t length, FileError* error) {
+    if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) {
+        SetError(error, ErrorAfterOpen(errno));
+        return false;
+    }
+    return true;
+}
+
+bool File::ReadAll(std::string* bytes, FileError* error) {
+    bytes->clear();
+    std::int64_t size = 0;
+    if (Length(&size, nullptr) && size > 0) {
+        bytes->reserve(static_cast<std::size_t>(size));
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            SetError(error, ErrorAfterOpen(errno));
+            return false;
+        }
+        if (n == 0) {
+            return true;
+        }
+        bytes->append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+bool File::Close(FileError* error) {
+    if (fd_ < 0) {
+        return true;
+    }
+    // Closing releases the lock; a deferred write error (such as a full disk on a network
+    // file system) surfaces here and must not pass as success.
+    const int result = ::close(std::exchange(fd_, -1));
+    if (result != 0 && errno != EINTR) {
+        SetError(error, ErrorAfterOpen(errno));
+        return false;
+    }
+    return true;
+}
+
+FileError ReplaceFileContent(const std::string& directory, const std::string& name,
+                             std::string_view content) {
+    FileError error;
+    // Holding the old file's lock keeps out another copy that has it open right now.
+    File target = File::Open(directory, name, File::Mode::Append, &error);
+    if (!target.IsOpen()) {
+        return error;
+    }
+
+    std::string temp = PathIn(directory, "." + name + ".XXXXXX");
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        return ErrorFor(errno, name); // the new file could not be created at all
+    }
+    auto fail = [&](int err) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return ErrorFor(err, target.FullPath());
+    };
+
+    std::string_view rest = content;
+    while (!rest.empty()) {
+        const ssize_t n = ::write(fd, rest.data(), rest.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return fail(errno);
+        }
+        rest.remove_prefix(static_cast<std::size_t>(n));
+    }
+    // The new file keeps the old one's permissions, as overwriting in place would have.
+    struct stat st {};
+    if (::fstat(target.fd_, &st) == 0) {
+        ::fchmod(fd, st.st_mode & 07777);
+    }
+    if (::fsync(fd) != 0) {
+        return fail(errno);
+    }
+    if (::close(fd) != 0) {
+        ::unlink(temp.c_str());
+        return ErrorFor(errno, target.FullPath());
+    }
+    if (::rename(temp.c_str(), PathIn(directory, name).c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        return ErrorFor(err, target.FullPath());
+    }
+    return FileError();
+}
+
+} // namespace zandrel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/file.h"
+
+#include <functional>
+#include <vector>
+#include <string>
+#include <sys/types.h>
+
+namespace zandrel::testing {
+
+// A fresh directory under $TMPDIR (or /tmp), removed with everything in it on destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+    void Write(const std::string& name, const std::string& bytes) const;
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+    // Names of the entries in the directory, sorted.
+    std::vector<std::string> Entries() const;
+
+private:
+    std::string path_;
+};
+
+// Another process holding `path` open with the exclusive lock, as a second running copy of
+// the program does while it reads or writes the file. Released on destruction.
+class LockHolder {
+public:
+    explicit LockHolder(const std::string& path);
+    ~LockHolder();
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+
+private:
+    pid_t child_ = -1;
+};
+
+// Runs `action` in a forked child and returns the FileError it produced. With a file size
+// limit (bytes, or -1 for none) a write past it fails with EFBIG, a full disk for the program.
+// With dropRoot, the child gives up root first (when it is root) so that permissions apply.
+FileError RunInChild(const std::function<FileError()>& action, long fileSizeLimit = -1,
+                     bool dropRoot = false);
+
+// Gives everyone write access to `path`, so that a child that gave up root can still create
+// its temporary files there when a test wants only one file to be protected.
+void MakeWorldWritable(const std::string& path);
+
+} // namespace zandrel::testing
