@@ -19,9 +19,9 @@ void BM_ComputeReading(benchmark::State& state) {
         }
     }
     state.SetItemsProcessed(state.iterations() * 384);
-    state.counters["ns_per_call"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * 384),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_call"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * 384),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_ComputeReading);
 

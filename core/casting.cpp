@@ -28,7 +28,7 @@ const std::array<std::string_view, 12>& MonthEntries() {
 const std::array<std::string_view, 12>& PeriodEntries() {
     // "1PM - 3-PM" is written that way on purpose: it is the entry users have always seen.
     static constexpr std::array<std::string_view, 12> kPeriods = {
-        "11PM - 1AM", "1AM - 3AM",  "3AM - 5AM", "5AM - 7AM", "7AM - 9AM",  "9AM - 11AM",
+        "11PM - 1AM", "1AM - 3AM",  "3AM - 5AM", "5AM - 7AM", "7AM - 9AM", "9AM - 11AM",
         "11AM - 1PM", "1PM - 3-PM", "3PM - 5PM", "5PM - 7PM", "7PM - 9PM", "9PM - 11PM",
     };
     return kPeriods;

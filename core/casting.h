@@ -20,8 +20,8 @@ struct CastValues {
 };
 
 // Entries of the four target-time lists, in the order they are shown.
-std::vector<std::string> YearEntries();   // "1998" .. "2099"
-std::vector<std::string> DayEntries();    // "1" .. "31"
+std::vector<std::string> YearEntries(); // "1998" .. "2099"
+std::vector<std::string> DayEntries();  // "1" .. "31"
 const std::array<std::string_view, 12>& MonthEntries();
 const std::array<std::string_view, 12>& PeriodEntries();
 
@@ -38,7 +38,11 @@ CastValues TimeCast(int yearIndex, int monthIndex, int dayIndex, int periodIndex
                     std::string_view question);
 
 // The general query's draws from one millisecond tick count each.
-constexpr Trigram DrawTrigram(std::uint32_t tick) { return static_cast<Trigram>(tick & 7U) + 1; }
-constexpr int DrawChangeLine(std::uint32_t tick) { return static_cast<int>(tick % 6U) + 1; }
+constexpr Trigram DrawTrigram(std::uint32_t tick) {
+    return static_cast<Trigram>(tick & 7U) + 1;
+}
+constexpr int DrawChangeLine(std::uint32_t tick) {
+    return static_cast<int>(tick % 6U) + 1;
+}
 
 } // namespace zandrel

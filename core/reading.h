@@ -8,7 +8,14 @@
 namespace zandrel {
 
 // The six trigram positions whose element is shown, in display order.
-enum class Position : std::uint8_t { Outer, Inner, NuclearUpper, NuclearLower, FinalOuter, FinalInner };
+enum class Position : std::uint8_t {
+    Outer,
+    Inner,
+    NuclearUpper,
+    NuclearLower,
+    FinalOuter,
+    FinalInner
+};
 inline constexpr int kPositionCount = 6;
 
 // A short element label such as "(Metal)", "+Wood+" or "-Fire-". Held inline so that a

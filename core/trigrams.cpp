@@ -48,15 +48,23 @@ Line HexagramLine(Trigram outer, Trigram inner, int k) {
     return (bit & 1) != 0 ? Line::Broken : Line::Solid;
 }
 
-Element ElementOfTrigram(Trigram t) { return kTrigramElements[static_cast<std::size_t>(t - 1)]; }
+Element ElementOfTrigram(Trigram t) {
+    return kTrigramElements[static_cast<std::size_t>(t - 1)];
+}
 
-std::string_view ElementName(Element e) { return kElementNames[static_cast<std::size_t>(e)]; }
+std::string_view ElementName(Element e) {
+    return kElementNames[static_cast<std::size_t>(e)];
+}
 
 int ElementRelation(Element body, Element judged) {
     return kRelations[static_cast<std::size_t>(body)][static_cast<std::size_t>(judged)];
 }
 
-int SmallTrigramBitmap(int index) { return kSmallBitmaps[static_cast<std::size_t>(index)]; }
-int LargeTrigramBitmap(int index) { return kLargeBitmaps[static_cast<std::size_t>(index)]; }
+int SmallTrigramBitmap(int index) {
+    return kSmallBitmaps[static_cast<std::size_t>(index)];
+}
+int LargeTrigramBitmap(int index) {
+    return kLargeBitmaps[static_cast<std::size_t>(index)];
+}
 
 } // namespace zandrel

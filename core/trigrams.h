@@ -16,8 +16,12 @@ inline constexpr int kElementCount = 5;
 
 enum class Line : std::uint8_t { Solid, Broken };
 
-constexpr int TrigramCode(Trigram t) { return t - 1; }
-constexpr Trigram TrigramOfCode(int code) { return code + 1; }
+constexpr int TrigramCode(Trigram t) {
+    return t - 1;
+}
+constexpr Trigram TrigramOfCode(int code) {
+    return code + 1;
+}
 
 // The hexagram of an outer (upper) trigram over an inner (lower) one, both 1..8.
 Hexagram HexagramTable(Trigram outer, Trigram inner);

@@ -110,7 +110,9 @@ std::string FileErrorText(FileCause cause, std::string_view name) {
     return text;
 }
 
-std::string FileError::Message() const { return FileErrorText(cause, name); }
+std::string FileError::Message() const {
+    return FileErrorText(cause, name);
+}
 
 std::string PathIn(const std::string& directory, const std::string& name) {
     if (directory.empty()) {
@@ -211,7 +213,9 @@ File File::Open(const std::string& directory, const std::string& name, Mode mode
     return file;
 }
 
-FileError File::ErrorAfterOpen(int err) const { return ErrorFor(err, fullPath_); }
+FileError File::ErrorAfterOpen(int err) const {
+    return ErrorFor(err, fullPath_);
+}
 
 bool File::Length(std::int64_t* length, FileError* error) const {
     struct stat st {};

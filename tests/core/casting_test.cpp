@@ -56,15 +56,15 @@ struct TimeCastCase {
 
 TEST(TimeCastTest, WorkedExamples) {
     const TimeCastCase cases[] = {
-        {0, 0, 0, 0, "", {8, 1, 3}},                   // 1998 Jan 1, 11PM - 1AM
-        {6, 0, 30, 0, "", {6, 7, 3}},                  // 2004 Jan 31
-        {3, 2, 14, 4, "abc", {1, 6, 2}},               // 2001 Mar 15, 7AM - 9AM
-        {101, 11, 29, 11, "", {5, 1, 5}},              // 2099 Dec 30, 9PM - 11PM
+        {0, 0, 0, 0, "", {8, 1, 3}},                      // 1998 Jan 1, 11PM - 1AM
+        {6, 0, 30, 0, "", {6, 7, 3}},                     // 2004 Jan 31
+        {3, 2, 14, 4, "abc", {1, 6, 2}},                  // 2001 Mar 15, 7AM - 9AM
+        {101, 11, 29, 11, "", {5, 1, 5}},                 // 2099 Dec 30, 9PM - 11PM
         {0, 0, 0, 0, std::string(10, '\xE9'), {2, 3, 5}}, // T = -221
     };
     for (const TimeCastCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.year << "," << c.month << "," << c.day << ","
-                                        << c.period);
+        SCOPED_TRACE(testing::Message()
+                     << c.year << "," << c.month << "," << c.day << "," << c.period);
         EXPECT_EQ(TimeCast(c.year, c.month, c.day, c.period, c.question), c.expected);
     }
 }

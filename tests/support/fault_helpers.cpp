@@ -20,8 +20,8 @@ namespace zandrel::testing {
 
 TempDir::TempDir() {
     const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base != nullptr && *base != '\0' ? base : "/tmp") +
-                          "/zandrel-test-XXXXXX";
+    std::string pattern =
+        std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/zandrel-test-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("mkdtemp failed");
     }
@@ -92,8 +92,7 @@ LockHolder::~LockHolder() {
     }
 }
 
-FileError RunInChild(const std::function<FileError()>& action, long fileSizeLimit,
-                     bool dropRoot) {
+FileError RunInChild(const std::function<FileError()>& action, long fileSizeLimit, bool dropRoot) {
     int result[2];
     if (::pipe(result) != 0) {
         throw std::runtime_error("pipe failed");
@@ -141,6 +140,8 @@ FileError RunInChild(const std::function<FileError()>& action, long fileSizeLimi
     return error;
 }
 
-void MakeWorldWritable(const std::string& path) { ::chmod(path.c_str(), 0777); }
+void MakeWorldWritable(const std::string& path) {
+    ::chmod(path.c_str(), 0777);
+}
 
 } // namespace zandrel::testing

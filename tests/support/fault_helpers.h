@@ -3,9 +3,9 @@
 #include "platform/file.h"
 
 #include <functional>
-#include <vector>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace zandrel::testing {
 

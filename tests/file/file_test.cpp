@@ -1,0 +1,176 @@
+#include "platform/file.h"
+#include "tests/support/fault_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace zandrel {
+namespace {
+
+using testing::TempDir;
+
+TEST(FileErrorTest, EveryCauseHasItsText) {
+    const struct {
+        FileCause cause;
+        const char* text;
+    } cases[] = {
+        {FileCause::None, "No error occurred."},
+        {FileCause::Generic, "An unknown error occurred while accessing a%b.txt."},
+        {FileCause::FileNotFound, "a%b.txt was not found."},
+        {FileCause::BadPath, "a%b.txt contains an invalid path."},
+        {FileCause::TooManyOpenFiles,
+         "a%b.txt could not be opened because there are too many open files."},
+        {FileCause::AccessDenied, "Access to a%b.txt was denied."},
+        {FileCause::InvalidFile, "An invalid file handle was associated with a%b.txt."},
+        {FileCause::RemoveCurrentDir,
+         "a%b.txt could not be removed because it is the current directory."},
+        {FileCause::DirectoryFull, "a%b.txt could not be created because the directory is full."},
+        {FileCause::BadSeek, "Seek failed on a%b.txt"},
+        {FileCause::HardIO, "A hardware I/O error was reported while accessing a%b.txt."},
+        {FileCause::SharingViolation, "A sharing violation occurred while accessing a%b.txt."},
+        {FileCause::LockViolation, "A locking violation occurred while accessing a%b.txt."},
+        {FileCause::DiskFull, "Disk full while accessing a%b.txt."},
+        {FileCause::EndOfFile, "An attempt was made to access a%b.txt past its end."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileErrorText(c.cause, "a%b.txt"), c.text);
+    }
+}
+
+TEST(FileErrorTest, ErrnoClassification) {
+    EXPECT_EQ(CauseOfErrno(0), FileCause::None);
+    EXPECT_EQ(CauseOfErrno(ENOENT), FileCause::FileNotFound);
+    EXPECT_EQ(CauseOfErrno(ENOTDIR), FileCause::BadPath);
+    EXPECT_EQ(CauseOfErrno(EMFILE), FileCause::TooManyOpenFiles);
+    EXPECT_EQ(CauseOfErrno(EACCES), FileCause::AccessDenied);
+    EXPECT_EQ(CauseOfErrno(EROFS), FileCause::AccessDenied);
+    EXPECT_EQ(CauseOfErrno(EWOULDBLOCK), FileCause::SharingViolation);
+    EXPECT_EQ(CauseOfErrno(ENOSPC), FileCause::DiskFull);
+    EXPECT_EQ(CauseOfErrno(EFBIG), FileCause::DiskFull);
+    EXPECT_EQ(CauseOfErrno(ESPIPE), FileCause::BadSeek);
+    EXPECT_EQ(CauseOfErrno(EIO), FileCause::HardIO);
+    EXPECT_EQ(CauseOfErrno(EXDEV), FileCause::Generic);
+}
+
+TEST(FileTest, OpenFailuresNameTheBareFile) {
+    TempDir dir;
+    dir.Write("plain", "x");
+    ::mkdir(dir.File("folder.txt").c_str(), 0755);
+
+    const struct {
+        std::string directory;
+        File::Mode mode;
+        FileCause cause;
+    } cases[] = {
+        {dir.Path(), File::Mode::Read, FileCause::FileNotFound},
+        {dir.File("plain"), File::Mode::Append, FileCause::BadPath},
+        {dir.File("missing"), File::Mode::Truncate, FileCause::FileNotFound},
+    };
+    for (const auto& c : cases) {
+        FileError error;
+        const File file = File::Open(c.directory, "absent.txt", c.mode, &error);
+        EXPECT_FALSE(file.IsOpen());
+        EXPECT_EQ(error.cause, c.cause) << c.directory;
+        EXPECT_EQ(error.name, "absent.txt");
+    }
+    for (const File::Mode mode : {File::Mode::Read, File::Mode::Append, File::Mode::Truncate}) {
+        FileError error;
+        EXPECT_FALSE(File::Open(dir.Path(), "folder.txt", mode, &error).IsOpen());
+        EXPECT_EQ(error.Message(), "Access to folder.txt was denied.");
+    }
+}
+
+TEST(FileTest, LockHeldElsewhereIsASharingViolationAndTruncatesNothing) {
+    TempDir dir;
+    dir.Write("held.txt", "keep me");
+    {
+        const testing::LockHolder holder(dir.File("held.txt"));
+        for (const File::Mode mode : {File::Mode::Read, File::Mode::Append, File::Mode::Truncate}) {
+            FileError error;
+            EXPECT_FALSE(File::Open(dir.Path(), "held.txt", mode, &error).IsOpen());
+            EXPECT_EQ(error.Message(), "A sharing violation occurred while accessing held.txt.");
+        }
+    }
+    EXPECT_EQ(dir.Read("held.txt"), "keep me");
+    FileError error;
+    EXPECT_TRUE(File::Open(dir.Path(), "held.txt", File::Mode::Read, &error).IsOpen());
+}
+
+TEST(FileTest, AppendTruncateAndRead) {
+    TempDir dir;
+    FileError error;
+    {
+        File file = File::Open(dir.Path(), "f.txt", File::Mode::Append, &error);
+        ASSERT_TRUE(file.IsOpen());
+        EXPECT_EQ(file.FullPath(), dir.File("f.txt"));
+        ASSERT_TRUE(file.Write(std::string("a\0b", 3), &error));
+        ASSERT_TRUE(file.Close(&error));
+    }
+    {
+        File file = File::Open(dir.Path(), "f.txt", File::Mode::Append, &error);
+        ASSERT_TRUE(file.Write("cd", &error));
+        std::int64_t length = 0;
+        ASSERT_TRUE(file.Length(&length, &error));
+        EXPECT_EQ(length, 5);
+        ASSERT_TRUE(file.TruncateTo(4, &error));
+    }
+    EXPECT_EQ(dir.Read("f.txt"), std::string("a\0bc", 4));
+    {
+        File file = File::Open(dir.Path(), "f.txt", File::Mode::Read, &error);
+        std::string bytes;
+        ASSERT_TRUE(file.ReadAll(&bytes, &error));
+        EXPECT_EQ(bytes, std::string("a\0bc", 4));
+    }
+    EXPECT_TRUE(File::Open(dir.Path(), "f.txt", File::Mode::Truncate, &error).IsOpen());
+    EXPECT_EQ(dir.Read("f.txt"), "");
+}
+
+TEST(ReplaceFileContentTest, ReplacesWholeAndLeavesNoTemporaryFile) {
+    TempDir dir;
+    dir.Write("c.txt", "old");
+    ASSERT_FALSE(ReplaceFileContent(dir.Path(), "c.txt", "new content").Failed());
+    EXPECT_EQ(dir.Read("c.txt"), "new content");
+    ASSERT_FALSE(ReplaceFileContent(dir.Path(), "fresh.txt", "").Failed());
+    EXPECT_EQ(dir.Read("fresh.txt"), "");
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"c.txt", "fresh.txt"}));
+}
+
+TEST(ReplaceFileContentTest, FailuresKeepTheOldContent) {
+    TempDir dir;
+    const std::string old = "title\r\nmain\r\n";
+    dir.Write("c.txt", old);
+
+    {
+        const testing::LockHolder holder(dir.File("c.txt"));
+        EXPECT_EQ(ReplaceFileContent(dir.Path(), "c.txt", "new").Message(),
+                  "A sharing violation occurred while accessing c.txt.");
+    }
+    EXPECT_EQ(dir.Read("c.txt"), old);
+
+    // A full disk: the write of the new content fails part-way.
+    const FileError full = testing::RunInChild(
+        [&] { return ReplaceFileContent(dir.Path(), "c.txt", std::string(100000, 'x')); }, 4096);
+    EXPECT_EQ(full.Message(), "Disk full while accessing " + dir.File("c.txt") + ".");
+    EXPECT_EQ(dir.Read("c.txt"), old);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"c.txt"});
+
+    ::mkdir(dir.File("d.txt").c_str(), 0755);
+    EXPECT_EQ(ReplaceFileContent(dir.Path(), "d.txt", "x").Message(),
+              "Access to d.txt was denied.");
+}
+
+TEST(ReplaceFileContentTest, ReadOnlyFileIsAccessDenied) {
+    TempDir dir;
+    testing::MakeWorldWritable(dir.Path());
+    dir.Write("r.txt", "old");
+    ::chmod(dir.File("r.txt").c_str(), 0444);
+    const FileError error = testing::RunInChild(
+        [&] { return ReplaceFileContent(dir.Path(), "r.txt", "new"); }, -1, true);
+    EXPECT_EQ(error.Message(), "Access to r.txt was denied.");
+    EXPECT_EQ(dir.Read("r.txt"), "old");
+}
+
+} // namespace
+} // namespace zandrel

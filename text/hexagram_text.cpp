@@ -1,0 +1,168 @@
+#include "text/hexagram_text.h"
+
+#include "text/default_texts.h"
+
+#include <string_view>
+
+namespace zandrel {
+namespace {
+
+constexpr bool IsHexagram(int n) {
+    return n >= 1 && n <= kHexagramCount;
+}
+
+HexagramText* Record(HexagramTexts& texts, int n) {
+    return IsHexagram(n) ? &texts[static_cast<std::size_t>(n - 1)] : nullptr;
+}
+
+const HexagramText* ActiveRecord(const HexagramTexts& texts, int n) {
+    const HexagramText& r = texts[static_cast<std::size_t>(n - 1)];
+    return r.state == CustomTextState::Active ? &r : nullptr;
+}
+
+void ClearTexts(HexagramText& r) {
+    r.title.clear();
+    r.mainText.clear();
+    for (std::string& line : r.lineTexts) {
+        line.clear();
+    }
+}
+
+std::string* Field(HexagramText& r, std::size_t index) {
+    switch (index) {
+    case 0:
+        return &r.title;
+    case 1:
+        return &r.mainText;
+    default:
+        return &r.lineTexts[index - 2];
+    }
+}
+
+// Splits a custom text file into its first eight lines. A line ends at LF; a CR right before
+// the LF goes with it, a CR anywhere else is kept. A last line without a line end counts.
+// Lines past the eighth are skipped without being copied.
+void AssignLines(HexagramText& r, std::string_view bytes) {
+    std::size_t index = 0;
+    while (!bytes.empty() && index < 8) {
+        const std::size_t lf = bytes.find('\n');
+        std::string_view line = bytes.substr(0, lf);
+        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        Field(r, index++)->assign(line);
+        if (lf == std::string_view::npos) {
+            break;
+        }
+        bytes.remove_prefix(lf + 1);
+    }
+}
+
+} // namespace
+
+std::string CustomFileName(int n) {
+    return "custom" + std::to_string(n) + ".txt";
+}
+
+bool HasCustomFile(const std::string& directory, int n) {
+    if (!IsHexagram(n)) {
+        return false;
+    }
+    File file = File::Open(directory, CustomFileName(n), File::Mode::Read, nullptr);
+    std::int64_t length = 0;
+    return file.IsOpen() && file.Length(&length, nullptr) && length != 0;
+}
+
+void LoadCustomTexts(HexagramTexts& texts, const std::string& directory) {
+    for (int n = 1; n <= kHexagramCount; ++n) {
+        HexagramText& r = *Record(texts, n);
+        ClearTexts(r);
+        if (!HasCustomFile(directory, n)) {
+            r.state = CustomTextState::None;
+            continue;
+        }
+        // A file that vanishes or becomes unreadable between the check and the read leaves
+        // the hexagram Active with empty texts, as a file of empty lines would.
+        r.state = CustomTextState::Active;
+        File file = File::Open(directory, CustomFileName(n), File::Mode::Read, nullptr);
+        std::string bytes;
+        if (file.IsOpen() && file.ReadAll(&bytes, nullptr)) {
+            AssignLines(r, bytes);
+        }
+    }
+}
+
+std::string HeaderBlock(const HexagramTexts& texts, int n) {
+    if (!IsHexagram(n)) {
+        return {};
+    }
+    if (const HexagramText* r = ActiveRecord(texts, n)) {
+        return "Hexagram " + std::to_string(n) + " " + r->title + "\r\n" + r->mainText + "\r\n";
+    }
+    return std::string(DefaultText(DefaultTextNumber(n, 0)));
+}
+
+std::string LineBlock(const HexagramTexts& texts, int n, int k) {
+    if (!IsHexagram(n) || k < 1 || k > 6) {
+        return {};
+    }
+    if (const HexagramText* r = ActiveRecord(texts, n)) {
+        return "Line " + std::to_string(k) + "\r\n" +
+               r->lineTexts[static_cast<std::size_t>(k - 1)] + "\r\n";
+    }
+    return std::string(DefaultText(DefaultTextNumber(n, k)));
+}
+
+void UpdateText(HexagramTexts& texts, int n, const EightTexts& newTexts) {
+    HexagramText* r = Record(texts, n);
+    if (r == nullptr) {
+        return;
+    }
+    r->state = CustomTextState::PendingSave;
+    for (std::size_t i = 0; i < newTexts.size(); ++i) {
+        *Field(*r, i) = newTexts[i];
+    }
+}
+
+bool RestoreText(HexagramTexts& texts, int n) {
+    HexagramText* r = Record(texts, n);
+    if (r == nullptr ||
+        (r->state != CustomTextState::Active && r->state != CustomTextState::PendingSave)) {
+        return false;
+    }
+    r->state = CustomTextState::PendingRemove;
+    ClearTexts(*r);
+    return true;
+}
+
+void RestoreAllText(HexagramTexts& texts) {
+    for (int n = 1; n <= kHexagramCount; ++n) {
+        RestoreText(texts, n);
+    }
+}
+
+FileError CommitCustomTexts(HexagramTexts& texts, const std::string& directory) {
+    for (int n = 1; n <= kHexagramCount; ++n) {
+        HexagramText& r = *Record(texts, n);
+        if (r.state != CustomTextState::PendingSave && r.state != CustomTextState::PendingRemove) {
+            continue;
+        }
+        // A removed text leaves an empty file behind; the file is never deleted.
+        std::string content;
+        if (r.state == CustomTextState::PendingSave) {
+            for (std::size_t i = 0; i < 8; ++i) {
+                content += *Field(r, i);
+                content += "\r\n";
+            }
+        }
+        if (FileError error = ReplaceFileContent(directory, CustomFileName(n), content);
+            error.Failed()) {
+            return error;
+        }
+        r.state = r.state == CustomTextState::PendingSave ? CustomTextState::Active
+                                                          : CustomTextState::None;
+    }
+    return FileError();
+}
+
+} // namespace zandrel
