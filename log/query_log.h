@@ -16,16 +16,24 @@ inline constexpr std::int64_t kLogResetSize = 512000;
 // "Wednesday, March 07, 2001 09:05:07", in English whatever the user's locale.
 std::string FormatLogTime(const std::tm& localTime);
 
-// The bytes of one log entry.
+// The local calendar time now, read once per entry.
+std::tm CurrentLocalTime();
+
+// The bytes of one log entry: header line with the time, the question, the reply header, the
+// three text blocks as they are (each ends with CR LF) and three empty lines.
 std::string LogEntryBytes(std::string_view question, std::string_view originalText,
                           std::string_view lineText, std::string_view finalText,
                           const std::tm& localTime);
 
 // True when a log of this length is emptied before an entry is appended.
-constexpr bool LogNeedsReset(std::int64_t length) { return length > kLogResetSize; }
+constexpr bool LogNeedsReset(std::int64_t length) {
+    return length > kLogResetSize;
+}
 
 // Appends one entry to the log in `directory` (empty: the current directory), applying the
-// size rule first. A failed write leaves the log as it was before the entry.
+// size rule first. A failed write leaves the log as it was before the entry (emptied, when the
+// size rule emptied it). The error names the bare file name when the open fails and the full
+// path after it.
 FileError AppendLogEntry(const std::string& directory, std::string_view entry);
 
 // The viewer's text: every line of the log followed by CR LF. Empty when the log is missing
