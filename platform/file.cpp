@@ -29,6 +29,8 @@ FileCause CauseOfErrno(int err) {
     case EROFS:
     case EISDIR:
     case ETXTBSY:
+    case ENXIO: // a FIFO without a reader, a device that is not there
+    case ENODEV:
         return FileCause::AccessDenied;
     case EBADF:
         return FileCause::InvalidFile;
@@ -176,17 +178,22 @@ File& File::operator=(File&& other) noexcept {
 File File::Open(const std::string& directory, const std::string& name, Mode mode,
                 FileError* error) {
     const std::string path = PathIn(directory, name);
-    int flags = O_CLOEXEC;
+    // Non-blocking, so that a FIFO in the file's place cannot hang the program; it is refused
+    // below like any other file that is not a regular one.
+    int flags = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
     case Mode::Read:
         flags |= O_RDONLY;
         break;
+    case Mode::Update:
+        flags |= O_WRONLY;
+        break;
     case Mode::Append:
-        flags |= O_RDWR | O_CREAT | O_APPEND;
+        flags |= O_WRONLY | O_CREAT | O_APPEND;
         break;
     case Mode::Truncate:
         // Emptied only after the lock is held, so a file held by another copy stays intact.
-        flags |= O_RDWR | O_CREAT;
+        flags |= O_WRONLY | O_CREAT;
         break;
     }
     File file;
@@ -196,7 +203,7 @@ File File::Open(const std::string& directory, const std::string& name, Mode mode
         return File();
     }
     struct stat st {};
-    if (::fstat(file.fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(file.fd_, &st) == 0 && !S_ISREG(st.st_mode)) {
         SetError(error, ErrorFor(EISDIR, name));
         return File();
     }
@@ -290,11 +297,15 @@ bool File::Close(FileError* error) {
 FileError ReplaceFileContent(const std::string& directory, const std::string& name,
                              std::string_view content) {
     FileError error;
-    // Holding the old file's lock keeps out another copy that has it open right now.
-    File target = File::Open(directory, name, File::Mode::Append, &error);
-    if (!target.IsOpen()) {
+    // Holding the old file's lock keeps out another copy that has it open right now. Opening
+    // it for writing also refuses a file the user may not change, as writing in place would.
+    // A missing file has nothing to protect and is not created here, so a failure below
+    // leaves no empty file behind.
+    File target = File::Open(directory, name, File::Mode::Update, &error);
+    if (!target.IsOpen() && error.cause != FileCause::FileNotFound) {
         return error;
     }
+    const std::string fullPath = AbsolutePath(PathIn(directory, name));
 
     std::string temp = PathIn(directory, "." + name + ".XXXXXX");
     const int fd = ::mkstemp(temp.data());
@@ -304,7 +315,7 @@ FileError ReplaceFileContent(const std::string& directory, const std::string& na
     auto fail = [&](int err) {
         ::close(fd);
         ::unlink(temp.c_str());
-        return ErrorFor(err, target.FullPath());
+        return ErrorFor(err, fullPath);
     };
 
     std::string_view rest = content;
@@ -320,20 +331,21 @@ FileError ReplaceFileContent(const std::string& directory, const std::string& na
     }
     // The new file keeps the old one's permissions, as overwriting in place would have.
     struct stat st {};
-    if (::fstat(target.fd_, &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    }
+    const mode_t umask = ::umask(0);
+    ::umask(umask);
+    ::fchmod(fd, target.IsOpen() && ::fstat(target.fd_, &st) == 0 ? (st.st_mode & 07777)
+                                                                  : (0666 & ~umask));
     if (::fsync(fd) != 0) {
         return fail(errno);
     }
     if (::close(fd) != 0) {
         ::unlink(temp.c_str());
-        return ErrorFor(errno, target.FullPath());
+        return ErrorFor(errno, fullPath);
     }
     if (::rename(temp.c_str(), PathIn(directory, name).c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
-        return ErrorFor(err, target.FullPath());
+        return ErrorFor(err, fullPath);
     }
     return FileError();
 }

@@ -48,6 +48,7 @@ class File {
 public:
     enum class Mode {
         Read,     // existing file, read only
+        Update,   // existing file, written in place
         Append,   // created when missing, writes go to the end
         Truncate, // created when missing, emptied
     };

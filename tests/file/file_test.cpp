@@ -82,6 +82,16 @@ TEST(FileTest, OpenFailuresNameTheBareFile) {
     }
 }
 
+TEST(FileTest, SpecialFilesAreRefusedWithoutBlocking) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe.txt").c_str(), 0666), 0);
+    for (const File::Mode mode : {File::Mode::Read, File::Mode::Update}) {
+        FileError error;
+        EXPECT_FALSE(File::Open(dir.Path(), "pipe.txt", mode, &error).IsOpen());
+        EXPECT_EQ(error.Message(), "Access to pipe.txt was denied.");
+    }
+}
+
 TEST(FileTest, LockHeldElsewhereIsASharingViolationAndTruncatesNothing) {
     TempDir dir;
     dir.Write("held.txt", "keep me");
@@ -159,6 +169,24 @@ TEST(ReplaceFileContentTest, FailuresKeepTheOldContent) {
     ::mkdir(dir.File("d.txt").c_str(), 0755);
     EXPECT_EQ(ReplaceFileContent(dir.Path(), "d.txt", "x").Message(),
               "Access to d.txt was denied.");
+}
+
+TEST(ReplaceFileContentTest, AFailedFirstWriteLeavesNoFile) {
+    TempDir dir;
+    const FileError full = testing::RunInChild(
+        [&] { return ReplaceFileContent(dir.Path(), "new.txt", std::string(100000, 'x')); }, 4096);
+    EXPECT_EQ(full.cause, FileCause::DiskFull);
+    EXPECT_TRUE(dir.Entries().empty());
+}
+
+TEST(ReplaceFileContentTest, NewFilesGetTheUsualPermissions) {
+    TempDir dir;
+    const mode_t old = ::umask(022);
+    ASSERT_FALSE(ReplaceFileContent(dir.Path(), "n.txt", "x").Failed());
+    ::umask(old);
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.File("n.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644U);
 }
 
 TEST(ReplaceFileContentTest, ReadOnlyFileIsAccessDenied) {
