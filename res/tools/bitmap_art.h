@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zandrel {
+
+// Indices into the standard 16-colour palette that the pictures use.
+enum PaletteIndex : std::uint8_t {
+    kBlack = 0,
+    kYellow = 11,
+    kBlue = 12,
+    kWhite = 15,
+};
+
+// A picture as one palette index per pixel, rows top-down.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;
+
+    Picture(int w, int h, std::uint8_t ground);
+    std::uint8_t At(int x, int y) const { return pixels[y * width + x]; }
+    void Set(int x, int y, std::uint8_t colour) { pixels[y * width + x] = colour; }
+    // Fills columns x0..x1 of rows y0..y1, both ends included.
+    void Fill(int x0, int y0, int x1, int y1, std::uint8_t colour);
+};
+
+// Trigram 1..8, or 0 for the blank frame.
+Picture SmallTrigramPicture(int trigram);
+Picture LargeTrigramPicture(int trigram);
+
+Picture IconPicture32();
+Picture IconPicture16();
+
+// An uncompressed 4-bit BMP file with the standard 16-colour palette, rows bottom-up.
+std::vector<std::uint8_t> EncodeBmp16(const Picture& picture);
+
+struct ResourceFile {
+    std::string path; // relative to the res folder, e.g. "bitmaps/134.bmp"
+    std::vector<std::uint8_t> bytes;
+};
+
+// Every generated resource file: the 18 trigram bitmaps and the two icon images.
+std::vector<ResourceFile> GenerateResourceFiles();
+
+} // namespace zandrel
