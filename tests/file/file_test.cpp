@@ -9,7 +9,7 @@
 namespace zandrel {
 namespace {
 
-using testing::TempDir;
+using fixtures::TempDir;
 
 TEST(FileErrorTest, EveryCauseHasItsText) {
     const struct {
@@ -96,7 +96,7 @@ TEST(FileTest, LockHeldElsewhereIsASharingViolationAndTruncatesNothing) {
     TempDir dir;
     dir.Write("held.txt", "keep me");
     {
-        const testing::LockHolder holder(dir.File("held.txt"));
+        const fixtures::LockHolder holder(dir.File("held.txt"));
         for (const File::Mode mode : {File::Mode::Read, File::Mode::Append, File::Mode::Truncate}) {
             FileError error;
             EXPECT_FALSE(File::Open(dir.Path(), "held.txt", mode, &error).IsOpen());
@@ -153,14 +153,14 @@ TEST(ReplaceFileContentTest, FailuresKeepTheOldContent) {
     dir.Write("c.txt", old);
 
     {
-        const testing::LockHolder holder(dir.File("c.txt"));
+        const fixtures::LockHolder holder(dir.File("c.txt"));
         EXPECT_EQ(ReplaceFileContent(dir.Path(), "c.txt", "new").Message(),
                   "A sharing violation occurred while accessing c.txt.");
     }
     EXPECT_EQ(dir.Read("c.txt"), old);
 
     // A full disk: the write of the new content fails part-way.
-    const FileError full = testing::RunInChild(
+    const FileError full = fixtures::RunInChild(
         [&] { return ReplaceFileContent(dir.Path(), "c.txt", std::string(100000, 'x')); }, 4096);
     EXPECT_EQ(full.Message(), "Disk full while accessing " + dir.File("c.txt") + ".");
     EXPECT_EQ(dir.Read("c.txt"), old);
@@ -173,7 +173,7 @@ TEST(ReplaceFileContentTest, FailuresKeepTheOldContent) {
 
 TEST(ReplaceFileContentTest, AFailedFirstWriteLeavesNoFile) {
     TempDir dir;
-    const FileError full = testing::RunInChild(
+    const FileError full = fixtures::RunInChild(
         [&] { return ReplaceFileContent(dir.Path(), "new.txt", std::string(100000, 'x')); }, 4096);
     EXPECT_EQ(full.cause, FileCause::DiskFull);
     EXPECT_TRUE(dir.Entries().empty());
@@ -191,10 +191,10 @@ TEST(ReplaceFileContentTest, NewFilesGetTheUsualPermissions) {
 
 TEST(ReplaceFileContentTest, ReadOnlyFileIsAccessDenied) {
     TempDir dir;
-    testing::MakeWorldWritable(dir.Path());
+    fixtures::MakeWorldWritable(dir.Path());
     dir.Write("r.txt", "old");
     ::chmod(dir.File("r.txt").c_str(), 0444);
-    const FileError error = testing::RunInChild(
+    const FileError error = fixtures::RunInChild(
         [&] { return ReplaceFileContent(dir.Path(), "r.txt", "new"); }, -1, true);
     EXPECT_EQ(error.Message(), "Access to r.txt was denied.");
     EXPECT_EQ(dir.Read("r.txt"), "old");

@@ -12,10 +12,10 @@
 namespace zandrel {
 namespace {
 
-using testing::LockHolder;
-using testing::MakeWorldWritable;
-using testing::RunInChild;
-using testing::TempDir;
+using fixtures::LockHolder;
+using fixtures::MakeWorldWritable;
+using fixtures::RunInChild;
+using fixtures::TempDir;
 
 std::tm Time(int year, int month, int day, int hour, int minute, int second, int weekday) {
     std::tm t{};

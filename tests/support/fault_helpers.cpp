@@ -16,7 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace zandrel::testing {
+namespace zandrel::fixtures {
 
 TempDir::TempDir() {
     const char* base = std::getenv("TMPDIR");
@@ -144,4 +144,4 @@ void MakeWorldWritable(const std::string& path) {
     ::chmod(path.c_str(), 0777);
 }
 
-} // namespace zandrel::testing
+} // namespace zandrel::fixtures

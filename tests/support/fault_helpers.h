@@ -7,7 +7,7 @@
 #include <sys/types.h>
 #include <vector>
 
-namespace zandrel::testing {
+namespace zandrel::fixtures {
 
 // A fresh directory under $TMPDIR (or /tmp), removed with everything in it on destruction.
 class TempDir {
@@ -53,4 +53,4 @@ FileError RunInChild(const std::function<FileError()>& action, long fileSizeLimi
 // its temporary files there when a test wants only one file to be protected.
 void MakeWorldWritable(const std::string& path);
 
-} // namespace zandrel::testing
+} // namespace zandrel::fixtures

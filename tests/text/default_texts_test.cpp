@@ -80,7 +80,7 @@ TEST(DefaultTextsTest, EveryStringHasItsShape) {
     for (int n = 1; n <= 64; ++n) {
         for (int k = 0; k <= 6; ++k) {
             const std::string s(DefaultText(DefaultTextNumber(n, k)));
-            SCOPED_TRACE(::testing::Message() << "hexagram " << n << " part " << k);
+            SCOPED_TRACE(testing::Message() << "hexagram " << n << " part " << k);
             const std::string heading = k == 0
                                             ? "Hexagram " + std::to_string(n) + " " + kTitles[n - 1]
                                             : "Line " + std::to_string(k);

@@ -9,7 +9,7 @@
 namespace zandrel {
 namespace {
 
-using testing::TempDir;
+using fixtures::TempDir;
 using State = CustomTextState;
 
 EightTexts TextsOf(const HexagramText& r) {
@@ -71,7 +71,7 @@ TEST(LoadCustomTextsTest, FilesThatCannotBeReadCountAsNone) {
     dir.Write("custom64.txt", "last\r\n");
     HexagramTexts texts;
     {
-        const testing::LockHolder holder(dir.File("custom9.txt"));
+        const fixtures::LockHolder holder(dir.File("custom9.txt"));
         LoadCustomTexts(texts, dir.Path());
     }
     EXPECT_EQ(texts[2].state, State::None);
@@ -140,7 +140,7 @@ TEST(StateTest, Transitions) {
         {State::Active, Event::Commit, State::Active, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << int(c.from) << " event " << int(c.event));
+        SCOPED_TRACE(testing::Message() << int(c.from) << " event " << int(c.event));
         TempDir dir;
         HexagramTexts texts;
         texts[9].state = c.from;
@@ -215,23 +215,24 @@ TEST(CommitTest, AFailureStopsTheCommitAndKeepsTheOldFile) {
     const CommitFault faults[] = {
         {"another copy holds the file",
          [](HexagramTexts& texts, const TempDir& dir) {
-             const testing::LockHolder holder(dir.File("custom5.txt"));
+             const fixtures::LockHolder holder(dir.File("custom5.txt"));
              return CommitCustomTexts(texts, dir.Path());
          },
          "A sharing violation occurred while accessing custom5.txt."},
         {"the disk is full",
          [](HexagramTexts& texts, const TempDir& dir) {
              // Large enough for hexagram 2's small file, too small for hexagram 5's.
-             return testing::RunInChild([&] { return CommitCustomTexts(texts, dir.Path()); }, 4096);
+             return fixtures::RunInChild([&] { return CommitCustomTexts(texts, dir.Path()); },
+                                         4096);
          },
          "Disk full while accessing %dir/custom5.txt."},
         {"read-only file without root",
          [](HexagramTexts& texts, const TempDir& dir) {
-             testing::MakeWorldWritable(dir.Path());
+             fixtures::MakeWorldWritable(dir.Path());
              ::chmod(dir.File("custom2.txt").c_str(), 0666);
              ::chmod(dir.File("custom5.txt").c_str(), 0444);
-             return testing::RunInChild([&] { return CommitCustomTexts(texts, dir.Path()); }, -1,
-                                        true);
+             return fixtures::RunInChild([&] { return CommitCustomTexts(texts, dir.Path()); }, -1,
+                                         true);
          },
          "Access to custom5.txt was denied."},
     };
