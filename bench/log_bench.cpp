@@ -46,7 +46,7 @@ std::string SampleLog(std::size_t size) {
 }
 
 void BM_AppendTo511000(benchmark::State& state) {
-    zandrel::testing::TempDir dir;
+    zandrel::fixtures::TempDir dir;
     const std::string path = dir.File(zandrel::kLogFileName);
     dir.Write(zandrel::kLogFileName, SampleLog(511000));
     const std::string entry = SampleEntry();
@@ -80,7 +80,7 @@ BENCHMARK(BM_LogDisplayText)
 
 // The same from the file, as the viewer does it: open, read, build the text.
 void BM_LoadLogText(benchmark::State& state) {
-    zandrel::testing::TempDir dir;
+    zandrel::fixtures::TempDir dir;
     dir.Write(zandrel::kLogFileName, SampleLog(static_cast<std::size_t>(state.range(0))));
     for (auto _ : state) {
         benchmark::DoNotOptimize(zandrel::LoadLogText(dir.Path()));
