@@ -1,0 +1,67 @@
+#include "platform/message_box.h"
+
+#include "platform/dialog_template.h"
+#include "platform/qt_text.h"
+#include "platform/resources.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+
+namespace zandrel {
+namespace {
+
+MessageBoxAnswerer& Answerer() {
+    static MessageBoxAnswerer answerer;
+    return answerer;
+}
+
+QMessageBox::Icon QtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request) {
+    if (const auto& answerer = Answerer()) {
+        return answerer(request);
+    }
+    QMessageBox box(QtIcon(request.icon), ToQString(request.caption), ToQString(request.text),
+                    QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
+    if (request.buttons == MessageButtons::YesNo) {
+        QPushButton* yes = box.addButton(QMessageBox::Yes);
+        QPushButton* no = box.addButton(QMessageBox::No);
+        box.setDefaultButton(qobject_cast<QPushButton*>(request.defaultButton == IDNO ? no : yes));
+        box.exec();
+        // Escape and the close box count as No, the answer that changes nothing.
+        return box.clickedButton() == yes ? IDYES : IDNO;
+    }
+    box.setDefaultButton(box.addButton(QMessageBox::Ok));
+    box.exec();
+    return IDOK;
+}
+
+void ReportFileError(QWidget* owner, const FileError& error) {
+    ShowMessageBox(
+        owner, {error.Message(), ApplicationName(), MessageIcon::Stop, MessageButtons::Ok, IDOK});
+}
+
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
+    Answerer() = std::move(answerer);
+}
+
+} // namespace zandrel

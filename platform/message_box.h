@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/file.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace zandrel {
+
+enum class MessageIcon { None, Stop, Question, Exclamation, Information };
+enum class MessageButtons { Ok, YesNo };
+
+struct MessageBoxRequest {
+    std::string text;
+    std::string caption;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+    int defaultButton = 0; // IDOK, IDYES or IDNO; 0 is the first button
+};
+
+// Every message box of the program goes through here: it shows the box modally over `owner`
+// and returns the button pressed (IDOK, IDYES or IDNO).
+int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request);
+
+// Shows the platform's file-error box: the text of the failure, the stop icon, an OK button
+// and the application's name as caption.
+void ReportFileError(QWidget* owner, const FileError& error);
+
+// Answers every following box instead of showing it, until replaced; an empty function shows
+// the boxes again. For tests.
+using MessageBoxAnswerer = std::function<int(const MessageBoxRequest&)>;
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
+
+} // namespace zandrel

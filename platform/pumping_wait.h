@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace zandrel {
+
+// Milliseconds of the monotonic clock as an unsigned 32-bit number; it wraps after about 49
+// days, so differences are taken unsigned.
+std::uint32_t GetTickCount();
+
+// Replaces the tick count, for tests that need deterministic draws or a wait that ends at
+// once; an empty function restores the monotonic clock. A replacement must keep advancing,
+// or a wait on it never ends.
+void SetTickCountSource(std::function<std::uint32_t()> source);
+
+// Keeps dispatching the thread's events until `milliseconds` of the tick count have passed.
+// Sleeps in the event loop between events instead of polling.
+void PumpingWait(std::uint32_t milliseconds);
+
+} // namespace zandrel

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QTextBoundaryFinder>
+
+#include <string>
+#include <string_view>
+
+namespace zandrel {
+
+// The program holds its texts as UTF-8; Qt holds them as QString.
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToUtf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+// Characters as the user sees them: an accented letter or an emoji counts once, whatever
+// number of code units it takes.
+inline int CharacterCount(const QString& text) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    int count = 0;
+    while (finder.toNextBoundary() != -1) {
+        ++count;
+    }
+    return count;
+}
+
+// The first `characters` characters of `text`, counted as CharacterCount does.
+inline QString LeftCharacters(const QString& text, int characters) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (int i = 0; i < characters; ++i) {
+        if (finder.toNextBoundary() == -1) {
+            return text;
+        }
+    }
+    return text.left(finder.position());
+}
+
+} // namespace zandrel

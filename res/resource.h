@@ -1,0 +1,66 @@
+#pragma once
+
+// Resource, command and control ids of the program's dialogs.
+
+namespace zandrel {
+
+// Dialog templates.
+inline constexpr int IDD_ABOUTBOX = 100;
+inline constexpr int IDD_MAIN = 101;
+inline constexpr int IDD_SPLASH = 134;
+inline constexpr int IDD_QUERY = 153;
+inline constexpr int IDD_LOG = 155;
+
+// The program icon, with a 32 x 32 and a 16 x 16 image.
+inline constexpr int IDR_MAINFRAME = 128;
+
+// The system menu's own command.
+inline constexpr int IDM_ABOUTBOX = 16;
+
+// Main window.
+inline constexpr int IDC_OUTER_ELEMENT = 1011;
+inline constexpr int IDC_OUTER_SMALL = 1012;
+inline constexpr int IDC_OUTER_ROLE = 1013;
+inline constexpr int IDC_INNER_ELEMENT = 1014;
+inline constexpr int IDC_INNER_SMALL = 1015;
+inline constexpr int IDC_INNER_ROLE = 1016;
+inline constexpr int IDC_NUCLEAR_UPPER_ELEMENT = 1017;
+inline constexpr int IDC_NUCLEAR_UPPER_SMALL = 1018;
+inline constexpr int IDC_NUCLEAR_LOWER_SMALL = 1019;
+inline constexpr int IDC_NUCLEAR_LOWER_ELEMENT = 1020;
+inline constexpr int IDC_FINAL_OUTER_ELEMENT = 1021;
+inline constexpr int IDC_FINAL_OUTER_SMALL = 1022;
+inline constexpr int IDC_FINAL_INNER_ELEMENT = 1023;
+inline constexpr int IDC_FINAL_INNER_SMALL = 1024;
+inline constexpr int IDC_ORIGINAL_NUMBER = 1027;
+inline constexpr int IDC_FINAL_NUMBER = 1028;
+inline constexpr int IDC_OUTER_TRIGRAM = 1091;
+inline constexpr int IDC_INNER_TRIGRAM = 1092;
+inline constexpr int IDC_CHANGE_LINE = 1093;
+inline constexpr int IDC_YEAR = 1094;
+inline constexpr int IDC_MONTH = 1095;
+inline constexpr int IDC_DAY = 1096;
+inline constexpr int IDC_PERIOD = 1097;
+inline constexpr int IDC_OUTER_IMAGE = 1098;
+inline constexpr int IDC_INNER_IMAGE = 1099;
+inline constexpr int IDC_LINE1 = 1100; // the bottom line's marker; IDC_LINE1 + k - 1 for line k
+inline constexpr int IDC_LINE2 = 1101;
+inline constexpr int IDC_LINE3 = 1102;
+inline constexpr int IDC_LINE4 = 1103;
+inline constexpr int IDC_LINE5 = 1104;
+inline constexpr int IDC_LINE6 = 1105;
+inline constexpr int IDC_RUN = 1106;
+inline constexpr int IDC_HEXAGRAM_TEXT = 1107;
+inline constexpr int IDC_CHANGE_LINE_NUMBER = 1108;
+inline constexpr int IDC_VIEW_LOG = 1110;
+inline constexpr int IDC_DELETE_LOG = 1111;
+inline constexpr int IDC_VIEW_TEXT = 1112;
+inline constexpr int IDC_MANAGE_TEXT = 1113;
+
+// Question dialog.
+inline constexpr int IDC_QUESTION = 1109;
+
+// Log viewer.
+inline constexpr int IDC_LOG_TEXT = 1115;
+
+} // namespace zandrel

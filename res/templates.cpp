@@ -1,0 +1,117 @@
+#include "res/templates.h"
+
+#include "res/resource.h"
+
+#include <algorithm>
+#include <array>
+
+namespace zandrel {
+namespace {
+
+using K = ControlKind;
+
+constexpr std::uint32_t kReadingTextStyles =
+    kMultiLine | kReadOnly | kBorder | kClientEdge | kVScroll | kAutoVScroll | kNoHideSel;
+constexpr std::uint32_t kListStyles = kVScroll | kTabStop;
+
+constexpr ControlTemplate kAboutControls[] = {
+    {IDC_STATIC, K::Icon, "", {11, 17, 20, 20}, 0, IDR_MAINFRAME},
+    {IDC_STATIC, K::StaticText, "Zandrel Version 3.0", {40, 10, 202, 8}, kNoPrefix},
+    {IDC_STATIC, K::GroupBox, "Disclaimer", {21, 103, 213, 84}},
+    {IDC_STATIC, K::StaticText, "", {26, 114, 202, 24}},
+    {IDC_STATIC, K::StaticText, "", {26, 143, 202, 24}},
+    {IDC_STATIC, K::StaticText, "", {26, 171, 202, 9}},
+    {IDOK, K::PushButton, "OK", {103, 194, 50, 14}, kDefaultButton | kTabStop},
+};
+
+constexpr ControlTemplate kMainControls[] = {
+    {IDC_INNER_TRIGRAM, K::PushButton, "Inner Trigram", {17, 24, 50, 14}, kTabStop},
+    {IDC_OUTER_TRIGRAM, K::PushButton, "Outer Trigram", {17, 38, 50, 14}, kTabStop},
+    {IDC_CHANGE_LINE, K::PushButton, "Change Line", {17, 52, 50, 14}, kTabStop},
+    {IDC_STATIC, K::GroupBox, "General Query", {7, 7, 70, 72}},
+    {IDC_OUTER_IMAGE, K::BitmapButton, "", {81, 11, 50, 34}},
+    {IDC_INNER_IMAGE, K::BitmapButton, "", {81, 45, 50, 34}},
+    {IDC_LINE6, K::ManualRadio, "", {134, 14, 8, 8}},
+    {IDC_LINE5, K::ManualRadio, "", {134, 24, 8, 8}},
+    {IDC_LINE4, K::ManualRadio, "", {134, 34, 8, 8}},
+    {IDC_LINE3, K::ManualRadio, "", {134, 48, 8, 8}},
+    {IDC_LINE2, K::ManualRadio, "", {134, 58, 8, 8}},
+    {IDC_LINE1, K::ManualRadio, "", {134, 68, 8, 8}},
+    {IDC_YEAR, K::DropDownList, "", {154, 16, 50, 101}, kListStyles},
+    {IDC_MONTH, K::DropDownList, "", {154, 27, 50, 99}, kListStyles},
+    {IDC_DAY, K::DropDownList, "", {154, 38, 50, 96}, kListStyles},
+    {IDC_PERIOD, K::DropDownList, "", {154, 49, 50, 99}, kListStyles},
+    {IDC_RUN, K::PushButton, "Run", {154, 61, 50, 14}, kTabStop},
+    {IDC_STATIC, K::GroupBox, "Target Time Query", {144, 7, 70, 72}},
+    {IDC_OUTER_ELEMENT, K::LabelButton, "", {22, 89, 29, 14}},
+    {IDC_INNER_ELEMENT, K::LabelButton, "", {22, 103, 29, 14}},
+    {IDC_NUCLEAR_UPPER_ELEMENT, K::LabelButton, "", {7, 117, 29, 14}},
+    {IDC_NUCLEAR_LOWER_ELEMENT, K::LabelButton, "", {36, 117, 30, 14}},
+    {IDC_FINAL_OUTER_ELEMENT, K::LabelButton, "", {22, 131, 29, 14}},
+    {IDC_FINAL_INNER_ELEMENT, K::LabelButton, "", {22, 145, 29, 14}},
+    {IDC_OUTER_ROLE, K::LabelButton, "", {61, 89, 30, 14}},
+    {IDC_INNER_ROLE, K::LabelButton, "", {61, 103, 30, 14}},
+    {IDC_OUTER_SMALL, K::BitmapButton, "", {101, 89, 30, 14}},
+    {IDC_INNER_SMALL, K::BitmapButton, "", {101, 103, 30, 14}},
+    {IDC_NUCLEAR_UPPER_SMALL, K::BitmapButton, "", {86, 117, 30, 14}},
+    {IDC_NUCLEAR_LOWER_SMALL, K::BitmapButton, "", {116, 117, 30, 14}},
+    {IDC_FINAL_OUTER_SMALL, K::BitmapButton, "", {101, 131, 30, 14}},
+    {IDC_FINAL_INNER_SMALL, K::BitmapButton, "", {101, 145, 30, 14}},
+    {IDC_ORIGINAL_NUMBER, K::LabelButton, "", {156, 94, 30, 14}},
+    {IDC_FINAL_NUMBER, K::LabelButton, "", {156, 145, 30, 14}},
+    {IDC_HEXAGRAM_TEXT, K::Edit, "", {7, 167, 267, 87}, kReadingTextStyles},
+    {IDC_STATIC, K::StaticText, "Original Hexagram", {156, 85, 58, 8}},
+    {IDC_STATIC, K::StaticText, "Final Hexagram", {156, 136, 58, 8}},
+    {IDC_CHANGE_LINE_NUMBER, K::LabelButton, "", {156, 119, 30, 14}},
+    {IDC_STATIC, K::StaticText, "Change Line", {156, 111, 58, 8}},
+    {IDC_VIEW_LOG, K::PushButton, "View Log", {219, 24, 50, 14}, kTabStop},
+    {IDC_DELETE_LOG, K::PushButton, "Delete Log", {219, 52, 50, 14}, kTabStop},
+    {IDC_VIEW_TEXT, K::PushButton, "View Text", {219, 89, 50, 14}, kTabStop},
+    {IDC_MANAGE_TEXT, K::PushButton, "Manage Text", {219, 117, 50, 14}, kTabStop},
+};
+
+constexpr ControlTemplate kSplashControls[] = {
+    {IDC_STATIC, K::Icon, "", {11, 17, 20, 20}, 0, IDR_MAINFRAME},
+    {IDC_STATIC, K::StaticText, "Zandrel Version 3.0", {40, 10, 194, 8}, kNoPrefix},
+};
+
+constexpr ControlTemplate kQueryControls[] = {
+    {IDC_QUESTION, K::Edit, "", {7, 24, 202, 14}, kBorder | kAutoHScroll | kTabStop},
+    {IDOK, K::PushButton, "OK", {216, 7, 50, 14}, kDefaultButton | kTabStop},
+    {IDCANCEL, K::PushButton, "Cancel", {216, 24, 50, 14}, kTabStop},
+    {IDC_STATIC, K::StaticText, "Enter your question below:", {7, 13, 202, 8}},
+};
+
+constexpr ControlTemplate kLogControls[] = {
+    {IDOK, K::PushButton, "OK", {125, 173, 50, 14}, kDefaultButton | kTabStop},
+    {IDC_LOG_TEXT,
+     K::Edit,
+     "",
+     {7, 7, 286, 160},
+     kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll | kNoHideSel},
+};
+
+constexpr std::array kTemplates = {
+    DialogTemplate{IDD_ABOUTBOX, "About Zandrel", 255, 215, kCaption | kSysMenu | kModalFrame,
+                   kAboutControls},
+    DialogTemplate{IDD_MAIN, "Zandrel", 280, 260,
+                   kCaption | kSysMenu | kMinimizeBox | kModalFrame | kAppWindow, kMainControls},
+    DialogTemplate{IDD_SPLASH, "", 247, 105, kDialogFrame | kCentre, kSplashControls},
+    DialogTemplate{IDD_QUERY, "Query Auvrel", 273, 45, kCaption | kModalFrame, kQueryControls},
+    DialogTemplate{IDD_LOG, "Auvrel Log", 300, 200, kCaption | kSysMenu | kModalFrame,
+                   kLogControls},
+};
+
+} // namespace
+
+const DialogTemplate* FindDialogTemplate(int id) {
+    const auto* found = std::find_if(kTemplates.begin(), kTemplates.end(),
+                                     [id](const DialogTemplate& t) { return t.id == id; });
+    return found == kTemplates.end() ? nullptr : &*found;
+}
+
+std::span<const DialogTemplate> DialogTemplates() {
+    return kTemplates;
+}
+
+} // namespace zandrel

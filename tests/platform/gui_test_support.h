@@ -1,0 +1,99 @@
+#pragma once
+
+#include "platform/dialog.h"
+#include "platform/message_box.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zandrel::test {
+
+// Once per test program: the dialogs' style and no native dialogs.
+void InitGuiTests();
+
+// The control with this id, of this kind; stops the test program loudly when it is missing,
+// since every later check would be meaningless.
+template <class Control> Control* Require(const CDialog& dialog, int id) {
+    auto* control = dialog.DlgItem<Control>(id);
+    if (control == nullptr) {
+        qFatal("dialog %d has no control %d of the expected kind", dialog.Template().id, id);
+    }
+    return control;
+}
+
+// Acts on the next modal widget of type Widget once it is the active modal widget, and
+// reports whether it did. Gives up after `timeoutMs` so that a dialog nobody answers fails
+// the test instead of hanging it.
+class WhenModal {
+public:
+    template <class Widget>
+    static std::shared_ptr<WhenModal> Act(std::function<void(Widget*)> action,
+                                          int timeoutMs = 5000) {
+        return Start(
+            [action](QWidget* modal) {
+                auto* widget = qobject_cast<Widget*>(modal);
+                if (widget == nullptr) {
+                    return false;
+                }
+                action(widget);
+                return true;
+            },
+            timeoutMs);
+    }
+
+    bool Fired() const { return fired_; }
+
+private:
+    static std::shared_ptr<WhenModal> Start(std::function<bool(QWidget*)> tryAct, int timeoutMs);
+
+    bool fired_ = false;
+    std::unique_ptr<QTimer> timer_;
+};
+
+// Answers every message box from a list instead of showing it, and keeps what was asked.
+class MessageBoxAnswers {
+public:
+    explicit MessageBoxAnswers(std::vector<int> answers);
+    ~MessageBoxAnswers();
+    MessageBoxAnswers(const MessageBoxAnswers&) = delete;
+    MessageBoxAnswers& operator=(const MessageBoxAnswers&) = delete;
+
+    const std::vector<MessageBoxRequest>& Requests() const { return requests_; }
+
+private:
+    std::vector<int> answers_;
+    std::vector<MessageBoxRequest> requests_;
+};
+
+// A tick count that advances by `step` on every read, so that waits end after a known
+// number of reads instead of on the wall clock.
+class SteppingTickCount {
+public:
+    explicit SteppingTickCount(std::uint32_t step, std::uint32_t start = 0);
+    ~SteppingTickCount();
+    SteppingTickCount(const SteppingTickCount&) = delete;
+    SteppingTickCount& operator=(const SteppingTickCount&) = delete;
+
+    int Reads() const { return reads_; }
+
+private:
+    std::uint32_t now_;
+    std::uint32_t step_;
+    int reads_ = 0;
+};
+
+// The ids of the controls whose caption does not fit them in the dialog font, with the
+// caption, for a readable failure.
+std::vector<std::string> OverflowingCaptions(const CDialog& dialog);
+
+// The control's rectangle in dialog units.
+DialogRect DialogUnitRect(const QWidget& control);
+
+} // namespace zandrel::test
