@@ -28,6 +28,18 @@ std::string CButton::Text() const {
     return ToUtf8(text());
 }
 
+void CButton::paintEvent(QPaintEvent* event) {
+    if (!label_) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // A label has no frame to make room for, so its caption may use the whole width.
+    QPainter painter(this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::ButtonText));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+}
+
 CBitmapButton::CBitmapButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }

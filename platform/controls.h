@@ -27,6 +27,9 @@ public:
     void SetText(std::string_view text);
     std::string Text() const;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool label_;
 };

@@ -8,10 +8,10 @@
 
 namespace zandrel {
 
-// The program holds its texts as UTF-8; Qt holds them as QString.
-inline QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// The program holds its texts as UTF-8; Qt holds them as QString. Text that is not valid
+// UTF-8 (a custom text file written on an older system) is read as Windows-1252, so that it
+// still shows readably.
+QString ToQString(std::string_view text);
 
 inline std::string ToUtf8(const QString& text) {
     return text.toUtf8().toStdString();

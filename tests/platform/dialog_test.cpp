@@ -308,6 +308,12 @@ void DialogTest::multiLineEditAppendsAndScrolls() {
     QCOMPARE(text->Text(), std::string("first\r\nsecond\r\nthird\r\n"));
     QVERIFY(!text->document()->isUndoAvailable());
 
+    // Bytes that are not UTF-8 are read as Windows-1252 instead of being lost.
+    text->SetText("caf\xE9 \x93quoted\x94 \xE2\x82\xAC");
+    QCOMPARE(text->toPlainText(), QString::fromUtf8("café “quoted” â‚¬"));
+    text->SetText("caf\xC3\xA9 \xE2\x82\xAC");
+    QCOMPARE(text->toPlainText(), QString::fromUtf8("café €"));
+
     // Without sideways scrolling a long line wraps and no horizontal bar appears.
     text->SetText(std::string(400, 'x'));
     QVERIFY(text->document()->lineCount() > 1);

@@ -78,9 +78,10 @@ int ButtonChrome(const QWidget& button) {
 
 bool Fits(const QWidget& control) {
     const QFontMetrics metrics = control.fontMetrics();
-    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+    if (const auto* button = qobject_cast<const CButton*>(&control)) {
         const QString text = button->text().remove(QLatin1Char('&'));
-        return metrics.horizontalAdvance(text) + ButtonChrome(control) <= control.width() &&
+        const int chrome = button->IsLabel() ? 2 : ButtonChrome(control);
+        return metrics.horizontalAdvance(text) + chrome <= control.width() &&
                metrics.height() <= control.height();
     }
     if (const auto* label = qobject_cast<const QLabel*>(&control)) {

@@ -1,0 +1,37 @@
+#include "platform/qt_text.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+namespace zandrel {
+namespace {
+
+// Windows-1252 at 0x80..0x9F; the five unassigned bytes keep their C1 code points. Every
+// other byte is the Latin-1 character of the same number.
+constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString FromWindows1252(std::string_view text) {
+    QString decoded;
+    decoded.reserve(static_cast<qsizetype>(text.size()));
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        decoded.append(byte >= 0x80 && byte < 0xA0 ? QChar(kWindows1252High[byte - 0x80])
+                                                   : QChar(byte));
+    }
+    return decoded;
+}
+
+} // namespace
+
+QString ToQString(std::string_view text) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return utf8.hasError() ? FromWindows1252(text) : decoded;
+}
+
+} // namespace zandrel

@@ -1,0 +1,441 @@
+// The main window: start-up, its empty state, the reading display, its keys and its system
+// menu with the about box. Every window runs in a temporary current directory, the program's
+// only place for files.
+
+#include "core/reading.h"
+#include "platform/pumping_wait.h"
+#include "res/resource.h"
+#include "tests/platform/gui_test_support.h"
+#include "text/reading_text.h"
+#include "ui/about_dlg.h"
+#include "ui/main_dlg.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+#include <memory>
+
+using namespace zandrel;
+using namespace zandrel::test;
+
+namespace {
+
+// The image buttons, in the order the snapshot lists them.
+constexpr int kImages[] = {IDC_OUTER_IMAGE,       IDC_INNER_IMAGE,         IDC_OUTER_SMALL,
+                           IDC_INNER_SMALL,       IDC_NUCLEAR_UPPER_SMALL, IDC_NUCLEAR_LOWER_SMALL,
+                           IDC_FINAL_OUTER_SMALL, IDC_FINAL_INNER_SMALL};
+// The label buttons, likewise.
+constexpr int kLabels[] = {IDC_OUTER_ROLE,
+                           IDC_INNER_ROLE,
+                           IDC_OUTER_ELEMENT,
+                           IDC_INNER_ELEMENT,
+                           IDC_NUCLEAR_UPPER_ELEMENT,
+                           IDC_NUCLEAR_LOWER_ELEMENT,
+                           IDC_FINAL_OUTER_ELEMENT,
+                           IDC_FINAL_INNER_ELEMENT,
+                           IDC_ORIGINAL_NUMBER,
+                           IDC_CHANGE_LINE_NUMBER,
+                           IDC_FINAL_NUMBER};
+constexpr int kLists[] = {IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_PERIOD};
+
+// Everything the window shows of a reading, and the blocks it keeps, as one readable text.
+QString Snapshot(const CMainDlg& window) {
+    QStringList parts;
+    QStringList images;
+    for (int id : kImages) {
+        images << QString::number(Require<CBitmapButton>(window, id)->BitmapId());
+    }
+    parts << "images " + images.join(' ');
+    QStringList labels;
+    for (int id : kLabels) {
+        labels << "[" + QString::fromStdString(Require<CButton>(window, id)->Text()) + "]";
+    }
+    parts << "labels " + labels.join(' ');
+    QStringList checked;
+    for (int id = IDC_LINE1; id <= IDC_LINE6; ++id) {
+        if (window.IsDlgButtonChecked(id)) {
+            checked << QString::number(id);
+        }
+    }
+    parts << "checked " + checked.join(' ');
+    QStringList lists;
+    for (int id : kLists) {
+        lists << QString::fromStdString(window.GetDlgItemText(id));
+    }
+    parts << "lists " + lists.join('|');
+    parts << "text " + QString::fromStdString(window.GetDlgItemText(IDC_HEXAGRAM_TEXT));
+    parts << "blocks " + QString::fromStdString(window.originalText + "|" + window.lineText + "|" +
+                                                window.finalText);
+    return parts.join('\n');
+}
+
+// A main window in its own temporary current directory, by default started without the
+// splash's wait.
+class MainWindow {
+public:
+    explicit MainWindow(bool realClock = false) {
+        if (!realClock) {
+            ticks_ = std::make_unique<SteppingTickCount>(5000);
+        }
+        QDir::setCurrent(directory_.path());
+    }
+    ~MainWindow() { QDir::setCurrent(previous_); }
+
+    CMainDlg& Start() {
+        window.Create();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            qFatal("the main window did not become active");
+        }
+        return window;
+    }
+    QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
+    QString Path() const { return directory_.path(); }
+
+    CMainDlg window;
+
+private:
+    QTemporaryDir directory_;
+    QString previous_ = QDir::currentPath();
+    std::unique_ptr<SteppingTickCount> ticks_;
+};
+
+} // namespace
+
+class MainDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGuiTests(); }
+
+    void startsEmptyWithListsFilledAndIdleButtons();
+    void showsTheWorkedExample_data();
+    void showsTheWorkedExample();
+    void rolesAndMarkerFollowTheChangeLine();
+    void secondReadingLeavesNoTraceOfTheFirst();
+    void readingTextUsesCustomTextsLoadedAtStart();
+    void everyReadingFitsItsLabels();
+    void tabVisitsTheEnabledControlsInOrder();
+    void escapeAndEnterCloseWithoutWritingFiles_data();
+    void escapeAndEnterCloseWithoutWritingFiles();
+    void clicksOnTheDisplayChangeNothing_data();
+    void clicksOnTheDisplayChangeNothing();
+    void systemMenuEndsWithAboutWhichOpensTheAboutBox_data();
+    void systemMenuEndsWithAboutWhichOpensTheAboutBox();
+    void splashShowsForTwoSecondsBeforeTheWindow();
+};
+
+void MainDlgTest::startsEmptyWithListsFilledAndIdleButtons() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+
+    QCOMPARE(Snapshot(window), QStringLiteral("images 144 144 142 142 142 142 142 142\n"
+                                              "labels [] [] [] [] [] [] [] [] [] [] []\n"
+                                              "checked \n"
+                                              "lists 1998|Jan|1|11PM - 1AM\n"
+                                              "text \n"
+                                              "blocks ||"));
+    const int counts[] = {102, 12, 31, 12};
+    for (std::size_t i = 0; i < std::size(kLists); ++i) {
+        QCOMPARE(Require<CComboBox>(window, kLists[i])->count(), counts[i]);
+    }
+    QCOMPARE(Require<CComboBox>(window, IDC_PERIOD)->ItemText(7), std::string("1PM - 3-PM"));
+    for (int id : {IDC_INNER_TRIGRAM, IDC_RUN, IDC_VIEW_LOG, IDC_DELETE_LOG, IDC_VIEW_TEXT,
+                   IDC_MANAGE_TEXT}) {
+        QVERIFY2(window.GetDlgItem(id)->isEnabled(), qPrintable(QString::number(id)));
+    }
+    QVERIFY(!window.GetDlgItem(IDC_OUTER_TRIGRAM)->isEnabled());
+    QVERIFY(!window.GetDlgItem(IDC_CHANGE_LINE)->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), window.GetDlgItem(IDC_INNER_TRIGRAM));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Zandrel"));
+    QVERIFY(!window.windowIcon().isNull());
+    QVERIFY(window.question.empty());
+}
+
+void MainDlgTest::showsTheWorkedExample_data() {
+    QTest::addColumn<int>("outer");
+    QTest::addColumn<int>("inner");
+    QTest::addColumn<int>("changeLine");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("change line 5") << 1 << 8 << 5
+                                   << "images 145 152 134 141 138 140 136 141\n"
+                                      "labels [Use] [Body] [-Metal-] [(Earth)] [-Wood-] [+Earth+] "
+                                      "[+Fire+] [+Earth+] [12] [5] [35]\n"
+                                      "checked 1104";
+    QTest::newRow("change line 2") << 1 << 8 << 2
+                                   << "images 145 152 134 141 138 140 134 139\n"
+                                      "labels [Body] [Use] [(Metal)] [+Earth+] [+Wood+] [+Earth+] "
+                                      "[+Metal+] [-Water-] [12] [2] [6]\n"
+                                      "checked 1101";
+}
+
+void MainDlgTest::showsTheWorkedExample() {
+    QFETCH(int, outer);
+    QFETCH(int, inner);
+    QFETCH(int, changeLine);
+    QFETCH(QString, expected);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+
+    window.ShowReading(outer, inner, changeLine);
+
+    QCOMPARE(Snapshot(window).section('\n', 0, 2), expected);
+    const ReadingText text =
+        ComposeReadingText(window.hexagramTexts, ComputeReading(outer, inner, changeLine));
+    QCOMPARE(window.originalText, text.originalText);
+    QCOMPARE(window.lineText, text.lineText);
+    QCOMPARE(window.finalText, text.finalText);
+    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT),
+             text.originalText + text.lineText + text.finalText);
+    QCOMPARE(Require<CMultiLineEdit>(window, IDC_HEXAGRAM_TEXT)->FirstVisibleLine(), 0);
+    QVERIFY(fixture.Files().isEmpty());
+}
+
+void MainDlgTest::rolesAndMarkerFollowTheChangeLine() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    const auto text = [&](int id) { return Require<CButton>(window, id)->Text(); };
+    const auto image = [&](int id) { return Require<CBitmapButton>(window, id)->BitmapId(); };
+
+    for (int changeLine = 1; changeLine <= 6; ++changeLine) {
+        window.ShowReading(3, 6, changeLine);
+        const bool bodyIsOuter = changeLine <= 3;
+        QCOMPARE(text(IDC_OUTER_ROLE), std::string(bodyIsOuter ? "Body" : "Use"));
+        QCOMPARE(text(IDC_INNER_ROLE), std::string(bodyIsOuter ? "Use" : "Body"));
+        for (int id = IDC_LINE1; id <= IDC_LINE6; ++id) {
+            QCOMPARE(window.IsDlgButtonChecked(id), id == IDC_LINE1 + changeLine - 1);
+        }
+        // The body stands unchanged in the final hexagram, in parentheses only where it is
+        // the body's own position.
+        if (bodyIsOuter) {
+            QCOMPARE(image(IDC_FINAL_OUTER_SMALL), image(IDC_OUTER_SMALL));
+            QCOMPARE(text(IDC_OUTER_ELEMENT), std::string("(Fire)"));
+            QCOMPARE(text(IDC_FINAL_OUTER_ELEMENT), std::string("+Fire+"));
+        } else {
+            QCOMPARE(image(IDC_FINAL_INNER_SMALL), image(IDC_INNER_SMALL));
+            QCOMPARE(text(IDC_INNER_ELEMENT), std::string("(Water)"));
+            QCOMPARE(text(IDC_FINAL_INNER_ELEMENT), std::string("+Water+"));
+        }
+    }
+}
+
+void MainDlgTest::secondReadingLeavesNoTraceOfTheFirst() {
+    MainWindow twice;
+    twice.Start().ShowReading(1, 8, 5);
+    twice.window.ShowReading(6, 3, 2);
+
+    MainWindow once;
+    once.Start().ShowReading(6, 3, 2);
+
+    QCOMPARE(Snapshot(twice.window), Snapshot(once.window));
+}
+
+void MainDlgTest::readingTextUsesCustomTextsLoadedAtStart() {
+    MainWindow fixture;
+    {
+        std::ofstream file(QDir(fixture.Path()).filePath("custom12.txt").toStdString(),
+                           std::ios::binary);
+        file << "My title\r\nMy main text\r\n1\r\n2\r\n3\r\n4\r\nMy fifth line\r\n6\r\n";
+    }
+    CMainDlg& window = fixture.Start();
+    QCOMPARE(window.hexagramTexts[11].state, CustomTextState::Active);
+
+    // Hexagram 12 is custom, its change line's block follows its record; 35 is default.
+    window.ShowReading(1, 8, 5);
+    QCOMPARE(window.originalText, std::string("Hexagram 12 My title\r\nMy main text\r\n"));
+    QCOMPARE(window.lineText, std::string("Line 5\r\nMy fifth line\r\n"));
+    QCOMPARE(window.finalText, HeaderBlock(HexagramTexts{}, 35));
+    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT),
+             window.originalText + window.lineText + window.finalText);
+    QCOMPARE(fixture.Files(), QStringList{"custom12.txt"});
+}
+
+void MainDlgTest::everyReadingFitsItsLabels() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    QVERIFY(OverflowingCaptions(window).empty()); // the list entries too
+    for (int outer = 1; outer <= 8; ++outer) {
+        for (int inner = 1; inner <= 8; ++inner) {
+            for (int changeLine = 1; changeLine <= 6; ++changeLine) {
+                window.ShowReading(outer, inner, changeLine);
+                const auto overflowing = OverflowingCaptions(window);
+                QVERIFY2(overflowing.empty(),
+                         overflowing.empty() ? "" : overflowing.front().c_str());
+            }
+        }
+    }
+}
+
+void MainDlgTest::tabVisitsTheEnabledControlsInOrder() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    const auto visit = [&] {
+        QList<int> visited;
+        for (int i = 0; i < 13; ++i) {
+            visited << QApplication::focusWidget()->objectName().toInt();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return visited;
+    };
+    QCOMPARE(visit(), (QList<int>{1092, 1094, 1095, 1096, 1097, 1106, 1110, 1111, 1112, 1113, 1092,
+                                  1094, 1095}));
+
+    window.EnableDlgItem(IDC_OUTER_TRIGRAM, true);
+    window.EnableDlgItem(IDC_CHANGE_LINE, true);
+    QCOMPARE(visit(), (QList<int>{1096, 1097, 1106, 1110, 1111, 1112, 1113, 1092, 1091, 1093, 1094,
+                                  1095, 1096}));
+}
+
+void MainDlgTest::escapeAndEnterCloseWithoutWritingFiles_data() {
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<int>("key"); // 0: the close box
+    QTest::addColumn<int>("result");
+    QTest::newRow("Escape") << IDC_INNER_TRIGRAM << int(Qt::Key_Escape) << IDCANCEL;
+    QTest::newRow("Escape in the text box") << IDC_HEXAGRAM_TEXT << int(Qt::Key_Escape) << IDCANCEL;
+    QTest::newRow("Enter on the year list") << IDC_YEAR << int(Qt::Key_Return) << IDOK;
+    QTest::newRow("Enter on the period list") << IDC_PERIOD << int(Qt::Key_Enter) << IDOK;
+    QTest::newRow("Enter in the text box") << IDC_HEXAGRAM_TEXT << int(Qt::Key_Return) << IDOK;
+    QTest::newRow("close box") << IDC_INNER_TRIGRAM << 0 << IDCANCEL;
+}
+
+void MainDlgTest::escapeAndEnterCloseWithoutWritingFiles() {
+    QFETCH(int, focus);
+    QFETCH(int, key);
+    QFETCH(int, result);
+    MainWindow fixture;
+    auto act = WhenModal::Act<CMainDlg>([&](CMainDlg* window) {
+        window->ShowReading(2, 7, 4);
+        QWidget* target = window->GetDlgItem(focus);
+        target->setFocus();
+        QCOMPARE(window->focusWidget(), target);
+        if (key == 0) {
+            window->close();
+        } else {
+            QTest::keyClick(target, Qt::Key(key));
+        }
+    });
+    QCOMPARE(fixture.window.DoModal(), result);
+    QVERIFY(act->Fired());
+    QVERIFY(!fixture.window.isVisible());
+    QVERIFY(fixture.Files().isEmpty());
+}
+
+void MainDlgTest::clicksOnTheDisplayChangeNothing_data() {
+    QTest::addColumn<bool>("withReading");
+    QTest::newRow("before the first reading") << false;
+    QTest::newRow("showing a reading") << true;
+}
+
+void MainDlgTest::clicksOnTheDisplayChangeNothing() {
+    QFETCH(bool, withReading);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    if (withReading) {
+        window.ShowReading(4, 5, 3);
+    }
+    const QString before = Snapshot(window);
+    QWidget* focused = QApplication::focusWidget();
+
+    std::vector<int> display(std::begin(kImages), std::end(kImages));
+    display.insert(display.end(), std::begin(kLabels), std::end(kLabels));
+    for (int id = IDC_LINE1; id <= IDC_LINE6; ++id) {
+        display.push_back(id);
+    }
+    for (int id : display) {
+        QTest::mouseClick(Require<QWidget>(window, id), Qt::LeftButton);
+    }
+
+    QCOMPARE(Snapshot(window), before);
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QVERIFY(window.isVisible());
+}
+
+void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox_data() {
+    QTest::addColumn<QString>("closeBy");
+    QTest::newRow("OK") << "ok";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("close box") << "close";
+}
+
+void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
+    QFETCH(QString, closeBy);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    window.ShowReading(1, 8, 5);
+    const QString before = Snapshot(window);
+
+    const QList<QAction*> items = window.GetSystemMenu()->actions();
+    QCOMPARE(items.size(), 8);
+    QCOMPARE(items[2]->text(), QStringLiteral("&Size"));
+    QCOMPARE(items[4]->text(), QStringLiteral("Ma&ximize"));
+    QVERIFY(!items[2]->isEnabled() && !items[4]->isEnabled());
+    QVERIFY(items[1]->isEnabled() && items[3]->isEnabled() && items[5]->isEnabled());
+    QVERIFY(items[6]->isSeparator());
+    QCOMPARE(items[7]->text(), QStringLiteral("&About..."));
+    QCOMPARE(items[7]->data().toInt(), IDM_ABOUTBOX);
+
+    QString seen;
+    auto act = WhenModal::Act<CAboutDlg>([&](CAboutDlg* about) {
+        auto* ok = Require<QPushButton>(*about, IDOK);
+        QStringList texts;
+        for (const QLabel* label : about->findChildren<QLabel*>()) {
+            texts << label->text();
+        }
+        texts.sort();
+        seen = about->windowTitle() + "|" + texts.join(',') + "|" +
+               QString::number(ok->isDefault()) + QString::number(about->focusWidget() == ok);
+        if (closeBy == QLatin1String("ok")) {
+            QTest::mouseClick(ok, Qt::LeftButton);
+        } else if (closeBy == QLatin1String("escape")) {
+            QTest::keyClick(ok, Qt::Key_Escape);
+        } else {
+            about->close();
+        }
+    });
+    items[7]->trigger();
+    QVERIFY(act->Fired());
+    QCOMPARE(seen, QStringLiteral("About Zandrel|,,,,Zandrel Version 3.0|11"));
+    QCOMPARE(Snapshot(window), before);
+    QVERIFY(window.isVisible());
+}
+
+void MainDlgTest::splashShowsForTwoSecondsBeforeTheWindow() {
+    MainWindow fixture(true);
+    {
+        std::ofstream file(QDir(fixture.Path()).filePath("custom1.txt").toStdString());
+        file << "Title\n";
+    }
+
+    // During the wait: the splash is up, the window is not, the lists are filled and the
+    // custom texts are not loaded yet.
+    QString during;
+    QTimer::singleShot(300, [&] {
+        QStringList splashes;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* splash = qobject_cast<CAboutDlg*>(widget);
+            if (splash != nullptr && splash->isVisible()) {
+                splashes << QString::number(splash->Template().id);
+            }
+        }
+        during = splashes.join(',') + "|" + QString::number(fixture.window.isVisible()) + "|" +
+                 QString::number(Require<CComboBox>(fixture.window, IDC_YEAR)->count()) + "|" +
+                 QString::number(int(fixture.window.hexagramTexts[0].state));
+    });
+    const std::uint32_t start = GetTickCount();
+    fixture.window.Create();
+    QVERIFY(GetTickCount() - start >= 2000);
+    QCOMPARE(during, QStringLiteral("134|0|102|0"));
+
+    QVERIFY(fixture.window.isVisible());
+    QCOMPARE(fixture.window.hexagramTexts[0].state, CustomTextState::Active);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        QVERIFY(qobject_cast<CAboutDlg*>(widget) == nullptr || !widget->isVisible());
+    }
+}
+
+QTEST_MAIN(MainDlgTest)
+#include "main_dlg_test.moc"

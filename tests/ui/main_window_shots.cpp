@@ -1,0 +1,56 @@
+// Saves pictures of the main window for a person to look at: empty after start-up, showing
+// a reading, and the about box. Usage: main_window_shots <folder> [outer inner changeLine]
+// Runs in a temporary current directory, so it reads no custom texts and writes nothing else.
+
+#include "platform/pumping_wait.h"
+#include "platform/resources.h"
+#include "res/resource.h"
+#include "ui/about_dlg.h"
+#include "ui/main_dlg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace zandrel;
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2 && argc != 5) {
+        std::fprintf(stderr, "usage: %s <folder> [outer inner changeLine]\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const int outer = argc == 5 ? std::atoi(argv[2]) : 1;
+    const int inner = argc == 5 ? std::atoi(argv[3]) : 8;
+    const int changeLine = argc == 5 ? std::atoi(argv[4]) : 5;
+
+    QTemporaryDir directory;
+    QDir::setCurrent(directory.path());
+    Enable3dControlsStatic();
+    std::uint32_t now = 0;
+    SetTickCountSource([&now] { return now += 5000; }); // no splash wait
+
+    CMainDlg window;
+    window.Create();
+    const auto settle = [] { QCoreApplication::processEvents(); };
+    settle();
+    window.grab().save(out.filePath("main_empty.png"));
+    window.ShowReading(outer, inner, changeLine);
+    settle();
+    window.grab().save(out.filePath("main_reading.png"));
+
+    CAboutDlg about(IDD_ABOUTBOX, &window);
+    about.Create();
+    settle();
+    about.grab().save(out.filePath("about.png"));
+    CAboutDlg splash(IDD_SPLASH, &window);
+    splash.Create();
+    settle();
+    splash.grab().save(out.filePath("splash.png"));
+    return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/dialog.h"
+#include "res/resource.h"
+
+namespace zandrel {
+
+// The about box (template 100), and from template 134 the start-up splash. Fixed texts only;
+// OK, Escape and the close box end it.
+class CAboutDlg : public CDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(int templateId = IDD_ABOUTBOX, QWidget* owner = nullptr);
+};
+
+} // namespace zandrel

@@ -1,0 +1,110 @@
+#include "ui/main_dlg.h"
+
+#include "platform/pumping_wait.h"
+#include "platform/resources.h"
+#include "res/resource.h"
+#include "ui/about_dlg.h"
+
+namespace zandrel {
+namespace {
+
+constexpr std::uint32_t kSplashMilliseconds = 2000;
+
+// Positions of Size and Maximize in the system menu: the window has a fixed size.
+constexpr int kSizeItem = 2;
+constexpr int kMaximizeItem = 4;
+
+} // namespace
+
+CMainDlg::CMainDlg(QWidget* owner)
+    : CDialog(IDD_MAIN, owner), icon(LoadIconResource(IDR_MAINFRAME)) {
+    MapCommand(IDC_INNER_TRIGRAM, [this] { OnInnerTrigram(); });
+    MapCommand(IDC_OUTER_TRIGRAM, [this] { OnOuterTrigram(); });
+    MapCommand(IDC_CHANGE_LINE, [this] { OnChangeLine(); });
+    MapCommand(IDC_RUN, [this] { OnRun(); });
+    MapCommand(IDC_VIEW_LOG, [this] { OnViewLog(); });
+    MapCommand(IDC_DELETE_LOG, [this] { OnDeleteLog(); });
+    MapCommand(IDC_VIEW_TEXT, [this] { OnViewText(); });
+    MapCommand(IDC_MANAGE_TEXT, [this] { OnManageText(); });
+}
+
+CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::DoDataExchange(CDataExchange& dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_RUN, runButton);
+    DDX_Control(dx, IDC_OUTER_TRIGRAM, outerTrigramButton);
+    DDX_Control(dx, IDC_INNER_TRIGRAM, innerTrigramButton);
+    DDX_Control(dx, IDC_CHANGE_LINE, changeLineButton);
+    DDX_Control(dx, IDC_CHANGE_LINE_NUMBER, changeLineNumberLabel);
+    DDX_Control(dx, IDC_HEXAGRAM_TEXT, readingTextBox);
+    DDX_Control(dx, IDC_YEAR, yearList);
+    DDX_Control(dx, IDC_MONTH, monthList);
+    DDX_Control(dx, IDC_PERIOD, periodList);
+    DDX_Control(dx, IDC_DAY, dayList);
+    DDX_Control(dx, IDC_OUTER_IMAGE, outerImage);
+    DDX_Control(dx, IDC_INNER_IMAGE, innerImage);
+    DDX_Control(dx, IDC_OUTER_SMALL, outerSmallImage);
+    DDX_Control(dx, IDC_OUTER_ROLE, outerRoleLabel);
+    DDX_Control(dx, IDC_OUTER_ELEMENT, outerElementLabel);
+    DDX_Control(dx, IDC_INNER_SMALL, innerSmallImage);
+    DDX_Control(dx, IDC_INNER_ROLE, innerRoleLabel);
+    DDX_Control(dx, IDC_INNER_ELEMENT, innerElementLabel);
+    DDX_Control(dx, IDC_ORIGINAL_NUMBER, originalNumberLabel);
+    DDX_Control(dx, IDC_NUCLEAR_LOWER_SMALL, nuclearLowerSmallImage);
+    DDX_Control(dx, IDC_NUCLEAR_LOWER_ELEMENT, nuclearLowerElementLabel);
+    DDX_Control(dx, IDC_NUCLEAR_UPPER_SMALL, nuclearUpperSmallImage);
+    DDX_Control(dx, IDC_NUCLEAR_UPPER_ELEMENT, nuclearUpperElementLabel);
+    DDX_Control(dx, IDC_FINAL_OUTER_SMALL, finalOuterSmallImage);
+    DDX_Control(dx, IDC_FINAL_OUTER_ELEMENT, finalOuterElementLabel);
+    DDX_Control(dx, IDC_FINAL_INNER_SMALL, finalInnerSmallImage);
+    DDX_Control(dx, IDC_FINAL_INNER_ELEMENT, finalInnerElementLabel);
+    DDX_Control(dx, IDC_FINAL_NUMBER, finalNumberLabel);
+}
+
+bool CMainDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    EnableSystemMenuItem(kSizeItem, false);
+    EnableSystemMenuItem(kMaximizeItem, false);
+    AppendSystemMenuSeparator();
+    AppendSystemMenuItem(IDM_ABOUTBOX, "&About...");
+
+    setWindowIcon(icon);
+
+    InitReadingControls();
+
+    {
+        // Owned by the main window, which is not shown yet; events keep flowing meanwhile,
+        // so the splash gets painted.
+        CAboutDlg splash(IDD_SPLASH, this);
+        splash.Create();
+        PumpingWait(kSplashMilliseconds);
+        splash.DestroyWindow();
+    }
+
+    LoadCustomTexts(hexagramTexts, "");
+    return true;
+}
+
+void CMainDlg::OnSysCommand(int id) {
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about(IDD_ABOUTBOX, this);
+        about.DoModal();
+        return;
+    }
+    CDialog::OnSysCommand(id);
+}
+
+// The casting methods and the log and text dialogs are built on this window by their own
+// handlers; until then their buttons do nothing.
+void CMainDlg::OnInnerTrigram() {}
+void CMainDlg::OnOuterTrigram() {}
+void CMainDlg::OnChangeLine() {}
+void CMainDlg::OnRun() {}
+void CMainDlg::OnViewLog() {}
+void CMainDlg::OnDeleteLog() {}
+void CMainDlg::OnViewText() {}
+void CMainDlg::OnManageText() {}
+
+} // namespace zandrel
