@@ -28,7 +28,9 @@ constexpr int kClosedListHeight = 11;
 
 const DialogTemplate& TemplateOrDie(int id) {
     const DialogTemplate* found = FindDialogTemplate(id);
-    Q_ASSERT_X(found != nullptr, "CDialog", "no dialog template with this id");
+    if (found == nullptr) {
+        qFatal("no dialog template %d", id);
+    }
     return *found;
 }
 
@@ -157,8 +159,14 @@ QMenu* CDialog::GetSystemMenu() {
             {SC_RESTORE, "&Restore"},   {SC_MOVE, "&Move"},         {SC_SIZE, "&Size"},
             {SC_MINIMIZE, "Mi&nimize"}, {SC_MAXIMIZE, "Ma&ximize"}, {SC_CLOSE, "&Close\tAlt+F4"},
         };
+        // The window has a fixed size and no maximize box; only some have a minimize box.
+        // Restore applies to a minimized window only, and is updated as the menu opens.
+        const bool minimizable = (template_->styles & kMinimizeBox) != 0;
         for (const auto& [id, text] : items) {
-            systemMenu_->addAction(QString::fromLatin1(text))->setData(id);
+            QAction* action = systemMenu_->addAction(QString::fromLatin1(text));
+            action->setData(id);
+            action->setEnabled(id != SC_RESTORE && id != SC_SIZE && id != SC_MAXIMIZE &&
+                               (id != SC_MINIMIZE || minimizable));
         }
         connect(systemMenu_, &QMenu::aboutToShow, this, [this] {
             systemMenu_->actions().front()->setEnabled(isMinimized() || isMaximized());

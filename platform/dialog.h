@@ -123,7 +123,9 @@ private:
 template <class Control> void DDX_Control(CDataExchange& dx, int id, Control*& control) {
     if (control == nullptr) {
         control = dx.dialog.template DlgItem<Control>(id);
-        Q_ASSERT_X(control != nullptr, "DDX_Control", "no control of this kind with this id");
+        if (control == nullptr) {
+            qFatal("dialog %d has no control %d of the bound kind", dx.dialog.Template().id, id);
+        }
     }
 }
 

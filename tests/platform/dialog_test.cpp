@@ -379,11 +379,17 @@ void DialogTest::systemMenuHasStandardItemsAndCloseIsCancel() {
     QCOMPARE(texts, (QStringList{"&Restore", "&Move", "&Size", "Mi&nimize", "Ma&ximize",
                                  "&Close\tAlt+F4"}));
     QCOMPARE(ids, (QList<int>{SC_RESTORE, SC_MOVE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_CLOSE}));
+    // A fixed-size window without minimize and maximize boxes offers Move and Close.
+    QList<bool> enabled;
+    for (const QAction* action : menu->actions()) {
+        enabled << action->isEnabled();
+    }
+    QCOMPARE(enabled, (QList<bool>{false, true, false, false, false, true}));
 
-    dialog.EnableSystemMenuItem(2, false);
+    dialog.EnableSystemMenuItem(1, false);
     dialog.AppendSystemMenuSeparator();
     dialog.AppendSystemMenuItem(0x30, "E&xtra");
-    QVERIFY(!menu->actions()[2]->isEnabled());
+    QVERIFY(!menu->actions()[1]->isEnabled());
     QVERIFY(menu->actions()[6]->isSeparator());
     QCOMPARE(menu->actions()[7]->data().toInt(), 0x30);
 

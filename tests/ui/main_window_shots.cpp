@@ -1,6 +1,7 @@
 // Saves pictures of the main window for a person to look at: empty after start-up, showing
-// a reading, and the about box. Usage: main_window_shots <folder> [outer inner changeLine]
-// Runs in a temporary current directory, so it reads no custom texts and writes nothing else.
+// a reading, its system menu, the about box and the splash. Usage: main_window_shots <folder>
+// [outer inner changeLine] Runs in a temporary current directory, so it reads no custom texts and
+// writes nothing else.
 
 #include "platform/pumping_wait.h"
 #include "platform/resources.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -43,6 +45,12 @@ int main(int argc, char* argv[]) {
     window.ShowReading(outer, inner, changeLine);
     settle();
     window.grab().save(out.filePath("main_reading.png"));
+
+    QMenu* menu = window.GetSystemMenu();
+    menu->popup(window.mapToGlobal(QPoint(40, 40)));
+    settle();
+    menu->grab().save(out.filePath("system_menu.png"));
+    menu->hide();
 
     CAboutDlg about(IDD_ABOUTBOX, &window);
     about.Create();
