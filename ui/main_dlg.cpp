@@ -23,7 +23,7 @@ CMainDlg::CMainDlg(QWidget* owner)
     MapCommand(IDC_CHANGE_LINE, [this] { OnChangeLine(); });
     MapCommand(IDC_RUN, [this] { OnRun(); });
     MapCommand(IDC_VIEW_LOG, [this] { OnViewLog(); });
-    MapCommand(IDC_DELETE_LOG, [this] { OnDeleteLog(); });
+    MapCommand(IDC_DELETE_LOG, [this] { ResetLog(); });
     MapCommand(IDC_VIEW_TEXT, [this] { OnViewText(); });
     MapCommand(IDC_MANAGE_TEXT, [this] { OnManageText(); });
 }
@@ -96,14 +96,8 @@ void CMainDlg::OnSysCommand(int id) {
     CDialog::OnSysCommand(id);
 }
 
-// The casting methods and the log and text dialogs are built on this window by their own
-// handlers; until then their buttons do nothing.
-void CMainDlg::OnInnerTrigram() {}
-void CMainDlg::OnOuterTrigram() {}
-void CMainDlg::OnChangeLine() {}
-void CMainDlg::OnRun() {}
-void CMainDlg::OnViewLog() {}
-void CMainDlg::OnDeleteLog() {}
+// The text browser and the custom text editor are not part of this program yet; their
+// buttons do nothing.
 void CMainDlg::OnViewText() {}
 void CMainDlg::OnManageText() {}
 

@@ -26,6 +26,13 @@ public:
     // Shows the reading of outer (1..8), inner (1..8) and changeLine (1..6) on every display
     // element and in the text box, and keeps its three text blocks.
     void ShowReading(Trigram outer, Trigram inner, int changeLine);
+    // Appends `question` and the reading last shown to the query log, stamped with the local
+    // time. A failure is reported to the user here; the caller goes on as after success.
+    void WriteLogEntry();
+
+    // Which casting buttons are enabled: Ready (Inner Trigram, Run), Busy (none), InnerDrawn
+    // (Outer Trigram) and OuterDrawn (Change Line).
+    enum class CastingState { Ready, Busy, InnerDrawn, OuterDrawn };
 
     HexagramTexts hexagramTexts;
     QIcon icon;
@@ -50,11 +57,15 @@ private:
     void OnChangeLine();
     void OnRun();
     void OnViewLog();
-    void OnDeleteLog();
+    void ResetLog();
     void OnViewText();
     void OnManageText();
 
     void AppendReadingText(const std::string& block);
+    void SetCastingState(CastingState state);
+    // Asks the question of a new cast; on OK it becomes `question`. False when cancelled.
+    bool AcceptQuestion();
+    void AnimateLargeImage(CBitmapButton& image);
 
     CButton* runButton = nullptr;
     CButton* outerTrigramButton = nullptr;

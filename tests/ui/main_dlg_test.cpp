@@ -6,6 +6,7 @@
 #include "platform/pumping_wait.h"
 #include "res/resource.h"
 #include "tests/platform/gui_test_support.h"
+#include "tests/ui/main_window_fixture.h"
 #include "text/reading_text.h"
 #include "ui/about_dlg.h"
 #include "ui/main_dlg.h"
@@ -21,89 +22,6 @@
 
 using namespace zandrel;
 using namespace zandrel::test;
-
-namespace {
-
-// The image buttons, in the order the snapshot lists them.
-constexpr int kImages[] = {IDC_OUTER_IMAGE,       IDC_INNER_IMAGE,         IDC_OUTER_SMALL,
-                           IDC_INNER_SMALL,       IDC_NUCLEAR_UPPER_SMALL, IDC_NUCLEAR_LOWER_SMALL,
-                           IDC_FINAL_OUTER_SMALL, IDC_FINAL_INNER_SMALL};
-// The label buttons, likewise.
-constexpr int kLabels[] = {IDC_OUTER_ROLE,
-                           IDC_INNER_ROLE,
-                           IDC_OUTER_ELEMENT,
-                           IDC_INNER_ELEMENT,
-                           IDC_NUCLEAR_UPPER_ELEMENT,
-                           IDC_NUCLEAR_LOWER_ELEMENT,
-                           IDC_FINAL_OUTER_ELEMENT,
-                           IDC_FINAL_INNER_ELEMENT,
-                           IDC_ORIGINAL_NUMBER,
-                           IDC_CHANGE_LINE_NUMBER,
-                           IDC_FINAL_NUMBER};
-constexpr int kLists[] = {IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_PERIOD};
-
-// Everything the window shows of a reading, and the blocks it keeps, as one readable text.
-QString Snapshot(const CMainDlg& window) {
-    QStringList parts;
-    QStringList images;
-    for (int id : kImages) {
-        images << QString::number(Require<CBitmapButton>(window, id)->BitmapId());
-    }
-    parts << "images " + images.join(' ');
-    QStringList labels;
-    for (int id : kLabels) {
-        labels << "[" + QString::fromStdString(Require<CButton>(window, id)->Text()) + "]";
-    }
-    parts << "labels " + labels.join(' ');
-    QStringList checked;
-    for (int id = IDC_LINE1; id <= IDC_LINE6; ++id) {
-        if (window.IsDlgButtonChecked(id)) {
-            checked << QString::number(id);
-        }
-    }
-    parts << "checked " + checked.join(' ');
-    QStringList lists;
-    for (int id : kLists) {
-        lists << QString::fromStdString(window.GetDlgItemText(id));
-    }
-    parts << "lists " + lists.join('|');
-    parts << "text " + QString::fromStdString(window.GetDlgItemText(IDC_HEXAGRAM_TEXT));
-    parts << "blocks " + QString::fromStdString(window.originalText + "|" + window.lineText + "|" +
-                                                window.finalText);
-    return parts.join('\n');
-}
-
-// A main window in its own temporary current directory, by default started without the
-// splash's wait.
-class MainWindow {
-public:
-    explicit MainWindow(bool realClock = false) {
-        if (!realClock) {
-            ticks_ = std::make_unique<SteppingTickCount>(5000);
-        }
-        QDir::setCurrent(directory_.path());
-    }
-    ~MainWindow() { QDir::setCurrent(previous_); }
-
-    CMainDlg& Start() {
-        window.Create();
-        if (!QTest::qWaitForWindowActive(&window)) {
-            qFatal("the main window did not become active");
-        }
-        return window;
-    }
-    QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
-    QString Path() const { return directory_.path(); }
-
-    CMainDlg window;
-
-private:
-    QTemporaryDir directory_;
-    QString previous_ = QDir::currentPath();
-    std::unique_ptr<SteppingTickCount> ticks_;
-};
-
-} // namespace
 
 class MainDlgTest : public QObject {
     Q_OBJECT

@@ -1,0 +1,71 @@
+#pragma once
+
+// What the main window's tests share: a window in its own temporary current directory, and
+// everything it shows as one readable text.
+
+#include "res/resource.h"
+#include "tests/platform/gui_test_support.h"
+#include "ui/main_dlg.h"
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace zandrel::test {
+
+// The image buttons, in the order the snapshot lists them.
+inline constexpr int kImages[] = {
+    IDC_OUTER_IMAGE,         IDC_INNER_IMAGE,         IDC_OUTER_SMALL,       IDC_INNER_SMALL,
+    IDC_NUCLEAR_UPPER_SMALL, IDC_NUCLEAR_LOWER_SMALL, IDC_FINAL_OUTER_SMALL, IDC_FINAL_INNER_SMALL};
+// The label buttons, likewise.
+inline constexpr int kLabels[] = {IDC_OUTER_ROLE,
+                                  IDC_INNER_ROLE,
+                                  IDC_OUTER_ELEMENT,
+                                  IDC_INNER_ELEMENT,
+                                  IDC_NUCLEAR_UPPER_ELEMENT,
+                                  IDC_NUCLEAR_LOWER_ELEMENT,
+                                  IDC_FINAL_OUTER_ELEMENT,
+                                  IDC_FINAL_INNER_ELEMENT,
+                                  IDC_ORIGINAL_NUMBER,
+                                  IDC_CHANGE_LINE_NUMBER,
+                                  IDC_FINAL_NUMBER};
+inline constexpr int kLists[] = {IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_PERIOD};
+
+// Everything the window shows of a reading, and the blocks it keeps, as one readable text.
+QString Snapshot(const CMainDlg& window);
+
+// A main window in its own temporary current directory, by default started without the
+// splash's wait.
+class MainWindow {
+public:
+    explicit MainWindow(bool realClock = false) {
+        if (!realClock) {
+            ticks_ = std::make_unique<SteppingTickCount>(5000);
+        }
+        QDir::setCurrent(directory_.path());
+    }
+    ~MainWindow() { QDir::setCurrent(previous_); }
+
+    CMainDlg& Start() {
+        window.Create();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            qFatal("the main window did not become active");
+        }
+        return window;
+    }
+    QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
+    QString Path() const { return directory_.path(); }
+
+    CMainDlg window;
+
+private:
+    QTemporaryDir directory_;
+    QString previous_ = QDir::currentPath();
+    std::unique_ptr<SteppingTickCount> ticks_;
+};
+
+} // namespace zandrel::test

@@ -1,0 +1,42 @@
+// The main window's side of the query log: the entry written after every cast, the viewer
+// and the reset.
+
+#include "log/query_log.h"
+#include "platform/message_box.h"
+#include "ui/log_dlg.h"
+#include "ui/main_dlg.h"
+
+namespace zandrel {
+namespace {
+
+// The log lives in the process's current directory.
+const std::string kLogDirectory;
+
+} // namespace
+
+void CMainDlg::WriteLogEntry() {
+    const std::string entry =
+        LogEntryBytes(question, originalText, lineText, finalText, CurrentLocalTime());
+    if (const FileError error = AppendLogEntry(kLogDirectory, entry); error.Failed()) {
+        ReportFileError(this, error);
+    }
+}
+
+void CMainDlg::OnViewLog() {
+    CLogDlg viewer(this);
+    viewer.DoModal();
+}
+
+void CMainDlg::ResetLog() {
+    const int answer =
+        ShowMessageBox(this, {"Do you really want to delete the log file?", "Reset Log",
+                              MessageIcon::Question, MessageButtons::YesNo, IDNO});
+    if (answer != IDYES) {
+        return;
+    }
+    if (const FileError error = zandrel::ResetLog(kLogDirectory); error.Failed()) {
+        ReportFileError(this, error);
+    }
+}
+
+} // namespace zandrel
