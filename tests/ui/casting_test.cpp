@@ -146,6 +146,7 @@ private slots:
     void generalQueryLogsTheExampleEntry();
     void targetTimeQueryCastsFromTheListsAndTheQuestion();
     void listsChangedDuringTheAnimationCount();
+    void closingTheWindowDuringAnAnimationFinishesTheCast();
     void cancellingTheQuestionChangesNothing_data();
     void cancellingTheQuestionChangesNothing();
     void twoCastsInARowAreSeparatedByThreeEmptyLines();
@@ -299,6 +300,23 @@ void CastingTest::listsChangedDuringTheAnimationCount() {
     QCOMPARE(TimeCast(6, 0, 0, 0, ""), (CastValues{6, 7, 3}));
     QCOMPARE(window.GetDlgItemText(IDC_ORIGINAL_NUMBER), std::to_string(HexagramTable(6, 7)));
     QCOMPARE(window.GetDlgItemText(IDC_CHANGE_LINE_NUMBER), std::string("3"));
+}
+
+void CastingTest::closingTheWindowDuringAnAnimationFinishesTheCast() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    const FixedDrawTicks ticks(0);
+    auto answer = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
+        QTimer::singleShot(0, &window, [&] { QTest::keyClick(&window, Qt::Key_Escape); });
+        QTest::keyClick(Require<CEdit>(*dialog, IDC_QUESTION), Qt::Key_Return);
+    });
+    window.SendCommand(IDC_RUN);
+    QVERIFY(answer->Fired());
+    // The window is gone, but the cast it had begun was completed and logged, as the user
+    // was shown its animation already.
+    QVERIFY(!window.isVisible());
+    QCOMPARE(Entries(ReadLog(fixture)).size(), 1);
+    QCOMPARE(window.GetDlgItemText(IDC_ORIGINAL_NUMBER), std::to_string(HexagramTable(8, 1)));
 }
 
 void CastingTest::cancellingTheQuestionChangesNothing_data() {
