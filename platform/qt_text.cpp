@@ -26,12 +26,28 @@ QString FromWindows1252(std::string_view text) {
     return decoded;
 }
 
+QString DecodeLine(std::string_view line) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString decoded = utf8(QByteArrayView(line.data(), static_cast<qsizetype>(line.size())));
+    return utf8.hasError() ? FromWindows1252(line) : decoded;
+}
+
 } // namespace
 
 QString ToQString(std::string_view text) {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    return utf8.hasError() ? FromWindows1252(text) : decoded;
+    // Line by line, so that one line written in the old encoding (a log entry from an older
+    // copy, say) does not garble the UTF-8 lines around it.
+    QString decoded;
+    decoded.reserve(static_cast<qsizetype>(text.size()));
+    for (;;) {
+        const std::size_t end = text.find('\n');
+        decoded += DecodeLine(text.substr(0, end));
+        if (end == std::string_view::npos) {
+            return decoded;
+        }
+        decoded += QChar('\n');
+        text.remove_prefix(end + 1);
+    }
 }
 
 } // namespace zandrel

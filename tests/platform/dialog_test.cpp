@@ -313,6 +313,9 @@ void DialogTest::multiLineEditAppendsAndScrolls() {
     QCOMPARE(text->toPlainText(), QString::fromUtf8("café “quoted” â‚¬"));
     text->SetText("caf\xC3\xA9 \xE2\x82\xAC");
     QCOMPARE(text->toPlainText(), QString::fromUtf8("café €"));
+    // Each line is read on its own: an old line does not garble its UTF-8 neighbours.
+    text->SetText("caf\xC3\xA9\r\ncaf\xE9\r\n\xE2\x82\xAC");
+    QCOMPARE(text->toPlainText(), QString::fromUtf8("café\ncafé\n€"));
 
     // Without sideways scrolling a long line wraps and no horizontal bar appears.
     text->SetText(std::string(400, 'x'));
