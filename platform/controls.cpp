@@ -4,6 +4,7 @@
 #include "platform/resources.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -35,8 +36,8 @@ void CButton::paintEvent(QPaintEvent* event) {
     }
     // A label has no frame to make room for, so its caption may use the whole width.
     QPainter painter(this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
@@ -100,7 +101,10 @@ std::string CComboBox::ItemText(int index) const {
 }
 
 CEdit::CEdit(QWidget* parent) : QLineEdit(parent) {
-    connect(this, &QLineEdit::textChanged, this, [this] { EnforceLimit(); });
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        FoldLineBreaks();
+        EnforceLimit();
+    });
 }
 
 void CEdit::SetText(std::string_view text) {
@@ -114,6 +118,22 @@ std::string CEdit::Text() const {
 void CEdit::SetLimitText(int characters) {
     limit_ = characters;
     EnforceLimit();
+}
+
+void CEdit::FoldLineBreaks() {
+    // A single line holds no line break, but Qt keeps those of pasted text. Pasted lines
+    // are joined by a blank, and a line break at the end is dropped.
+    static const QRegularExpression trailing(QStringLiteral("[\\r\\n]+$"));
+    static const QRegularExpression inner(QStringLiteral("[\\r\\n]+"));
+    if (!text().contains(QLatin1Char('\n')) && !text().contains(QLatin1Char('\r'))) {
+        return;
+    }
+    const int cursor = cursorPosition();
+    QString folded = text();
+    folded.remove(trailing);
+    folded.replace(inner, QStringLiteral(" "));
+    setText(folded);
+    setCursorPosition(std::min(cursor, static_cast<int>(folded.size())));
 }
 
 void CEdit::EnforceLimit() {

@@ -94,6 +94,7 @@ public:
     void SetLimitText(int characters);
 
 private:
+    void FoldLineBreaks();
     void EnforceLimit();
 
     int limit_ = -1;

@@ -408,6 +408,10 @@ void CastingTest::questionDialogLimitsAndStartsEmpty() {
                QString::number(QApplication::focusWidget() == edit) + "|" +
                QString::number(flags.testFlag(Qt::WindowCloseButtonHint) ||
                                flags.testFlag(Qt::WindowSystemMenuHint));
+        QApplication::clipboard()->setText("pasted\r\nover lines\n");
+        edit->paste();
+        seen += "|" + edit->text();
+        edit->clear();
         QApplication::clipboard()->setText(longText);
         edit->paste();
         seen += "|" + QString::number(edit->text().size());
@@ -418,7 +422,7 @@ void CastingTest::questionDialogLimitsAndStartsEmpty() {
     });
     window.SendCommand(IDC_RUN);
     QVERIFY(answer->Fired());
-    QCOMPARE(seen, QStringLiteral("Query Auvrel||1|0|255|255"));
+    QCOMPARE(seen, QStringLiteral("Query Auvrel||1|0|pasted over lines|255|255"));
     QCOMPARE(window.question, std::string(255, 'x'));
 
     // The next question starts empty again, and an empty question is a question.
