@@ -23,6 +23,17 @@ void CMainDlg::SetCastingState(CastingState state) {
     runButton->setEnabled(state == CastingState::Ready);
 }
 
+void CMainDlg::FocusNextStep(QWidget* nextStep) {
+    // Disabling the pressed button sends the focus on to the next control, a list, where
+    // Enter would close the window. So the focus goes to the next step's button instead,
+    // unless the user has put it on another button meanwhile.
+    QWidget* focus = focusWidget();
+    if (focus == nullptr || !focus->isEnabled() || qobject_cast<CComboBox*>(focus) != nullptr ||
+        focus == readingTextBox) {
+        nextStep->setFocus();
+    }
+}
+
 bool CMainDlg::AcceptQuestion() {
     QuestionAnswer answer = AskQuestion(this);
     if (!answer.accepted) {
@@ -48,6 +59,7 @@ void CMainDlg::OnInnerTrigram() {
     drawnInner = static_cast<std::uint8_t>(DrawTrigram(GetTickCount()));
     RefreshBitmapButton(*innerImage, LargeTrigramBitmap(drawnInner));
     SetCastingState(CastingState::InnerDrawn);
+    FocusNextStep(outerTrigramButton);
 }
 
 void CMainDlg::OnOuterTrigram() {
@@ -56,6 +68,7 @@ void CMainDlg::OnOuterTrigram() {
     drawnOuter = static_cast<std::uint8_t>(DrawTrigram(GetTickCount()));
     RefreshBitmapButton(*outerImage, LargeTrigramBitmap(drawnOuter));
     SetCastingState(CastingState::OuterDrawn);
+    FocusNextStep(changeLineButton);
 }
 
 void CMainDlg::OnChangeLine() {
@@ -69,6 +82,7 @@ void CMainDlg::OnChangeLine() {
     ShowReading(drawnOuter, drawnInner, drawnChangeLine);
     WriteLogEntry();
     SetCastingState(CastingState::Ready);
+    FocusNextStep(innerTrigramButton);
 }
 
 void CMainDlg::OnRun() {
@@ -89,6 +103,7 @@ void CMainDlg::OnRun() {
     ShowReading(cast.outer, cast.inner, cast.changeLine);
     WriteLogEntry();
     SetCastingState(CastingState::Ready);
+    FocusNextStep(runButton);
 }
 
 } // namespace zandrel

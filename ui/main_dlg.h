@@ -66,6 +66,7 @@ private:
     // Asks the question of a new cast; on OK it becomes `question`. False when cancelled.
     bool AcceptQuestion();
     void AnimateLargeImage(CBitmapButton& image);
+    void FocusNextStep(QWidget* nextStep);
 
     CButton* runButton = nullptr;
     CButton* outerTrigramButton = nullptr;

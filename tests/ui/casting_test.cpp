@@ -146,6 +146,7 @@ private slots:
     void generalQueryLogsTheExampleEntry();
     void targetTimeQueryCastsFromTheListsAndTheQuestion();
     void listsChangedDuringTheAnimationCount();
+    void aKeyboardUserCastsWithEnterAlone();
     void closingTheWindowDuringAnAnimationFinishesTheCast();
     void cancellingTheQuestionChangesNothing_data();
     void cancellingTheQuestionChangesNothing();
@@ -300,6 +301,33 @@ void CastingTest::listsChangedDuringTheAnimationCount() {
     QCOMPARE(TimeCast(6, 0, 0, 0, ""), (CastValues{6, 7, 3}));
     QCOMPARE(window.GetDlgItemText(IDC_ORIGINAL_NUMBER), std::to_string(HexagramTable(6, 7)));
     QCOMPARE(window.GetDlgItemText(IDC_CHANGE_LINE_NUMBER), std::string("3"));
+}
+
+void CastingTest::aKeyboardUserCastsWithEnterAlone() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    const FixedDrawTicks ticks(0);
+    QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_INNER_TRIGRAM));
+    auto answer = AnswerQuestion(QStringLiteral("by keys"));
+    QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+    QVERIFY(answer->Fired());
+    QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_OUTER_TRIGRAM));
+    QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+    QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_CHANGE_LINE));
+    QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+    QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_INNER_TRIGRAM));
+    QVERIFY(window.isVisible());
+    QCOMPARE(Entries(ReadLog(fixture)).size(), 1);
+
+    // The focus the user moves during an animation stays where they put it.
+    auto again = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
+        QTimer::singleShot(0, &window, [&] { window.GetDlgItem(IDC_VIEW_LOG)->setFocus(); });
+        QTest::keyClick(Require<CEdit>(*dialog, IDC_QUESTION), Qt::Key_Return);
+    });
+    QTest::keyClick(window.GetDlgItem(IDC_RUN), Qt::Key_Space);
+    QVERIFY(again->Fired());
+    QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_VIEW_LOG));
+    QCOMPARE(Entries(ReadLog(fixture)).size(), 2);
 }
 
 void CastingTest::closingTheWindowDuringAnAnimationFinishesTheCast() {
