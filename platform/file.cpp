@@ -1,10 +1,12 @@
 #include "platform/file.h"
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
-#include <cstdlib>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -153,6 +155,49 @@ void SetError(FileError* error, FileError value) {
     }
 }
 
+// Writes all of `bytes`, resuming after interruptions and short writes. Returns 0 or the errno
+// of the write that failed.
+int WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+// Creates a new file `.<name>.XXXXXX` in `directory` for writing, the X being random letters
+// and digits. It is opened with mode 0666 like any other new file, so the kernel applies the
+// umask and any default ACL. Returns the descriptor, or -1 with errno set.
+int CreateTemporaryFile(const std::string& directory, const std::string& name, std::string* path) {
+    static constexpr std::string_view kChars =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::uint64_t bits = 0;
+        if (::getrandom(&bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits)) {
+            // No random source: the clock still varies from one attempt to the next.
+            bits = static_cast<std::uint64_t>(
+                std::chrono::steady_clock::now().time_since_epoch().count());
+        }
+        std::string suffix(6, '\0');
+        for (char& c : suffix) {
+            c = kChars[bits % kChars.size()];
+            bits /= kChars.size();
+        }
+        *path = PathIn(directory, "." + name + "." + suffix);
+        const int fd = ::open(path->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1; // errno is still EEXIST
+}
+
 } // namespace
 
 File::~File() {
@@ -235,16 +280,9 @@ bool File::Length(std::int64_t* length, FileError* error) const {
 }
 
 bool File::Write(std::string_view bytes, FileError* error) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            SetError(error, ErrorAfterOpen(errno));
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
+    if (const int err = WriteAll(fd_, bytes); err != 0) {
+        SetError(error, ErrorAfterOpen(err));
+        return false;
     }
     return true;
 }
@@ -307,45 +345,41 @@ FileError ReplaceFileContent(const std::string& directory, const std::string& na
     }
     const std::string fullPath = AbsolutePath(PathIn(directory, name));
 
-    std::string temp = PathIn(directory, "." + name + ".XXXXXX");
-    const int fd = ::mkstemp(temp.data());
+    std::string temp;
+    int fd = CreateTemporaryFile(directory, name, &temp);
     if (fd < 0) {
         return ErrorFor(errno, name); // the new file could not be created at all
     }
+    // Every failure below comes here with the errno saved right after the call that failed,
+    // before the cleanup can overwrite it.
     auto fail = [&](int err) {
-        ::close(fd);
+        if (fd >= 0) {
+            ::close(fd);
+        }
         ::unlink(temp.c_str());
         return ErrorFor(err, fullPath);
     };
 
-    std::string_view rest = content;
-    while (!rest.empty()) {
-        const ssize_t n = ::write(fd, rest.data(), rest.size());
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+    if (const int err = WriteAll(fd, content); err != 0) {
+        return fail(err);
+    }
+    // The new file keeps the old one's permissions, as overwriting in place would have; a new
+    // file keeps the mode it was created with.
+    if (target.IsOpen()) {
+        struct stat st {};
+        if (::fstat(target.fd_, &st) != 0 || ::fchmod(fd, st.st_mode & 07777) != 0) {
             return fail(errno);
         }
-        rest.remove_prefix(static_cast<std::size_t>(n));
     }
-    // The new file keeps the old one's permissions, as overwriting in place would have.
-    struct stat st {};
-    const mode_t umask = ::umask(0);
-    ::umask(umask);
-    ::fchmod(fd, target.IsOpen() && ::fstat(target.fd_, &st) == 0 ? (st.st_mode & 07777)
-                                                                  : (0666 & ~umask));
     if (::fsync(fd) != 0) {
         return fail(errno);
     }
-    if (::close(fd) != 0) {
-        ::unlink(temp.c_str());
-        return ErrorFor(errno, fullPath);
+    // The descriptor is gone even when close fails, so it must not be closed again.
+    if (::close(std::exchange(fd, -1)) != 0) {
+        return fail(errno);
     }
     if (::rename(temp.c_str(), PathIn(directory, name).c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        return ErrorFor(err, fullPath);
+        return fail(errno);
     }
     return FileError();
 }

@@ -4,12 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <regex>
 #include <sys/stat.h>
 
 namespace zandrel {
 namespace {
 
+using fixtures::Syscall;
 using fixtures::TempDir;
+
+mode_t PermissionsOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
 
 TEST(FileErrorTest, EveryCauseHasItsText) {
     const struct {
@@ -187,6 +194,89 @@ TEST(ReplaceFileContentTest, NewFilesGetTheUsualPermissions) {
     struct stat st {};
     ASSERT_EQ(::stat(dir.File("n.txt").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644U);
+}
+
+TEST(ReplaceFileContentTest, NewFileFollowsTheUmaskAndAnOldFileKeepsItsMode) {
+    TempDir dir;
+    dir.Write("old.txt", "old");
+    ASSERT_EQ(::chmod(dir.File("old.txt").c_str(), 0604), 0);
+
+    const mode_t saved = ::umask(027);
+    const FileError fresh = ReplaceFileContent(dir.Path(), "new.txt", "x");
+    const FileError replaced = ReplaceFileContent(dir.Path(), "old.txt", "x");
+    const mode_t after = ::umask(saved);
+    ASSERT_FALSE(fresh.Failed());
+    ASSERT_FALSE(replaced.Failed());
+    EXPECT_EQ(after, 027U);
+    EXPECT_EQ(PermissionsOf(dir.File("new.txt")), 0640U);
+    EXPECT_EQ(PermissionsOf(dir.File("old.txt")), 0604U);
+}
+
+// The mask is process-wide: setting it, even only to read it, can give a file that another
+// thread creates meanwhile the wrong mode. With umask() failing, code that does so anyway
+// gets a wrong mask and the wrong mode.
+TEST(ReplaceFileContentTest, NewFileModeNeverTouchesTheUmask) {
+    if (!fixtures::CanFailSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a process install a seccomp filter";
+    }
+    TempDir dir;
+    fixtures::ChildOptions options;
+    options.failingCalls = {{Syscall::Umask, EPERM}};
+    const mode_t saved = ::umask(027);
+    const FileError error =
+        fixtures::RunInChild([&] { return ReplaceFileContent(dir.Path(), "n.txt", "x"); }, options);
+    ::umask(saved);
+    ASSERT_FALSE(error.Failed()) << error.Message();
+    EXPECT_EQ(PermissionsOf(dir.File("n.txt")), 0640U);
+}
+
+// Each step after the temporary file exists fails, once on its own and once while removing
+// the temporary file fails too (access denied), so that a cause read after that cleanup would
+// be the wrong one. The old file stays as it was either way.
+TEST(ReplaceFileContentTest, AFailedStepReportsItsOwnCause) {
+    if (!fixtures::CanFailSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a process install a seccomp filter";
+    }
+    const struct {
+        const char* what;
+        long fileSizeLimit;
+        std::vector<fixtures::FailingCall> failingCalls;
+        FileCause cause;
+    } cases[] = {
+        {"write", 4, {}, FileCause::DiskFull},
+        {"fchmod", -1, {{Syscall::Fchmod, EIO}}, FileCause::HardIO},
+        {"fsync", -1, {{Syscall::Fsync, EIO}}, FileCause::HardIO},
+        // A network file system reports a deferred write error only when the file is closed.
+        {"close", -1, {{Syscall::Close, ENOSPC}}, FileCause::DiskFull},
+        {"rename", -1, {{Syscall::Rename, EIO}}, FileCause::HardIO},
+    };
+    const std::string old = "title\r\nmain\r\n";
+    for (const auto& c : cases) {
+        for (const bool unlinkFails : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (unlinkFails ? " with unlink failing" : ""));
+            TempDir dir;
+            dir.Write("c.txt", old);
+            fixtures::ChildOptions options;
+            options.fileSizeLimit = c.fileSizeLimit;
+            options.failingCalls = c.failingCalls;
+            if (unlinkFails) {
+                options.failingCalls.push_back({Syscall::Unlink, EPERM});
+            }
+            const FileError error = fixtures::RunInChild(
+                [&] { return ReplaceFileContent(dir.Path(), "c.txt", "new content"); }, options);
+            EXPECT_EQ(error.Message(), FileErrorText(c.cause, dir.File("c.txt")));
+            EXPECT_EQ(dir.Read("c.txt"), old);
+            const std::vector<std::string> entries = dir.Entries();
+            if (!unlinkFails) {
+                EXPECT_EQ(entries, std::vector<std::string>{"c.txt"});
+            } else {
+                // The temporary file could not be removed, which shows the name it was given.
+                EXPECT_TRUE(entries.size() == 2 &&
+                            std::regex_match(entries[0], std::regex(R"(\.c\.txt\.[A-Za-z0-9]{6})")))
+                    << testing::PrintToString(entries);
+            }
+        }
+    }
 }
 
 TEST(ReplaceFileContentTest, ReadOnlyFileIsAccessDenied) {

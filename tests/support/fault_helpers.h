@@ -43,11 +43,32 @@ private:
     pid_t child_ = -1;
 };
 
-// Runs `action` in a forked child and returns the FileError it produced. With a file size
-// limit (bytes, or -1 for none) a write past it fails with EFBIG, a full disk for the program.
-// With dropRoot, the child gives up root first (when it is root) so that permissions apply.
+// A system call that fails in the child: every call of it returns -1 with errno `err`.
+enum class Syscall { Close, Fchmod, Fsync, Rename, Umask, Unlink };
+struct FailingCall {
+    Syscall call;
+    int err;
+};
+
+// What the child changes before it runs its action.
+struct ChildOptions {
+    // File size limit in bytes, or -1 for none. A write past it fails with EFBIG, a full disk
+    // for the program.
+    long fileSizeLimit = -1;
+    // The child gives up root first (when it is root) so that permissions apply.
+    bool dropRoot = false;
+    // Made to fail by a seccomp filter installed just before the action (see CanFailSyscalls).
+    std::vector<FailingCall> failingCalls;
+};
+
+// Runs `action` in a forked child and returns the FileError it produced.
+FileError RunInChild(const std::function<FileError()>& action, const ChildOptions& options);
+// The same with only a file size limit and dropRoot.
 FileError RunInChild(const std::function<FileError()>& action, long fileSizeLimit = -1,
                      bool dropRoot = false);
+
+// Whether this machine lets a child install the filter that ChildOptions::failingCalls needs.
+bool CanFailSyscalls();
 
 // Gives everyone write access to `path`, so that a child that gave up root can still create
 // its temporary files there when a test wants only one file to be protected.
