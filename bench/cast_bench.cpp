@@ -57,15 +57,14 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     zandrel::Enable3dControlsStatic();
     QTemporaryDir directory;
-    QDir::setCurrent(directory.path());
 
-    zandrel::CMainDlg window;
+    zandrel::CMainDlg window(directory.path().toStdString());
     {
         // The splash's two seconds are not what is measured here.
         std::uint32_t fake = 0;
-        zandrel::SetTickCountSource([&fake] { return fake += 1000; });
+        auto clock = zandrel::SetTickCountSource([&fake] { return fake += 1000; });
         window.Create();
-        zandrel::SetTickCountSource({});
+        zandrel::SetTickCountSource(std::move(clock));
     }
 
     constexpr int kRuns = 7;

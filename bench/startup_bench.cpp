@@ -78,9 +78,8 @@ private:
 int RunProgram(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QTemporaryDir directory; // the program's files, if it wrote any, land here
-    QDir::setCurrent(directory.path());
     zandrel::Enable3dControlsStatic();
-    zandrel::CMainDlg window;
+    zandrel::CMainDlg window(directory.path().toStdString());
     FirstPaint probe(window);
     window.installEventFilter(&probe);
     window.DoModal();

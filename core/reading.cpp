@@ -54,7 +54,7 @@ Reading ComputeReading(Trigram outer, Trigram inner, int changeLine) {
     r.final = HexagramTable(r.finalOuter, r.finalInner);
     r.bodyElement = ElementOfTrigram(r.body);
 
-    const Position bodyPosition = r.bodyIsOuter ? Position::Outer : Position::Inner;
+    const Position bodyPosition = r.BodyPosition();
     for (int i = 0; i < kPositionCount; ++i) {
         const auto p = static_cast<Position>(i);
         const Element e = ElementOfTrigram(r.TrigramAt(p));

@@ -49,6 +49,8 @@ struct Reading {
     std::array<ElementMark, kPositionCount> marks;
 
     Trigram TrigramAt(Position p) const;
+    // Outer or Inner: where the body stands in the original hexagram.
+    Position BodyPosition() const { return bodyIsOuter ? Position::Outer : Position::Inner; }
     const ElementMark& Mark(Position p) const { return marks[static_cast<std::size_t>(p)]; }
 };
 

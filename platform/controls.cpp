@@ -9,24 +9,96 @@
 #include <QTextBlock>
 
 #include <algorithm>
+#include <utility>
 
 namespace zandrel {
+namespace {
 
-CButton::CButton(QWidget* parent, bool label) : QPushButton(parent), label_(label) {
+// A closed drop-down list is one text line high; the rest of its template height is the
+// opened list.
+constexpr int kClosedListHeight = 11;
+
+QRect PixelRect(const DialogRect& rect) {
+    return {rect.x * kPixelsPerDialogUnit, rect.y * kPixelsPerDialogUnit,
+            rect.width * kPixelsPerDialogUnit, rect.height * kPixelsPerDialogUnit};
+}
+
+bool Has(const ControlTemplate& control, std::uint32_t style) {
+    return (control.styles & style) != 0;
+}
+
+QString WithoutMnemonics(const QString& text) {
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+            ++i;
+        }
+        shown.append(text[i]);
+    }
+    return shown;
+}
+
+QString FromCrLf(std::string_view text) {
+    QString converted = ToQString(text);
+    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return converted;
+}
+
+} // namespace
+
+CControl::CControl(const ControlTemplate& control, CommandSink sink)
+    : id_(control.id), sink_(std::move(sink)) {}
+
+void CControl::Place(const ControlTemplate& control) {
+    QWidget& widget = Widget();
+    widget.setObjectName(QString::number(control.id));
+    widget.setGeometry(PixelRect(control.rect));
+    if (widget.focusPolicy() != Qt::NoFocus) {
+        widget.setFocusPolicy(Has(control, kTabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void CControl::Notify(int code) const {
+    if (sink_) {
+        sink_(id_, code);
+    }
+}
+
+CControl& CreateControl(QWidget* parent, const ControlTemplate& control, CommandSink sink) {
+    switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::LabelButton:
+        return *new CButton(parent, control, std::move(sink));
+    case ControlKind::BitmapButton:
+        return *new CBitmapButton(parent, control, std::move(sink));
+    case ControlKind::ManualRadio:
+        return *new CRadioButton(parent, control, std::move(sink));
+    case ControlKind::DropDownList:
+        return *new CComboBox(parent, control, std::move(sink));
+    case ControlKind::Edit:
+        if (Has(control, kMultiLine)) {
+            return *new CMultiLineEdit(parent, control, std::move(sink));
+        }
+        return *new CEdit(parent, control, std::move(sink));
+    case ControlKind::GroupBox:
+        return *new CGroupBox(parent, control, std::move(sink));
+    case ControlKind::StaticText:
+    case ControlKind::Icon:
+        return *new CStatic(parent, control, std::move(sink));
+    }
+    qFatal("control %d has no known kind", control.id);
+}
+
+CButton::CButton(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : ButtonControl(parent, control, std::move(sink)),
+      label_(control.kind == ControlKind::LabelButton) {
     // The dialog decides what Enter does, not the button.
     setAutoDefault(false);
+    setDefault(Has(control, kDefaultButton));
     if (label_) {
         setFlat(true);
         setFocusPolicy(Qt::NoFocus);
     }
-}
-
-void CButton::SetText(std::string_view text) {
-    setText(ToQString(text));
-}
-
-std::string CButton::Text() const {
-    return ToUtf8(text());
 }
 
 void CButton::paintEvent(QPaintEvent* event) {
@@ -41,7 +113,8 @@ void CButton::paintEvent(QPaintEvent* event) {
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
-CBitmapButton::CBitmapButton(QWidget* parent) : QAbstractButton(parent) {
+CBitmapButton::CBitmapButton(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : ButtonControl(parent, control, std::move(sink)) {
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -78,46 +151,84 @@ void CBitmapButton::paintEvent(QPaintEvent*) {
     painter.drawPixmap(QPoint(0, 0), bitmaps_[state]);
 }
 
-CRadioButton::CRadioButton(QWidget* parent) : QRadioButton(parent) {
+CRadioButton::CRadioButton(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : ButtonControl(parent, control, std::move(sink)) {
     // The program checks one marker of a range and unchecks the others itself.
     setAutoExclusive(false);
     setFocusPolicy(Qt::NoFocus);
 }
 
-CComboBox::CComboBox(QWidget* parent) : QComboBox(parent) {
+CComboBox::CComboBox(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : QComboBox(parent), CControl(control, std::move(sink)) {
     setInsertPolicy(QComboBox::InsertAtBottom);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!quiet_) {
+            Notify(CBN_SELCHANGE);
+        }
+    });
+    Place(control);
+    const int closed = kClosedListHeight * kPixelsPerDialogUnit;
+    const int opened = control.rect.height * kPixelsPerDialogUnit - closed;
+    setMaxVisibleItems(std::max(1, opened / fontMetrics().height()));
+    resize(width(), closed);
 }
 
 void CComboBox::AddString(std::string_view text) {
+    // The first entry added becomes the selection, which is the program's doing.
+    quiet_ = true;
     addItem(ToQString(text));
+    quiet_ = false;
 }
 
 void CComboBox::SetCurSel(int index) {
+    quiet_ = true;
     setCurrentIndex(index);
+    quiet_ = false;
 }
 
 std::string CComboBox::ItemText(int index) const {
     return ToUtf8(itemText(index));
 }
 
-CEdit::CEdit(QWidget* parent) : QLineEdit(parent) {
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        FoldLineBreaks();
-        EnforceLimit();
-    });
+void CComboBox::SetWindowText(std::string_view text) {
+    SetCurSel(findText(ToQString(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-void CEdit::SetText(std::string_view text) {
+std::string CComboBox::GetWindowText() const {
+    return ToUtf8(currentText());
+}
+
+CEdit::CEdit(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : QLineEdit(parent), CControl(control, std::move(sink)) {
+    setReadOnly(Has(control, kReadOnly));
+    setFrame(Has(control, kBorder));
+    connect(this, &QLineEdit::textChanged, this, [this] { TextChanged(); });
+    Place(control);
+}
+
+void CEdit::SetWindowText(std::string_view text) {
     setText(ToQString(text));
 }
 
-std::string CEdit::Text() const {
+std::string CEdit::GetWindowText() const {
     return ToUtf8(text());
 }
 
 void CEdit::SetLimitText(int characters) {
     limit_ = characters;
     EnforceLimit();
+}
+
+void CEdit::TextChanged() {
+    // Folding and cutting set the text again; the dialog hears of the change once.
+    if (adjusting_) {
+        return;
+    }
+    adjusting_ = true;
+    FoldLineBreaks();
+    EnforceLimit();
+    adjusting_ = false;
+    Notify(EN_CHANGE);
 }
 
 void CEdit::FoldLineBreaks() {
@@ -146,23 +257,45 @@ void CEdit::EnforceLimit() {
     setCursorPosition(std::min(cursor, static_cast<int>(kept.size())));
 }
 
-namespace {
-
-QString FromCrLf(std::string_view text) {
-    QString converted = ToQString(text);
-    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return converted;
+CMultiLineEdit::CMultiLineEdit(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : QPlainTextEdit(parent), CControl(control, std::move(sink)) {
+    setReadOnly(Has(control, kReadOnly));
+    if (isReadOnly()) {
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    // Without sideways scrolling the lines wrap at the box's width, long words too.
+    if (Has(control, kAutoHScroll)) {
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+    } else {
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+    setVerticalScrollBarPolicy(Has(control, kVScroll) ? Qt::ScrollBarAlwaysOn
+                                                      : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A client edge is the sunken double frame; a border alone is one plain line.
+    if (Has(control, kClientEdge)) {
+        setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    } else if (Has(control, kBorder)) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    } else {
+        setFrameStyle(QFrame::NoFrame);
+    }
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingText_) {
+            Notify(EN_CHANGE);
+        }
+    });
+    Place(control);
 }
 
-} // namespace
-
-CMultiLineEdit::CMultiLineEdit(QWidget* parent) : QPlainTextEdit(parent) {}
-
-void CMultiLineEdit::SetText(std::string_view text) {
+void CMultiLineEdit::SetWindowText(std::string_view text) {
+    settingText_ = true;
     setPlainText(FromCrLf(text));
+    settingText_ = false;
 }
 
-std::string CMultiLineEdit::Text() const {
+std::string CMultiLineEdit::GetWindowText() const {
     QString text = toPlainText();
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return ToUtf8(text);
@@ -189,9 +322,11 @@ void CMultiLineEdit::ScrollCaret() {
 void CMultiLineEdit::ReplaceSel(std::string_view text) {
     const bool undo = isUndoRedoEnabled();
     setUndoRedoEnabled(false);
+    settingText_ = true;
     QTextCursor cursor = textCursor();
     cursor.insertText(FromCrLf(text));
     setTextCursor(cursor);
+    settingText_ = false;
     setUndoRedoEnabled(undo);
 }
 
@@ -202,6 +337,39 @@ void CMultiLineEdit::LineScroll(int lines) {
 
 int CMultiLineEdit::FirstVisibleLine() const {
     return verticalScrollBar()->value();
+}
+
+CStatic::CStatic(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : QLabel(parent), CControl(control, std::move(sink)), noPrefix_(Has(control, kNoPrefix)) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (control.kind == ControlKind::Icon) {
+        setPixmap(LoadIconResource(control.image).pixmap(QSize(32, 32), 1.0));
+    } else {
+        setWordWrap(true);
+        SetWindowText(control.caption);
+    }
+    Place(control);
+}
+
+void CStatic::SetWindowText(std::string_view text) {
+    text_ = text;
+    const QString shown = ToQString(text);
+    setText(noPrefix_ ? shown : WithoutMnemonics(shown));
+}
+
+CGroupBox::CGroupBox(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : QGroupBox(parent), CControl(control, std::move(sink)) {
+    SetWindowText(control.caption);
+    Place(control);
+}
+
+void CGroupBox::SetWindowText(std::string_view text) {
+    setTitle(ToQString(text));
+}
+
+std::string CGroupBox::GetWindowText() const {
+    return ToUtf8(title());
 }
 
 } // namespace zandrel

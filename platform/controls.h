@@ -1,7 +1,12 @@
 #pragma once
 
+#include "platform/dialog_template.h"
+#include "platform/qt_text.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -9,23 +14,75 @@
 #include <QRadioButton>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
-// The control kinds of the dialog templates. Each control's objectName is its id, and every
-// text goes in and out as UTF-8.
+// The control kinds of the dialog templates. Each kind builds itself from its template, carries
+// its id as objectName, passes its text in and out as UTF-8 and tells its dialog what the user
+// did with it as a command: its id and a notification code.
 
 namespace zandrel {
 
+// Notification codes.
+inline constexpr int BN_CLICKED = 0;     // a button was clicked
+inline constexpr int CBN_SELCHANGE = 1;  // the user chose another entry of a drop-down list
+inline constexpr int EN_CHANGE = 0x0300; // the text of an edit box changed
+
+// Receives a control's commands: its id and the notification code.
+using CommandSink = std::function<void(int id, int code)>;
+
+// What every control of a template is, whatever its kind.
+class CControl {
+public:
+    CControl(const ControlTemplate& control, CommandSink sink);
+    virtual ~CControl() = default;
+    CControl(const CControl&) = delete;
+    CControl& operator=(const CControl&) = delete;
+
+    int GetDlgCtrlID() const { return id_; }
+    virtual QWidget& Widget() = 0;
+    virtual void SetWindowText(std::string_view text) = 0;
+    virtual std::string GetWindowText() const = 0;
+
+protected:
+    // Gives the widget its id, its place in dialog units and, where it takes the focus at all,
+    // whether Tab stops on it.
+    void Place(const ControlTemplate& control);
+    void Notify(int code) const;
+
+private:
+    int id_;
+    CommandSink sink_;
+};
+
+// Builds the control that `control` describes as a child of `parent`.
+CControl& CreateControl(QWidget* parent, const ControlTemplate& control, CommandSink sink);
+
+// What the button kinds share: the caption is their text, and a click is BN_CLICKED.
+template <class QtButton> class ButtonControl : public QtButton, public CControl {
+public:
+    QWidget& Widget() override { return *this; }
+    void SetWindowText(std::string_view text) override { this->setText(ToQString(text)); }
+    std::string GetWindowText() const override { return ToUtf8(this->text()); }
+
+protected:
+    ButtonControl(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+        : QtButton(parent), CControl(control, std::move(sink)) {
+        SetWindowText(control.caption);
+        QObject::connect(this, &QAbstractButton::clicked, this, [this] { Notify(BN_CLICKED); });
+        Place(control);
+    }
+};
+
 // A push button; as a label button it is flat, takes no focus and only shows its caption.
-class CButton : public QPushButton {
+class CButton : public ButtonControl<QPushButton> {
     Q_OBJECT
 public:
-    CButton(QWidget* parent, bool label);
+    CButton(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
 
     bool IsLabel() const { return label_; }
-    void SetText(std::string_view text);
-    std::string Text() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,18 +93,19 @@ private:
 
 // Shows a bitmap resource for each of its states (up, down, focus, disabled), unscaled from
 // its top-left corner and clipped to the button. It takes no focus and draws nothing else.
-class CBitmapButton : public QAbstractButton {
+class CBitmapButton : public ButtonControl<QAbstractButton> {
     Q_OBJECT
 public:
     enum State { Up, Down, Focus, Disabled };
 
-    explicit CBitmapButton(QWidget* parent);
+    CBitmapButton(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
 
     // A state given 0 shows the up bitmap. False when a bitmap does not exist; the button
     // then shows nothing for it.
     bool LoadBitmaps(int up, int down = 0, int focus = 0, int disabled = 0);
     int BitmapId(State state = Up) const { return ids_[state]; }
 
+    // Its text is kept but never drawn.
     QSize sizeHint() const override;
 
 protected:
@@ -60,55 +118,67 @@ private:
 
 // A radio button of the manual kind: a click never checks it, only the program does; it
 // leaves the other radio buttons alone.
-class CRadioButton : public QRadioButton {
+class CRadioButton : public ButtonControl<QRadioButton> {
     Q_OBJECT
 public:
-    explicit CRadioButton(QWidget* parent);
+    CRadioButton(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
 
 protected:
     void nextCheckState() override {}
 };
 
-// A drop-down list that keeps its entries in the order they were added.
-class CComboBox : public QComboBox {
+// A drop-down list that keeps its entries in the order they were added. Only a choice the
+// user makes is a selection change; the program's own selecting is not.
+class CComboBox : public QComboBox, public CControl {
     Q_OBJECT
 public:
-    explicit CComboBox(QWidget* parent);
+    CComboBox(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
 
     void AddString(std::string_view text);
     void SetCurSel(int index);
     int GetCurSel() const { return currentIndex(); }
     std::string ItemText(int index) const;
+
+    QWidget& Widget() override { return *this; }
+    // Selects the first entry with exactly this text, or none.
+    void SetWindowText(std::string_view text) override;
+    // The selected entry's text.
+    std::string GetWindowText() const override;
+
+private:
+    bool quiet_ = false;
 };
 
-// A single-line edit box.
-class CEdit : public QLineEdit {
+// A single-line edit box. Line breaks in pasted text become blanks, so the text always stays
+// on one line.
+class CEdit : public QLineEdit, public CControl {
     Q_OBJECT
 public:
-    explicit CEdit(QWidget* parent);
+    CEdit(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
 
-    void SetText(std::string_view text);
-    std::string Text() const;
     // At most `characters` characters, as the user sees them, can be typed or pasted; a
     // longer paste is cut at the limit.
     void SetLimitText(int characters);
 
+    QWidget& Widget() override { return *this; }
+    void SetWindowText(std::string_view text) override;
+    std::string GetWindowText() const override;
+
 private:
+    void TextChanged();
     void FoldLineBreaks();
     void EnforceLimit();
 
     int limit_ = -1;
+    bool adjusting_ = false;
 };
 
 // A multi-line edit box. Line ends are CR LF on the way in and out; positions of the
-// selection count each line end as one character.
-class CMultiLineEdit : public QPlainTextEdit {
+// selection count each line end as one character. Only the user's changes notify.
+class CMultiLineEdit : public QPlainTextEdit, public CControl {
     Q_OBJECT
 public:
-    explicit CMultiLineEdit(QWidget* parent);
-
-    void SetText(std::string_view text);
-    std::string Text() const;
+    CMultiLineEdit(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
 
     void GetSel(int* start, int* end) const;
     void SetSel(int start, int end);
@@ -118,6 +188,41 @@ public:
     // Scrolls by `lines` lines, negative upward, as far as the text goes.
     void LineScroll(int lines);
     int FirstVisibleLine() const;
+
+    QWidget& Widget() override { return *this; }
+    void SetWindowText(std::string_view text) override;
+    std::string GetWindowText() const override;
+
+private:
+    bool settingText_ = false;
+};
+
+// A static text, or the icon resource the template names.
+class CStatic : public QLabel, public CControl {
+    Q_OBJECT
+public:
+    CStatic(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
+
+    QWidget& Widget() override { return *this; }
+    // "&x" marks a mnemonic, which a static text does not underline here; "&&" is one "&".
+    // With kNoPrefix the text is shown as it stands.
+    void SetWindowText(std::string_view text) override;
+    std::string GetWindowText() const override { return text_; }
+
+private:
+    bool noPrefix_;
+    std::string text_;
+};
+
+// A frame with a caption.
+class CGroupBox : public QGroupBox, public CControl {
+    Q_OBJECT
+public:
+    CGroupBox(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
+
+    QWidget& Widget() override { return *this; }
+    void SetWindowText(std::string_view text) override;
+    std::string GetWindowText() const override;
 };
 
 } // namespace zandrel

@@ -3,12 +3,9 @@
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
 #include "platform/resources.h"
-#include "res/templates.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPointer>
@@ -20,41 +17,6 @@
 #include <utility>
 
 namespace zandrel {
-namespace {
-
-// A closed drop-down list is one text line high; the rest of its template height is the
-// opened list.
-constexpr int kClosedListHeight = 11;
-
-const DialogTemplate& TemplateOrDie(int id) {
-    const DialogTemplate* found = FindDialogTemplate(id);
-    if (found == nullptr) {
-        qFatal("no dialog template %d", id);
-    }
-    return *found;
-}
-
-QRect PixelRect(const DialogRect& rect) {
-    return {rect.x * kPixelsPerDialogUnit, rect.y * kPixelsPerDialogUnit,
-            rect.width * kPixelsPerDialogUnit, rect.height * kPixelsPerDialogUnit};
-}
-
-// A static text shows "&x" as an underlined mnemonic in the original; here the marker is
-// dropped and "&&" stands for one "&".
-QString WithoutMnemonics(QString text) {
-    QString shown;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
-            ++i;
-        }
-        shown.append(text[i]);
-    }
-    return shown;
-}
-
-} // namespace
-
-CDialog::CDialog(int templateId, QWidget* owner) : CDialog(TemplateOrDie(templateId), owner) {}
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* owner)
     : QDialog(owner), template_(&dialogTemplate) {}
@@ -84,66 +46,38 @@ void CDialog::EndDialog(int result) {
     }
 }
 
-QWidget* CDialog::GetDlgItem(int id) const {
+CControl& CDialog::GetControl(int id) const {
     const auto found = controls_.find(id);
-    return found == controls_.end() ? nullptr : found->second;
+    if (found == controls_.end()) {
+        qFatal("dialog %d has no control %d", template_->id, id);
+    }
+    return *found->second;
+}
+
+void CDialog::WrongKind(int id, const char* kind) const {
+    qFatal("control %d of dialog %d is not a %s", id, template_->id, kind);
 }
 
 void CDialog::SetDlgItemText(int id, std::string_view text) {
-    QWidget* control = GetDlgItem(id);
-    if (auto* multi = qobject_cast<CMultiLineEdit*>(control)) {
-        multi->SetText(text);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->setText(ToQString(text));
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        button->setText(ToQString(text));
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setText(ToQString(text));
-    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
-        group->setTitle(ToQString(text));
-    }
+    GetControl(id).SetWindowText(text);
 }
 
 std::string CDialog::GetDlgItemText(int id) const {
-    QWidget* control = GetDlgItem(id);
-    if (auto* multi = qobject_cast<CMultiLineEdit*>(control)) {
-        return multi->Text();
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        return ToUtf8(edit->text());
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        return ToUtf8(button->text());
-    }
-    if (auto* list = qobject_cast<QComboBox*>(control)) {
-        return ToUtf8(list->currentText());
-    }
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        return ToUtf8(label->text());
-    }
-    if (auto* group = qobject_cast<QGroupBox*>(control)) {
-        return ToUtf8(group->title());
-    }
-    return {};
+    return GetControl(id).GetWindowText();
 }
 
 void CDialog::EnableDlgItem(int id, bool enable) {
-    if (QWidget* control = GetDlgItem(id)) {
-        control->setEnabled(enable);
-    }
+    GetDlgItem(id)->setEnabled(enable);
 }
 
 void CDialog::CheckRadioButton(int first, int last, int check) {
     for (int id = first; id <= last; ++id) {
-        if (auto* button = DlgItem<QAbstractButton>(id)) {
-            button->setChecked(id == check);
-        }
+        DlgItem<QAbstractButton>(id)->setChecked(id == check);
     }
 }
 
 bool CDialog::IsDlgButtonChecked(int id) const {
-    const auto* button = DlgItem<QAbstractButton>(id);
-    return button != nullptr && button->isChecked();
+    return DlgItem<QAbstractButton>(id)->isChecked();
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
@@ -153,37 +87,45 @@ bool CDialog::UpdateData(bool saveAndValidate) {
 }
 
 QMenu* CDialog::GetSystemMenu() {
-    if (systemMenu_ == nullptr) {
-        systemMenu_ = new QMenu(this);
-        const std::pair<int, const char*> items[] = {
-            {SC_RESTORE, "&Restore"},   {SC_MOVE, "&Move"},         {SC_SIZE, "&Size"},
-            {SC_MINIMIZE, "Mi&nimize"}, {SC_MAXIMIZE, "Ma&ximize"}, {SC_CLOSE, "&Close\tAlt+F4"},
-        };
-        // The window has a fixed size and no maximize box; only some have a minimize box.
-        // Restore applies to a minimized window only, and is updated as the menu opens.
-        const bool minimizable = (template_->styles & kMinimizeBox) != 0;
-        for (const auto& [id, text] : items) {
-            QAction* action = systemMenu_->addAction(QString::fromLatin1(text));
-            action->setData(id);
-            action->setEnabled(id != SC_RESTORE && id != SC_SIZE && id != SC_MAXIMIZE &&
-                               (id != SC_MINIMIZE || minimizable));
-        }
-        connect(systemMenu_, &QMenu::aboutToShow, this, [this] {
-            systemMenu_->actions().front()->setEnabled(isMinimized() || isMaximized());
-        });
-        connect(systemMenu_, &QMenu::triggered, this, [this](QAction* action) {
-            if (!action->isSeparator()) {
-                OnSysCommand(action->data().toInt());
-            }
-        });
+    if (systemMenu_ != nullptr) {
+        return systemMenu_;
     }
+    systemMenu_ = new QMenu(this);
+    const std::pair<int, const char*> items[] = {
+        {SC_RESTORE, "&Restore"},   {SC_MOVE, "&Move"},         {SC_SIZE, "&Size"},
+        {SC_MINIMIZE, "Mi&nimize"}, {SC_MAXIMIZE, "Ma&ximize"}, {SC_CLOSE, "&Close\tAlt+F4"},
+    };
+    for (const auto& [id, text] : items) {
+        systemMenu_->addAction(QString::fromLatin1(text))->setData(id);
+    }
+    connect(systemMenu_, &QMenu::aboutToShow, this, [this] { UpdateSystemMenu(); });
+    connect(systemMenu_, &QMenu::triggered, this, [this](QAction* action) {
+        if (!action->isSeparator()) {
+            OnSysCommand(action->data().toInt());
+        }
+    });
+    UpdateSystemMenu();
     return systemMenu_;
 }
 
-void CDialog::EnableSystemMenuItem(int position, bool enable) {
-    const QList<QAction*> actions = GetSystemMenu()->actions();
-    if (position >= 0 && position < actions.size()) {
-        actions[position]->setEnabled(enable);
+QAction* CDialog::SystemMenuItem(int commandId) {
+    for (QAction* action : GetSystemMenu()->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == commandId) {
+            return action;
+        }
+    }
+    qFatal("dialog %d has no system menu item %d", template_->id, commandId);
+}
+
+void CDialog::UpdateSystemMenu() {
+    // Every window has a fixed size and none has a maximize box; only some can be minimized.
+    const bool minimizable = (template_->styles & kMinimizeBox) != 0;
+    const std::pair<int, bool> items[] = {
+        {SC_RESTORE, isMinimized() || isMaximized()}, {SC_MOVE, !isMaximized()}, {SC_SIZE, false},
+        {SC_MINIMIZE, minimizable && !isMinimized()}, {SC_MAXIMIZE, false},      {SC_CLOSE, true},
+    };
+    for (const auto& [id, enabled] : items) {
+        SystemMenuItem(id)->setEnabled(enabled);
     }
 }
 
@@ -220,12 +162,17 @@ void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
-void CDialog::OnCommand(int id) {
-    if (const auto handler = handlers_.find(id); handler != handlers_.end()) {
-        handler->second();
-    } else if (id == IDOK) {
+void CDialog::OnCommand(int id, int code) {
+    const auto entry = std::find_if(commands_.begin(), commands_.end(), [&](const auto& e) {
+        return e.code == code && id >= e.first && id <= e.last;
+    });
+    if (entry != commands_.end()) {
+        // A copy, so that the handler lives on whatever it maps meanwhile.
+        const auto handler = entry->handler;
+        handler(id);
+    } else if (code == BN_CLICKED && id == IDOK) {
         OnOK();
-    } else if (id == IDCANCEL) {
+    } else if (code == BN_CLICKED && id == IDCANCEL) {
         OnCancel();
     }
 }
@@ -259,8 +206,12 @@ void CDialog::OnSysCommand(int id) {
     }
 }
 
-void CDialog::MapCommand(int id, std::function<void()> handler) {
-    handlers_[id] = std::move(handler);
+void CDialog::MapCommand(int id, int code, std::function<void()> handler) {
+    commands_.push_back({id, id, code, [handler = std::move(handler)](int) { handler(); }});
+}
+
+void CDialog::MapCommandRange(int first, int last, std::function<void(int id)> handler) {
+    commands_.push_back({first, last, BN_CLICKED, std::move(handler)});
 }
 
 void CDialog::keyPressEvent(QKeyEvent* event) {
@@ -272,6 +223,9 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
 bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && HandleDialogKey(static_cast<QKeyEvent*>(event))) {
         return true;
+    }
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        CentreAgainOnceFramed();
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -285,7 +239,7 @@ void CDialog::closeEvent(QCloseEvent* event) {
     // has finished, so that ending the dialog does not happen inside it.
     event->ignore();
     QMetaObject::invokeMethod(
-        this, [this] { OnCommand(IDCANCEL); }, Qt::QueuedConnection);
+        this, [this] { OnCommand(IDCANCEL, BN_CLICKED); }, Qt::QueuedConnection);
 }
 
 void CDialog::contextMenuEvent(QContextMenuEvent* event) {
@@ -322,121 +276,29 @@ void CDialog::CreateWindow() {
     setFont(DialogFont());
     setFixedSize(dialog.width * kPixelsPerDialogUnit, dialog.height * kPixelsPerDialogUnit);
 
-    std::vector<QWidget*> created;
+    const CommandSink sink = [this](int id, int code) { OnCommand(id, code); };
     for (const ControlTemplate& control : dialog.controls) {
-        created.push_back(CreateControl(control));
+        CControl& created = CreateControl(this, control, sink);
+        created.Widget().installEventFilter(this);
+        controlsInOrder_.push_back(&created);
+        if (control.id != IDC_STATIC && !controls_.emplace(control.id, &created).second) {
+            qFatal("dialog %d has two controls %d", dialog.id, control.id);
+        }
     }
     // The first control of a template lies on top, so that a group box made after the
     // controls it frames stays beneath them and never takes their clicks.
-    for (auto widget = created.rbegin(); widget != created.rend(); ++widget) {
-        (*widget)->raise();
+    for (auto control = controlsInOrder_.rbegin(); control != controlsInOrder_.rend(); ++control) {
+        (*control)->Widget().raise();
     }
-}
-
-QWidget* CDialog::CreateControl(const ControlTemplate& control) {
-    QRect rect = PixelRect(control.rect);
-    const QString caption = ToQString(control.caption);
-    const int id = control.id;
-    QWidget* widget = nullptr;
-    switch (control.kind) {
-    case ControlKind::PushButton:
-    case ControlKind::LabelButton: {
-        auto* button = new CButton(this, control.kind == ControlKind::LabelButton);
-        button->setText(caption);
-        button->setDefault((control.styles & kDefaultButton) != 0);
-        connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
-        widget = button;
-        break;
-    }
-    case ControlKind::BitmapButton: {
-        auto* button = new CBitmapButton(this);
-        connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
-        widget = button;
-        break;
-    }
-    case ControlKind::ManualRadio: {
-        auto* button = new CRadioButton(this);
-        button->setText(caption);
-        connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
-        widget = button;
-        break;
-    }
-    case ControlKind::DropDownList: {
-        auto* list = new CComboBox(this);
-        const int closed = kClosedListHeight * kPixelsPerDialogUnit;
-        list->setMaxVisibleItems(
-            std::max(1, (rect.height() - closed) / list->fontMetrics().height()));
-        rect.setHeight(closed);
-        widget = list;
-        break;
-    }
-    case ControlKind::Edit:
-        if ((control.styles & kMultiLine) != 0) {
-            auto* edit = new CMultiLineEdit(this);
-            edit->setReadOnly((control.styles & kReadOnly) != 0);
-            if ((control.styles & kReadOnly) != 0) {
-                edit->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                              Qt::TextSelectableByKeyboard);
-            }
-            // Without sideways scrolling the lines wrap at the box's width, long words too.
-            if ((control.styles & kAutoHScroll) != 0) {
-                edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-            } else {
-                edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-            }
-            edit->setVerticalScrollBarPolicy(
-                (control.styles & kVScroll) != 0 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            if ((control.styles & (kBorder | kClientEdge)) == 0) {
-                edit->setFrameShape(QFrame::NoFrame);
-            }
-            widget = edit;
-        } else {
-            auto* edit = new CEdit(this);
-            edit->setReadOnly((control.styles & kReadOnly) != 0);
-            edit->setFrame((control.styles & kBorder) != 0);
-            widget = edit;
-        }
-        break;
-    case ControlKind::GroupBox:
-        widget = new QGroupBox(caption, this);
-        break;
-    case ControlKind::StaticText: {
-        auto* label = new QLabel(this);
-        label->setTextFormat(Qt::PlainText);
-        label->setText((control.styles & kNoPrefix) != 0 ? caption : WithoutMnemonics(caption));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        widget = label;
-        break;
-    }
-    case ControlKind::Icon: {
-        auto* label = new QLabel(this);
-        label->setPixmap(LoadIconResource(control.image).pixmap(QSize(32, 32), 1.0));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        widget = label;
-        break;
-    }
-    }
-    widget->setObjectName(QString::number(id));
-    widget->setGeometry(rect);
-    if (widget->focusPolicy() != Qt::NoFocus) {
-        widget->setFocusPolicy((control.styles & kTabStop) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
-    }
-    widget->installEventFilter(this);
-    if (id != IDC_STATIC) {
-        controls_[id] = widget;
-    }
-    return widget;
 }
 
 void CDialog::InitialiseWindow() {
     CreateWindow();
     if (OnInitDialog()) {
-        for (const ControlTemplate& control : template_->controls) {
-            QWidget* widget = GetDlgItem(control.id);
-            if ((control.styles & kTabStop) != 0 && widget != nullptr && widget->isEnabled()) {
-                widget->setFocus(Qt::TabFocusReason);
+        for (std::size_t i = 0; i < controlsInOrder_.size(); ++i) {
+            QWidget& widget = controlsInOrder_[i]->Widget();
+            if ((template_->controls[i].styles & kTabStop) != 0 && widget.isEnabled()) {
+                widget.setFocus(Qt::TabFocusReason);
                 break;
             }
         }
@@ -444,18 +306,49 @@ void CDialog::InitialiseWindow() {
     CentreWindow();
 }
 
+namespace {
+
+// The window manager's frame around a window, once it has been shown.
+QMargins FrameOf(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return window.isVisible() && handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+} // namespace
+
 void CDialog::CentreWindow() {
-    QWidget* owner = parentWidget();
+    QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    const bool overOwner =
+        owner != nullptr && owner->isVisible() && (template_->styles & kCentre) == 0;
     QRect area;
-    if (owner != nullptr && owner->isVisible() && (template_->styles & kCentre) == 0) {
-        area = owner->window()->frameGeometry();
+    if (overOwner) {
+        area = owner->frameGeometry();
     } else {
         QScreen* screen = owner != nullptr ? owner->screen() : this->screen();
         area = (screen != nullptr ? screen : QGuiApplication::primaryScreen())->availableGeometry();
     }
-    const QSize size = frameGeometry().size(); // the frame is known once the window was shown
+    // A window is placed by its frame, which the window manager gives it only once it is
+    // shown. Until then the owner's frame stands in (the windows of one program are framed
+    // alike), and the window is centred again once its own frame is known.
+    QMargins frame = FrameOf(*this);
+    if (isHidden() && (template_->styles & kCaption) != 0 && owner != nullptr) {
+        frame = FrameOf(*owner);
+    }
+    assumedFrame_ = frame;
+    const QSize size = this->size().grownBy(frame);
     move(area.x() + (area.width() - size.width()) / 2,
          area.y() + (area.height() - size.height()) / 2);
+    if (isHidden()) {
+        create(); // the native window exists from here on, so its exposure can be watched
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+void CDialog::CentreAgainOnceFramed() {
+    windowHandle()->removeEventFilter(this);
+    if (FrameOf(*this) != assumedFrame_) {
+        CentreWindow();
+    }
 }
 
 bool CDialog::HandleDialogKey(QKeyEvent* event) {
@@ -465,7 +358,7 @@ bool CDialog::HandleDialogKey(QKeyEvent* event) {
         if (modifiers != Qt::NoModifier) {
             return false;
         }
-        OnCommand(IDCANCEL);
+        OnCommand(IDCANCEL, BN_CLICKED);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
@@ -482,10 +375,11 @@ bool CDialog::HandleDialogKey(QKeyEvent* event) {
             text != nullptr && !text->isReadOnly()) {
             return false; // an editable text box takes its own line breaks
         }
+        // A window without an OK button still takes Enter as OK.
         const int id = DefaultCommand();
-        if (QWidget* defaultButton = GetDlgItem(id);
-            defaultButton == nullptr || defaultButton->isEnabled()) {
-            OnCommand(id);
+        if (const auto button = controls_.find(id);
+            button == controls_.end() || button->second->Widget().isEnabled()) {
+            OnCommand(id, BN_CLICKED);
         }
         return true;
     }

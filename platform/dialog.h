@@ -4,11 +4,13 @@
 #include "platform/dialog_template.h"
 
 #include <QDialog>
+#include <QMargins>
 
 #include <functional>
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QMenu;
 
@@ -37,11 +39,14 @@ struct CDataExchange {
 //
 // Keys follow the dialog rules rather than Qt's: Enter clicks the push button that has the
 // focus, otherwise it is the default button's command (OK when there is none); Escape is
-// Cancel. Commands go by id to the handlers given to MapCommand, then to OnOK and OnCancel.
+// Cancel. A control's command goes to the handler mapped to its id and notification code;
+// a click that no handler takes on OK or Cancel goes to OnOK or OnCancel.
+//
+// Addressing a control that the dialog does not have, or as a kind it is not, is a
+// programming error and stops the program with a message naming the dialog and the id.
 class CDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CDialog(int templateId, QWidget* owner = nullptr);
     explicit CDialog(const DialogTemplate& dialogTemplate, QWidget* owner = nullptr);
     ~CDialog() override;
 
@@ -55,10 +60,14 @@ public:
 
     const DialogTemplate& Template() const { return *template_; }
 
-    // Null when the dialog has no control with this id (or none of that kind).
-    QWidget* GetDlgItem(int id) const;
+    CControl& GetControl(int id) const;
+    QWidget* GetDlgItem(int id) const { return &GetControl(id).Widget(); }
     template <class Control> Control* DlgItem(int id) const {
-        return qobject_cast<Control*>(GetDlgItem(id));
+        auto* control = qobject_cast<Control*>(GetDlgItem(id));
+        if (control == nullptr) {
+            WrongKind(id, Control::staticMetaObject.className());
+        }
+        return control;
     }
     void SetDlgItemText(int id, std::string_view text);
     std::string GetDlgItemText(int id) const;
@@ -70,18 +79,18 @@ public:
     bool UpdateData(bool saveAndValidate = true);
 
     // The window's own system menu, shown as its context menu: Restore, Move, Size,
-    // Minimize, Maximize and Close, with a command id in each action's data.
+    // Minimize, Maximize and Close, with a command id in each action's data. Which of them
+    // apply follows from the window's styles and state.
     QMenu* GetSystemMenu();
-    // Greys or enables the system menu item at `position`, counted from 0.
-    void EnableSystemMenuItem(int position, bool enable);
+    QAction* SystemMenuItem(int commandId);
     void AppendSystemMenuSeparator();
     void AppendSystemMenuItem(int commandId, std::string_view text);
 
     // What Enter does where no push button has the focus.
     int DefaultCommand() const;
 
-    // Routes a command as a click on control `id` would.
-    void SendCommand(int id) { OnCommand(id); }
+    // Routes a command as the control `id` would send it.
+    void SendCommand(int id, int code = BN_CLICKED) { OnCommand(id, code); }
     void SendSysCommand(int id) { OnSysCommand(id); }
 
 protected:
@@ -91,10 +100,16 @@ protected:
     virtual void DoDataExchange(CDataExchange& dx);
     virtual void OnOK();
     virtual void OnCancel();
-    virtual void OnCommand(int id);
+    virtual void OnCommand(int id, int code);
     virtual void OnSysCommand(int id);
 
-    void MapCommand(int id, std::function<void()> handler);
+    // The handler of one control's notification.
+    void MapCommand(int id, std::function<void()> handler) {
+        MapCommand(id, BN_CLICKED, std::move(handler));
+    }
+    void MapCommand(int id, int code, std::function<void()> handler);
+    // One handler for the clicks of the controls first..last; it is given the id.
+    void MapCommandRange(int first, int last, std::function<void(int id)> handler);
 
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,29 +118,37 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct CommandEntry {
+        int first;
+        int last;
+        int code;
+        std::function<void(int id)> handler;
+    };
+
+    [[noreturn]] void WrongKind(int id, const char* kind) const;
     void CreateWindow();
-    QWidget* CreateControl(const ControlTemplate& control);
     void InitialiseWindow();
     void CentreWindow();
+    void CentreAgainOnceFramed();
     bool HandleDialogKey(QKeyEvent* event);
     void ShowSystemMenu(const QPoint& globalPos);
+    void UpdateSystemMenu();
 
     const DialogTemplate* template_;
     bool created_ = false;
     bool ending_ = false;
-    std::map<int, QWidget*> controls_;
-    std::map<int, std::function<void()>> handlers_;
+    std::vector<CControl*> controlsInOrder_;
+    std::map<int, CControl*> controls_;
+    std::vector<CommandEntry> commands_;
     QMenu* systemMenu_ = nullptr;
+    // The frame the window was centred with, before the window manager gave it its own.
+    QMargins assumedFrame_;
 };
 
-// Binds a control object to the dialog's control `id`; a missing control or one of another
-// kind is a programming error and stops the program.
+// Binds a control object to the dialog's control `id`.
 template <class Control> void DDX_Control(CDataExchange& dx, int id, Control*& control) {
     if (control == nullptr) {
         control = dx.dialog.template DlgItem<Control>(id);
-        if (control == nullptr) {
-            qFatal("dialog %d has no control %d of the bound kind", dx.dialog.Template().id, id);
-        }
     }
 }
 

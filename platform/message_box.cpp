@@ -60,8 +60,8 @@ void ReportFileError(QWidget* owner, const FileError& error) {
         owner, {error.Message(), ApplicationName(), MessageIcon::Stop, MessageButtons::Ok, IDOK});
 }
 
-void SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
-    Answerer() = std::move(answerer);
+MessageBoxAnswerer SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {
+    return std::exchange(Answerer(), std::move(answerer));
 }
 
 } // namespace zandrel

@@ -29,9 +29,9 @@ int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request);
 // and the application's name as caption.
 void ReportFileError(QWidget* owner, const FileError& error);
 
-// Answers every following box instead of showing it, until replaced; an empty function shows
-// the boxes again. For tests.
+// Answers every following box instead of showing it, until replaced, and returns the
+// answerer it replaces; an empty function shows the boxes. For tests.
 using MessageBoxAnswerer = std::function<int(const MessageBoxRequest&)>;
-void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
+MessageBoxAnswerer SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
 
 } // namespace zandrel

@@ -29,8 +29,8 @@ std::uint32_t GetTickCount() {
     return source ? source() : MonotonicMilliseconds();
 }
 
-void SetTickCountSource(std::function<std::uint32_t()> source) {
-    TickCountSource() = std::move(source);
+std::function<std::uint32_t()> SetTickCountSource(std::function<std::uint32_t()> source) {
+    return std::exchange(TickCountSource(), std::move(source));
 }
 
 void PumpingWait(std::uint32_t milliseconds) {

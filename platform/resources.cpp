@@ -10,21 +10,8 @@
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
 
-// Q_INIT_RESOURCE must stand outside any namespace.
-static void InitProgramResources() {
-    Q_INIT_RESOURCE(zandrel);
-}
-
 namespace zandrel {
 namespace {
-
-void EnsureResources() {
-    static const bool initialised = [] {
-        InitProgramResources();
-        return true;
-    }();
-    (void)initialised;
-}
 
 // Fusion, with drop-down lists that open below themselves like a classic dialog's lists
 // rather than as a menu over the current entry, and group boxes whose caption sits on their
@@ -95,6 +82,10 @@ private:
 
 void Enable3dControlsStatic() {
     QApplication::setStyle(new DialogStyle);
+    // Message boxes and menus are windows of their own, which do not take the font of the
+    // dialog they belong to; the application's font reaches them, and clears any font a
+    // desktop theme set for them.
+    QApplication::setFont(DialogFont());
     // Closing a dialog must never end the modal runs beneath it; the process ends when the
     // main window's run returns.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -108,7 +99,6 @@ QFont DialogFont() {
 }
 
 QPixmap LoadBitmapResource(int id) {
-    EnsureResources();
     const QString key = QStringLiteral(":/bitmap/%1").arg(id);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
@@ -121,7 +111,6 @@ QPixmap LoadBitmapResource(int id) {
 }
 
 QIcon LoadIconResource(int id) {
-    EnsureResources();
     QIcon icon;
     for (int size : {32, 16}) {
         const QPixmap image(QStringLiteral(":/icon/%1/%2").arg(id).arg(size), "BMP");

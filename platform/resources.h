@@ -16,6 +16,9 @@ void Enable3dControlsStatic();
 // size whose captions fit the controls of every template.
 QFont DialogFont();
 
+// The program's resources are compiled in by whoever links them, under fixed names: bitmap
+// <id> as ":/bitmap/<id>", and the images of icon <id> as ":/icon/<id>/<size>".
+
 // A bitmap resource at its own pixel size; a null pixmap when there is no such bitmap.
 QPixmap LoadBitmapResource(int id);
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 namespace zandrel {
 namespace {
@@ -104,10 +106,14 @@ constexpr std::array kTemplates = {
 
 } // namespace
 
-const DialogTemplate* FindDialogTemplate(int id) {
+const DialogTemplate& FindDialogTemplate(int id) {
     const auto* found = std::find_if(kTemplates.begin(), kTemplates.end(),
                                      [id](const DialogTemplate& t) { return t.id == id; });
-    return found == kTemplates.end() ? nullptr : &*found;
+    if (found == kTemplates.end()) {
+        std::fprintf(stderr, "no dialog template %d\n", id);
+        std::abort();
+    }
+    return *found;
 }
 
 std::span<const DialogTemplate> DialogTemplates() {

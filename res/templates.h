@@ -6,8 +6,9 @@
 
 namespace zandrel {
 
-// The dialog template with this resource id, or null.
-const DialogTemplate* FindDialogTemplate(int id);
+// The dialog template with this resource id. Asking for one the program does not have is a
+// programming error and stops the program.
+const DialogTemplate& FindDialogTemplate(int id);
 
 // Every dialog template of the program.
 std::span<const DialogTemplate> DialogTemplates();

@@ -2,10 +2,14 @@
 
 #include "log/query_log.h"
 #include "res/resource.h"
+#include "res/templates.h"
+
+#include <utility>
 
 namespace zandrel {
 
-CLogDlg::CLogDlg(QWidget* owner) : CDialog(IDD_LOG, owner) {}
+CLogDlg::CLogDlg(std::string dataDirectory, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_LOG), owner), dataDirectory(std::move(dataDirectory)) {}
 
 void CLogDlg::DoDataExchange(CDataExchange& dx) {
     CDialog::DoDataExchange(dx);
@@ -19,10 +23,10 @@ bool CLogDlg::OnInitDialog() {
 }
 
 void CLogDlg::LoadLogText() {
-    // The log lives in the current directory; the text is built anew at every opening.
-    const std::string text = zandrel::LoadLogText("");
+    // The text is built anew at every opening.
+    const std::string text = zandrel::LoadLogText(dataDirectory);
     if (!text.empty()) {
-        logText->SetText(text);
+        logText->SetWindowText(text);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/dialog.h"
 
+#include <string>
+
 namespace zandrel {
 
 // The log viewer (template 155): the whole query log as read-only text, oldest entry at the
@@ -9,7 +11,8 @@ namespace zandrel {
 class CLogDlg : public CDialog {
     Q_OBJECT
 public:
-    explicit CLogDlg(QWidget* owner = nullptr);
+    // Shows the log of `dataDirectory`.
+    CLogDlg(std::string dataDirectory, QWidget* owner);
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -19,6 +22,7 @@ private:
     // Fills the text box from the log file; a missing or unreadable log leaves it empty.
     void LoadLogText();
 
+    const std::string dataDirectory;
     CMultiLineEdit* logText = nullptr;
 };
 

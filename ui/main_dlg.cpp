@@ -3,21 +3,21 @@
 #include "platform/pumping_wait.h"
 #include "platform/resources.h"
 #include "res/resource.h"
+#include "res/templates.h"
 #include "ui/about_dlg.h"
+
+#include <utility>
 
 namespace zandrel {
 namespace {
 
 constexpr std::uint32_t kSplashMilliseconds = 2000;
 
-// Positions of Size and Maximize in the system menu: the window has a fixed size.
-constexpr int kSizeItem = 2;
-constexpr int kMaximizeItem = 4;
-
 } // namespace
 
-CMainDlg::CMainDlg(QWidget* owner)
-    : CDialog(IDD_MAIN, owner), icon(LoadIconResource(IDR_MAINFRAME)) {
+CMainDlg::CMainDlg(std::string dataDirectory, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_MAIN), owner), dataDirectory(std::move(dataDirectory)),
+      icon(LoadIconResource(IDR_MAINFRAME)) {
     MapCommand(IDC_INNER_TRIGRAM, [this] { OnInnerTrigram(); });
     MapCommand(IDC_OUTER_TRIGRAM, [this] { OnOuterTrigram(); });
     MapCommand(IDC_CHANGE_LINE, [this] { OnChangeLine(); });
@@ -65,8 +65,8 @@ void CMainDlg::DoDataExchange(CDataExchange& dx) {
 bool CMainDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    EnableSystemMenuItem(kSizeItem, false);
-    EnableSystemMenuItem(kMaximizeItem, false);
+    // Size and Maximize are greyed by the system menu itself: the window has a fixed size
+    // and no maximize box.
     AppendSystemMenuSeparator();
     AppendSystemMenuItem(IDM_ABOUTBOX, "&About...");
 
@@ -83,7 +83,7 @@ bool CMainDlg::OnInitDialog() {
         splash.DestroyWindow();
     }
 
-    LoadCustomTexts(hexagramTexts, "");
+    LoadCustomTexts(hexagramTexts, dataDirectory);
     return true;
 }
 
@@ -95,10 +95,5 @@ void CMainDlg::OnSysCommand(int id) {
     }
     CDialog::OnSysCommand(id);
 }
-
-// The text browser and the custom text editor are not part of this program yet; their
-// buttons do nothing.
-void CMainDlg::OnViewText() {}
-void CMainDlg::OnManageText() {}
 
 } // namespace zandrel

@@ -1,23 +1,27 @@
 #pragma once
 
+#include "core/reading.h"
 #include "core/trigrams.h"
 #include "platform/dialog.h"
 #include "text/hexagram_text.h"
 
 #include <QIcon>
 
-#include <cstdint>
+#include <array>
 #include <string>
 
 namespace zandrel {
 
 // The main window (template 101): both casting methods, the display of the current reading,
 // the reading text and the buttons of the log and the texts. It owns the state every other
-// dialog reads.
+// dialog reads, and the data directory every file of the program lives in.
+//
+// Its members are spread over files named after it: main_dlg.cpp (the window itself),
+// main_dlg_casting.cpp, main_dlg_display.cpp, main_dlg_log.cpp and main_dlg_text.cpp.
 class CMainDlg : public CDialog {
     Q_OBJECT
 public:
-    explicit CMainDlg(QWidget* owner = nullptr);
+    explicit CMainDlg(std::string dataDirectory, QWidget* owner = nullptr);
     ~CMainDlg() override;
 
     // Fills the four target-time lists, blanks the reading display and sets the idle
@@ -34,12 +38,14 @@ public:
     // (Outer Trigram) and OuterDrawn (Change Line).
     enum class CastingState { Ready, Busy, InnerDrawn, OuterDrawn };
 
+    // Where the custom texts and the query log are read and written.
+    const std::string dataDirectory;
     HexagramTexts hexagramTexts;
     QIcon icon;
     // Written by the general query before it reads them.
-    std::uint8_t drawnInner = 0;
-    std::uint8_t drawnOuter = 0;
-    std::uint8_t drawnChangeLine = 0;
+    Trigram drawnInner = 0;
+    Trigram drawnOuter = 0;
+    int drawnChangeLine = 0;
     std::string question;
     // The text blocks of the reading last shown.
     std::string originalText;
@@ -52,6 +58,26 @@ protected:
     void OnSysCommand(int id) override;
 
 private:
+    // A small picture with its element label, for one trigram position.
+    struct PositionDisplay {
+        Position position;
+        CBitmapButton* CMainDlg::*picture;
+        CButton* CMainDlg::*elementLabel;
+    };
+    // A large picture with its role label, for the outer and the inner trigram.
+    struct TrigramDisplay {
+        Position position;
+        CBitmapButton* CMainDlg::*picture;
+        CButton* CMainDlg::*roleLabel;
+    };
+    struct NumberDisplay {
+        CButton* CMainDlg::*label;
+        int Reading::*value;
+    };
+    static const std::array<PositionDisplay, kPositionCount> kPositionDisplays;
+    static const std::array<TrigramDisplay, 2> kTrigramDisplays;
+    static const std::array<NumberDisplay, 3> kNumberDisplays;
+
     void OnInnerTrigram();
     void OnOuterTrigram();
     void OnChangeLine();
@@ -61,12 +87,16 @@ private:
     void OnViewText();
     void OnManageText();
 
+    // Every display element but the line markers and the text box: blank without a reading.
+    void ShowDisplay(const Reading* reading);
     void AppendReadingText(const std::string& block);
     void SetCastingState(CastingState state);
+    // Ends a casting step in `state`, with the focus on the button of the step to come.
+    void FinishStep(CastingState state, QWidget* nextStep);
     // Asks the question of a new cast; on OK it becomes `question`. False when cancelled.
     bool AcceptQuestion();
-    void AnimateLargeImage(CBitmapButton& image);
-    void FocusNextStep(QWidget* nextStep);
+    // Animates a large picture, then draws its trigram from the tick count and shows it.
+    Trigram CastTrigram(CBitmapButton& image);
 
     CButton* runButton = nullptr;
     CButton* outerTrigramButton = nullptr;
@@ -96,6 +126,9 @@ private:
     CBitmapButton* finalInnerSmallImage = nullptr;
     CButton* finalInnerElementLabel = nullptr;
     CButton* finalNumberLabel = nullptr;
+
+    // Where the focus went when the pressed casting button was disabled.
+    QWidget* parkedFocus_ = nullptr;
 };
 
 // Shows bitmap `bitmapId` on `button` in all of its states and repaints it at once.

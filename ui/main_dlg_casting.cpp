@@ -21,17 +21,24 @@ void CMainDlg::SetCastingState(CastingState state) {
     outerTrigramButton->setEnabled(state == CastingState::InnerDrawn);
     changeLineButton->setEnabled(state == CastingState::OuterDrawn);
     runButton->setEnabled(state == CastingState::Ready);
+    if (state == CastingState::Busy) {
+        parkedFocus_ = focusWidget();
+    }
 }
 
-void CMainDlg::FocusNextStep(QWidget* nextStep) {
-    // Disabling the pressed button sends the focus on to the next control, a list, where
-    // Enter would close the window. So the focus goes to the next step's button instead,
-    // unless the user has put it on another button meanwhile.
+void CMainDlg::FinishStep(CastingState state, QWidget* nextStep) {
+    SetCastingState(state);
+    // Disabling the pressed button sent the focus on to the next control in tab order: a
+    // list, where Enter would close the window, or a side button, where it would open
+    // something else. So the focus goes to the next step's button, unless the user has put
+    // it on another button meanwhile.
     QWidget* focus = focusWidget();
-    if (focus == nullptr || !focus->isEnabled() || qobject_cast<CComboBox*>(focus) != nullptr ||
-        focus == readingTextBox) {
+    const bool userChoseAButton = focus != nullptr && focus != parkedFocus_ && focus->isEnabled() &&
+                                  qobject_cast<CButton*>(focus) != nullptr;
+    if (!userChoseAButton) {
         nextStep->setFocus();
     }
+    parkedFocus_ = nullptr;
 }
 
 bool CMainDlg::AcceptQuestion() {
@@ -43,32 +50,28 @@ bool CMainDlg::AcceptQuestion() {
     return true;
 }
 
-void CMainDlg::AnimateLargeImage(CBitmapButton& image) {
+Trigram CMainDlg::CastTrigram(CBitmapButton& image) {
+    SetCastingState(CastingState::Busy);
     for (int i = 0; i < kAnimationFrames; ++i) {
         RefreshBitmapButton(image, LargeTrigramBitmap(i % 8 + 1));
         PumpingWait(kFrameMilliseconds);
     }
+    const Trigram drawn = DrawTrigram(GetTickCount());
+    RefreshBitmapButton(image, LargeTrigramBitmap(drawn));
+    return drawn;
 }
 
 void CMainDlg::OnInnerTrigram() {
     if (!AcceptQuestion()) {
         return;
     }
-    SetCastingState(CastingState::Busy);
-    AnimateLargeImage(*innerImage);
-    drawnInner = static_cast<std::uint8_t>(DrawTrigram(GetTickCount()));
-    RefreshBitmapButton(*innerImage, LargeTrigramBitmap(drawnInner));
-    SetCastingState(CastingState::InnerDrawn);
-    FocusNextStep(outerTrigramButton);
+    drawnInner = CastTrigram(*innerImage);
+    FinishStep(CastingState::InnerDrawn, outerTrigramButton);
 }
 
 void CMainDlg::OnOuterTrigram() {
-    SetCastingState(CastingState::Busy);
-    AnimateLargeImage(*outerImage);
-    drawnOuter = static_cast<std::uint8_t>(DrawTrigram(GetTickCount()));
-    RefreshBitmapButton(*outerImage, LargeTrigramBitmap(drawnOuter));
-    SetCastingState(CastingState::OuterDrawn);
-    FocusNextStep(changeLineButton);
+    drawnOuter = CastTrigram(*outerImage);
+    FinishStep(CastingState::OuterDrawn, changeLineButton);
 }
 
 void CMainDlg::OnChangeLine() {
@@ -77,12 +80,11 @@ void CMainDlg::OnChangeLine() {
         CheckRadioButton(IDC_LINE1, IDC_LINE6, IDC_LINE1 + i % 6);
         PumpingWait(kFrameMilliseconds);
     }
-    drawnChangeLine = static_cast<std::uint8_t>(DrawChangeLine(GetTickCount()));
+    drawnChangeLine = DrawChangeLine(GetTickCount());
     CheckRadioButton(IDC_LINE1, IDC_LINE6, IDC_LINE1 + drawnChangeLine - 1);
     ShowReading(drawnOuter, drawnInner, drawnChangeLine);
     WriteLogEntry();
-    SetCastingState(CastingState::Ready);
-    FocusNextStep(innerTrigramButton);
+    FinishStep(CastingState::Ready, innerTrigramButton);
 }
 
 void CMainDlg::OnRun() {
@@ -102,8 +104,7 @@ void CMainDlg::OnRun() {
                                      dayList->GetCurSel(), periodList->GetCurSel(), question);
     ShowReading(cast.outer, cast.inner, cast.changeLine);
     WriteLogEntry();
-    SetCastingState(CastingState::Ready);
-    FocusNextStep(runButton);
+    FinishStep(CastingState::Ready, runButton);
 }
 
 } // namespace zandrel

@@ -9,13 +9,28 @@
 #include <string>
 
 namespace zandrel {
-namespace {
 
-void SetMark(CButton& label, const Reading& reading, Position position) {
-    label.SetText(reading.Mark(position).Text());
-}
+const std::array<CMainDlg::PositionDisplay, kPositionCount> CMainDlg::kPositionDisplays = {{
+    {Position::Outer, &CMainDlg::outerSmallImage, &CMainDlg::outerElementLabel},
+    {Position::Inner, &CMainDlg::innerSmallImage, &CMainDlg::innerElementLabel},
+    {Position::NuclearUpper, &CMainDlg::nuclearUpperSmallImage,
+     &CMainDlg::nuclearUpperElementLabel},
+    {Position::NuclearLower, &CMainDlg::nuclearLowerSmallImage,
+     &CMainDlg::nuclearLowerElementLabel},
+    {Position::FinalOuter, &CMainDlg::finalOuterSmallImage, &CMainDlg::finalOuterElementLabel},
+    {Position::FinalInner, &CMainDlg::finalInnerSmallImage, &CMainDlg::finalInnerElementLabel},
+}};
 
-} // namespace
+const std::array<CMainDlg::TrigramDisplay, 2> CMainDlg::kTrigramDisplays = {{
+    {Position::Outer, &CMainDlg::outerImage, &CMainDlg::outerRoleLabel},
+    {Position::Inner, &CMainDlg::innerImage, &CMainDlg::innerRoleLabel},
+}};
+
+const std::array<CMainDlg::NumberDisplay, 3> CMainDlg::kNumberDisplays = {{
+    {&CMainDlg::originalNumberLabel, &Reading::original},
+    {&CMainDlg::changeLineNumberLabel, &Reading::changeLine},
+    {&CMainDlg::finalNumberLabel, &Reading::final},
+}};
 
 void RefreshBitmapButton(CBitmapButton& button, int bitmapId) {
     button.LoadBitmaps(bitmapId, bitmapId, bitmapId, bitmapId);
@@ -40,66 +55,37 @@ void CMainDlg::InitReadingControls() {
     dayList->SetCurSel(0);
     periodList->SetCurSel(0);
 
-    originalNumberLabel->SetText("");
-    finalNumberLabel->SetText("");
-    RefreshBitmapButton(*outerSmallImage, kSmallBlankBitmap);
-    outerRoleLabel->SetText("");
-    outerElementLabel->SetText("");
-    RefreshBitmapButton(*innerSmallImage, kSmallBlankBitmap);
-    innerRoleLabel->SetText("");
-    innerElementLabel->SetText("");
-    RefreshBitmapButton(*nuclearLowerSmallImage, kSmallBlankBitmap);
-    nuclearLowerElementLabel->SetText("");
-    RefreshBitmapButton(*nuclearUpperSmallImage, kSmallBlankBitmap);
-    nuclearUpperElementLabel->SetText("");
-    RefreshBitmapButton(*finalOuterSmallImage, kSmallBlankBitmap);
-    finalOuterElementLabel->SetText("");
-    RefreshBitmapButton(*finalInnerSmallImage, kSmallBlankBitmap);
-    finalInnerElementLabel->SetText("");
-    RefreshBitmapButton(*outerImage, kLargeBlankBitmap);
-    RefreshBitmapButton(*innerImage, kLargeBlankBitmap);
+    ShowDisplay(nullptr);
 
     outerTrigramButton->setEnabled(false);
     changeLineButton->setEnabled(false);
 }
 
+void CMainDlg::ShowDisplay(const Reading* reading) {
+    // Picture 0 is the blank frame.
+    const auto trigramAt = [reading](Position p) { return reading ? reading->TrigramAt(p) : 0; };
+    for (const PositionDisplay& row : kPositionDisplays) {
+        RefreshBitmapButton(*(this->*row.picture), SmallTrigramBitmap(trigramAt(row.position)));
+        (this->*row.elementLabel)
+            ->SetWindowText(reading ? reading->Mark(row.position).Text() : std::string_view());
+    }
+    for (const TrigramDisplay& row : kTrigramDisplays) {
+        RefreshBitmapButton(*(this->*row.picture), LargeTrigramBitmap(trigramAt(row.position)));
+        const bool body = reading != nullptr && row.position == reading->BodyPosition();
+        (this->*row.roleLabel)->SetWindowText(reading == nullptr ? "" : body ? "Body" : "Use");
+    }
+    for (const NumberDisplay& row : kNumberDisplays) {
+        (this->*row.label)->SetWindowText(reading ? std::to_string(reading->*row.value) : "");
+    }
+}
+
 void CMainDlg::ShowReading(Trigram outer, Trigram inner, int changeLine) {
     const Reading reading = ComputeReading(outer, inner, changeLine);
-    const bool changeInOuter = changeLine > 3;
-
-    RefreshBitmapButton(*outerSmallImage, SmallTrigramBitmap(outer));
-    RefreshBitmapButton(*innerSmallImage, SmallTrigramBitmap(inner));
-    outerRoleLabel->SetText(changeInOuter ? "Use" : "Body");
-    innerRoleLabel->SetText(changeInOuter ? "Body" : "Use");
-    originalNumberLabel->SetText(std::to_string(reading.original));
-    changeLineNumberLabel->SetText(std::to_string(changeLine));
-    RefreshBitmapButton(*nuclearUpperSmallImage, SmallTrigramBitmap(reading.nuclearUpper));
-    RefreshBitmapButton(*nuclearLowerSmallImage, SmallTrigramBitmap(reading.nuclearLower));
+    ShowDisplay(&reading);
     CheckRadioButton(IDC_LINE1, IDC_LINE6, IDC_LINE1 + changeLine - 1);
-    RefreshBitmapButton(*outerImage, LargeTrigramBitmap(outer));
-    RefreshBitmapButton(*innerImage, LargeTrigramBitmap(inner));
-    if (changeInOuter) {
-        RefreshBitmapButton(*finalInnerSmallImage, SmallTrigramBitmap(inner));
-        RefreshBitmapButton(*finalOuterSmallImage, SmallTrigramBitmap(reading.finalOuter));
-        finalNumberLabel->SetText(std::to_string(reading.final));
-        SetMark(*innerElementLabel, reading, Position::Inner);
-        SetMark(*outerElementLabel, reading, Position::Outer);
-        SetMark(*finalInnerElementLabel, reading, Position::FinalInner);
-        SetMark(*finalOuterElementLabel, reading, Position::FinalOuter);
-    } else {
-        RefreshBitmapButton(*finalOuterSmallImage, SmallTrigramBitmap(outer));
-        RefreshBitmapButton(*finalInnerSmallImage, SmallTrigramBitmap(reading.finalInner));
-        finalNumberLabel->SetText(std::to_string(reading.final));
-        SetMark(*outerElementLabel, reading, Position::Outer);
-        SetMark(*innerElementLabel, reading, Position::Inner);
-        SetMark(*finalOuterElementLabel, reading, Position::FinalOuter);
-        SetMark(*finalInnerElementLabel, reading, Position::FinalInner);
-    }
-    SetMark(*nuclearUpperElementLabel, reading, Position::NuclearUpper);
-    SetMark(*nuclearLowerElementLabel, reading, Position::NuclearLower);
 
     const ReadingText text = ComposeReadingText(hexagramTexts, reading);
-    readingTextBox->SetText("");
+    readingTextBox->SetWindowText("");
     AppendReadingText(text.originalText);
     originalText = text.originalText;
     AppendReadingText(text.lineText);

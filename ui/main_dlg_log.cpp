@@ -7,23 +7,17 @@
 #include "ui/main_dlg.h"
 
 namespace zandrel {
-namespace {
-
-// The log lives in the process's current directory.
-const std::string kLogDirectory;
-
-} // namespace
 
 void CMainDlg::WriteLogEntry() {
     const std::string entry =
         LogEntryBytes(question, originalText, lineText, finalText, CurrentLocalTime());
-    if (const FileError error = AppendLogEntry(kLogDirectory, entry); error.Failed()) {
+    if (const FileError error = AppendLogEntry(dataDirectory, entry); error.Failed()) {
         ReportFileError(this, error);
     }
 }
 
 void CMainDlg::OnViewLog() {
-    CLogDlg viewer(this);
+    CLogDlg viewer(dataDirectory, this);
     viewer.DoModal();
 }
 
@@ -34,7 +28,7 @@ void CMainDlg::ResetLog() {
     if (answer != IDYES) {
         return;
     }
-    if (const FileError error = zandrel::ResetLog(kLogDirectory); error.Failed()) {
+    if (const FileError error = zandrel::ResetLog(dataDirectory); error.Failed()) {
         ReportFileError(this, error);
     }
 }

@@ -1,10 +1,11 @@
 #include "ui/query_dlg.h"
 
 #include "res/resource.h"
+#include "res/templates.h"
 
 namespace zandrel {
 
-CQueryDlg::CQueryDlg(QWidget* owner) : CDialog(IDD_QUERY, owner) {}
+CQueryDlg::CQueryDlg(QWidget* owner) : CDialog(FindDialogTemplate(IDD_QUERY), owner) {}
 
 void CQueryDlg::DoDataExchange(CDataExchange& dx) {
     CDialog::DoDataExchange(dx);

@@ -54,7 +54,7 @@ struct TimeCastCase {
     CastValues expected;
 };
 
-TEST(TimeCastTest, WorkedExamples) {
+TEST(TimeCastTest, ListsAndQuestionGiveTheThreeValues) {
     const TimeCastCase cases[] = {
         {0, 0, 0, 0, "", {8, 1, 3}},                      // 1998 Jan 1, 11PM - 1AM
         {6, 0, 30, 0, "", {6, 7, 3}},                     // 2004 Jan 31

@@ -16,7 +16,7 @@ struct ReadingCase {
     std::array<const char*, kPositionCount> marks;
 };
 
-const ReadingCase kWorkedExamples[] = {
+const ReadingCase kReadings[] = {
     {1,
      1,
      1,
@@ -95,7 +95,7 @@ const ReadingCase kWorkedExamples[] = {
      8,
      23,
      {"+Earth+", "(Earth)", "+Earth+", "+Earth+", "+Earth+", "+Earth+"}},
-    // The two columns of the reading display's example.
+    // Outer 1 over inner 8, with the change line in the outer and in the inner trigram.
     {1,
      8,
      5,
@@ -124,8 +124,8 @@ const ReadingCase kWorkedExamples[] = {
      {"(Metal)", "+Earth+", "+Wood+", "+Earth+", "+Metal+", "-Water-"}},
 };
 
-TEST(ComputeReadingTest, WorkedExamples) {
-    for (const ReadingCase& c : kWorkedExamples) {
+TEST(ComputeReadingTest, DerivesEveryValue) {
+    for (const ReadingCase& c : kReadings) {
         SCOPED_TRACE(testing::Message() << c.outer << "," << c.inner << "," << c.changeLine);
         const Reading r = ComputeReading(c.outer, c.inner, c.changeLine);
         EXPECT_EQ(r.original, c.original);

@@ -3,28 +3,51 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace zandrel {
 namespace {
 
-TEST(HexagramTableTest, HoldsEveryHexagramOnceAndFixesItsLines) {
-    std::set<int> numbers;
-    std::set<int> patterns;
+// The figure of a hexagram as six bits, line 1 (the bottom) in bit 0, a broken line set.
+int Figure(Trigram outer, Trigram inner) {
+    int figure = 0;
+    for (int k = 1; k <= 6; ++k) {
+        figure |= (HexagramLine(outer, inner, k) == Line::Broken ? 1 : 0) << (k - 1);
+    }
+    return figure;
+}
+
+int UpsideDown(int figure) {
+    int turned = 0;
+    for (int k = 0; k < 6; ++k) {
+        turned |= ((figure >> k) & 1) << (5 - k);
+    }
+    return turned;
+}
+
+TEST(HexagramTableTest, NumbersEveryFigureOnceInPairs) {
+    std::map<int, int> figureOf; // by hexagram number
+    std::set<int> figures;
     for (int outer = 1; outer <= 8; ++outer) {
         for (int inner = 1; inner <= 8; ++inner) {
-            numbers.insert(HexagramTable(outer, inner));
-            int pattern = 0;
-            for (int k = 1; k <= 6; ++k) {
-                pattern |= (HexagramLine(outer, inner, k) == Line::Broken ? 1 : 0) << (k - 1);
-            }
-            patterns.insert(pattern);
+            const int n = HexagramTable(outer, inner);
+            EXPECT_TRUE(figureOf.emplace(n, Figure(outer, inner)).second) << "twice: " << n;
+            figures.insert(Figure(outer, inner));
         }
     }
-    EXPECT_EQ(numbers.size(), 64U);
-    EXPECT_EQ(*numbers.begin(), 1);
-    EXPECT_EQ(*numbers.rbegin(), 64);
-    EXPECT_EQ(patterns.size(), 64U);
+    ASSERT_EQ(figureOf.size(), 64U);
+    EXPECT_EQ(figureOf.begin()->first, 1);
+    EXPECT_EQ(figureOf.rbegin()->first, 64);
+    EXPECT_EQ(figures.size(), 64U);
+    // Hexagrams 2k - 1 and 2k are one figure turned upside down, or, where turning changes
+    // nothing, one figure with every line changed.
+    for (int k = 1; k <= 32; ++k) {
+        const int first = figureOf[2 * k - 1];
+        const int second = figureOf[2 * k];
+        const int expected = UpsideDown(first) != first ? UpsideDown(first) : first ^ 0x3F;
+        EXPECT_EQ(second, expected) << "hexagrams " << 2 * k - 1 << " and " << 2 * k;
+    }
 }
 
 TEST(HexagramTableTest, KnownEntries) {

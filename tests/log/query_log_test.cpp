@@ -44,13 +44,13 @@ const std::string kLine = Lines({"Line 1", "It is not a good time to make import
 const std::string kFinal = Lines(
     {"Hexagram 44 Encounter",
      "Inferior people will gain power if you do not regard them as dangerous. Be aware of this."});
-const std::tm kExampleTime = Time(2001, 3, 7, 9, 5, 7, 3);
+const std::tm kWednesdayMorning = Time(2001, 3, 7, 9, 5, 7, 3);
 
 std::string Entry(const std::string& question) {
-    return LogEntryBytes(question, kOriginal, kLine, kFinal, kExampleTime);
+    return LogEntryBytes(question, kOriginal, kLine, kFinal, kWednesdayMorning);
 }
 
-TEST(LogEntry, ExampleEntryByteForByte) {
+TEST(LogEntry, HeaderQuestionReplyAndThreeEmptyLinesByteForByte) {
     EXPECT_EQ(Entry("Will the plan work?"),
               Lines({"[Your query on Wednesday, March 07, 2001 09:05:07]", "Will the plan work?",
                      "", "[Auvrel's reply]", "Hexagram 1 Creative Yang Force",

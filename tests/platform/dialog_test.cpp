@@ -1,17 +1,17 @@
-// The dialog layer: templates turned into windows, the keys of the dialog rules, command
-// routing, the control kinds, message boxes and the pumping wait.
+// The dialog layer: templates turned into windows, the control kinds, the keys of the dialog
+// rules, command routing, the system menu, message boxes and the pumping wait.
 
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/message_box.h"
 #include "platform/pumping_wait.h"
 #include "platform/resources.h"
-#include "res/templates.h"
 #include "tests/platform/gui_test_support.h"
 
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -36,6 +36,9 @@ constexpr int kFirstRadio = 106;
 constexpr int kLastRadio = 108;
 constexpr int kLine = 109;
 constexpr int kGo = 110;
+constexpr int kName = 111;
+constexpr int kFrame = 112;
+constexpr int kPlainText = 113;
 
 constexpr ControlTemplate kFixtureControls[] = {
     {kAct, K::PushButton, "Act", {10, 10, 50, 14}, kTabStop},
@@ -44,14 +47,16 @@ constexpr ControlTemplate kFixtureControls[] = {
      K::Edit,
      "",
      {10, 50, 100, 40},
-     kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll},
+     kMultiLine | kReadOnly | kBorder | kClientEdge | kVScroll | kAutoVScroll},
     {kLabel, K::LabelButton, "label", {70, 10, 30, 14}},
     {kImage, K::BitmapButton, "", {70, 30, 30, 14}},
     {kFirstRadio, K::ManualRadio, "", {120, 10, 8, 8}},
     {kFirstRadio + 1, K::ManualRadio, "", {120, 20, 8, 8}},
     {kLastRadio, K::ManualRadio, "", {120, 30, 8, 8}},
     {kLine, K::Edit, "", {10, 95, 100, 14}, kBorder | kAutoHScroll | kTabStop},
-    {IDC_STATIC, K::GroupBox, "Frame", {5, 5, 140, 110}},
+    {kName, K::StaticText, "&Name:", {115, 50, 40, 8}},
+    {kPlainText, K::Edit, "", {115, 60, 40, 30}, kMultiLine | kReadOnly | kBorder | kVScroll},
+    {kFrame, K::GroupBox, "Frame", {5, 5, 150, 110}},
 };
 constexpr DialogTemplate kFixture{
     900, "Fixture", 160, 120, kCaption | kSysMenu | kModalFrame, kFixtureControls};
@@ -65,6 +70,7 @@ constexpr ControlTemplate kWithDefaultControls[] = {
 constexpr DialogTemplate kWithDefault{
     901, "Default", 160, 60, kCaption | kModalFrame, kWithDefaultControls};
 
+// Records every command: the clicks by id, other notifications as id and code.
 class RecordingDialog : public CDialog {
     Q_OBJECT
 
@@ -75,17 +81,25 @@ public:
     }
 
     std::vector<int> commands;
+    std::vector<std::pair<int, int>> notifications;
     int actClicks = 0;
     bool visibleDuringInit = true;
+
+    using CDialog::MapCommand;
+    using CDialog::MapCommandRange;
 
 protected:
     bool OnInitDialog() override {
         visibleDuringInit = isVisible();
         return CDialog::OnInitDialog();
     }
-    void OnCommand(int id) override {
-        commands.push_back(id);
-        CDialog::OnCommand(id);
+    void OnCommand(int id, int code) override {
+        if (code == BN_CLICKED) {
+            commands.push_back(id);
+        } else {
+            notifications.emplace_back(id, code);
+        }
+        CDialog::OnCommand(id, code);
     }
 };
 
@@ -101,68 +115,69 @@ class DialogTest : public QObject {
 private slots:
     void initTestCase() { InitGuiTests(); }
 
-    void everyTemplateBuildsInDialogUnitsAndItsCaptionsFit();
     void controlsAreFoundByIdInTemplateOrder();
+    void misaddressingAControlStopsTheProgram_data();
+    void misaddressingAControlStopsTheProgram();
+    void everyKindPassesItsTextInAndOut_data();
+    void everyKindPassesItsTextInAndOut();
     void keysFollowTheDialogRules_data();
     void keysFollowTheDialogRules();
     void modalRunReturnsHowTheDialogEnded_data();
     void modalRunReturnsHowTheDialogEnded();
     void commandsGoByIdAndDisplayControlsIgnoreClicks();
+    void notificationsReachTheDialogOnlyForTheUsersChanges();
+    void handlersTakeOneIdOrARangeAndTheRestReachOkAndCancel();
     void listKeepsInsertionOrder();
     void multiLineEditAppendsAndScrolls();
+    void textBoxFramesFollowTheirStyles();
     void bitmapButtonDrawsUnscaledFromTopLeftAndClips();
     void centresOverOwnerOrInWorkArea();
     void systemMenuHasStandardItemsAndCloseIsCancel();
     void messageBoxesGoThroughOneAnswerableFunction();
     void realMessageBoxHasIconButtonsAndDefault_data();
     void realMessageBoxHasIconButtonsAndDefault();
+    void messageBoxesAndMenusUseTheDialogFont();
     void maxCharsRefusesLongerTextWithBox();
     void pumpingWaitDispatchesEventsUntilDeadline();
     void pumpingWaitSurvivesTickCountWrap();
+    void aModalHelperThatGivesUpFailsAtOnce();
 };
 
-void DialogTest::everyTemplateBuildsInDialogUnitsAndItsCaptionsFit() {
-    for (const DialogTemplate& dialogTemplate : DialogTemplates()) {
-        CDialog dialog(dialogTemplate);
-        dialog.Create();
-        QCOMPARE(dialog.size(), QSize(dialogTemplate.width * 2, dialogTemplate.height * 2));
-        QCOMPARE(dialog.windowTitle(),
-                 QString::fromUtf8(dialogTemplate.title.data(), dialogTemplate.title.size()));
-        std::set<int> ids;
-        for (const ControlTemplate& control : dialogTemplate.controls) {
-            if (control.id == IDC_STATIC) {
-                continue;
-            }
-            QVERIFY2(ids.insert(control.id).second, "control ids are unique");
-            const QWidget* widget = Require<QWidget>(dialog, control.id);
-            DialogRect expected = control.rect;
-            if (control.kind == K::DropDownList) {
-                expected.height = 11; // closed; the template height includes the opened list
-            }
-            QCOMPARE(DialogUnitRect(*widget), expected);
-            QVERIFY(expected.x + expected.width <= dialogTemplate.width);
-            QVERIFY(expected.y + expected.height <= dialogTemplate.height);
-        }
-        const auto overflowing = OverflowingCaptions(dialog);
-        QVERIFY2(overflowing.empty(), overflowing.empty() ? "" : overflowing.front().c_str());
-        dialog.DestroyWindow();
+// Run only in a child process by aModalHelperThatGivesUpFailsAtOnce: each must fail, quickly,
+// instead of hanging on the dialog it leaves open.
+class ExpectedFailures : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGuiTests(); }
+
+    void modalWidgetThatNeverComes() {
+        RecordingDialog dialog(kFixture);
+        auto act = WhenModal::Act<QMessageBox>([](QMessageBox*) {}, 300);
+        dialog.DoModal();
     }
-}
+    void actionThatFailsBeforeClosing() {
+        RecordingDialog dialog(kFixture);
+        auto act = WhenModal::Act<RecordingDialog>([](RecordingDialog*) { QVERIFY(false); });
+        dialog.DoModal();
+    }
+};
 
 void DialogTest::controlsAreFoundByIdInTemplateOrder() {
     RecordingDialog dialog(kFixture);
-    QVERIFY(dialog.GetDlgItem(kAct) == nullptr); // no window before it is run or created
     dialog.Create();
     QVERIFY(!dialog.visibleDuringInit);
-    QCOMPARE(Require<QWidget>(dialog, kAct)->objectName(), QStringLiteral("101"));
-    QVERIFY(dialog.DlgItem<CComboBox>(kAct) == nullptr); // wrong kind
-    QVERIFY(dialog.GetDlgItem(999) == nullptr);
-    Require<CComboBox>(dialog, kList);
-    Require<CMultiLineEdit>(dialog, kReadOnlyText);
-    Require<CBitmapButton>(dialog, kImage);
-    Require<CRadioButton>(dialog, kFirstRadio);
-    Require<CEdit>(dialog, kLine);
-    QVERIFY(Require<CButton>(dialog, kLabel)->IsLabel());
+    QCOMPARE(dialog.GetDlgItem(kAct)->objectName(), QStringLiteral("101"));
+    QCOMPARE(dialog.GetControl(kAct).GetDlgCtrlID(), kAct);
+    dialog.DlgItem<CComboBox>(kList);
+    dialog.DlgItem<CMultiLineEdit>(kReadOnlyText);
+    dialog.DlgItem<CBitmapButton>(kImage);
+    dialog.DlgItem<CRadioButton>(kFirstRadio);
+    dialog.DlgItem<CEdit>(kLine);
+    dialog.DlgItem<CStatic>(kName);
+    dialog.DlgItem<CGroupBox>(kFrame);
+    QVERIFY(dialog.DlgItem<CButton>(kLabel)->IsLabel());
+    QVERIFY(!dialog.DlgItem<CButton>(kAct)->IsLabel());
 
     // The focus starts on the first tab stop and Tab follows the template order.
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -171,6 +186,99 @@ void DialogTest::controlsAreFoundByIdInTemplateOrder() {
         QCOMPARE(QApplication::focusWidget(), dialog.GetDlgItem(id));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
+}
+
+void DialogTest::misaddressingAControlStopsTheProgram_data() {
+    QTest::addColumn<std::function<void(RecordingDialog&)>>("action");
+    QTest::addColumn<QByteArray>("message");
+    using Action = std::function<void(RecordingDialog&)>;
+    QTest::newRow("an unknown id") << Action([](RecordingDialog& d) { d.GetDlgItem(999); })
+                                   << QByteArray("dialog 900 has no control 999");
+    QTest::newRow("a control of another kind")
+        << Action([](RecordingDialog& d) { d.DlgItem<CComboBox>(kAct); })
+        << QByteArray("control 101 of dialog 900 is not a zandrel::CComboBox");
+    QTest::newRow("text into an unknown id")
+        << Action([](RecordingDialog& d) { d.SetDlgItemText(998, "x"); })
+        << QByteArray("no control 998");
+    QTest::newRow("text out of an unknown id")
+        << Action([](RecordingDialog& d) { d.GetDlgItemText(997); })
+        << QByteArray("no control 997");
+    QTest::newRow("enabling an unknown id")
+        << Action([](RecordingDialog& d) { d.EnableDlgItem(996, true); })
+        << QByteArray("no control 996");
+    QTest::newRow("a radio range with a gap")
+        << Action([](RecordingDialog& d) { d.CheckRadioButton(kFirstRadio, kLine, kLine); })
+        << QByteArray("control 109 of dialog 900 is not a QAbstractButton");
+    QTest::newRow("binding to a control of another kind") << Action([](RecordingDialog& d) {
+        CDataExchange dx{d, false};
+        CEdit* edit = nullptr;
+        DDX_Control(dx, kList, edit);
+    }) << QByteArray("control 102 of dialog 900 is not a zandrel::CEdit");
+    QTest::newRow("a system menu command it does not have")
+        << Action([](RecordingDialog& d) { d.SystemMenuItem(0x40); })
+        << QByteArray("no system menu item 64");
+}
+
+void DialogTest::misaddressingAControlStopsTheProgram() {
+    QFETCH(std::function<void(RecordingDialog&)>, action);
+    QFETCH(QByteArray, message);
+    RecordingDialog dialog(kFixture);
+    dialog.Create();
+    const ProgramStop stop = RunToStop([&] { action(dialog); });
+    QVERIFY2(stop.stopped, "the program went on");
+    QVERIFY2(stop.message.contains(message), stop.message.constData());
+}
+
+void DialogTest::everyKindPassesItsTextInAndOut_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QByteArray>("textOut");
+    QTest::newRow("push button") << kAct << QByteArray("Go \xC3\xA9") << "Go é" << QByteArray();
+    QTest::newRow("label button") << kLabel << QByteArray("+Wood+") << "+Wood+" << QByteArray();
+    QTest::newRow("radio button") << kFirstRadio << QByteArray("one") << "one" << QByteArray();
+    QTest::newRow("single-line edit")
+        << kLine << QByteArray("100% \xE5\x8d\xa6") << "100% 卦" << QByteArray();
+    QTest::newRow("multi-line edit") << kReadOnlyText << QByteArray("a\r\nb\r\n") << "a\nb\n"
+                                     << QByteArray();
+    QTest::newRow("static text") << kName << QByteArray("&Title && more") << "Title & more"
+                                 << QByteArray();
+    QTest::newRow("group box") << kFrame << QByteArray("Frame 2") << "Frame 2" << QByteArray();
+    QTest::newRow("drop-down list selects by text")
+        << kList << QByteArray("b") << "b" << QByteArray();
+    QTest::newRow("drop-down list without the text selects none")
+        << kList << QByteArray("z") << "" << QByteArray("");
+}
+
+void DialogTest::everyKindPassesItsTextInAndOut() {
+    QFETCH(int, id);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, textOut);
+    RecordingDialog dialog(kFixture);
+    dialog.Create();
+    for (const char* entry : {"a", "b", "c"}) {
+        dialog.DlgItem<CComboBox>(kList)->AddString(entry);
+    }
+    dialog.SetDlgItemText(id, text.toStdString());
+    QCOMPARE(dialog.GetDlgItemText(id), (textOut.isNull() ? text : textOut).toStdString());
+
+    QWidget* control = dialog.GetDlgItem(id);
+    QString onScreen;
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        onScreen = button->text();
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        onScreen = edit->text();
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        onScreen = box->toPlainText();
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        onScreen = label->text();
+    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        onScreen = group->title();
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        onScreen = list->currentText();
+    }
+    QCOMPARE(onScreen, shown);
 }
 
 void DialogTest::keysFollowTheDialogRules_data() {
@@ -209,7 +317,7 @@ void DialogTest::keysFollowTheDialogRules() {
     RecordingDialog dialog(withDefault ? kWithDefault : kFixture);
     dialog.Create();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QWidget* target = Require<QWidget>(dialog, focus);
+    QWidget* target = dialog.GetDlgItem(focus);
     target->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), target);
 
@@ -253,16 +361,16 @@ void DialogTest::commandsGoByIdAndDisplayControlsIgnoreClicks() {
     dialog.Create();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-    QTest::mouseClick(Require<QWidget>(dialog, kAct), Qt::LeftButton);
+    QTest::mouseClick(dialog.GetDlgItem(kAct), Qt::LeftButton);
     QCOMPARE(dialog.actClicks, 1);
     QWidget* focused = QApplication::focusWidget();
 
     // Labels, images and manual markers route their click but nothing handles it: no check,
     // no focus, no other command.
-    auto* image = Require<CBitmapButton>(dialog, kImage);
+    auto* image = dialog.DlgItem<CBitmapButton>(kImage);
     image->LoadBitmaps(145);
     for (int id : {kLabel, kImage, kFirstRadio, kLastRadio}) {
-        QTest::mouseClick(Require<QWidget>(dialog, id), Qt::LeftButton);
+        QTest::mouseClick(dialog.GetDlgItem(id), Qt::LeftButton);
     }
     QCOMPARE(dialog.commands, (std::vector<int>{kAct, kLabel, kImage, kFirstRadio, kLastRadio}));
     QCOMPARE(dialog.actClicks, 1);
@@ -279,10 +387,103 @@ void DialogTest::commandsGoByIdAndDisplayControlsIgnoreClicks() {
     QVERIFY(dialog.IsDlgButtonChecked(kLastRadio));
 }
 
+void DialogTest::notificationsReachTheDialogOnlyForTheUsersChanges() {
+    RecordingDialog dialog(kFixture);
+    dialog.Create();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* list = dialog.DlgItem<CComboBox>(kList);
+    auto* line = dialog.DlgItem<CEdit>(kLine);
+    auto* text = dialog.DlgItem<CMultiLineEdit>(kReadOnlyText);
+
+    // What the program does to a list or a text box is no news to it.
+    for (const char* entry : {"a", "b", "c"}) {
+        list->AddString(entry);
+    }
+    list->SetCurSel(2);
+    dialog.SetDlgItemText(kList, "a");
+    text->SetWindowText("shown");
+    text->ReplaceSel("more");
+    QCOMPARE(dialog.notifications, (std::vector<std::pair<int, int>>{}));
+
+    // The user choosing another entry is; choosing the same one again is not.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down); // already the last entry
+    QCOMPARE(list->GetCurSel(), 2);
+    QCOMPARE(dialog.notifications,
+             (std::vector<std::pair<int, int>>{{kList, CBN_SELCHANGE}, {kList, CBN_SELCHANGE}}));
+
+    // A single-line edit reports every change of its text, the program's too; a pasted line
+    // break folded into a blank is one change.
+    dialog.notifications.clear();
+    QTest::keyClicks(line, "ab");
+    dialog.SetDlgItemText(kLine, "x\ny");
+    QCOMPARE(line->text(), QStringLiteral("x y"));
+    QCOMPARE(dialog.notifications,
+             (std::vector<std::pair<int, int>>{
+                 {kLine, EN_CHANGE}, {kLine, EN_CHANGE}, {kLine, EN_CHANGE}}));
+    QCOMPARE(dialog.commands, std::vector<int>{});
+}
+
+void DialogTest::handlersTakeOneIdOrARangeAndTheRestReachOkAndCancel() {
+    RecordingDialog dialog(kFixture);
+    std::vector<int> radios;
+    int listChanges = 0;
+    dialog.MapCommandRange(kFirstRadio, kLastRadio, [&](int id) { radios.push_back(id); });
+    dialog.MapCommand(kList, CBN_SELCHANGE, [&] { ++listChanges; });
+    dialog.Create();
+
+    for (int id : {kFirstRadio - 1, kFirstRadio, kFirstRadio + 1, kLastRadio, kLastRadio + 1}) {
+        dialog.SendCommand(id);
+    }
+    QCOMPARE(radios, (std::vector<int>{kFirstRadio, kFirstRadio + 1, kLastRadio}));
+    dialog.SendCommand(kList);                  // a click on the list is not its selection change
+    dialog.SendCommand(kFirstRadio, EN_CHANGE); // nor is another code a click
+    dialog.SendCommand(kList, CBN_SELCHANGE);
+    QCOMPARE(listChanges, 1);
+    QCOMPARE(radios.size(), std::size_t{3});
+
+    // Only a click with the id of OK or Cancel ends the dialog.
+    dialog.SendCommand(IDCANCEL, EN_CHANGE);
+    dialog.SendCommand(IDOK, CBN_SELCHANGE);
+    QVERIFY(dialog.isVisible());
+    dialog.SendCommand(IDOK);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), IDOK);
+
+    // A handler mapped to OK takes its click instead.
+    RecordingDialog withOk(kFixture);
+    int oks = 0;
+    withOk.MapCommand(IDOK, [&] { ++oks; });
+    withOk.Create();
+    withOk.SendCommand(IDOK);
+    QCOMPARE(oks, 1);
+    QVERIFY(withOk.isVisible());
+}
+
+void DialogTest::textBoxFramesFollowTheirStyles() {
+    RecordingDialog dialog(kFixture);
+    dialog.Create();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // A sunken client edge is dark above and light below; a plain border is one colour.
+    const auto edges = [&](int id) {
+        const QImage image = Rgb(dialog.GetDlgItem(id)->grab());
+        const int x = image.width() / 2;
+        return std::pair(image.pixel(x, 0), image.pixel(x, image.height() - 1));
+    };
+    const auto [sunkenTop, sunkenBottom] = edges(kReadOnlyText);
+    QVERIFY(qGray(sunkenTop) < qGray(sunkenBottom));
+    QCOMPARE(dialog.DlgItem<QFrame>(kReadOnlyText)->frameWidth(), 2);
+    const auto [plainTop, plainBottom] = edges(kPlainText);
+    QCOMPARE(plainTop, plainBottom);
+    QCOMPARE(dialog.DlgItem<QFrame>(kPlainText)->frameWidth(), 1);
+}
+
 void DialogTest::listKeepsInsertionOrder() {
     RecordingDialog dialog(kFixture);
     dialog.Create();
-    auto* list = Require<CComboBox>(dialog, kList);
+    auto* list = dialog.DlgItem<CComboBox>(kList);
     for (const char* entry : {"b", "c", "a"}) {
         list->AddString(entry);
     }
@@ -295,30 +496,30 @@ void DialogTest::multiLineEditAppendsAndScrolls() {
     RecordingDialog dialog(kFixture);
     dialog.Create();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto* text = Require<CMultiLineEdit>(dialog, kReadOnlyText);
+    auto* text = dialog.DlgItem<CMultiLineEdit>(kReadOnlyText);
 
     // Line ends are CR LF outside and one position inside, so a block lands behind the last.
-    text->SetText("first\r\n");
+    text->SetWindowText("first\r\n");
     int start = -1;
     int end = -1;
     text->GetSel(&start, &end);
     QCOMPARE(std::pair(start, end), std::pair(0, 0));
     text->SetSel(6, 6);
     text->ReplaceSel("second\r\nthird\r\n");
-    QCOMPARE(text->Text(), std::string("first\r\nsecond\r\nthird\r\n"));
+    QCOMPARE(text->GetWindowText(), std::string("first\r\nsecond\r\nthird\r\n"));
     QVERIFY(!text->document()->isUndoAvailable());
 
     // Bytes that are not UTF-8 are read as Windows-1252 instead of being lost.
-    text->SetText("caf\xE9 \x93quoted\x94 \xE2\x82\xAC");
+    text->SetWindowText("caf\xE9 \x93quoted\x94 \xE2\x82\xAC");
     QCOMPARE(text->toPlainText(), QString::fromUtf8("café “quoted” â‚¬"));
-    text->SetText("caf\xC3\xA9 \xE2\x82\xAC");
+    text->SetWindowText("caf\xC3\xA9 \xE2\x82\xAC");
     QCOMPARE(text->toPlainText(), QString::fromUtf8("café €"));
     // Each line is read on its own: an old line does not garble its UTF-8 neighbours.
-    text->SetText("caf\xC3\xA9\r\ncaf\xE9\r\n\xE2\x82\xAC");
+    text->SetWindowText("caf\xC3\xA9\r\ncaf\xE9\r\n\xE2\x82\xAC");
     QCOMPARE(text->toPlainText(), QString::fromUtf8("café\ncafé\n€"));
 
     // Without sideways scrolling a long line wraps and no horizontal bar appears.
-    text->SetText(std::string(400, 'x'));
+    text->SetWindowText(std::string(400, 'x'));
     QVERIFY(text->document()->lineCount() > 1);
     QVERIFY(!text->horizontalScrollBar()->isVisible());
 
@@ -326,7 +527,7 @@ void DialogTest::multiLineEditAppendsAndScrolls() {
     for (int i = 0; i < 60; ++i) {
         many += "line " + std::to_string(i) + "\r\n";
     }
-    text->SetText(many);
+    text->SetWindowText(many);
     text->SetSel(static_cast<int>(many.size()), static_cast<int>(many.size()));
     text->ScrollCaret();
     QVERIFY(text->FirstVisibleLine() > 0);
@@ -339,7 +540,7 @@ void DialogTest::bitmapButtonDrawsUnscaledFromTopLeftAndClips() {
     QCOMPARE(bitmap.size(), QSize(100, 68));
 
     // Half the bitmap's size: the button shows its top-left quarter, pixel for pixel.
-    CBitmapButton button(nullptr);
+    CBitmapButton button(nullptr, kFixtureControls[4]);
     QVERIFY(button.LoadBitmaps(145));
     for (auto state :
          {CBitmapButton::Up, CBitmapButton::Down, CBitmapButton::Focus, CBitmapButton::Disabled}) {
@@ -375,28 +576,25 @@ void DialogTest::systemMenuHasStandardItemsAndCloseIsCancel() {
     QMenu* menu = dialog.GetSystemMenu();
     QStringList texts;
     QList<int> ids;
+    QList<bool> enabled;
     for (const QAction* action : menu->actions()) {
         texts << action->text();
         ids << action->data().toInt();
+        enabled << action->isEnabled();
     }
     QCOMPARE(texts, (QStringList{"&Restore", "&Move", "&Size", "Mi&nimize", "Ma&ximize",
                                  "&Close\tAlt+F4"}));
     QCOMPARE(ids, (QList<int>{SC_RESTORE, SC_MOVE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_CLOSE}));
     // A fixed-size window without minimize and maximize boxes offers Move and Close.
-    QList<bool> enabled;
-    for (const QAction* action : menu->actions()) {
-        enabled << action->isEnabled();
-    }
     QCOMPARE(enabled, (QList<bool>{false, true, false, false, false, true}));
 
-    dialog.EnableSystemMenuItem(1, false);
     dialog.AppendSystemMenuSeparator();
     dialog.AppendSystemMenuItem(0x30, "E&xtra");
-    QVERIFY(!menu->actions()[1]->isEnabled());
     QVERIFY(menu->actions()[6]->isSeparator());
-    QCOMPARE(menu->actions()[7]->data().toInt(), 0x30);
+    QCOMPARE(dialog.SystemMenuItem(0x30), menu->actions()[7]);
 
-    menu->actions()[5]->trigger();
+    // Found by command, wherever it stands.
+    dialog.SystemMenuItem(SC_CLOSE)->trigger();
     QTRY_VERIFY(!dialog.isVisible());
     QCOMPARE(dialog.commands, std::vector<int>{IDCANCEL});
     QCOMPARE(dialog.result(), IDCANCEL);
@@ -451,6 +649,28 @@ void DialogTest::realMessageBoxHasIconButtonsAndDefault() {
     QCOMPARE(seen, QStringLiteral("Reset Log|Really?|1|2"));
 }
 
+void DialogTest::messageBoxesAndMenusUseTheDialogFont() {
+    // Even where a desktop theme gives message boxes and menus fonts of their own.
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 20), "QMessageBox");
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Serif"), 20), "QMenu");
+    Enable3dControlsStatic();
+
+    QFont boxFont;
+    auto act = WhenModal::Act<QMessageBox>([&](QMessageBox* box) {
+        boxFont = box->font();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    ShowMessageBox(nullptr, {"Text updated.", "Update Text", MessageIcon::Information,
+                             MessageButtons::Ok, IDOK});
+    QVERIFY(act->Fired());
+    QCOMPARE(boxFont, DialogFont());
+
+    RecordingDialog dialog(kFixture);
+    dialog.Create();
+    QCOMPARE(dialog.GetSystemMenu()->font(), DialogFont());
+    QCOMPARE(dialog.font(), DialogFont());
+}
+
 void DialogTest::maxCharsRefusesLongerTextWithBox() {
     // Counted as the user sees characters: "é" written as e + combining accent is one.
     const std::string accented = "e\xCC\x81";
@@ -471,10 +691,10 @@ void DialogTest::maxCharsRefusesLongerTextWithBox() {
     QCOMPARE(answers.Requests()[0].icon, MessageIcon::Exclamation);
 
     // The edit's own limit cuts typing and pasting at the same count.
-    CEdit edit(nullptr);
+    CEdit edit(nullptr, kFixtureControls[8]);
     edit.SetLimitText(3);
     edit.insert(QString::fromUtf8((atLimit + "yz").c_str()));
-    QCOMPARE(edit.Text(), atLimit);
+    QCOMPARE(edit.GetWindowText(), atLimit);
 }
 
 void DialogTest::pumpingWaitDispatchesEventsUntilDeadline() {
@@ -495,5 +715,33 @@ void DialogTest::pumpingWaitSurvivesTickCountWrap() {
     QCOMPARE(ticks.Reads(), 5);
 }
 
-QTEST_MAIN(DialogTest)
+void DialogTest::aModalHelperThatGivesUpFailsAtOnce() {
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ZANDREL_EXPECTED_FAILURES"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    // Far below the test's own time limit: a helper that hung would never get here.
+    QVERIFY(child.waitForFinished(30000));
+    const QByteArray output = child.readAll();
+    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::modalWidgetThatNeverComes() no modal "
+                             "QMessageBox came up; RecordingDialog was the active modal widget"),
+             output.constData());
+    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::actionThatFailsBeforeClosing()"),
+             output.constData());
+    QCOMPARE(child.exitCode(), 2); // the two failed functions
+}
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QTEST_DISABLE_KEYPAD_NAVIGATION
+    if (qEnvironmentVariableIsSet("ZANDREL_EXPECTED_FAILURES")) {
+        ExpectedFailures failures;
+        return QTest::qExec(&failures, argc, argv);
+    }
+    DialogTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "dialog_test.moc"

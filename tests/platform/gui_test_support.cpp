@@ -10,7 +10,12 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComplex>
+#include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utility>
 
 namespace zandrel::test {
@@ -20,13 +25,32 @@ void InitGuiTests() {
     Enable3dControlsStatic();
 }
 
-std::shared_ptr<WhenModal> WhenModal::Start(std::function<bool(QWidget*)> tryAct, int timeoutMs) {
+void CloseModalWidgets() {
+    // A bound, in case a widget refuses to go.
+    for (int i = 0; i < 20; ++i) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        if (auto* dialog = qobject_cast<CDialog*>(modal)) {
+            dialog->EndDialog(IDCANCEL);
+        } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+            other->done(QDialog::Rejected);
+        } else {
+            modal->close();
+        }
+    }
+}
+
+std::shared_ptr<WhenModal> WhenModal::Start(std::function<bool(QWidget*)> tryAct, const char* kind,
+                                            int timeoutMs) {
     auto self = std::make_shared<WhenModal>();
     self->timer_ = std::make_unique<QTimer>();
     auto* timer = self->timer_.get();
     auto remaining = std::make_shared<int>(timeoutMs);
     std::weak_ptr<WhenModal> weak = self;
-    QObject::connect(timer, &QTimer::timeout, timer, [weak, tryAct, remaining, timer] {
+    const QByteArray expected(kind);
+    QObject::connect(timer, &QTimer::timeout, timer, [weak, tryAct, remaining, timer, expected] {
         *remaining -= timer->interval();
         QWidget* modal = QApplication::activeModalWidget();
         if (modal != nullptr && modal->isVisible() && tryAct(modal)) {
@@ -34,16 +58,57 @@ std::shared_ptr<WhenModal> WhenModal::Start(std::function<bool(QWidget*)> tryAct
             if (auto owner = weak.lock()) {
                 owner->fired_ = true;
             }
+            if (QTest::currentTestFailed()) {
+                CloseModalWidgets(); // the action gave up before it could close its dialog
+            }
         } else if (*remaining <= 0) {
             timer->stop();
+            const QByteArray message =
+                "no modal " + expected + " came up; " +
+                (modal != nullptr ? modal->metaObject()->className() : "nothing") +
+                " was the active modal widget";
+            CloseModalWidgets();
+            QTest::qFail(message.constData(), __FILE__, __LINE__);
         }
     });
     timer->start(10);
     return self;
 }
 
+ProgramStop RunToStop(const std::function<void()>& action) {
+    int output[2];
+    if (::pipe(output) != 0) {
+        qFatal("pipe failed");
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(output[0]);
+        ::dup2(output[1], STDERR_FILENO);
+        // The plain message and abort, not the test framework's report and stack trace.
+        qInstallMessageHandler(nullptr);
+        ::signal(SIGABRT, SIG_DFL);
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::alarm(20); // a child that hangs ends, and does not count as stopped
+        action();
+        ::_exit(0);
+    }
+    ::close(output[1]);
+    ProgramStop stop;
+    char buffer[4096];
+    ssize_t n = 0;
+    while ((n = ::read(output[0], buffer, sizeof buffer)) > 0) {
+        stop.message.append(buffer, n);
+    }
+    ::close(output[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    stop.stopped = WIFSIGNALED(status) && WTERMSIG(status) == SIGABRT;
+    return stop;
+}
+
 MessageBoxAnswers::MessageBoxAnswers(std::vector<int> answers) : answers_(std::move(answers)) {
-    SetMessageBoxAnswerer([this](const MessageBoxRequest& request) {
+    previous_ = SetMessageBoxAnswerer([this](const MessageBoxRequest& request) {
         requests_.push_back(request);
         const std::size_t index = requests_.size() - 1;
         return index < answers_.size() ? answers_[index] : IDOK;
@@ -51,12 +116,12 @@ MessageBoxAnswers::MessageBoxAnswers(std::vector<int> answers) : answers_(std::m
 }
 
 MessageBoxAnswers::~MessageBoxAnswers() {
-    SetMessageBoxAnswerer({});
+    SetMessageBoxAnswerer(std::move(previous_));
 }
 
 SteppingTickCount::SteppingTickCount(std::uint32_t step, std::uint32_t start)
     : now_(start), step_(step) {
-    SetTickCountSource([this] {
+    previous_ = SetTickCountSource([this] {
         ++reads_;
         now_ += step_;
         return now_;
@@ -64,7 +129,7 @@ SteppingTickCount::SteppingTickCount(std::uint32_t step, std::uint32_t start)
 }
 
 SteppingTickCount::~SteppingTickCount() {
-    SetTickCountSource({});
+    SetTickCountSource(std::move(previous_));
 }
 
 namespace {
@@ -118,27 +183,14 @@ bool Fits(const QWidget& control) {
     return true;
 }
 
-QString CaptionOf(const QWidget& control) {
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
-        return button->text();
-    }
-    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        return label->text();
-    }
-    if (const auto* group = qobject_cast<const QGroupBox*>(&control)) {
-        return group->title();
-    }
-    return {};
-}
-
 } // namespace
 
 std::vector<std::string> OverflowingCaptions(const CDialog& dialog) {
     std::vector<std::string> overflowing;
-    for (const QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!control->objectName().isEmpty() && !Fits(*control)) {
-            overflowing.push_back(
-                ToUtf8(control->objectName() + QStringLiteral(": ") + CaptionOf(*control)));
+    for (const QWidget* widget : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* control = dynamic_cast<const CControl*>(widget);
+        if (control != nullptr && !Fits(*widget)) {
+            overflowing.push_back(ToUtf8(widget->objectName()) + ": " + control->GetWindowText());
         }
     }
     return overflowing;

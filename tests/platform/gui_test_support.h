@@ -18,19 +18,10 @@ namespace zandrel::test {
 // Once per test program: the dialogs' style and no native dialogs.
 void InitGuiTests();
 
-// The control with this id, of this kind; stops the test program loudly when it is missing,
-// since every later check would be meaningless.
-template <class Control> Control* Require(const CDialog& dialog, int id) {
-    auto* control = dialog.DlgItem<Control>(id);
-    if (control == nullptr) {
-        qFatal("dialog %d has no control %d of the expected kind", dialog.Template().id, id);
-    }
-    return control;
-}
-
 // Acts on the next modal widget of type Widget once it is the active modal widget, and
-// reports whether it did. Gives up after `timeoutMs` so that a dialog nobody answers fails
-// the test instead of hanging it.
+// reports whether it did. A test never waits on a dialog nobody closes: when the action
+// fails a check, or no such widget is up within `timeoutMs`, every modal widget is closed
+// and the test fails at that moment.
 class WhenModal {
 public:
     template <class Widget>
@@ -45,17 +36,21 @@ public:
                 action(widget);
                 return true;
             },
-            timeoutMs);
+            Widget::staticMetaObject.className(), timeoutMs);
     }
 
     bool Fired() const { return fired_; }
 
 private:
-    static std::shared_ptr<WhenModal> Start(std::function<bool(QWidget*)> tryAct, int timeoutMs);
+    static std::shared_ptr<WhenModal> Start(std::function<bool(QWidget*)> tryAct, const char* kind,
+                                            int timeoutMs);
 
     bool fired_ = false;
     std::unique_ptr<QTimer> timer_;
 };
+
+// Ends every modal widget that is up, innermost first.
+void CloseModalWidgets();
 
 // Answers every message box from a list instead of showing it, and keeps what was asked.
 class MessageBoxAnswers {
@@ -70,10 +65,12 @@ public:
 private:
     std::vector<int> answers_;
     std::vector<MessageBoxRequest> requests_;
+    MessageBoxAnswerer previous_;
 };
 
 // A tick count that advances by `step` on every read, so that waits end after a known
-// number of reads instead of on the wall clock.
+// number of reads instead of on the wall clock. The source it replaces comes back when it
+// goes, so that one can stand inside another.
 class SteppingTickCount {
 public:
     explicit SteppingTickCount(std::uint32_t step, std::uint32_t start = 0);
@@ -87,7 +84,16 @@ private:
     std::uint32_t now_;
     std::uint32_t step_;
     int reads_ = 0;
+    std::function<std::uint32_t()> previous_;
 };
+
+// Runs `action` in a forked child, where a programming error may stop the program without
+// ending the test: `stopped` when it did (it aborted), with what it printed.
+struct ProgramStop {
+    bool stopped = false;
+    QByteArray message;
+};
+ProgramStop RunToStop(const std::function<void()>& action);
 
 // The ids of the controls whose caption does not fit them in the dialog font, with the
 // caption, for a readable failure.

@@ -7,7 +7,7 @@
 namespace zandrel {
 namespace {
 
-TEST(ComposeReadingTextTest, DefaultExample) {
+TEST(ComposeReadingTextTest, DefaultTextsOfHexagram1Line1) {
     const HexagramTexts texts;
     const ReadingText t = ComposeReadingText(texts, ComputeReading(1, 1, 1));
     EXPECT_EQ(t.originalText, DefaultText(2000));

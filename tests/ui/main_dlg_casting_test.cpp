@@ -23,26 +23,15 @@ using namespace zandrel::test;
 
 namespace {
 
-// A tick count that advances by 48 on every read. Each 50 ms wait then ends after a short
-// pass through the event loop, and every read gives the same draws, since 48 is a multiple
-// of both 8 and 6: the trigram drawn is (start AND 7) + 1, the line (start mod 6) + 1.
-class FixedDrawTicks {
-public:
-    explicit FixedDrawTicks(std::uint32_t start) : now_(start) {
-        SetTickCountSource([this] { return now_ += 48; });
-    }
-    ~FixedDrawTicks() { SetTickCountSource({}); }
-    FixedDrawTicks(const FixedDrawTicks&) = delete;
-    FixedDrawTicks& operator=(const FixedDrawTicks&) = delete;
-
-private:
-    std::uint32_t now_;
-};
+// The step of a tick count that fixes every draw by its start. Each 50 ms wait ends after a
+// short pass through the event loop, and every read gives the same draws, since 48 is a
+// multiple of both 8 and 6: the trigram drawn is (start AND 7) + 1, the line (start mod 6) + 1.
+constexpr std::uint32_t kFixedDraws = 48;
 
 // Answers the next question dialog with `text` (typed, then OK), or cancels it.
 std::shared_ptr<WhenModal> AnswerQuestion(std::optional<QString> text) {
     return WhenModal::Act<CQueryDlg>([text](CQueryDlg* dialog) {
-        auto* edit = Require<CEdit>(*dialog, IDC_QUESTION);
+        auto* edit = dialog->DlgItem<CEdit>(IDC_QUESTION);
         if (!text) {
             QTest::keyClick(edit, Qt::Key_Escape);
             return;
@@ -143,7 +132,7 @@ private slots:
     void initTestCase() { InitGuiTests(); }
 
     void generalQueryDrawsEachValueFromItsOwnTickCount();
-    void generalQueryLogsTheExampleEntry();
+    void generalQueryDrawingOnesLogsHexagrams1And44();
     void targetTimeQueryCastsFromTheListsAndTheQuestion();
     void listsChangedDuringTheAnimationCount();
     void aKeyboardUserCastsWithEnterAlone();
@@ -167,15 +156,15 @@ void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
 
     // Inner 8 (tick AND 7 = 7), outer 1 (0), change line 5 (tick mod 6 = 4).
     {
-        const FixedDrawTicks ticks(7);
+        const SteppingTickCount ticks(kFixedDraws, 7);
         auto answer = AnswerQuestion(QStringLiteral("Is now the time?"));
         QTest::mouseClick(window.GetDlgItem(IDC_INNER_TRIGRAM), Qt::LeftButton);
         QVERIFY(answer->Fired());
     }
     QCOMPARE(window.drawnInner, 8);
     QCOMPARE(window.question, std::string("Is now the time?"));
-    QCOMPARE(Require<CBitmapButton>(window, IDC_INNER_IMAGE)->BitmapId(), 152);
-    QCOMPARE(Require<CBitmapButton>(window, IDC_OUTER_IMAGE)->BitmapId(), 144);
+    QCOMPARE(window.DlgItem<CBitmapButton>(IDC_INNER_IMAGE)->BitmapId(), 152);
+    QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), 144);
     QCOMPARE(CastingState(window), QStringLiteral("InnerDrawn"));
     QCOMPARE(states.Take(), QStringList({"Ready", "Busy"}));
     // Only the inner image has changed: the rest still shows the empty display.
@@ -187,17 +176,17 @@ void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
                             "blocks ||"));
 
     {
-        const FixedDrawTicks ticks(48);
+        const SteppingTickCount ticks(kFixedDraws, 48);
         QTest::mouseClick(window.GetDlgItem(IDC_OUTER_TRIGRAM), Qt::LeftButton);
     }
     QCOMPARE(window.drawnOuter, 1);
-    QCOMPARE(Require<CBitmapButton>(window, IDC_OUTER_IMAGE)->BitmapId(), 145);
+    QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), 145);
     QCOMPARE(CastingState(window), QStringLiteral("OuterDrawn"));
     QCOMPARE(states.Take(), QStringList({"Busy"}));
     QVERIFY(ReadLog(fixture).isEmpty());
 
     {
-        const FixedDrawTicks ticks(4);
+        const SteppingTickCount ticks(kFixedDraws, 4);
         QTest::mouseClick(window.GetDlgItem(IDC_CHANGE_LINE), Qt::LeftButton);
     }
     QCOMPARE(window.drawnChangeLine, 5);
@@ -214,10 +203,10 @@ void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
     QCOMPARE(entries[0], ExpectedEntryTail("Is now the time?", TextOf(window, 1, 8, 5)));
 }
 
-void CastingTest::generalQueryLogsTheExampleEntry() {
+void CastingTest::generalQueryDrawingOnesLogsHexagrams1And44() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    const FixedDrawTicks ticks(48 * 1000); // every draw gives trigram 1 and line 1
+    const SteppingTickCount ticks(kFixedDraws, 48 * 1000); // every draw gives trigram 1 and line 1
     auto answer = AnswerQuestion(QStringLiteral("Will the plan work?"));
     window.SendCommand(IDC_INNER_TRIGRAM);
     QVERIFY(answer->Fired());
@@ -251,13 +240,13 @@ void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
     window.drawnOuter = 4;
     window.drawnChangeLine = 6;
     // "2001", "Mar", "15", "7AM - 9AM" with "abc": outer 1, inner 6, change line 2.
-    Require<CComboBox>(window, IDC_YEAR)->SetCurSel(3);
-    Require<CComboBox>(window, IDC_MONTH)->SetCurSel(2);
-    Require<CComboBox>(window, IDC_DAY)->SetCurSel(14);
-    Require<CComboBox>(window, IDC_PERIOD)->SetCurSel(4);
+    window.DlgItem<CComboBox>(IDC_YEAR)->SetCurSel(3);
+    window.DlgItem<CComboBox>(IDC_MONTH)->SetCurSel(2);
+    window.DlgItem<CComboBox>(IDC_DAY)->SetCurSel(14);
+    window.DlgItem<CComboBox>(IDC_PERIOD)->SetCurSel(4);
     StateRecorder states(window);
 
-    const FixedDrawTicks ticks(0);
+    const SteppingTickCount ticks(kFixedDraws, 0);
     auto answer = AnswerQuestion(QStringLiteral("abc"));
     QTest::mouseClick(window.GetDlgItem(IDC_RUN), Qt::LeftButton);
     QVERIFY(answer->Fired());
@@ -268,8 +257,8 @@ void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
     QCOMPARE(window.GetDlgItemText(IDC_ORIGINAL_NUMBER), std::to_string(reading.original));
     QCOMPARE(window.GetDlgItemText(IDC_CHANGE_LINE_NUMBER), std::string("2"));
     QCOMPARE(window.GetDlgItemText(IDC_FINAL_NUMBER), std::to_string(reading.final));
-    QCOMPARE(Require<CBitmapButton>(window, IDC_OUTER_IMAGE)->BitmapId(), 145);
-    QCOMPARE(Require<CBitmapButton>(window, IDC_INNER_IMAGE)->BitmapId(), 150);
+    QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), 145);
+    QCOMPARE(window.DlgItem<CBitmapButton>(IDC_INNER_IMAGE)->BitmapId(), 150);
     QVERIFY(window.IsDlgButtonChecked(IDC_LINE2));
     QCOMPARE(window.drawnInner, 3);
     QCOMPARE(window.drawnOuter, 4);
@@ -283,15 +272,15 @@ void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
 void CastingTest::listsChangedDuringTheAnimationCount() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    const FixedDrawTicks ticks(0);
+    const SteppingTickCount ticks(kFixedDraws, 0);
     QStringList duringAnimation;
     auto answer = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
         // Once the animation runs: the window is live, so the year can still be changed.
         QTimer::singleShot(0, &window, [&] {
             duringAnimation << CastingState(window);
-            Require<CComboBox>(window, IDC_YEAR)->SetCurSel(6); // "2004"
+            window.DlgItem<CComboBox>(IDC_YEAR)->SetCurSel(6); // "2004"
         });
-        QTest::keyClick(Require<CEdit>(*dialog, IDC_QUESTION), Qt::Key_Return);
+        QTest::keyClick(dialog->DlgItem<CEdit>(IDC_QUESTION), Qt::Key_Return);
     });
     window.SendCommand(IDC_RUN);
     QVERIFY(answer->Fired());
@@ -306,7 +295,7 @@ void CastingTest::listsChangedDuringTheAnimationCount() {
 void CastingTest::aKeyboardUserCastsWithEnterAlone() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    const FixedDrawTicks ticks(0);
+    const SteppingTickCount ticks(kFixedDraws, 0);
     QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_INNER_TRIGRAM));
     auto answer = AnswerQuestion(QStringLiteral("by keys"));
     QTest::keyClick(window.focusWidget(), Qt::Key_Return);
@@ -319,24 +308,35 @@ void CastingTest::aKeyboardUserCastsWithEnterAlone() {
     QVERIFY(window.isVisible());
     QCOMPARE(Entries(ReadLog(fixture)).size(), 1);
 
-    // The focus the user moves during an animation stays where they put it.
-    auto again = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
-        QTimer::singleShot(0, &window, [&] { window.GetDlgItem(IDC_VIEW_LOG)->setFocus(); });
-        QTest::keyClick(Require<CEdit>(*dialog, IDC_QUESTION), Qt::Key_Return);
+    // Run, whose next neighbour in tab order is View Log: the focus comes back to Run, so
+    // the next Enter casts again.
+    window.GetDlgItem(IDC_RUN)->setFocus();
+    for (int cast = 2; cast <= 3; ++cast) {
+        auto run = AnswerQuestion(QStringLiteral("again"));
+        QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+        QVERIFY(run->Fired());
+        QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_RUN));
+        QCOMPARE(Entries(ReadLog(fixture)).size(), cast);
+    }
+
+    // A button the user moves the focus to during an animation keeps it.
+    auto moved = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
+        QTimer::singleShot(0, &window, [&] { window.GetDlgItem(IDC_VIEW_TEXT)->setFocus(); });
+        QTest::keyClick(dialog->DlgItem<CEdit>(IDC_QUESTION), Qt::Key_Return);
     });
     QTest::keyClick(window.GetDlgItem(IDC_RUN), Qt::Key_Space);
-    QVERIFY(again->Fired());
-    QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_VIEW_LOG));
-    QCOMPARE(Entries(ReadLog(fixture)).size(), 2);
+    QVERIFY(moved->Fired());
+    QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_VIEW_TEXT));
+    QCOMPARE(Entries(ReadLog(fixture)).size(), 4);
 }
 
 void CastingTest::closingTheWindowDuringAnAnimationFinishesTheCast() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    const FixedDrawTicks ticks(0);
+    const SteppingTickCount ticks(kFixedDraws, 0);
     auto answer = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
         QTimer::singleShot(0, &window, [&] { QTest::keyClick(&window, Qt::Key_Escape); });
-        QTest::keyClick(Require<CEdit>(*dialog, IDC_QUESTION), Qt::Key_Return);
+        QTest::keyClick(dialog->DlgItem<CEdit>(IDC_QUESTION), Qt::Key_Return);
     });
     window.SendCommand(IDC_RUN);
     QVERIFY(answer->Fired());
@@ -357,7 +357,7 @@ void CastingTest::cancellingTheQuestionChangesNothing() {
     QFETCH(int, button);
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    const FixedDrawTicks ticks(5);
+    const SteppingTickCount ticks(kFixedDraws, 5);
     {
         auto answer = AnswerQuestion(QStringLiteral("first"));
         window.SendCommand(IDC_RUN);
@@ -365,7 +365,7 @@ void CastingTest::cancellingTheQuestionChangesNothing() {
     }
     const QString display = Snapshot(window);
     const QByteArray log = ReadLog(fixture);
-    const std::uint8_t drawn[] = {window.drawnInner, window.drawnOuter, window.drawnChangeLine};
+    const int drawn[] = {window.drawnInner, window.drawnOuter, window.drawnChangeLine};
 
     auto cancel = AnswerQuestion(std::nullopt);
     QTest::mouseClick(window.GetDlgItem(button), Qt::LeftButton);
@@ -375,14 +375,14 @@ void CastingTest::cancellingTheQuestionChangesNothing() {
     QCOMPARE(ReadLog(fixture), log);
     QCOMPARE(window.question, std::string("first"));
     QCOMPARE(CastingState(window), QStringLiteral("Ready"));
-    const std::uint8_t after[] = {window.drawnInner, window.drawnOuter, window.drawnChangeLine};
+    const int after[] = {window.drawnInner, window.drawnOuter, window.drawnChangeLine};
     QVERIFY(std::equal(std::begin(drawn), std::end(drawn), std::begin(after)));
 }
 
 void CastingTest::twoCastsInARowAreSeparatedByThreeEmptyLines() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    const FixedDrawTicks ticks(0);
+    const SteppingTickCount ticks(kFixedDraws, 0);
     for (const char* question : {"one", "two"}) {
         auto answer = AnswerQuestion(QString::fromLatin1(question));
         window.SendCommand(IDC_RUN);
@@ -407,7 +407,7 @@ void CastingTest::aFailedLogWriteIsReportedAndTheCastEnds() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
     QVERIFY(QDir(fixture.Path()).mkdir("auvrel.log"));
-    const FixedDrawTicks ticks(0);
+    const SteppingTickCount ticks(kFixedDraws, 0);
     MessageBoxAnswers boxes({IDOK});
     auto answer = AnswerQuestion(QStringLiteral("q"));
     window.SendCommand(IDC_RUN);
@@ -426,11 +426,11 @@ void CastingTest::aFailedLogWriteIsReportedAndTheCastEnds() {
 void CastingTest::questionDialogLimitsAndStartsEmpty() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    const FixedDrawTicks ticks(0);
+    const SteppingTickCount ticks(kFixedDraws, 0);
     QString seen;
     const QString longText = QString(300, QChar('x'));
     auto answer = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
-        auto* edit = Require<CEdit>(*dialog, IDC_QUESTION);
+        auto* edit = dialog->DlgItem<CEdit>(IDC_QUESTION);
         const Qt::WindowFlags flags = dialog->windowFlags();
         seen = dialog->windowTitle() + "|" + edit->text() + "|" +
                QString::number(QApplication::focusWidget() == edit) + "|" +
@@ -455,8 +455,8 @@ void CastingTest::questionDialogLimitsAndStartsEmpty() {
 
     // The next question starts empty again, and an empty question is a question.
     auto empty = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
-        seen = Require<CEdit>(*dialog, IDC_QUESTION)->text();
-        Require<QPushButton>(*dialog, IDOK)->click();
+        seen = dialog->DlgItem<CEdit>(IDC_QUESTION)->text();
+        dialog->DlgItem<QPushButton>(IDOK)->click();
     });
     window.SendCommand(IDC_RUN);
     QVERIFY(empty->Fired());
@@ -489,8 +489,8 @@ void CastingTest::logViewerShowsTheLog() {
     }
     QString seen;
     auto act = WhenModal::Act<CLogDlg>([&](CLogDlg* viewer) {
-        auto* text = Require<CMultiLineEdit>(*viewer, IDC_LOG_TEXT);
-        auto* ok = Require<QPushButton>(*viewer, IDOK);
+        auto* text = viewer->DlgItem<CMultiLineEdit>(IDC_LOG_TEXT);
+        auto* ok = viewer->DlgItem<QPushButton>(IDOK);
         seen = viewer->windowTitle() + "|" + QString::number(text->isReadOnly()) +
                QString::number(text->lineWrapMode() == QPlainTextEdit::WidgetWidth) +
                QString::number(text->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) +
@@ -552,4 +552,4 @@ void CastingTest::deleteLogAsksFirst() {
 }
 
 QTEST_MAIN(CastingTest)
-#include "casting_test.moc"
+#include "main_dlg_casting_test.moc"

@@ -30,8 +30,8 @@ private slots:
     void initTestCase() { InitGuiTests(); }
 
     void startsEmptyWithListsFilledAndIdleButtons();
-    void showsTheWorkedExample_data();
-    void showsTheWorkedExample();
+    void showsEveryElementOfAReading_data();
+    void showsEveryElementOfAReading();
     void rolesAndMarkerFollowTheChangeLine();
     void secondReadingLeavesNoTraceOfTheFirst();
     void readingTextUsesCustomTextsLoadedAtStart();
@@ -58,9 +58,9 @@ void MainDlgTest::startsEmptyWithListsFilledAndIdleButtons() {
                                               "blocks ||"));
     const int counts[] = {102, 12, 31, 12};
     for (std::size_t i = 0; i < std::size(kLists); ++i) {
-        QCOMPARE(Require<CComboBox>(window, kLists[i])->count(), counts[i]);
+        QCOMPARE(window.DlgItem<CComboBox>(kLists[i])->count(), counts[i]);
     }
-    QCOMPARE(Require<CComboBox>(window, IDC_PERIOD)->ItemText(7), std::string("1PM - 3-PM"));
+    QCOMPARE(window.DlgItem<CComboBox>(IDC_PERIOD)->ItemText(7), std::string("1PM - 3-PM"));
     for (int id : {IDC_INNER_TRIGRAM, IDC_RUN, IDC_VIEW_LOG, IDC_DELETE_LOG, IDC_VIEW_TEXT,
                    IDC_MANAGE_TEXT}) {
         QVERIFY2(window.GetDlgItem(id)->isEnabled(), qPrintable(QString::number(id)));
@@ -73,25 +73,27 @@ void MainDlgTest::startsEmptyWithListsFilledAndIdleButtons() {
     QVERIFY(window.question.empty());
 }
 
-void MainDlgTest::showsTheWorkedExample_data() {
+void MainDlgTest::showsEveryElementOfAReading_data() {
     QTest::addColumn<int>("outer");
     QTest::addColumn<int>("inner");
     QTest::addColumn<int>("changeLine");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("change line 5") << 1 << 8 << 5
-                                   << "images 145 152 134 141 138 140 136 141\n"
-                                      "labels [Use] [Body] [-Metal-] [(Earth)] [-Wood-] [+Earth+] "
-                                      "[+Fire+] [+Earth+] [12] [5] [35]\n"
-                                      "checked 1104";
-    QTest::newRow("change line 2") << 1 << 8 << 2
-                                   << "images 145 152 134 141 138 140 134 139\n"
-                                      "labels [Body] [Use] [(Metal)] [+Earth+] [+Wood+] [+Earth+] "
-                                      "[+Metal+] [-Water-] [12] [2] [6]\n"
-                                      "checked 1101";
+    QTest::newRow("outer 1, inner 8, line 5")
+        << 1 << 8 << 5
+        << "images 145 152 134 141 138 140 136 141\n"
+           "labels [Use] [Body] [-Metal-] [(Earth)] [-Wood-] [+Earth+] "
+           "[+Fire+] [+Earth+] [12] [5] [35]\n"
+           "checked 1104";
+    QTest::newRow("outer 1, inner 8, line 2")
+        << 1 << 8 << 2
+        << "images 145 152 134 141 138 140 134 139\n"
+           "labels [Body] [Use] [(Metal)] [+Earth+] [+Wood+] [+Earth+] "
+           "[+Metal+] [-Water-] [12] [2] [6]\n"
+           "checked 1101";
 }
 
-void MainDlgTest::showsTheWorkedExample() {
+void MainDlgTest::showsEveryElementOfAReading() {
     QFETCH(int, outer);
     QFETCH(int, inner);
     QFETCH(int, changeLine);
@@ -109,15 +111,15 @@ void MainDlgTest::showsTheWorkedExample() {
     QCOMPARE(window.finalText, text.finalText);
     QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT),
              text.originalText + text.lineText + text.finalText);
-    QCOMPARE(Require<CMultiLineEdit>(window, IDC_HEXAGRAM_TEXT)->FirstVisibleLine(), 0);
+    QCOMPARE(window.DlgItem<CMultiLineEdit>(IDC_HEXAGRAM_TEXT)->FirstVisibleLine(), 0);
     QVERIFY(fixture.Files().isEmpty());
 }
 
 void MainDlgTest::rolesAndMarkerFollowTheChangeLine() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    const auto text = [&](int id) { return Require<CButton>(window, id)->Text(); };
-    const auto image = [&](int id) { return Require<CBitmapButton>(window, id)->BitmapId(); };
+    const auto text = [&](int id) { return window.DlgItem<CButton>(id)->GetWindowText(); };
+    const auto image = [&](int id) { return window.DlgItem<CBitmapButton>(id)->BitmapId(); };
 
     for (int changeLine = 1; changeLine <= 6; ++changeLine) {
         window.ShowReading(3, 6, changeLine);
@@ -264,7 +266,7 @@ void MainDlgTest::clicksOnTheDisplayChangeNothing() {
         display.push_back(id);
     }
     for (int id : display) {
-        QTest::mouseClick(Require<QWidget>(window, id), Qt::LeftButton);
+        QTest::mouseClick(window.GetDlgItem(id), Qt::LeftButton);
     }
 
     QCOMPARE(Snapshot(window), before);
@@ -298,7 +300,7 @@ void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
 
     QString seen;
     auto act = WhenModal::Act<CAboutDlg>([&](CAboutDlg* about) {
-        auto* ok = Require<QPushButton>(*about, IDOK);
+        auto* ok = about->DlgItem<QPushButton>(IDOK);
         QStringList texts;
         for (const QLabel* label : about->findChildren<QLabel*>()) {
             texts << label->text();
@@ -340,7 +342,7 @@ void MainDlgTest::splashShowsForTwoSecondsBeforeTheWindow() {
             }
         }
         during = splashes.join(',') + "|" + QString::number(fixture.window.isVisible()) + "|" +
-                 QString::number(Require<CComboBox>(fixture.window, IDC_YEAR)->count()) + "|" +
+                 QString::number(fixture.window.DlgItem<CComboBox>(IDC_YEAR)->count()) + "|" +
                  QString::number(int(fixture.window.hexagramTexts[0].state));
     });
     const std::uint32_t start = GetTickCount();

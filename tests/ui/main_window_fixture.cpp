@@ -6,12 +6,12 @@ QString Snapshot(const CMainDlg& window) {
     QStringList parts;
     QStringList images;
     for (int id : kImages) {
-        images << QString::number(Require<CBitmapButton>(window, id)->BitmapId());
+        images << QString::number(window.DlgItem<CBitmapButton>(id)->BitmapId());
     }
     parts << "images " + images.join(' ');
     QStringList labels;
     for (int id : kLabels) {
-        labels << "[" + QString::fromStdString(Require<CButton>(window, id)->Text()) + "]";
+        labels << "[" + QString::fromStdString(window.DlgItem<CButton>(id)->GetWindowText()) + "]";
     }
     parts << "labels " + labels.join(' ');
     QStringList checked;

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the main window's tests share: a window in its own temporary current directory, and
+// What the main window's tests share: a window with its own temporary data directory, and
 // everything it shows as one readable text.
 
 #include "res/resource.h"
@@ -38,17 +38,12 @@ inline constexpr int kLists[] = {IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_PERIOD};
 // Everything the window shows of a reading, and the blocks it keeps, as one readable text.
 QString Snapshot(const CMainDlg& window);
 
-// A main window in its own temporary current directory, by default started without the
+// A main window with its own temporary data directory, by default started without the
 // splash's wait.
 class MainWindow {
 public:
-    explicit MainWindow(bool realClock = false) {
-        if (!realClock) {
-            ticks_ = std::make_unique<SteppingTickCount>(5000);
-        }
-        QDir::setCurrent(directory_.path());
-    }
-    ~MainWindow() { QDir::setCurrent(previous_); }
+    explicit MainWindow(bool realClock = false)
+        : ticks_(realClock ? nullptr : std::make_unique<SteppingTickCount>(5000)) {}
 
     CMainDlg& Start() {
         window.Create();
@@ -60,12 +55,12 @@ public:
     QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
     QString Path() const { return directory_.path(); }
 
-    CMainDlg window;
-
 private:
     QTemporaryDir directory_;
-    QString previous_ = QDir::currentPath();
     std::unique_ptr<SteppingTickCount> ticks_;
+
+public:
+    CMainDlg window{directory_.path().toStdString()};
 };
 
 } // namespace zandrel::test

@@ -1,7 +1,7 @@
 // Saves pictures of the main window for a person to look at: empty after start-up, showing
 // a reading, its system menu, the about box and the splash. Usage: main_window_shots <folder>
-// [outer inner changeLine] Runs in a temporary current directory, so it reads no custom texts and
-// writes nothing else.
+// [outer inner changeLine]. Its data directory is a temporary one, so it reads no custom texts
+// and writes nothing else.
 
 #include "platform/pumping_wait.h"
 #include "platform/resources.h"
@@ -32,12 +32,11 @@ int main(int argc, char* argv[]) {
     const int changeLine = argc == 5 ? std::atoi(argv[4]) : 5;
 
     QTemporaryDir directory;
-    QDir::setCurrent(directory.path());
     Enable3dControlsStatic();
     std::uint32_t now = 0;
     SetTickCountSource([&now] { return now += 5000; }); // no splash wait
 
-    CMainDlg window;
+    CMainDlg window(directory.path().toStdString());
     window.Create();
     const auto settle = [] { QCoreApplication::processEvents(); };
     settle();
