@@ -9,6 +9,7 @@
 #include <QTextBlock>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace zandrel {
@@ -202,6 +203,8 @@ CEdit::CEdit(QWidget* parent, const ControlTemplate& control, CommandSink sink)
     : QLineEdit(parent), CControl(control, std::move(sink)) {
     setReadOnly(Has(control, kReadOnly));
     setFrame(Has(control, kBorder));
+    // Qt would cut a longer text, even one set by the program, at 32767 characters.
+    setMaxLength(std::numeric_limits<int>::max());
     connect(this, &QLineEdit::textChanged, this, [this] { TextChanged(); });
     Place(control);
 }

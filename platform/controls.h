@@ -150,7 +150,7 @@ private:
 };
 
 // A single-line edit box. Line breaks in pasted text become blanks, so the text always stays
-// on one line.
+// on one line. It has no length limit of its own.
 class CEdit : public QLineEdit, public CControl {
     Q_OBJECT
 public:

@@ -10,6 +10,8 @@ inline constexpr int IDD_MAIN = 101;
 inline constexpr int IDD_SPLASH = 134;
 inline constexpr int IDD_QUERY = 153;
 inline constexpr int IDD_LOG = 155;
+inline constexpr int IDD_HEXAGRAM_TEXT = 156;
+inline constexpr int IDD_MANAGE_TEXT = 157;
 
 // The program icon, with a 32 x 32 and a 16 x 16 image.
 inline constexpr int IDR_MAINFRAME = 128;
@@ -62,5 +64,24 @@ inline constexpr int IDC_QUESTION = 1109;
 
 // Log viewer.
 inline constexpr int IDC_LOG_TEXT = 1115;
+
+// Hexagram text browser: the text box is IDC_HEXAGRAM_TEXT, and the button of hexagram n is
+// IDC_HEXAGRAM1 + n - 1.
+inline constexpr int IDC_HEXAGRAM1 = 1117;
+inline constexpr int IDC_HEXAGRAM64 = 1180;
+
+// Custom text editor.
+inline constexpr int IDC_CUSTOM_TITLE = 1133;
+inline constexpr int IDC_CUSTOM_MAIN = 1134;
+inline constexpr int IDC_CUSTOM_LINE1 = 1135; // line k's box is IDC_CUSTOM_LINE1 + k - 1
+inline constexpr int IDC_CUSTOM_LINE2 = 1136;
+inline constexpr int IDC_CUSTOM_LINE3 = 1137;
+inline constexpr int IDC_CUSTOM_LINE4 = 1138;
+inline constexpr int IDC_CUSTOM_LINE5 = 1139;
+inline constexpr int IDC_CUSTOM_LINE6 = 1140;
+inline constexpr int IDC_CUSTOM_HEXAGRAM = 1141;
+inline constexpr int IDC_UPDATE_TEXT = 1142;
+inline constexpr int IDC_RESTORE_TEXT = 1143;
+inline constexpr int IDC_RESTORE_ALL_TEXT = 1144;
 
 } // namespace zandrel

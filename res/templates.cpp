@@ -93,6 +93,70 @@ constexpr ControlTemplate kLogControls[] = {
      kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll | kNoHideSel},
 };
 
+// The browser's grid: eight rows of eight numbered buttons, "1" to "8" in the top row.
+struct NumberCaptions {
+    std::array<std::array<char, 3>, 64> text{};
+
+    constexpr NumberCaptions() {
+        for (int n = 1; n <= 64; ++n) {
+            auto& caption = text[static_cast<std::size_t>(n - 1)];
+            caption = n < 10 ? std::array<char, 3>{char('0' + n)}
+                             : std::array<char, 3>{char('0' + n / 10), char('0' + n % 10)};
+        }
+    }
+    constexpr std::string_view operator[](int n) const {
+        return text[static_cast<std::size_t>(n - 1)].data();
+    }
+};
+constexpr NumberCaptions kNumberCaptions;
+
+constexpr std::array<ControlTemplate, 66> kHexagramTextControls = [] {
+    std::array<ControlTemplate, 66> controls{};
+    controls[0] = {IDOK, K::PushButton, "OK", {125, 219, 50, 14}, kDefaultButton | kTabStop};
+    controls[1] = {IDC_HEXAGRAM_TEXT,
+                   K::Edit,
+                   "",
+                   {7, 124, 286, 90},
+                   kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll | kNoHideSel |
+                       kTabStop};
+    for (int n = 1; n <= 64; ++n) {
+        controls[static_cast<std::size_t>(n + 1)] = {
+            IDC_HEXAGRAM1 + n - 1,
+            K::PushButton,
+            kNumberCaptions[n],
+            {28 + 30 * ((n - 1) % 8), 7 + 14 * ((n - 1) / 8), 30, 14},
+            kTabStop};
+    }
+    return controls;
+}();
+
+constexpr std::uint32_t kCustomTextStyles = kBorder | kAutoHScroll | kTabStop;
+
+constexpr ControlTemplate kManageTextControls[] = {
+    {IDC_CUSTOM_HEXAGRAM, K::DropDownList, "", {60, 7, 30, 149}, kListStyles},
+    {IDC_CUSTOM_TITLE, K::Edit, "", {60, 30, 220, 14}, kCustomTextStyles},
+    {IDC_CUSTOM_MAIN, K::Edit, "", {60, 46, 220, 14}, kCustomTextStyles},
+    {IDC_CUSTOM_LINE1, K::Edit, "", {60, 62, 220, 14}, kCustomTextStyles},
+    {IDC_CUSTOM_LINE2, K::Edit, "", {60, 78, 220, 14}, kCustomTextStyles},
+    {IDC_CUSTOM_LINE3, K::Edit, "", {60, 94, 220, 14}, kCustomTextStyles},
+    {IDC_CUSTOM_LINE4, K::Edit, "", {60, 110, 220, 14}, kCustomTextStyles},
+    {IDC_CUSTOM_LINE5, K::Edit, "", {60, 126, 220, 14}, kCustomTextStyles},
+    {IDC_CUSTOM_LINE6, K::Edit, "", {60, 142, 220, 14}, kCustomTextStyles},
+    {IDC_UPDATE_TEXT, K::PushButton, "Update Text", {7, 179, 60, 14}, kTabStop},
+    {IDC_RESTORE_TEXT, K::PushButton, "Restore Text", {82, 179, 60, 14}, kTabStop},
+    {IDC_RESTORE_ALL_TEXT, K::PushButton, "Restore All Text", {157, 179, 60, 14}, kTabStop},
+    {IDOK, K::PushButton, "Close", {232, 179, 60, 14}, kDefaultButton | kTabStop},
+    {IDC_STATIC, K::StaticText, "Hexagram:", {7, 7, 40, 8}},
+    {IDC_STATIC, K::StaticText, "Title:", {7, 30, 40, 8}},
+    {IDC_STATIC, K::StaticText, "Main Text:", {7, 47, 40, 8}},
+    {IDC_STATIC, K::StaticText, "Line 1:", {7, 64, 40, 8}},
+    {IDC_STATIC, K::StaticText, "Line 2:", {7, 81, 40, 8}},
+    {IDC_STATIC, K::StaticText, "Line 3:", {7, 98, 40, 8}},
+    {IDC_STATIC, K::StaticText, "Line 4:", {7, 115, 40, 8}},
+    {IDC_STATIC, K::StaticText, "Line 5:", {7, 132, 40, 8}},
+    {IDC_STATIC, K::StaticText, "Line 6:", {7, 149, 40, 8}},
+};
+
 constexpr std::array kTemplates = {
     DialogTemplate{IDD_ABOUTBOX, "About Zandrel", 255, 215, kCaption | kSysMenu | kModalFrame,
                    kAboutControls},
@@ -102,6 +166,10 @@ constexpr std::array kTemplates = {
     DialogTemplate{IDD_QUERY, "Query Auvrel", 273, 45, kCaption | kModalFrame, kQueryControls},
     DialogTemplate{IDD_LOG, "Auvrel Log", 300, 200, kCaption | kSysMenu | kModalFrame,
                    kLogControls},
+    DialogTemplate{IDD_HEXAGRAM_TEXT, "Hexagram Text", 300, 240, kCaption | kSysMenu | kModalFrame,
+                   kHexagramTextControls},
+    DialogTemplate{IDD_MANAGE_TEXT, "Manage Custom Hexagram Text", 300, 200,
+                   kCaption | kSysMenu | kModalFrame, kManageTextControls},
 };
 
 } // namespace

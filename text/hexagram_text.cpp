@@ -28,7 +28,7 @@ void ClearTexts(HexagramText& r) {
     }
 }
 
-std::string* Field(HexagramText& r, std::size_t index) {
+template <class Record> auto* Field(Record& r, std::size_t index) {
     switch (index) {
     case 0:
         return &r.title;
@@ -111,6 +111,16 @@ std::string LineBlock(const HexagramTexts& texts, int n, int k) {
                r->lineTexts[static_cast<std::size_t>(k - 1)] + "\r\n";
     }
     return std::string(DefaultText(DefaultTextNumber(n, k)));
+}
+
+EightTexts RecordTexts(const HexagramTexts& texts, int n) {
+    EightTexts eight;
+    if (IsHexagram(n)) {
+        for (std::size_t i = 0; i < eight.size(); ++i) {
+            eight[i] = *Field(texts[static_cast<std::size_t>(n - 1)], i);
+        }
+    }
+    return eight;
 }
 
 void UpdateText(HexagramTexts& texts, int n, const EightTexts& newTexts) {

@@ -43,6 +43,10 @@ std::string HeaderBlock(const HexagramTexts& texts, int n);
 // The heading and text of line k (1..6) of hexagram n, ending in CR LF.
 std::string LineBlock(const HexagramTexts& texts, int n, int k);
 
+// The eight texts the record of hexagram n holds, in file order: its custom text, stored or
+// pending, and empty texts when it has none.
+EightTexts RecordTexts(const HexagramTexts& texts, int n);
+
 void UpdateText(HexagramTexts& texts, int n, const EightTexts& newTexts);
 bool RestoreText(HexagramTexts& texts, int n);
 void RestoreAllText(HexagramTexts& texts);

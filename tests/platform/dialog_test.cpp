@@ -161,6 +161,11 @@ private slots:
         auto act = WhenModal::Act<RecordingDialog>([](RecordingDialog*) { QVERIFY(false); });
         dialog.DoModal();
     }
+    void actionThatLeavesItsDialogOpen() {
+        RecordingDialog dialog(kFixture);
+        auto act = WhenModal::Act<RecordingDialog>([](RecordingDialog*) {}, 300);
+        dialog.DoModal();
+    }
 };
 
 void DialogTest::controlsAreFoundByIdInTemplateOrder() {
@@ -239,6 +244,8 @@ void DialogTest::everyKindPassesItsTextInAndOut_data() {
     QTest::newRow("radio button") << kFirstRadio << QByteArray("one") << "one" << QByteArray();
     QTest::newRow("single-line edit")
         << kLine << QByteArray("100% \xE5\x8d\xa6") << "100% 卦" << QByteArray();
+    QTest::newRow("single-line edit, longer than Qt would take")
+        << kLine << QByteArray(40000, 'x') << QString(40000, 'x') << QByteArray();
     QTest::newRow("multi-line edit") << kReadOnlyText << QByteArray("a\r\nb\r\n") << "a\nb\n"
                                      << QByteArray();
     QTest::newRow("static text") << kName << QByteArray("&Title && more") << "Title & more"
@@ -730,7 +737,10 @@ void DialogTest::aModalHelperThatGivesUpFailsAtOnce() {
              output.constData());
     QVERIFY2(output.contains("FAIL!  : ExpectedFailures::actionThatFailsBeforeClosing()"),
              output.constData());
-    QCOMPARE(child.exitCode(), 2); // the two failed functions
+    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::actionThatLeavesItsDialogOpen() the "
+                             "action left its RecordingDialog open"),
+             output.constData());
+    QCOMPARE(child.exitCode(), 3); // the three failed functions
 }
 
 int main(int argc, char* argv[]) {

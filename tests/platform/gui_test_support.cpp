@@ -46,31 +46,43 @@ std::shared_ptr<WhenModal> WhenModal::Start(std::function<bool(QWidget*)> tryAct
                                             int timeoutMs) {
     auto self = std::make_shared<WhenModal>();
     self->timer_ = std::make_unique<QTimer>();
-    auto* timer = self->timer_.get();
-    auto remaining = std::make_shared<int>(timeoutMs);
-    std::weak_ptr<WhenModal> weak = self;
+    QTimer* timer = self->timer_.get();
+    WhenModal* helper = self.get(); // the timer goes with it, so the callback never outlives it
     const QByteArray expected(kind);
-    QObject::connect(timer, &QTimer::timeout, timer, [weak, tryAct, remaining, timer, expected] {
-        *remaining -= timer->interval();
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible() && tryAct(modal)) {
-            timer->stop();
-            if (auto owner = weak.lock()) {
-                owner->fired_ = true;
+    const auto giveUp = [timer](const QByteArray& message) {
+        timer->stop();
+        CloseModalWidgets();
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+    };
+    QObject::connect(
+        timer, &QTimer::timeout, timer,
+        [helper, tryAct, expected, timeoutMs, timer, giveUp, elapsed = 0,
+         actedOn = QPointer<QWidget>()]() mutable {
+            elapsed += timer->interval();
+            if (helper->fired_) {
+                // The widget acted on must be gone within the same time.
+                if (actedOn.isNull() || !actedOn->isVisible()) {
+                    timer->stop();
+                } else if (elapsed >= timeoutMs) {
+                    giveUp("the action left its " + expected + " open");
+                }
+                return;
             }
-            if (QTest::currentTestFailed()) {
-                CloseModalWidgets(); // the action gave up before it could close its dialog
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal->isVisible() && tryAct(modal)) {
+                helper->fired_ = true;
+                actedOn = modal;
+                elapsed = 0;
+                if (QTest::currentTestFailed()) {
+                    timer->stop();
+                    CloseModalWidgets(); // the action gave up before it could close its dialog
+                }
+            } else if (elapsed >= timeoutMs) {
+                giveUp("no modal " + expected + " came up; " +
+                       (modal != nullptr ? modal->metaObject()->className() : "nothing") +
+                       " was the active modal widget");
             }
-        } else if (*remaining <= 0) {
-            timer->stop();
-            const QByteArray message =
-                "no modal " + expected + " came up; " +
-                (modal != nullptr ? modal->metaObject()->className() : "nothing") +
-                " was the active modal widget";
-            CloseModalWidgets();
-            QTest::qFail(message.constData(), __FILE__, __LINE__);
-        }
-    });
+        });
     timer->start(10);
     return self;
 }

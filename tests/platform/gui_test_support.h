@@ -19,9 +19,10 @@ namespace zandrel::test {
 void InitGuiTests();
 
 // Acts on the next modal widget of type Widget once it is the active modal widget, and
-// reports whether it did. A test never waits on a dialog nobody closes: when the action
-// fails a check, or no such widget is up within `timeoutMs`, every modal widget is closed
-// and the test fails at that moment.
+// reports whether it did. A test never waits on a dialog nobody closes: when no such widget
+// is up within `timeoutMs`, when the action fails a check, or when the widget it acted on is
+// still open `timeoutMs` after it, every modal widget is closed and the test fails at that
+// moment.
 class WhenModal {
 public:
     template <class Widget>

@@ -152,6 +152,7 @@ TEST(StateTest, Transitions) {
         case Event::Update:
             UpdateText(texts, 10, {"new", "", "l1"});
             EXPECT_EQ(TextsOf(texts[9]), (EightTexts{"new", "", "l1"}));
+            EXPECT_EQ(RecordTexts(texts, 10), TextsOf(texts[9]));
             break;
         case Event::Restore:
             restored = RestoreText(texts, 10);

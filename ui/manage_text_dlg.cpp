@@ -1,0 +1,110 @@
+#include "ui/manage_text_dlg.h"
+
+#include "platform/message_box.h"
+#include "res/resource.h"
+#include "res/templates.h"
+#include "text/hexagram_text.h"
+#include "ui/main_dlg.h"
+
+#include <string>
+
+namespace zandrel {
+
+CManageTextDlg::CManageTextDlg(CMainDlg& owner)
+    : CDialog(FindDialogTemplate(IDD_MANAGE_TEXT), &owner), owner(owner) {
+    MapCommand(IDC_CUSTOM_HEXAGRAM, CBN_SELCHANGE, [this] { OnSelChangeHexagram(); });
+    MapCommand(IDC_UPDATE_TEXT, [this] { OnUpdateText(); });
+    MapCommand(IDC_RESTORE_TEXT, [this] { OnRestoreText(); });
+    MapCommand(IDC_RESTORE_ALL_TEXT, [this] { OnRestoreAllText(); });
+}
+
+void CManageTextDlg::DoDataExchange(CDataExchange& dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_CUSTOM_TITLE, textBoxes[0]);
+    DDX_Control(dx, IDC_CUSTOM_MAIN, textBoxes[1]);
+    for (int k = 6; k >= 1; --k) {
+        DDX_Control(dx, IDC_CUSTOM_LINE1 + k - 1, textBoxes[static_cast<std::size_t>(k + 1)]);
+    }
+    DDX_Control(dx, IDC_CUSTOM_HEXAGRAM, hexagramList);
+}
+
+bool CManageTextDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    for (int n = 1; n <= kHexagramCount; ++n) {
+        hexagramList->AddString(std::to_string(n));
+    }
+    hexagramList->SetCurSel(0);
+    // Only a text in effect is shown at first; a pending one shows once its hexagram is chosen.
+    if (owner.hexagramTexts[0].state == CustomTextState::Active) {
+        ShowRecord(1);
+    }
+    return true;
+}
+
+void CManageTextDlg::OnOK() {
+    // On a failure the dialog stays open; the records not yet written stay pending, and the
+    // next Close writes them.
+    if (const FileError error = CommitCustomTexts(owner.hexagramTexts, owner.dataDirectory);
+        error.Failed()) {
+        ReportFileError(this, error);
+        return;
+    }
+    CDialog::OnOK();
+}
+
+void CManageTextDlg::OnSelChangeHexagram() {
+    if (const int n = SelectedHexagram(); n != 0) {
+        ShowRecord(n);
+    }
+}
+
+void CManageTextDlg::OnUpdateText() {
+    const int n = SelectedHexagram();
+    if (n == 0) {
+        return;
+    }
+    EightTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = textBoxes[i]->GetWindowText();
+    }
+    UpdateText(owner.hexagramTexts, n, texts);
+    ShowMessageBox(
+        this, {"Text updated.", "Update Text", MessageIcon::Information, MessageButtons::Ok, IDOK});
+}
+
+void CManageTextDlg::OnRestoreText() {
+    const int n = SelectedHexagram();
+    if (n == 0 || !RestoreText(owner.hexagramTexts, n)) {
+        return;
+    }
+    OnSelChangeHexagram();
+    ShowMessageBox(this, {"Default text restored.", "Restore Text", MessageIcon::Information,
+                          MessageButtons::Ok, IDOK});
+}
+
+void CManageTextDlg::OnRestoreAllText() {
+    const int answer = ShowMessageBox(
+        this, {"Do you really want to remove all custom text and reset to default text?",
+               "Restore All Text", MessageIcon::Question, MessageButtons::YesNo, IDNO});
+    if (answer != IDYES) {
+        return;
+    }
+    RestoreAllText(owner.hexagramTexts);
+    OnSelChangeHexagram();
+    ShowMessageBox(this, {"Default text restored.", "Restore All Text", MessageIcon::Information,
+                          MessageButtons::Ok, IDOK});
+}
+
+int CManageTextDlg::SelectedHexagram() const {
+    const int selected = hexagramList->GetCurSel();
+    return selected >= 0 && selected < kHexagramCount ? selected + 1 : 0;
+}
+
+void CManageTextDlg::ShowRecord(int n) {
+    const EightTexts texts = RecordTexts(owner.hexagramTexts, n);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        textBoxes[i]->SetWindowText(texts[i]);
+    }
+}
+
+} // namespace zandrel

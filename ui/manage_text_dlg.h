@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/dialog.h"
+
+#include <array>
+
+namespace zandrel {
+
+class CMainDlg;
+
+// The custom text editor (template 157). It shows and changes the main window's records
+// directly: Update, Restore and Restore All take effect on them at once, and Close writes the
+// files of every pending record. Escape and the close box leave without writing; the pending
+// records stay so, for a later Close.
+class CManageTextDlg : public CDialog {
+    Q_OBJECT
+public:
+    explicit CManageTextDlg(CMainDlg& owner);
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    bool OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void OnSelChangeHexagram();
+    void OnUpdateText();
+    void OnRestoreText();
+    void OnRestoreAllText();
+
+    // The hexagram chosen in the list, or 0 when none is.
+    int SelectedHexagram() const;
+    // Fills the eight boxes from the record of hexagram n; never with default texts.
+    void ShowRecord(int n);
+
+    CMainDlg& owner;
+    // The eight boxes in the order of a record: title, main text, lines 1 to 6.
+    std::array<CEdit*, 8> textBoxes{};
+    CComboBox* hexagramList = nullptr;
+};
+
+} // namespace zandrel
