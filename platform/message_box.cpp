@@ -4,6 +4,7 @@
 #include "platform/qt_text.h"
 #include "platform/resources.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -33,6 +34,21 @@ QMessageBox::Icon QtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Room the window manager's title bar takes beside the caption: the icon and the buttons.
+constexpr int kTitleBarRoom = 100;
+
+// Qt sizes a box by its text alone, so a short text under a longer caption would leave the
+// window manager to cut the caption ("Up... xt"). The box is made wide enough for it.
+void KeepCaptionWhole(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarRoom;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request) {
@@ -42,6 +58,7 @@ int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request) {
     QMessageBox box(QtIcon(request.icon), ToQString(request.caption), ToQString(request.text),
                     QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
+    KeepCaptionWhole(box);
     if (request.buttons == MessageButtons::YesNo) {
         QPushButton* yes = box.addButton(QMessageBox::Yes);
         QPushButton* no = box.addButton(QMessageBox::No);

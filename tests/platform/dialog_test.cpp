@@ -663,14 +663,18 @@ void DialogTest::messageBoxesAndMenusUseTheDialogFont() {
     Enable3dControlsStatic();
 
     QFont boxFont;
+    int spareWidth = 0;
     auto act = WhenModal::Act<QMessageBox>([&](QMessageBox* box) {
         boxFont = box->font();
+        // Wide enough for the caption beside the title bar's icon and buttons.
+        spareWidth = box->width() - box->fontMetrics().horizontalAdvance(box->windowTitle());
         QTest::keyClick(box, Qt::Key_Return);
     });
-    ShowMessageBox(nullptr, {"Text updated.", "Update Text", MessageIcon::Information,
+    ShowMessageBox(nullptr, {"Done.", "Restore All Text", MessageIcon::Information,
                              MessageButtons::Ok, IDOK});
     QVERIFY(act->Fired());
     QCOMPARE(boxFont, DialogFont());
+    QVERIFY2(spareWidth >= 100, qPrintable(QString::number(spareWidth)));
 
     RecordingDialog dialog(kFixture);
     dialog.Create();
