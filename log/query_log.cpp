@@ -150,18 +150,61 @@ std::string LogDisplayText(std::string_view bytes) {
     return text;
 }
 
+namespace {
+
+// Where the newest `lines` lines of `bytes` start.
+std::size_t StartOfNewestLines(std::string_view bytes, std::size_t lines) {
+    std::size_t end = bytes.size();
+    if (end > 0 && bytes[end - 1] == '\n') {
+        --end; // the line end of the last line
+    }
+    std::size_t seen = 0;
+    for (std::size_t i = end; i > 0; --i) {
+        if (bytes[i - 1] == '\n' && ++seen == lines) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string LogViewText(std::string_view newest, std::int64_t offset) {
+    auto skipped = static_cast<unsigned long long>(std::max<std::int64_t>(offset, 0));
+    if (skipped > 0) {
+        // The first line is only the end of a line that started earlier.
+        const std::size_t lf = newest.find('\n');
+        const std::size_t start = lf == std::string_view::npos ? newest.size() : lf + 1;
+        newest.remove_prefix(start);
+        skipped += start;
+    }
+    const std::size_t start = StartOfNewestLines(newest, kLogViewLines);
+    newest.remove_prefix(start);
+    skipped += start;
+    std::string text;
+    if (skipped > 0) {
+        text = "[The first ";
+        AppendNumber(text, static_cast<long long>(skipped), 1);
+        text += " bytes of the log are not shown.]\r\n";
+    }
+    return text + LogDisplayText(newest);
+}
+
 std::string LoadLogText(const std::string& directory) {
     // The viewer reports nothing: a log that cannot be opened or read shows as empty.
     File log = File::Open(directory, kLogFileName, File::Mode::Read, nullptr);
-    if (!log.IsOpen()) {
+    std::int64_t length = 0;
+    if (!log.IsOpen() || !log.Length(&length, nullptr)) {
         return {};
     }
+    // One byte before the newest ones tells whether they start at a line start.
+    const std::int64_t offset = std::max<std::int64_t>(0, length - std::int64_t{kLogViewBytes} - 1);
     std::string bytes;
-    if (!log.ReadAll(&bytes, nullptr)) {
+    if (!log.ReadAt(offset, static_cast<std::size_t>(length - offset), &bytes, nullptr)) {
         return {};
     }
     log.Close(nullptr);
-    return LogDisplayText(bytes);
+    return LogViewText(bytes, offset);
 }
 
 FileError ResetLog(const std::string& directory) {

@@ -36,10 +36,18 @@ constexpr bool LogNeedsReset(std::int64_t length) {
 // path after it.
 FileError AppendLogEntry(const std::string& directory, std::string_view entry);
 
-// The viewer's text: every line of the log followed by CR LF. Empty when the log is missing
-// or cannot be opened.
+// The viewer reads at most the newest kLogViewBytes bytes of the log and shows at most the
+// newest kLogViewLines lines of them; a log kept by the size rule never comes near either.
+inline constexpr std::size_t kLogViewBytes = 4 * 1024 * 1024;
+inline constexpr std::size_t kLogViewLines = 65536;
+
+// The viewer's text: every line of the log followed by CR LF. When older bytes are left out,
+// the text starts at a line start, after one line that says how many bytes are not shown.
+// Empty when the log is missing or cannot be opened.
 std::string LoadLogText(const std::string& directory);
-// The same from the file's bytes.
+// The same from the newest bytes of the log, which start `offset` bytes into the file.
+std::string LogViewText(std::string_view newest, std::int64_t offset);
+// Every line of `bytes` followed by CR LF.
 std::string LogDisplayText(std::string_view bytes);
 
 // Empties the log (creating it when missing); the file is never removed.

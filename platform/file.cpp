@@ -1,5 +1,7 @@
 #include "platform/file.h"
 
+#include "platform/file_detail.h"
+
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -125,8 +127,6 @@ std::string PathIn(const std::string& directory, const std::string& name) {
     return directory.back() == '/' ? directory + name : directory + "/" + name;
 }
 
-namespace {
-
 std::string AbsolutePath(const std::string& path) {
     if (!path.empty() && path.front() == '/') {
         return path;
@@ -149,11 +149,15 @@ FileError ErrorFor(int err, std::string name) {
     return e;
 }
 
+namespace {
+
 void SetError(FileError* error, FileError value) {
     if (error != nullptr) {
         *error = std::move(value);
     }
 }
+
+} // namespace
 
 // Writes all of `bytes`, resuming after interruptions and short writes. Returns 0 or the errno
 // of the write that failed.
@@ -170,35 +174,6 @@ int WriteAll(int fd, std::string_view bytes) {
     }
     return 0;
 }
-
-// Creates a new file `.<name>.XXXXXX` in `directory` for writing, the X being random letters
-// and digits. It is opened with mode 0666 like any other new file, so the kernel applies the
-// umask and any default ACL. Returns the descriptor, or -1 with errno set.
-int CreateTemporaryFile(const std::string& directory, const std::string& name, std::string* path) {
-    static constexpr std::string_view kChars =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::uint64_t bits = 0;
-        if (::getrandom(&bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits)) {
-            // No random source: the clock still varies from one attempt to the next.
-            bits = static_cast<std::uint64_t>(
-                std::chrono::steady_clock::now().time_since_epoch().count());
-        }
-        std::string suffix(6, '\0');
-        for (char& c : suffix) {
-            c = kChars[bits % kChars.size()];
-            bits /= kChars.size();
-        }
-        *path = PathIn(directory, "." + name + "." + suffix);
-        const int fd = ::open(path->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1; // errno is still EEXIST
-}
-
-} // namespace
 
 File::~File() {
     if (fd_ >= 0) {
@@ -295,27 +270,27 @@ bool File::TruncateTo(std::int64_t length, FileError* error) {
     return true;
 }
 
-bool File::ReadAll(std::string* bytes, FileError* error) {
-    bytes->clear();
-    std::int64_t size = 0;
-    if (Length(&size, nullptr) && size > 0) {
-        bytes->reserve(static_cast<std::size_t>(size));
-    }
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+bool File::ReadAt(std::int64_t offset, std::size_t count, std::string* bytes, FileError* error) {
+    bytes->resize(count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n = ::pread(fd_, bytes->data() + got, count - got,
+                                  static_cast<off_t>(offset) + static_cast<off_t>(got));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
+            bytes->clear();
             SetError(error, ErrorAfterOpen(errno));
             return false;
         }
         if (n == 0) {
-            return true;
+            break;
         }
-        bytes->append(buffer, static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
+    bytes->resize(got);
+    return true;
 }
 
 bool File::Close(FileError* error) {
@@ -330,58 +305,6 @@ bool File::Close(FileError* error) {
         return false;
     }
     return true;
-}
-
-FileError ReplaceFileContent(const std::string& directory, const std::string& name,
-                             std::string_view content) {
-    FileError error;
-    // Holding the old file's lock keeps out another copy that has it open right now. Opening
-    // it for writing also refuses a file the user may not change, as writing in place would.
-    // A missing file has nothing to protect and is not created here, so a failure below
-    // leaves no empty file behind.
-    File target = File::Open(directory, name, File::Mode::Update, &error);
-    if (!target.IsOpen() && error.cause != FileCause::FileNotFound) {
-        return error;
-    }
-    const std::string fullPath = AbsolutePath(PathIn(directory, name));
-
-    std::string temp;
-    int fd = CreateTemporaryFile(directory, name, &temp);
-    if (fd < 0) {
-        return ErrorFor(errno, name); // the new file could not be created at all
-    }
-    // Every failure below comes here with the errno saved right after the call that failed,
-    // before the cleanup can overwrite it.
-    auto fail = [&](int err) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-        ::unlink(temp.c_str());
-        return ErrorFor(err, fullPath);
-    };
-
-    if (const int err = WriteAll(fd, content); err != 0) {
-        return fail(err);
-    }
-    // The new file keeps the old one's permissions, as overwriting in place would have; a new
-    // file keeps the mode it was created with.
-    if (target.IsOpen()) {
-        struct stat st {};
-        if (::fstat(target.fd_, &st) != 0 || ::fchmod(fd, st.st_mode & 07777) != 0) {
-            return fail(errno);
-        }
-    }
-    if (::fsync(fd) != 0) {
-        return fail(errno);
-    }
-    // The descriptor is gone even when close fails, so it must not be closed again.
-    if (::close(std::exchange(fd, -1)) != 0) {
-        return fail(errno);
-    }
-    if (::rename(temp.c_str(), PathIn(directory, name).c_str()) != 0) {
-        return fail(errno);
-    }
-    return FileError();
 }
 
 } // namespace zandrel

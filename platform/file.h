@@ -72,8 +72,9 @@ public:
     // Writes all of `bytes` at the end of the file (Append, Truncate) or fails.
     bool Write(std::string_view bytes, FileError* error);
     bool TruncateTo(std::int64_t length, FileError* error);
-    // Reads from the current position to the end of the file.
-    bool ReadAll(std::string* bytes, FileError* error);
+    // Reads `count` bytes from `offset` into *bytes, fewer where the file ends first. The
+    // caller bounds `count`: nothing here depends on the file's size.
+    bool ReadAt(std::int64_t offset, std::size_t count, std::string* bytes, FileError* error);
     bool Close(FileError* error);
 
 private:

@@ -39,23 +39,17 @@ template <class Record> auto* Field(Record& r, std::size_t index) {
     }
 }
 
-// Splits a custom text file into its first eight lines. A line ends at LF; a CR right before
-// the LF goes with it, a CR anywhere else is kept. A last line without a line end counts.
-// Lines past the eighth are skipped without being copied.
-void AssignLines(HexagramText& r, std::string_view bytes) {
-    std::size_t index = 0;
-    while (!bytes.empty() && index < 8) {
-        const std::size_t lf = bytes.find('\n');
-        std::string_view line = bytes.substr(0, lf);
-        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        Field(r, index++)->assign(line);
-        if (lf == std::string_view::npos) {
-            break;
-        }
-        bytes.remove_prefix(lf + 1);
+// The texts of the open custom file, read a piece at a time and no further than they reach,
+// so that its size never matters.
+EightTexts ReadCustomFile(File& file) {
+    constexpr std::size_t kPiece = 4096;
+    CustomFileReader reader;
+    std::string piece;
+    for (std::int64_t offset = 0;
+         file.ReadAt(offset, kPiece, &piece, nullptr) && !piece.empty() && reader.Take(piece);
+         offset += static_cast<std::int64_t>(piece.size())) {
     }
+    return reader.Finish();
 }
 
 } // namespace
@@ -85,9 +79,11 @@ void LoadCustomTexts(HexagramTexts& texts, const std::string& directory) {
         // the hexagram Active with empty texts, as a file of empty lines would.
         r.state = CustomTextState::Active;
         File file = File::Open(directory, CustomFileName(n), File::Mode::Read, nullptr);
-        std::string bytes;
-        if (file.IsOpen() && file.ReadAll(&bytes, nullptr)) {
-            AssignLines(r, bytes);
+        if (file.IsOpen()) {
+            const EightTexts texts = ReadCustomFile(file);
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                *Field(r, i) = texts[i];
+            }
         }
     }
 }
@@ -158,13 +154,8 @@ FileError CommitCustomTexts(HexagramTexts& texts, const std::string& directory) 
             continue;
         }
         // A removed text leaves an empty file behind; the file is never deleted.
-        std::string content;
-        if (r.state == CustomTextState::PendingSave) {
-            for (std::size_t i = 0; i < 8; ++i) {
-                content += *Field(r, i);
-                content += "\r\n";
-            }
-        }
+        const std::string content =
+            r.state == CustomTextState::PendingSave ? CustomFileBytes(RecordTexts(texts, n)) : "";
         if (FileError error = ReplaceFileContent(directory, CustomFileName(n), content);
             error.Failed()) {
             return error;

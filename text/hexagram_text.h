@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file.h"
+#include "text/custom_file.h"
 
 #include <array>
 #include <cstdint>
@@ -26,9 +27,6 @@ struct HexagramText {
 inline constexpr int kHexagramCount = 64;
 // Indexed by hexagram number - 1.
 using HexagramTexts = std::array<HexagramText, kHexagramCount>;
-
-// Title, main text and lines 1..6, in the order of a custom text file.
-using EightTexts = std::array<std::string, 8>;
 
 // "custom%d.txt" for hexagram n.
 std::string CustomFileName(int n);

@@ -4,8 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
 #include <regex>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace zandrel {
 namespace {
@@ -137,8 +143,12 @@ TEST(FileTest, AppendTruncateAndRead) {
     {
         File file = File::Open(dir.Path(), "f.txt", File::Mode::Read, &error);
         std::string bytes;
-        ASSERT_TRUE(file.ReadAll(&bytes, &error));
+        ASSERT_TRUE(file.ReadAt(0, 100, &bytes, &error));
         EXPECT_EQ(bytes, std::string("a\0bc", 4));
+        ASSERT_TRUE(file.ReadAt(1, 2, &bytes, &error));
+        EXPECT_EQ(bytes, std::string("\0b", 2));
+        ASSERT_TRUE(file.ReadAt(9, 2, &bytes, &error));
+        EXPECT_EQ(bytes, "");
     }
     EXPECT_TRUE(File::Open(dir.Path(), "f.txt", File::Mode::Truncate, &error).IsOpen());
     EXPECT_EQ(dir.Read("f.txt"), "");
@@ -230,9 +240,10 @@ TEST(ReplaceFileContentTest, NewFileModeNeverTouchesTheUmask) {
     EXPECT_EQ(PermissionsOf(dir.File("n.txt")), 0640U);
 }
 
-// Each step after the temporary file exists fails, once on its own and once while removing
-// the temporary file fails too (access denied), so that a cause read after that cleanup would
-// be the wrong one. The old file stays as it was either way.
+// Each step after the new file exists fails, once on its own and once while removing the
+// new file fails too (access denied), so that a cause read after that cleanup would be the
+// wrong one. The old file stays as it was either way. Until its last moment the new file has
+// no name, so most failures leave nothing behind even when nothing could be removed.
 TEST(ReplaceFileContentTest, AFailedStepReportsItsOwnCause) {
     if (!fixtures::CanFailSyscalls()) {
         GTEST_SKIP() << "this machine does not let a process install a seccomp filter";
@@ -242,13 +253,15 @@ TEST(ReplaceFileContentTest, AFailedStepReportsItsOwnCause) {
         long fileSizeLimit;
         std::vector<fixtures::FailingCall> failingCalls;
         FileCause cause;
+        bool namesTheFileAsBuilt; // else its full path
+        bool named;               // the new file had a name when the step failed
     } cases[] = {
-        {"write", 4, {}, FileCause::DiskFull},
-        {"fchmod", -1, {{Syscall::Fchmod, EIO}}, FileCause::HardIO},
-        {"fsync", -1, {{Syscall::Fsync, EIO}}, FileCause::HardIO},
+        {"write", 4, {}, FileCause::DiskFull, false, false},
+        {"fchmod", -1, {{Syscall::Fchmod, EIO}}, FileCause::HardIO, false, false},
+        {"fsync", -1, {{Syscall::Fsync, EIO}}, FileCause::HardIO, false, false},
         // A network file system reports a deferred write error only when the file is closed.
-        {"close", -1, {{Syscall::Close, ENOSPC}}, FileCause::DiskFull},
-        {"rename", -1, {{Syscall::Rename, EIO}}, FileCause::HardIO},
+        {"close", -1, {{Syscall::Close, ENOSPC}}, FileCause::DiskFull, false, true},
+        {"rename", -1, {{Syscall::Rename, EIO}}, FileCause::HardIO, true, true},
     };
     const std::string old = "title\r\nmain\r\n";
     for (const auto& c : cases) {
@@ -264,13 +277,14 @@ TEST(ReplaceFileContentTest, AFailedStepReportsItsOwnCause) {
             }
             const FileError error = fixtures::RunInChild(
                 [&] { return ReplaceFileContent(dir.Path(), "c.txt", "new content"); }, options);
-            EXPECT_EQ(error.Message(), FileErrorText(c.cause, dir.File("c.txt")));
+            EXPECT_EQ(error.Message(),
+                      FileErrorText(c.cause, c.namesTheFileAsBuilt ? "c.txt" : dir.File("c.txt")));
             EXPECT_EQ(dir.Read("c.txt"), old);
             const std::vector<std::string> entries = dir.Entries();
-            if (!unlinkFails) {
+            if (!unlinkFails || !c.named) {
                 EXPECT_EQ(entries, std::vector<std::string>{"c.txt"});
             } else {
-                // The temporary file could not be removed, which shows the name it was given.
+                // The new file could not be removed, which shows the name it was given.
                 EXPECT_TRUE(entries.size() == 2 &&
                             std::regex_match(entries[0], std::regex(R"(\.c\.txt\.[A-Za-z0-9]{6})")))
                     << testing::PrintToString(entries);
@@ -288,6 +302,111 @@ TEST(ReplaceFileContentTest, ReadOnlyFileIsAccessDenied) {
         [&] { return ReplaceFileContent(dir.Path(), "r.txt", "new"); }, -1, true);
     EXPECT_EQ(error.Message(), "Access to r.txt was denied.");
     EXPECT_EQ(dir.Read("r.txt"), "old");
+}
+
+// Real folders after a replace: a process killed while writing leaves nothing, and leftovers of
+// earlier deaths are cleared, but nothing another copy may still be using.
+TEST(ReplaceFileContentTest, NothingIsLeftBehind) {
+    TempDir dir;
+    dir.Write("c.txt", "old");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Writing past the size limit kills the writer, as a crash or a kill would.
+        ::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{4, 4};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ReplaceFileContent(dir.Path(), "c.txt", "the new content");
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"c.txt"});
+    EXPECT_EQ(dir.Read("c.txt"), "old");
+
+    // Leftovers of a process that died after naming its new file, and look-alikes.
+    const timespec longAgo[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 60, 0}};
+    for (const char* name : {".c.txt.Stale1", ".c.txt.Held22", ".c.txt.toolong", ".d.txt.Other3"}) {
+        dir.Write(name, "x");
+        ::utimensat(AT_FDCWD, dir.File(name).c_str(), longAgo, 0);
+    }
+    dir.Write(".c.txt.Fresh4", "x"); // maybe another copy's, about to be renamed
+    const fixtures::LockHolder held(dir.File(".c.txt.Held22"));
+    ASSERT_FALSE(ReplaceFileContent(dir.Path(), "c.txt", "new").Failed());
+    EXPECT_EQ(dir.Entries(),
+              (std::vector<std::string>{".c.txt.Fresh4", ".c.txt.Held22", ".c.txt.toolong",
+                                        ".d.txt.Other3", "c.txt"}));
+    EXPECT_EQ(dir.Read("c.txt"), "new");
+}
+
+// A symbolic link keeps naming its file, which is replaced in its own folder; a link to a file
+// not there yet makes it; a loop of links is a bad path.
+TEST(ReplaceFileContentTest, SymbolicLinksAreFollowed) {
+    TempDir dir;
+    ASSERT_EQ(::mkdir(dir.File("store").c_str(), 0755), 0);
+    dir.Write("store/real5.txt", "old");
+    ASSERT_EQ(::symlink("store/real5.txt", dir.File("custom5.txt").c_str()), 0);
+    ASSERT_EQ(::symlink((dir.Path() + "/store/new6.txt").c_str(), dir.File("custom6.txt").c_str()),
+              0);
+    ASSERT_EQ(::symlink("loop.b", dir.File("loop.a").c_str()), 0);
+    ASSERT_EQ(::symlink("loop.a", dir.File("loop.b").c_str()), 0);
+
+    EXPECT_FALSE(ReplaceFileContent(dir.Path(), "custom5.txt", "new five").Failed());
+    EXPECT_FALSE(ReplaceFileContent(dir.Path(), "custom6.txt", "new six").Failed());
+    EXPECT_EQ(ReplaceFileContent(dir.Path(), "loop.a", "x").Message(),
+              "loop.a contains an invalid path.");
+
+    struct stat st {};
+    ASSERT_EQ(::lstat(dir.File("custom5.txt").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(dir.Read("store/real5.txt"), "new five");
+    EXPECT_EQ(dir.Read("store/new6.txt"), "new six");
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"custom5.txt", "custom6.txt", "loop.a",
+                                                       "loop.b", "store"}));
+}
+
+TEST(ReplaceFileContentTest, OwnerAndModeAreKept) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another owner";
+    }
+    TempDir dir;
+    dir.Write("o.txt", "old");
+    ASSERT_EQ(::chown(dir.File("o.txt").c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(dir.File("o.txt").c_str(), 0604), 0);
+    ASSERT_FALSE(ReplaceFileContent(dir.Path(), "o.txt", "new").Failed());
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.File("o.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534U);
+    EXPECT_EQ(st.st_gid, 65534U);
+    EXPECT_EQ(st.st_mode & 07777, 0604U);
+}
+
+// Where no new file can be made beside it, a file the user may write is written in place: the
+// room is reserved first, and the old content stays when it cannot be.
+TEST(ReplaceFileContentTest, AWritableFileInAReadOnlyFolder) {
+    TempDir dir;
+    fixtures::MakeWorldWritable(dir.Path());
+    ASSERT_EQ(::mkdir(dir.File("ro").c_str(), 0755), 0);
+    dir.Write("ro/w.txt", "old content");
+    ASSERT_EQ(::chmod(dir.File("ro/w.txt").c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(dir.File("ro").c_str(), 0555), 0);
+    const std::string folder = dir.File("ro");
+
+    fixtures::ChildOptions full;
+    full.dropRoot = true;
+    full.fileSizeLimit = 16;
+    const FileError tooLarge = fixtures::RunInChild(
+        [&] { return ReplaceFileContent(folder, "w.txt", "a new content longer than 16"); }, full);
+    EXPECT_EQ(tooLarge.Message(), FileErrorText(FileCause::DiskFull, folder + "/w.txt"));
+    EXPECT_EQ(dir.Read("ro/w.txt"), "old content");
+
+    for (const std::string content : {"a longer new content", "short"}) {
+        const FileError error = fixtures::RunInChild(
+            [&] { return ReplaceFileContent(folder, "w.txt", content); }, -1, true);
+        EXPECT_FALSE(error.Failed()) << error.Message();
+        EXPECT_EQ(dir.Read("ro/w.txt"), content);
+    }
+    ::chmod(dir.File("ro").c_str(), 0755);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -170,10 +171,70 @@ TEST(LogDisplay, EveryLineEndsWithCrLf) {
     }
 }
 
-TEST(LogDisplay, LongLinesAndLargeLogsPassWhole) {
+TEST(LogDisplay, LongLinesPassWhole) {
     const std::string line(3'000'000, 'z');
-    EXPECT_EQ(LogDisplayText(line), line + "\r\n");
-    EXPECT_EQ(LogDisplayText(line + "\n" + line), line + "\r\n" + line + "\r\n");
+    EXPECT_TRUE(LogDisplayText(line + "\n" + line) == line + "\r\n" + line + "\r\n");
+}
+
+// What the viewer shows of the newest bytes of a log, starting `offset` bytes into the file:
+// from a line start, after a line that says how much was left out.
+TEST(LogView, NewestPartFromALineStart) {
+    const struct {
+        const char* what;
+        std::string newest;
+        std::int64_t offset;
+        std::string text;
+    } cases[] = {
+        {"the whole log", "a\nb\n", 0, "a\r\nb\r\n"},
+        {"starting inside a line", "rest of a\nb\n", 100,
+         "[The first 110 bytes of the log are not shown.]\r\nb\r\n"},
+        {"starting right after a line end", "\nb\n", 99,
+         "[The first 100 bytes of the log are not shown.]\r\nb\r\n"},
+        {"no line start in it at all", "no line end", 7,
+         "[The first 18 bytes of the log are not shown.]\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(LogViewText(c.newest, c.offset), c.text);
+    }
+}
+
+TEST(LogView, AtMostTheNewestLines) {
+    const std::string lines(kLogViewLines, '\n');
+    std::string shown;
+    for (std::size_t i = 0; i < kLogViewLines; ++i) {
+        shown += "\r\n";
+    }
+    EXPECT_TRUE(LogViewText(lines, 0) == shown);
+    EXPECT_TRUE(LogViewText("old\nolder\n" + lines, 0) ==
+                "[The first 10 bytes of the log are not shown.]\r\n" + shown);
+    EXPECT_TRUE(LogViewText("old\n" + lines + "last", 0) ==
+                "[The first 5 bytes of the log are not shown.]\r\n" + shown.substr(2) + "last\r\n");
+}
+
+TEST(LogView, LargeLogsAreReadFromTheirEnd) {
+    TempDir dir;
+    // A first line of 100 bytes, then lines of 1000 bytes, up to 50 bytes past the cap.
+    std::string log(99, 'a');
+    log += '\n';
+    while (log.size() < kLogViewBytes + 50) {
+        log += std::string(999, 'b') + "\n";
+    }
+    log.resize(kLogViewBytes + 50);
+    log.back() = '\n';
+    dir.Write(kLogFileName, log);
+    const std::string text = LoadLogText(dir.Path());
+    EXPECT_EQ(text.substr(0, text.find('\n') + 1),
+              "[The first 100 bytes of the log are not shown.]\r\n");
+    EXPECT_TRUE(text.substr(text.find('\n') + 1) == LogDisplayText(log.substr(100)));
+
+    // A sparse log of 100 GB: no line start within the newest part.
+    TempDir sparse;
+    const int fd = ::open(sparse.File(kLogFileName).c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_EQ(::ftruncate(fd, 100'000'000'000LL), 0);
+    ::close(fd);
+    EXPECT_EQ(LoadLogText(sparse.Path()),
+              "[The first 100000000000 bytes of the log are not shown.]\r\n");
 }
 
 TEST(LogDisplay, UnreadableLogShowsNothing) {

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zandrel {
 namespace {
@@ -81,10 +83,50 @@ TEST(LoadCustomTextsTest, FilesThatCannotBeReadCountAsNone) {
     EXPECT_EQ(texts[63].title, "last");
 }
 
-TEST(LoadCustomTextsTest, LongLinesAndManyLines) {
+// A text is cut at the cap, before a character the cap would split, and nothing after it is
+// read; a CR LF line end does not count towards the cap, wherever the file is read in pieces.
+TEST(LoadCustomTextsTest, LongTextsAreCutAtTheCap) {
+    const std::size_t cap = kMaxCustomTextBytes;
+    const std::string full(cap, 'x');
+    const std::string euro = "\xE2\x82\xAC";
+    const struct {
+        const char* what;
+        std::string bytes;
+        EightTexts texts;
+    } cases[] = {
+        {"10 MB in one line", std::string(10'000'000, 'x'), {full}},
+        {"a text of exactly the cap", full + "\r\nmain\r\n", {full, "main"}},
+        {"one byte past the cap", full + "y\r\nmain\r\n", {full}},
+        {"a character across the cap",
+         std::string(cap - 1, 'x') + euro + "\r\nmain\r\n",
+         {std::string(cap - 1, 'x')}},
+        {"a CR LF across a piece read",
+         std::string(4095, 'x') + "\r\nmain",
+         {std::string(4095, 'x'), "main"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        dir.Write("custom1.txt", c.bytes);
+        HexagramTexts texts;
+        LoadCustomTexts(texts, dir.Path());
+        const EightTexts loaded = TextsOf(texts[0]);
+        for (std::size_t i = 0; i < loaded.size(); ++i) {
+            EXPECT_EQ(loaded[i].size(), c.texts[i].size()) << "text " << i;
+            EXPECT_TRUE(loaded[i] == c.texts[i]) << "text " << i;
+        }
+        EXPECT_TRUE(dir.Read("custom1.txt") == c.bytes) << "loading never changes the file";
+    }
+}
+
+TEST(LoadCustomTextsTest, ASparseFileOf100GigabytesAndManyLines) {
     TempDir dir;
-    const std::string longLine(10 * 1024 * 1024, 'x');
-    dir.Write("custom1.txt", longLine);
+    {
+        // Holes read as NUL bytes: one line as long as the file, with no line end.
+        const int fd = ::open(dir.File("custom5.txt").c_str(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_EQ(::ftruncate(fd, 100'000'000'000LL), 0);
+        ::close(fd);
+    }
     std::string manyLines;
     for (int i = 0; i < 100000; ++i) {
         manyLines += "line " + std::to_string(i) + "\r\n";
@@ -92,7 +134,9 @@ TEST(LoadCustomTextsTest, LongLinesAndManyLines) {
     dir.Write("custom2.txt", manyLines);
     HexagramTexts texts;
     LoadCustomTexts(texts, dir.Path());
-    EXPECT_EQ(texts[0].title, longLine);
+    EXPECT_EQ(texts[4].state, State::Active);
+    EXPECT_TRUE(texts[4].title == std::string(kMaxCustomTextBytes, '\0'));
+    EXPECT_EQ(texts[4].mainText, "");
     EXPECT_EQ(texts[1].lineTexts[5], "line 7");
 }
 

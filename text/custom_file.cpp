@@ -1,0 +1,79 @@
+#include "text/custom_file.h"
+
+namespace zandrel {
+namespace {
+
+// Cuts `text` to the cap, before a UTF-8 character the cap would split.
+void CutAtCap(std::string& text) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    std::size_t end = kMaxCustomTextBytes;
+    // The first byte of the character that holds the last byte kept.
+    std::size_t lead = end - 1;
+    while (lead > 0 && end - lead < 4 && (byte(lead) & 0xC0) == 0x80) {
+        --lead;
+    }
+    if (byte(lead) >= 0xC0) {
+        const std::size_t length = byte(lead) >= 0xF0 ? 4 : byte(lead) >= 0xE0 ? 3 : 2;
+        if (lead + length > end) {
+            end = lead;
+        }
+    }
+    text.resize(end);
+}
+
+} // namespace
+
+bool CustomFileReader::Take(std::string_view bytes) {
+    while (!done_ && !bytes.empty()) {
+        std::string& text = texts_[line_];
+        const std::size_t lf = bytes.find('\n');
+        const std::string_view piece = bytes.substr(0, lf);
+        // One byte past the cap is kept for a CR that turns out to belong to the line end.
+        const std::size_t room = kMaxCustomTextBytes + 1 - text.size();
+        text.append(piece.substr(0, room));
+        if (piece.size() > room) {
+            CutAtCap(text);
+            done_ = true;
+            break;
+        }
+        if (lf == std::string_view::npos) {
+            break;
+        }
+        if (!text.empty() && text.back() == '\r') {
+            text.pop_back();
+        }
+        if (text.size() > kMaxCustomTextBytes) {
+            CutAtCap(text);
+            done_ = true;
+            break;
+        }
+        bytes.remove_prefix(lf + 1);
+        done_ = ++line_ == texts_.size();
+    }
+    return !done_;
+}
+
+EightTexts CustomFileReader::Finish() {
+    if (line_ < texts_.size() && texts_[line_].size() > kMaxCustomTextBytes) {
+        CutAtCap(texts_[line_]);
+    }
+    done_ = true;
+    return texts_;
+}
+
+EightTexts ParseCustomFile(std::string_view bytes) {
+    CustomFileReader reader;
+    reader.Take(bytes);
+    return reader.Finish();
+}
+
+std::string CustomFileBytes(const EightTexts& texts) {
+    std::string bytes;
+    for (const std::string& text : texts) {
+        bytes += text;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace zandrel
