@@ -293,28 +293,62 @@ CMultiLineEdit::CMultiLineEdit(QWidget* parent, const ControlTemplate& control, 
 }
 
 void CMultiLineEdit::SetWindowText(std::string_view text) {
+    if (isReadOnly()) {
+        text_ = FromCrLf(text);
+        ShowText();
+        return;
+    }
     settingText_ = true;
     setPlainText(FromCrLf(text));
     settingText_ = false;
 }
 
 std::string CMultiLineEdit::GetWindowText() const {
-    QString text = toPlainText();
+    QString text = isReadOnly() ? text_ : toPlainText();
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return ToUtf8(text);
 }
 
+void CMultiLineEdit::ShowText() {
+    settingText_ = true;
+    setPlainText(DisplayText(text_, &breaks_));
+    settingText_ = false;
+}
+
+qsizetype CMultiLineEdit::ToShown(qsizetype position) const {
+    if (!isReadOnly()) {
+        return position;
+    }
+    // A break added before position p is shown before it.
+    return position +
+           (std::upper_bound(breaks_.begin(), breaks_.end(), position) - breaks_.begin());
+}
+
+qsizetype CMultiLineEdit::ToText(qsizetype shown) const {
+    if (!isReadOnly()) {
+        return shown;
+    }
+    // The i-th added break is shown at breaks_[i] + i.
+    qsizetype before = 0;
+    while (before < static_cast<qsizetype>(breaks_.size()) &&
+           breaks_[static_cast<std::size_t>(before)] + before < shown) {
+        ++before;
+    }
+    return shown - before;
+}
+
 void CMultiLineEdit::GetSel(int* start, int* end) const {
     const QTextCursor cursor = textCursor();
-    *start = cursor.selectionStart();
-    *end = cursor.selectionEnd();
+    *start = static_cast<int>(ToText(cursor.selectionStart()));
+    *end = static_cast<int>(ToText(cursor.selectionEnd()));
 }
 
 void CMultiLineEdit::SetSel(int start, int end) {
+    const qsizetype last = isReadOnly() ? text_.size() : document()->characterCount() - 1;
     QTextCursor cursor = textCursor();
-    const int last = cursor.document()->characterCount() - 1;
-    cursor.setPosition(std::clamp(start, 0, last));
-    cursor.setPosition(std::clamp(end, 0, last), QTextCursor::KeepAnchor);
+    cursor.setPosition(static_cast<int>(ToShown(std::clamp<qsizetype>(start, 0, last))));
+    cursor.setPosition(static_cast<int>(ToShown(std::clamp<qsizetype>(end, 0, last))),
+                       QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
@@ -323,14 +357,37 @@ void CMultiLineEdit::ScrollCaret() {
 }
 
 void CMultiLineEdit::ReplaceSel(std::string_view text) {
+    const QString inserted = FromCrLf(text);
+    if (isReadOnly()) {
+        int start = 0;
+        int end = 0;
+        GetSel(&start, &end);
+        text_.replace(start, end - start, inserted);
+        ShowText();
+        const int after = start + static_cast<int>(inserted.size());
+        SetSel(after, after);
+        return;
+    }
     const bool undo = isUndoRedoEnabled();
     setUndoRedoEnabled(false);
     settingText_ = true;
     QTextCursor cursor = textCursor();
-    cursor.insertText(FromCrLf(text));
+    cursor.insertText(inserted);
     setTextCursor(cursor);
     settingText_ = false;
     setUndoRedoEnabled(undo);
+}
+
+QMimeData* CMultiLineEdit::createMimeDataFromSelection() const {
+    if (!isReadOnly()) {
+        return QPlainTextEdit::createMimeDataFromSelection();
+    }
+    int start = 0;
+    int end = 0;
+    GetSel(&start, &end);
+    auto* data = new QMimeData;
+    data->setText(text_.mid(start, end - start));
+    return data;
 }
 
 void CMultiLineEdit::LineScroll(int lines) {

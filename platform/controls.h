@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QMimeData>
+
 #include <array>
 #include <functional>
 #include <string>
@@ -174,7 +176,10 @@ private:
 };
 
 // A multi-line edit box. Line ends are CR LF on the way in and out; positions of the
-// selection count each line end as one character. Only the user's changes notify.
+// selection count each line end as one character. Only the user's changes notify. A read-only
+// box keeps its text and shows it as DisplayText does, which keeps any text, however long or
+// odd, quick to show; its text, its selection and what is copied from it are those of the
+// text itself.
 class CMultiLineEdit : public QPlainTextEdit, public CControl {
     Q_OBJECT
 public:
@@ -193,7 +198,17 @@ public:
     void SetWindowText(std::string_view text) override;
     std::string GetWindowText() const override;
 
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+
 private:
+    void ShowText();
+    // Between a position of the text and one of what the box shows.
+    qsizetype ToShown(qsizetype position) const;
+    qsizetype ToText(qsizetype shown) const;
+
+    QString text_;                  // a read-only box's text, line ends as LF
+    std::vector<qsizetype> breaks_; // where showing it added line breaks
     bool settingText_ = false;
 };
 

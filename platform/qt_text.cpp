@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace zandrel {
@@ -32,7 +33,61 @@ QString DecodeLine(std::string_view line) {
     return utf8.hasError() ? FromWindows1252(line) : decoded;
 }
 
+// The visible symbol of a control character, or the character itself.
+QChar Visible(QChar c) {
+    const char16_t code = c.unicode();
+    if (code < 0x20 && code != u'\t' && code != u'\n') {
+        return QChar(char16_t(0x2400 + code)); // the Control Pictures block
+    }
+    return code == 0x7F ? QChar(char16_t(0x2421)) : c;
+}
+
+// Where a block that starts at `start` of a line ending at `end` is broken: after the last
+// blank of its final stretch, else at its full length, never inside a surrogate pair.
+qsizetype BreakOf(const QString& text, qsizetype start, qsizetype end) {
+    constexpr qsizetype kBlankSearch = 256;
+    qsizetype at = std::min(start + kMaxDisplayBlock, end);
+    if (at == end) {
+        return at;
+    }
+    for (qsizetype i = at; i > std::max(start, at - kBlankSearch); --i) {
+        if (text[i - 1].isSpace()) {
+            return i;
+        }
+    }
+    return text[at].isLowSurrogate() ? at - 1 : at;
+}
+
 } // namespace
+
+QString DisplayText(const QString& text, std::vector<qsizetype>* breaks) {
+    breaks->clear();
+    QString shown;
+    shown.reserve(text.size() + text.size() / kMaxDisplayBlock + 1);
+    qsizetype lineStart = 0;
+    while (lineStart <= text.size()) {
+        qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
+        if (lineEnd < 0) {
+            lineEnd = text.size();
+        }
+        for (qsizetype start = lineStart; start < lineEnd;) {
+            const qsizetype end = BreakOf(text, start, lineEnd);
+            if (start != lineStart) {
+                breaks->push_back(start);
+                shown += QLatin1Char('\n');
+            }
+            for (qsizetype i = start; i < end; ++i) {
+                shown += Visible(text[i]);
+            }
+            start = end;
+        }
+        if (lineEnd < text.size()) {
+            shown += QLatin1Char('\n');
+        }
+        lineStart = lineEnd + 1;
+    }
+    return shown;
+}
 
 QString ToQString(std::string_view text) {
     // Line by line, so that one line written in the old encoding (a log entry from an older

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zandrel {
 
@@ -16,6 +17,17 @@ QString ToQString(std::string_view text);
 inline std::string ToUtf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
+
+// The longest block of text a text box lays out in one piece; see DisplayText.
+inline constexpr qsizetype kMaxDisplayBlock = 4096;
+
+// How a read-only text box shows `text` (line ends as LF). A line longer than kMaxDisplayBlock
+// characters is broken into blocks of at most that many, after a blank near the end where
+// there is one, so that laying out even a long run without blanks takes time in proportion to
+// its length and only the blocks in view are laid out. Control characters other than tab and
+// line feed are shown as their visible symbols. Only line feeds are added, at the positions of
+// `text` that `breaks` receives, ascending; every other character keeps its place.
+QString DisplayText(const QString& text, std::vector<qsizetype>* breaks);
 
 // Characters as the user sees them: an accented letter or an emoji counts once, whatever
 // number of code units it takes.

@@ -5,9 +5,11 @@
 #include "platform/dialog.h"
 #include "platform/message_box.h"
 #include "platform/pumping_wait.h"
+#include "platform/qt_text.h"
 #include "platform/resources.h"
 #include "tests/platform/gui_test_support.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -130,6 +132,9 @@ private slots:
     void listKeepsInsertionOrder();
     void multiLineEditAppendsAndScrolls();
     void textBoxFramesFollowTheirStyles();
+    void displayTextBreaksLongLinesAndShowsControls_data();
+    void displayTextBreaksLongLinesAndShowsControls();
+    void readOnlyBoxKeepsItsTextWhateverItShows();
     void bitmapButtonDrawsUnscaledFromTopLeftAndClips();
     void centresOverOwnerOrInWorkArea();
     void systemMenuHasStandardItemsAndCloseIsCancel();
@@ -487,6 +492,73 @@ void DialogTest::textBoxFramesFollowTheirStyles() {
     QCOMPARE(dialog.DlgItem<QFrame>(kPlainText)->frameWidth(), 1);
 }
 
+void DialogTest::displayTextBreaksLongLinesAndShowsControls_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<qsizetype>>("breaks");
+    QTest::addColumn<QString>("shownStart"); // what is shown of the first line
+    const qsizetype block = kMaxDisplayBlock;
+    QTest::newRow("a short text") << "a\tb\nc" << QList<qsizetype>{} << "a\tb";
+    QTest::newRow("control characters")
+        << QString::fromUtf16(u"\u0000\r\u001b\u007f", 4) << QList<qsizetype>{}
+        << QString::fromUtf16(u"\u2400\u240d\u241b\u2421");
+    QTest::newRow("a long run without blanks")
+        << QString(2 * block + 5, 'x') << QList<qsizetype>{block, 2 * block} << QString(block, 'x');
+    QTest::newRow("a long line with blanks")
+        << QString(block - 10, 'x') + " " + QString(block, 'y') << QList<qsizetype>{block - 9}
+        << QString(block - 10, 'x') + " ";
+    QTest::newRow("a character of two units at the block's end")
+        << QString(block - 1, 'x') + QString::fromUtf16(u"\U0001F600") + "z"
+        << QList<qsizetype>{block - 1} << QString(block - 1, 'x');
+    QTest::newRow("the second of two lines")
+        << "short\n" + QString(block + 1, 'x') << QList<qsizetype>{6 + block} << "short";
+}
+
+void DialogTest::displayTextBreaksLongLinesAndShowsControls() {
+    QFETCH(QString, text);
+    QFETCH(QList<qsizetype>, breaks);
+    QFETCH(QString, shownStart);
+    std::vector<qsizetype> added;
+    const QString shown = DisplayText(text, &added);
+    QCOMPARE(QList<qsizetype>(added.begin(), added.end()), breaks);
+    QCOMPARE(shown.section('\n', 0, 0), shownStart);
+    // Only line feeds are added, every other character keeps its place.
+    QCOMPARE(shown.size(), text.size() + breaks.size());
+    for (qsizetype i = 0, j = 0; i < text.size(); ++i, ++j) {
+        if (std::find(added.begin(), added.end(), i) != added.end()) {
+            QCOMPARE(shown[j++], QChar('\n'));
+        }
+        QVERIFY(shown[j] == text[i] || shown[j].unicode() >= 0x2400);
+    }
+}
+
+void DialogTest::readOnlyBoxKeepsItsTextWhateverItShows() {
+    using namespace std::string_literals;
+    RecordingDialog dialog(kFixture);
+    dialog.Create();
+    auto* box = dialog.DlgItem<CMultiLineEdit>(kReadOnlyText);
+    // A run far longer than a block, control characters and a line of the old encoding.
+    const std::string run(3 * kMaxDisplayBlock + 7, 'r');
+    box->SetWindowText("first\r\n" + run + "\r\nnul\0bell\a\r\ncaf\xE9\r\n"s);
+    QCOMPARE(box->GetWindowText(), "first\r\n" + run + "\r\nnul\0bell\a\r\ncaf\xC3\xA9\r\n"s);
+    QCOMPARE(box->document()->blockCount(), 8); // the run shown as four blocks
+    QVERIFY(box->toPlainText().contains(QString::fromUtf16(u"nul\u2400bell\u2407")));
+
+    // Positions are those of the text, each line end counted as one: the end is still the end.
+    box->SetSel(INT_MAX, INT_MAX);
+    box->ReplaceSel("more\r\n");
+    int start = -1;
+    int after = -1;
+    box->GetSel(&start, &after);
+    const QString now = QString::fromStdString(box->GetWindowText()).replace("\r\n", "\n");
+    QCOMPARE(std::pair(start, after), std::pair(int(now.size()), int(now.size())));
+    QVERIFY(box->GetWindowText().ends_with("caf\xC3\xA9\r\nmore\r\n"));
+
+    // What is copied is the text itself, without the line breaks added to show it.
+    box->SetSel(6, 6 + static_cast<int>(run.size()));
+    box->copy();
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(run));
+}
+
 void DialogTest::listKeepsInsertionOrder() {
     RecordingDialog dialog(kFixture);
     dialog.Create();
@@ -670,8 +742,8 @@ void DialogTest::messageBoxesAndMenusUseTheDialogFont() {
         spareWidth = box->width() - box->fontMetrics().horizontalAdvance(box->windowTitle());
         QTest::keyClick(box, Qt::Key_Return);
     });
-    ShowMessageBox(nullptr, {"Done.", "Restore All Text", MessageIcon::Information,
-                             MessageButtons::Ok, IDOK});
+    ShowMessageBox(
+        nullptr, {"Done.", "Restore All Text", MessageIcon::Information, MessageButtons::Ok, IDOK});
     QVERIFY(act->Fired());
     QCOMPARE(boxFont, DialogFont());
     QVERIFY2(spareWidth >= 100, qPrintable(QString::number(spareWidth)));
