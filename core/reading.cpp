@@ -1,8 +1,11 @@
 #include "core/reading.h"
 
+#include "core/range.h"
+
 namespace zandrel {
 
 ElementMark::ElementMark(char open, std::string_view name, char close) {
+    RangeIndex(static_cast<int>(name.size()), 0, static_cast<int>(text_.size()) - 2);
     text_[0] = open;
     name.copy(text_.data() + 1, text_.size() - 2);
     length_ = name.size() + 2;
@@ -28,6 +31,7 @@ Trigram Reading::TrigramAt(Position p) const {
 }
 
 Reading ComputeReading(Trigram outer, Trigram inner, int changeLine) {
+    RangeIndex(changeLine, 1, 6); // the trigrams are checked by the tables below
     Reading r;
     r.outer = outer;
     r.inner = inner;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/range.h"
 #include "core/trigrams.h"
 
 #include <array>
@@ -51,7 +52,9 @@ struct Reading {
     Trigram TrigramAt(Position p) const;
     // Outer or Inner: where the body stands in the original hexagram.
     Position BodyPosition() const { return bodyIsOuter ? Position::Outer : Position::Inner; }
-    const ElementMark& Mark(Position p) const { return marks[static_cast<std::size_t>(p)]; }
+    const ElementMark& Mark(Position p) const {
+        return marks[RangeIndex(static_cast<int>(p), 0, kPositionCount - 1)];
+    }
 };
 
 // outer and inner 1..8, changeLine 1..6.

@@ -1,5 +1,7 @@
 #include "core/trigrams.h"
 
+#include "core/range.h"
+
 #include <array>
 
 namespace zandrel {
@@ -40,31 +42,35 @@ constexpr std::array<int, 9> kLargeBitmaps = {144, 145, 146, 147, 148, 149, 150,
 } // namespace
 
 Hexagram HexagramTable(Trigram outer, Trigram inner) {
-    return kHexagramTable[static_cast<std::size_t>((outer - 1) * 8 + (inner - 1))];
+    return kHexagramTable[RangeIndex(outer, 1, 8) * 8 + RangeIndex(inner, 1, 8)];
 }
 
 Line HexagramLine(Trigram outer, Trigram inner, int k) {
+    RangeIndex(outer, 1, 8);
+    RangeIndex(inner, 1, 8);
+    RangeIndex(k, 1, 6);
     const int bit = k <= 3 ? (TrigramCode(inner) >> (3 - k)) : (TrigramCode(outer) >> (6 - k));
     return (bit & 1) != 0 ? Line::Broken : Line::Solid;
 }
 
 Element ElementOfTrigram(Trigram t) {
-    return kTrigramElements[static_cast<std::size_t>(t - 1)];
+    return kTrigramElements[RangeIndex(t, 1, 8)];
 }
 
 std::string_view ElementName(Element e) {
-    return kElementNames[static_cast<std::size_t>(e)];
+    return kElementNames[RangeIndex(static_cast<int>(e), 0, kElementCount - 1)];
 }
 
 int ElementRelation(Element body, Element judged) {
-    return kRelations[static_cast<std::size_t>(body)][static_cast<std::size_t>(judged)];
+    return kRelations[RangeIndex(static_cast<int>(body), 0, kElementCount - 1)]
+                     [RangeIndex(static_cast<int>(judged), 0, kElementCount - 1)];
 }
 
 int SmallTrigramBitmap(int index) {
-    return kSmallBitmaps[static_cast<std::size_t>(index)];
+    return kSmallBitmaps[RangeIndex(index, 0, 8)];
 }
 int LargeTrigramBitmap(int index) {
-    return kLargeBitmaps[static_cast<std::size_t>(index)];
+    return kLargeBitmaps[RangeIndex(index, 0, 8)];
 }
 
 } // namespace zandrel

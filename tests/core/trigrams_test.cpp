@@ -1,3 +1,4 @@
+#include "core/reading.h"
 #include "core/trigrams.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +107,27 @@ TEST(BitmapTest, IndexZeroIsTheBlankFrame) {
         EXPECT_EQ(SmallTrigramBitmap(t), 133 + t);
         EXPECT_EQ(LargeTrigramBitmap(t), 144 + t);
     }
+}
+
+// A value outside a table's range stops a debug build before anything is read past the table.
+TEST(RangeTest, ValuesOutsideTheTablesStopADebugBuild) {
+#ifdef NDEBUG
+    GTEST_SKIP() << "the ranges are checked in debug builds";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(HexagramTable(0, 1), "outside its table");
+    EXPECT_DEATH(HexagramTable(1, 9), "outside its table");
+    EXPECT_DEATH(HexagramLine(1, 1, 7), "outside its table");
+    EXPECT_DEATH(ElementOfTrigram(9), "outside its table");
+    EXPECT_DEATH(ElementName(static_cast<Element>(5)), "outside its table");
+    EXPECT_DEATH(SmallTrigramBitmap(-1), "outside its table");
+    EXPECT_DEATH(LargeTrigramBitmap(9), "outside its table");
+    EXPECT_DEATH(ComputeReading(1, 1, 0), "outside its table");
+    EXPECT_DEATH(ComputeReading(1, 1, 7), "outside its table");
+    EXPECT_DEATH(ComputeReading(9, 1, 1), "outside its table");
+    EXPECT_DEATH(ElementMark('(', "Element", ')'), "outside its table");
+    EXPECT_DEATH(ComputeReading(1, 1, 1).Mark(static_cast<Position>(6)), "outside its table");
+#endif
 }
 
 } // namespace
