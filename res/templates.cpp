@@ -1,6 +1,7 @@
 #include "res/templates.h"
 
 #include "res/resource.h"
+#include "res/version.h"
 
 #include <algorithm>
 #include <array>
@@ -18,7 +19,7 @@ constexpr std::uint32_t kListStyles = kVScroll | kTabStop;
 
 constexpr ControlTemplate kAboutControls[] = {
     {IDC_STATIC, K::Icon, "", {11, 17, 20, 20}, 0, IDR_MAINFRAME},
-    {IDC_STATIC, K::StaticText, "Zandrel Version 3.0", {40, 10, 202, 8}, kNoPrefix},
+    {IDC_STATIC, K::StaticText, "Zandrel Version " ZANDREL_VERSION, {40, 10, 202, 8}, kNoPrefix},
     {IDC_STATIC, K::GroupBox, "Disclaimer", {21, 103, 213, 84}},
     {IDC_STATIC, K::StaticText, "", {26, 114, 202, 24}},
     {IDC_STATIC, K::StaticText, "", {26, 143, 202, 24}},
@@ -74,7 +75,7 @@ constexpr ControlTemplate kMainControls[] = {
 
 constexpr ControlTemplate kSplashControls[] = {
     {IDC_STATIC, K::Icon, "", {11, 17, 20, 20}, 0, IDR_MAINFRAME},
-    {IDC_STATIC, K::StaticText, "Zandrel Version 3.0", {40, 10, 194, 8}, kNoPrefix},
+    {IDC_STATIC, K::StaticText, "Zandrel Version " ZANDREL_VERSION, {40, 10, 194, 8}, kNoPrefix},
 };
 
 constexpr ControlTemplate kQueryControls[] = {

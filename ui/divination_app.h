@@ -15,6 +15,12 @@ public:
     // Runs the main window until it is closed. Always false: there is no loop after it.
     virtual bool InitInstance();
 
+    // Set before InitInstance: keep the files in the user's data folder (UserDataDirectory),
+    // made when missing, instead of in the current directory.
+    bool userDataDirectory = false;
+    // The process's exit status once InitInstance has returned: 1 when the data folder could
+    // not be made and the main window never ran.
+    int exitCode = 0;
     // The main window while it runs.
     CDialog* mainWindow = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "bitmap_art.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -279,6 +282,210 @@ std::vector<ResourceFile> GenerateResourceFiles() {
     }
     files.push_back({"icon/icon_32.bmp", EncodeBmp16(IconPicture32())});
     files.push_back({"icon/icon_16.bmp", EncodeBmp16(IconPicture16())});
+    return files;
+}
+
+namespace {
+
+// The icon's shapes, in quarters of a pixel of the 32-pixel icon, measured from its centre.
+// The octagon ring lies between two octagons, each made of the points with |x|, |y| <= half
+// and |x| + |y| <= diagonal; the centre ring lies between two circles; the bars above and
+// below cover |x| <= kBarHalfLength and kBarNear <= |y| <= kBarFar, the bars left and right
+// the same turned a quarter.
+constexpr int kOuterHalf = 60;
+constexpr int kOuterDiagonal = 82;
+constexpr int kInnerHalf = 48;
+constexpr int kInnerDiagonal = 66;
+constexpr int kCentreInnerRadius = 11;
+constexpr int kCentreOuterRadius = 18;
+constexpr int kBarHalfLength = 16;
+constexpr int kBarNear = 28;
+constexpr int kBarFar = 36;
+
+// Whether a pixel centre u half-pixels from the middle of a size x size picture lies at most
+// `quarters` from it: 64 * u / size is that distance in quarters of a 32-pixel icon's pixel.
+bool Within(int u, int quarters, int size) {
+    return 64 * u <= quarters * size;
+}
+
+bool InShapeOctagon(int u, int v, int half, int diagonal, int size) {
+    return Within(u, half, size) && Within(v, half, size) && Within(u + v, diagonal, size);
+}
+
+bool OnBar(int along, int across, int size) {
+    return Within(along, kBarHalfLength, size) && 64 * across >= kBarNear * size &&
+           Within(across, kBarFar, size);
+}
+
+// A length in quarters as SVG writes it: "20.5", "3.625", "-16".
+std::string Units(double quarters) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%g", quarters / 4.0);
+    return text;
+}
+
+} // namespace
+
+Picture IconPicture(int size) {
+    Picture p(size, size, kYellow);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int u = Offset2(x, size);
+            const int v = Offset2(y, size);
+            const bool ring = InShapeOctagon(u, v, kOuterHalf, kOuterDiagonal, size) &&
+                              !InShapeOctagon(u, v, kInnerHalf, kInnerDiagonal, size);
+            // Compared as 4096 (u^2 + v^2) against (radius * size)^2, both in whole numbers.
+            const std::int64_t r2 = 4096LL * (u * u + v * v);
+            const std::int64_t inner = static_cast<std::int64_t>(kCentreInnerRadius) * size;
+            const std::int64_t outer = static_cast<std::int64_t>(kCentreOuterRadius) * size;
+            const bool centre = r2 >= inner * inner && r2 <= outer * outer;
+            const bool bar = OnBar(u, v, size) || OnBar(v, u, size);
+            if (ring || centre || bar) {
+                p.Set(x, y, kBlue);
+            }
+        }
+    }
+    return p;
+}
+
+std::string IconSvg() {
+    // The corners of an octagon, clockwise from the top of its right side.
+    const auto octagon = [](int half, int diagonal) {
+        const int h = half;
+        const int d = diagonal - half;
+        const int corners[8][2] = {{h, -d}, {h, d},   {d, h},   {-d, h},
+                                   {-h, d}, {-h, -d}, {-d, -h}, {d, -h}};
+        std::string path;
+        for (const auto& c : corners) {
+            path += (path.empty() ? "M" : " L") + Units(c[0]) + "," + Units(c[1]);
+        }
+        return path + " Z";
+    };
+    const auto rect = [](int x0, int y0, int x1, int y1) {
+        return "<rect x=\"" + Units(x0) + "\" y=\"" + Units(y0) + "\" width=\"" + Units(x1 - x0) +
+               "\" height=\"" + Units(y1 - y0) + "\"/>\n";
+    };
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
+                      "viewBox=\"0 0 32 32\">\n"
+                      "<rect width=\"32\" height=\"32\" fill=\"#ffff00\"/>\n"
+                      "<g transform=\"translate(16 16)\" fill=\"#0000ff\">\n";
+    svg += "<path fill-rule=\"evenodd\" d=\"" + octagon(kOuterHalf, kOuterDiagonal) + " " +
+           octagon(kInnerHalf, kInnerDiagonal) + "\"/>\n";
+    svg += "<circle r=\"" + Units((kCentreInnerRadius + kCentreOuterRadius) / 2.0) +
+           "\" fill=\"none\" stroke=\"#0000ff\" stroke-width=\"" +
+           Units(kCentreOuterRadius - kCentreInnerRadius) + "\"/>\n";
+    svg += rect(-kBarHalfLength, -kBarFar, kBarHalfLength, -kBarNear);
+    svg += rect(-kBarHalfLength, kBarNear, kBarHalfLength, kBarFar);
+    svg += rect(-kBarFar, -kBarHalfLength, -kBarNear, kBarHalfLength);
+    svg += rect(kBarNear, -kBarHalfLength, kBarFar, kBarHalfLength);
+    return svg + "</g>\n</svg>\n";
+}
+
+namespace {
+
+void PutU32BigEndian(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.push_back(static_cast<std::uint8_t>((v >> shift) & 0xFF));
+    }
+}
+
+std::uint32_t Crc32(const std::uint8_t* data, std::size_t size) {
+    static const auto table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k) {
+                c = (c & 1) != 0 ? 0xEDB88320U ^ (c >> 1) : c >> 1;
+            }
+            t[n] = c;
+        }
+        return t;
+    }();
+    std::uint32_t crc = 0xFFFFFFFFU;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+    }
+    return crc ^ 0xFFFFFFFFU;
+}
+
+void PutChunk(std::vector<std::uint8_t>& out, std::string_view type,
+              const std::vector<std::uint8_t>& data) {
+    PutU32BigEndian(out, static_cast<std::uint32_t>(data.size()));
+    const std::size_t typeAt = out.size();
+    out.insert(out.end(), type.begin(), type.end());
+    out.insert(out.end(), data.begin(), data.end());
+    PutU32BigEndian(out, Crc32(out.data() + typeAt, out.size() - typeAt));
+}
+
+// A zlib stream of stored (uncompressed) deflate blocks.
+std::vector<std::uint8_t> ZlibStored(const std::vector<std::uint8_t>& data) {
+    constexpr std::size_t kMaxBlock = 65535;
+    std::vector<std::uint8_t> out = {0x78, 0x01}; // deflate, 32 KiB window, no dictionary
+    std::size_t at = 0;
+    do {
+        const std::size_t size = std::min(kMaxBlock, data.size() - at);
+        const bool last = at + size == data.size();
+        out.push_back(last ? 1 : 0); // BFINAL, BTYPE 00: stored
+        const auto len = static_cast<std::uint16_t>(size);
+        const auto nlen = static_cast<std::uint16_t>(~len);
+        out.insert(out.end(),
+                   {static_cast<std::uint8_t>(len & 0xFF), static_cast<std::uint8_t>(len >> 8),
+                    static_cast<std::uint8_t>(nlen & 0xFF), static_cast<std::uint8_t>(nlen >> 8)});
+        out.insert(out.end(), data.begin() + static_cast<std::ptrdiff_t>(at),
+                   data.begin() + static_cast<std::ptrdiff_t>(at + size));
+        at += size;
+    } while (at < data.size());
+    std::uint32_t a = 1;
+    std::uint32_t b = 0;
+    for (const std::uint8_t byte : data) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    PutU32BigEndian(out, b << 16 | a);
+    return out;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodePng16(const Picture& picture) {
+    std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+    std::vector<std::uint8_t> header;
+    PutU32BigEndian(header, static_cast<std::uint32_t>(picture.width));
+    PutU32BigEndian(header, static_cast<std::uint32_t>(picture.height));
+    // 4 bits per pixel, palette colours, deflate, adaptive filtering, no interlace.
+    header.insert(header.end(), {4, 3, 0, 0, 0});
+    PutChunk(out, "IHDR", header);
+
+    std::vector<std::uint8_t> palette;
+    for (const auto& rgb : kPalette) {
+        palette.insert(palette.end(), rgb.begin(), rgb.end());
+    }
+    PutChunk(out, "PLTE", palette);
+
+    // Rows top-down, each led by filter type 0 (none).
+    std::vector<std::uint8_t> rows;
+    for (int y = 0; y < picture.height; ++y) {
+        rows.push_back(0);
+        for (int x = 0; x < picture.width; x += 2) {
+            const std::uint8_t left = picture.At(x, y);
+            const std::uint8_t right = x + 1 < picture.width ? picture.At(x + 1, y) : 0;
+            rows.push_back(static_cast<std::uint8_t>(left << 4 | right));
+        }
+    }
+    PutChunk(out, "IDAT", ZlibStored(rows));
+    PutChunk(out, "IEND", {});
+    return out;
+}
+
+std::vector<ResourceFile> GenerateIconThemeFiles() {
+    std::vector<ResourceFile> files;
+    for (const int size : kIconThemeSizes) {
+        const Picture picture = size == 16 ? IconPicture16() : IconPicture(size);
+        files.push_back({"icon/icon_" + std::to_string(size) + ".png", EncodePng16(picture)});
+    }
+    const std::string svg = IconSvg();
+    files.push_back({"icon/icon.svg", std::vector<std::uint8_t>(svg.begin(), svg.end())});
     return files;
 }
 

@@ -37,6 +37,16 @@ Picture IconPicture16();
 // An uncompressed 4-bit BMP file with the standard 16-colour palette, rows bottom-up.
 std::vector<std::uint8_t> EncodeBmp16(const Picture& picture);
 
+// The icon drawn for any size from its shapes, each pixel taking the colour of the shape under
+// its centre. At 32 this is exactly IconPicture32; 16 is drawn by hand instead.
+Picture IconPicture(int size);
+// The same shapes as a scalable drawing.
+std::string IconSvg();
+
+// A 4-bit PNG file with the standard 16-colour palette. Its image data is stored without
+// compression, so the bytes depend on the picture alone and not on a zlib version.
+std::vector<std::uint8_t> EncodePng16(const Picture& picture);
+
 struct ResourceFile {
     std::string path; // relative to the res folder, e.g. "bitmaps/134.bmp"
     std::vector<std::uint8_t> bytes;
@@ -44,5 +54,12 @@ struct ResourceFile {
 
 // Every generated resource file: the 18 trigram bitmaps and the two icon images.
 std::vector<ResourceFile> GenerateResourceFiles();
+
+// The sizes of the icon in the desktop's icon theme.
+inline constexpr int kIconThemeSizes[] = {16, 32, 48, 64, 128, 256};
+
+// The icon for the desktop's icon theme: "icon/icon_<size>.png" at each of kIconThemeSizes and
+// the scalable "icon/icon.svg".
+std::vector<ResourceFile> GenerateIconThemeFiles();
 
 } // namespace zandrel

@@ -1,4 +1,5 @@
-// Writes the trigram bitmaps and the icon images into the res folder given as the argument:
+// Writes the trigram bitmaps, the icon images and the icon theme's icons into the res folder
+// given as the argument:
 //   make_bitmaps <res folder>
 // The files it writes are committed; res_tests fails if they no longer match this generator.
 
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <utility>
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -16,7 +18,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root = argv[1];
-    for (const auto& file : zandrel::GenerateResourceFiles()) {
+    auto files = zandrel::GenerateResourceFiles();
+    for (auto& file : zandrel::GenerateIconThemeFiles()) {
+        files.push_back(std::move(file));
+    }
+    for (const auto& file : files) {
         const auto path = root / file.path;
         std::error_code ec;
         std::filesystem::create_directories(path.parent_path(), ec);

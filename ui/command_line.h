@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zandrel {
+
+// What the command line asks for. It is read before any window system is touched, so that
+// --help, --version and a wrong option need no display.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    // --user-data: keep the files in the user's data folder instead of the current directory.
+    bool userData = false;
+    // For Error: one line naming the first argument that is not understood.
+    std::string error;
+};
+
+// Reads the arguments that follow the program's name. Any argument not understood makes the
+// whole line an Error, whatever else it asks for.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// What --help prints, and what follows the error line of a wrong command line.
+std::string UsageText();
+
+// What --version prints.
+std::string VersionText();
+
+} // namespace zandrel
