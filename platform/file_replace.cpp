@@ -135,10 +135,13 @@ public:
     }
 
     // Returns 0 or the errno. Created with mode 0666, so the kernel applies the umask and any
-    // default ACL, as for any new file.
-    int Create(const std::string& directory, const std::string& name) {
+    // default ACL, as for any new file. `unnamed` false asks for a named file from the start.
+    int Create(const std::string& directory, const std::string& name, bool unnamed) {
         directory_ = directory;
         name_ = name;
+        if (!unnamed) {
+            return CreateNamed();
+        }
         fd_ = ::open(directory.empty() ? "." : directory.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
                      0666);
         if (fd_ >= 0) {
@@ -151,6 +154,7 @@ public:
     }
 
     int Descriptor() const { return fd_; }
+    bool IsUnnamed() const { return fd_ >= 0 && path_.empty(); }
 
     // Gives the complete file its temporary name, if it has none yet; 0 or the errno. A held
     // lock tells a running copy that it is not a leftover.
@@ -295,38 +299,46 @@ FileError ReplaceFileContent(const std::string& directory, const std::string& na
 
     const std::string folder = DirectoryOf(real);
     RemoveStaleTemporaries(folder, NameOf(real));
-    Temporary temporary;
-    if (const int err = temporary.Create(folder, NameOf(real)); err != 0) {
-        if ((err == EACCES || err == EPERM) && target.IsOpen()) {
-            return ReplaceInPlace(target.fd_, old.st_size, content, fullPath);
-        }
-        return ErrorFor(err, name); // the new file could not be made at all
-    }
     // Each failure is reported with the errno of the call that failed; the temporary file is
     // removed only afterwards, when it goes.
-    const int fd = temporary.Descriptor();
-    if (const int err = WriteAll(fd, content); err != 0) {
-        return ErrorFor(err, fullPath);
-    }
-    if (target.IsOpen()) {
-        if (const int err = KeepOwnerAndMode(fd, old); err != 0) {
+    const auto replace = [&](bool unnamed, bool* nameless) -> FileError {
+        Temporary temporary;
+        if (const int err = temporary.Create(folder, NameOf(real), unnamed); err != 0) {
+            if ((err == EACCES || err == EPERM) && target.IsOpen()) {
+                return ReplaceInPlace(target.fd_, old.st_size, content, fullPath);
+            }
+            return ErrorFor(err, name); // the new file could not be made at all
+        }
+        const int fd = temporary.Descriptor();
+        if (const int err = WriteAll(fd, content); err != 0) {
             return ErrorFor(err, fullPath);
         }
-    }
-    if (::fsync(fd) != 0) {
-        return ErrorFor(errno, fullPath);
-    }
-    if (const int err = temporary.Name(); err != 0) {
-        return ErrorFor(err, name);
-    }
-    if (const int err = temporary.Close(); err != 0) {
-        return ErrorFor(err, fullPath);
-    }
-    // Taking the old file's place is making the file: a failure names it as built.
-    if (const int err = temporary.RenameOver(real); err != 0) {
-        return ErrorFor(err, name);
-    }
-    return FileError();
+        if (target.IsOpen()) {
+            if (const int err = KeepOwnerAndMode(fd, old); err != 0) {
+                return ErrorFor(err, fullPath);
+            }
+        }
+        if (::fsync(fd) != 0) {
+            return ErrorFor(errno, fullPath);
+        }
+        const bool wasUnnamed = temporary.IsUnnamed();
+        if (const int err = temporary.Name(); err != 0) {
+            // Without /proc, an ordinary user cannot give an unnamed file a name.
+            *nameless = wasUnnamed && (err == ENOENT || err == EPERM);
+            return ErrorFor(err, name);
+        }
+        if (const int err = temporary.Close(); err != 0) {
+            return ErrorFor(err, fullPath);
+        }
+        // Taking the old file's place is making the file: a failure names it as built.
+        if (const int err = temporary.RenameOver(real); err != 0) {
+            return ErrorFor(err, name);
+        }
+        return FileError();
+    };
+    bool nameless = false;
+    const FileError result = replace(true, &nameless);
+    return nameless ? replace(false, &nameless) : result;
 }
 
 } // namespace zandrel

@@ -365,6 +365,23 @@ TEST(ReplaceFileContentTest, SymbolicLinksAreFollowed) {
                                                        "loop.b", "store"}));
 }
 
+// Without /proc an ordinary user cannot give an unnamed file a name: the new file is then made
+// with a name from the start.
+TEST(ReplaceFileContentTest, AFileThatCannotBeNamedLaterIsNamedFromTheStart) {
+    if (!fixtures::CanFailSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a process install a seccomp filter";
+    }
+    TempDir dir;
+    dir.Write("c.txt", "old");
+    fixtures::ChildOptions options;
+    options.failingCalls = {{Syscall::Link, ENOENT}};
+    const FileError error = fixtures::RunInChild(
+        [&] { return ReplaceFileContent(dir.Path(), "c.txt", "new"); }, options);
+    EXPECT_FALSE(error.Failed()) << error.Message();
+    EXPECT_EQ(dir.Read("c.txt"), "new");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"c.txt"});
+}
+
 TEST(ReplaceFileContentTest, OwnerAndModeAreKept) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "only root can give a file to another owner";

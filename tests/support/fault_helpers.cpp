@@ -47,6 +47,12 @@ std::vector<long> SyscallNumbers(Syscall call) {
         return {SYS_fchmod};
     case Syscall::Fsync:
         return {SYS_fsync};
+    case Syscall::Link:
+        return {
+#ifdef SYS_link
+            SYS_link,
+#endif
+            SYS_linkat};
     case Syscall::Rename:
         return {
 #ifdef SYS_rename

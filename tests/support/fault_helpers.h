@@ -44,7 +44,7 @@ private:
 };
 
 // A system call that fails in the child: every call of it returns -1 with errno `err`.
-enum class Syscall { Close, Fchmod, Fsync, Rename, Umask, Unlink };
+enum class Syscall { Close, Fchmod, Fsync, Link, Rename, Umask, Unlink };
 struct FailingCall {
     Syscall call;
     int err;
