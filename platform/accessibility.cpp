@@ -12,19 +12,29 @@
 namespace zandrel {
 namespace {
 
-// A control that only shows something: its name is the one the program gave it or else its
-// caption.
+// A button that only shows something: its name is the one the program gave it or else its
+// caption, and a marker tells whether it is checked.
 class DisplayAccessible : public QAccessibleWidget {
 public:
-    DisplayAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+    DisplayAccessible(QAbstractButton* button, QAccessible::Role role)
+        : QAccessibleWidget(button, role) {}
 
     QString text(QAccessible::Text t) const override {
-        const auto* button = qobject_cast<const QAbstractButton*>(widget());
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty() && button != nullptr) {
-            return button->text();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return Button().text();
         }
         return QAccessibleWidget::text(t);
     }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = Button().isCheckable();
+        state.checked = Button().isChecked();
+        return state;
+    }
+
+private:
+    const QAbstractButton& Button() const { return *static_cast<QAbstractButton*>(widget()); }
 };
 
 QAccessibleInterface* DisplayRoles(const QString&, QObject* object) {
@@ -33,6 +43,11 @@ QAccessibleInterface* DisplayRoles(const QString&, QObject* object) {
     }
     if (auto* label = qobject_cast<CButton*>(object); label != nullptr && label->IsLabel()) {
         return new DisplayAccessible(label, QAccessible::StaticText);
+    }
+    // A manual radio button is one of a set of markers, though Qt, which sees it outside
+    // any set, would call it a check box.
+    if (auto* marker = qobject_cast<CRadioButton*>(object)) {
+        return new DisplayAccessible(marker, QAccessible::RadioButton);
     }
     return nullptr;
 }

@@ -11,7 +11,8 @@ class QWidget;
 namespace zandrel {
 
 // Shows bitmap buttons to assistive technology as images and label buttons as static texts,
-// which is what they are: neither can be pressed. Once per process; later calls do nothing.
+// which is what they are: neither can be pressed; and manual radio buttons as radio buttons.
+// Once per process; later calls do nothing.
 void InstallAccessibleRoles();
 
 // What assistive technology says of a control: its name and, where it helps, a description.
