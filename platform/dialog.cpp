@@ -309,10 +309,13 @@ void CDialog::CreateWindow() {
             qFatal("dialog %d has two controls %d", dialog.id, control.id);
         }
     }
-    // The first control of a template lies on top, so that a group box made after the
-    // controls it frames stays beneath them and never takes their clicks.
-    for (auto control = controlsInOrder_.rbegin(); control != controlsInOrder_.rend(); ++control) {
-        (*control)->Widget().raise();
+    // A group box lies beneath the controls it frames, even one made after them, and never
+    // takes their clicks. Nothing else overlaps, so the rest keep their template order, which
+    // is also the order in which assistive technology lists them.
+    for (CControl* control : controlsInOrder_) {
+        if (qobject_cast<CGroupBox*>(&control->Widget()) != nullptr) {
+            control->Widget().lower();
+        }
     }
     LinkLabels(controlsInOrder_);
     GroupAdjacentButtons();

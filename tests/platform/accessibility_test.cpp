@@ -9,6 +9,8 @@
 #include <QAccessible>
 #include <QTest>
 
+#include <span>
+
 using namespace zandrel;
 using namespace zandrel::test;
 
@@ -44,6 +46,7 @@ constexpr ControlTemplate kControls[] = {
     {IDC_STATIC, K::StaticText, "&Name:", {10, 62, 40, 8}},
     {IDC_STATIC, K::StaticText, "Notes", {10, 80, 60, 8}},
     {IDC_STATIC, K::StaticText, "Right", {195, 12, 30, 8}},
+    {IDC_STATIC, K::GroupBox, "Buttons", {5, 2, 95, 42}},
 };
 constexpr DialogTemplate kTemplate{910, "Access", 240, 140, kCaption | kModalFrame, kControls};
 
@@ -72,6 +75,7 @@ private slots:
     void initTestCase() { InitGuiTests(); }
 
     void picturesAndLabelsAreShownAsWhatTheyAre();
+    void controlsAreListedInTemplateOrder();
     void boxesAreNamedByTheirLabels();
     void arrowKeysMoveAmongButtonsThatStandTogether();
     void focusShowsOnEveryControlThatTakesIt();
@@ -93,6 +97,25 @@ void AccessibilityTest::picturesAndLabelsAreShownAsWhatTheyAre() {
     QCOMPARE(Accessible(dialog, kMark)->text(QAccessible::Description), QStringLiteral("Element"));
     QCOMPARE(Accessible(dialog, kImage)->text(QAccessible::Name),
              QStringLiteral("Outer trigram: empty"));
+}
+
+void AccessibilityTest::controlsAreListedInTemplateOrder() {
+    CDialog dialog(kTemplate);
+    dialog.Create();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&dialog);
+    QList<int> listed;
+    for (int i = 0; i < window->childCount(); ++i) {
+        listed << window->child(i)->object()->objectName().toInt();
+    }
+    // The group box lies beneath the buttons it frames and comes first; the rest follow the
+    // template.
+    QList<int> expected{IDC_STATIC};
+    for (const ControlTemplate& control : std::span(kControls).first(std::size(kControls) - 1)) {
+        expected << control.id;
+    }
+    QCOMPARE(listed, expected);
+    QWidget* one = dialog.GetDlgItem(kOne);
+    QCOMPARE(dialog.childAt(one->geometry().center()), one);
 }
 
 void AccessibilityTest::boxesAreNamedByTheirLabels() {
