@@ -19,6 +19,15 @@
 #include <utility>
 
 namespace zandrel {
+namespace {
+
+// Where the dialog rings a control that has the focus but does not show it.
+QRect FocusRing(const QWidget& control) {
+    constexpr int kWidth = 2;
+    return control.geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth);
+}
+
+} // namespace
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* owner)
     : QDialog(owner), template_(&dialogTemplate) {}
@@ -252,11 +261,6 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event) {
     if ((template_->styles & kSysMenu) != 0) {
         ShowSystemMenu(event->globalPos());
     }
-}
-
-QRect CDialog::FocusRing(const QWidget& control) {
-    constexpr int kWidth = 2;
-    return control.geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth);
 }
 
 void CDialog::paintEvent(QPaintEvent* event) {

@@ -40,8 +40,9 @@ struct CDataExchange {
 // Keys follow the dialog rules rather than Qt's: Enter clicks the push button that has the
 // focus, otherwise it is the default button's command (OK when there is none); Escape is
 // Cancel; the arrow keys move the focus among push buttons that stand together in the
-// template. The focus is always shown. A control's command goes to the handler mapped to its id and
-// notification code; a click that no handler takes on OK or Cancel goes to OnOK or OnCancel.
+// template. The focus is always shown. A control's command goes to the handler mapped to its
+// id and notification code; a click that no handler takes on OK or Cancel goes to OnOK or
+// OnCancel.
 //
 // Addressing a control that the dialog does not have, or as a kind it is not, is a
 // programming error and stops the program with a message naming the dialog and the id.
@@ -135,8 +136,6 @@ private:
     bool HandleDialogKey(QKeyEvent* event);
     void ShowSystemMenu(const QPoint& globalPos);
     void UpdateSystemMenu();
-    // Where the dialog rings a control that has the focus but does not show it.
-    static QRect FocusRing(const QWidget& control);
 
     const DialogTemplate* template_;
     bool created_ = false;
