@@ -1,7 +1,6 @@
 #include "platform/controls.h"
 
 #include "platform/qt_text.h"
-#include "platform/resources.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -125,14 +124,14 @@ bool CBitmapButton::LoadBitmaps(int up, int down, int focus, int disabled) {
     bool allLoaded = true;
     for (std::size_t i = 0; i < ids.size(); ++i) {
         ids_[i] = ids[i];
-        bitmaps_[i] = LoadBitmapResource(ids[i]);
-        allLoaded = allLoaded && !bitmaps_[i].isNull();
+        bitmaps_[i] = LoadBitmapArt(ids[i]);
+        allLoaded = allLoaded && !bitmaps_[i].at1x.isNull();
     }
     return allLoaded;
 }
 
 QSize CBitmapButton::sizeHint() const {
-    return bitmaps_[Up].isNull() ? QSize(0, 0) : bitmaps_[Up].size();
+    return bitmaps_[Up].at1x.isNull() ? QSize(0, 0) : bitmaps_[Up].at1x.size();
 }
 
 void CBitmapButton::paintEvent(QPaintEvent*) {
@@ -145,11 +144,8 @@ void CBitmapButton::paintEvent(QPaintEvent*) {
         state = Focus;
     }
     QPainter painter(this);
-    // One bitmap pixel per device-independent pixel; on a scaled screen the pixels are
-    // repeated, never blended, so the bars stay sharp.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.fillRect(rect(), palette().button());
-    painter.drawPixmap(QPoint(0, 0), bitmaps_[state]);
+    painter.drawPixmap(QPoint(0, 0), ArtForDensity(bitmaps_[state], devicePixelRatioF()));
 }
 
 CRadioButton::CRadioButton(QWidget* parent, const ControlTemplate& control, CommandSink sink)
@@ -404,12 +400,22 @@ CStatic::CStatic(QWidget* parent, const ControlTemplate& control, CommandSink si
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (control.kind == ControlKind::Icon) {
-        setPixmap(LoadIconResource(control.image).pixmap(QSize(32, 32), 1.0));
+        icon_ = LoadIconArt(control.image, 32);
+        setPixmap(icon_.at1x);
     } else {
         setWordWrap(true);
         SetWindowText(control.caption);
     }
     Place(control);
+}
+
+void CStatic::paintEvent(QPaintEvent* event) {
+    if (icon_.at1x.isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(QPoint(0, 0), ArtForDensity(icon_, devicePixelRatioF()));
 }
 
 void CStatic::SetWindowText(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/density_art.h"
 #include "platform/dialog_template.h"
 #include "platform/qt_text.h"
 
@@ -95,6 +96,8 @@ private:
 
 // Shows a bitmap resource for each of its states (up, down, focus, disabled), unscaled from
 // its top-left corner and clipped to the button. It takes no focus and draws nothing else.
+// On a high-density screen the bitmap covers the same device-independent pixels, drawn from
+// the art for that density.
 class CBitmapButton : public ButtonControl<QAbstractButton> {
     Q_OBJECT
 public:
@@ -115,7 +118,7 @@ protected:
 
 private:
     std::array<int, 4> ids_{};
-    std::array<QPixmap, 4> bitmaps_;
+    std::array<DensityArt, 4> bitmaps_;
 };
 
 // A radio button of the manual kind: a click never checks it, only the program does; it
@@ -224,9 +227,13 @@ public:
     void SetWindowText(std::string_view text) override;
     std::string GetWindowText() const override { return text_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool noPrefix_;
     std::string text_;
+    DensityArt icon_; // an icon control's picture
 };
 
 // A frame with a caption.

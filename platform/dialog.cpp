@@ -1,10 +1,12 @@
 #include "platform/dialog.h"
 
+#include "platform/accessibility.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
 #include "platform/resources.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QPainter>
@@ -17,6 +19,15 @@
 #include <utility>
 
 namespace zandrel {
+namespace {
+
+// Where the dialog rings a control that has the focus but does not show it.
+QRect FocusRing(const QWidget& control) {
+    constexpr int kWidth = 2;
+    return control.geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth);
+}
+
+} // namespace
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* owner)
     : QDialog(owner), template_(&dialogTemplate) {}
@@ -227,6 +238,10 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Expose) {
         CentreAgainOnceFramed();
     }
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) &&
+        qobject_cast<CMultiLineEdit*>(watched) != nullptr) {
+        update(FocusRing(*static_cast<QWidget*>(watched)));
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -249,9 +264,20 @@ void CDialog::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CDialog::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
     if ((template_->styles & kDialogFrame) != 0 && (template_->styles & kCaption) == 0) {
-        QPainter painter(this);
         qDrawWinPanel(&painter, rect(), palette(), false);
+    }
+    // A multi-line text box shows no focus of its own, so the dialog draws a ring around it
+    // while it has the focus, in the colour the other controls show theirs in.
+    if (auto* text = qobject_cast<CMultiLineEdit*>(focusWidget());
+        text != nullptr && text->hasFocus()) {
+        const QRect ring = FocusRing(*text);
+        QRegion band(ring);
+        band -= text->geometry();
+        for (const QRect& part : band) {
+            painter.fillRect(part, palette().color(QPalette::Highlight));
+        }
     }
     QDialog::paintEvent(event);
 }
@@ -272,6 +298,8 @@ void CDialog::CreateWindow() {
         flags |= Qt::WindowMinimizeButtonHint;
     }
     setWindowFlags(flags);
+    ShowFocusFromTheStart(*this);
+    InstallAccessibleRoles();
     setWindowTitle(ToQString(dialog.title));
     setFont(DialogFont());
     setFixedSize(dialog.width * kPixelsPerDialogUnit, dialog.height * kPixelsPerDialogUnit);
@@ -285,10 +313,36 @@ void CDialog::CreateWindow() {
             qFatal("dialog %d has two controls %d", dialog.id, control.id);
         }
     }
-    // The first control of a template lies on top, so that a group box made after the
-    // controls it frames stays beneath them and never takes their clicks.
-    for (auto control = controlsInOrder_.rbegin(); control != controlsInOrder_.rend(); ++control) {
-        (*control)->Widget().raise();
+    // A group box lies beneath the controls it frames, even one made after them, and never
+    // takes their clicks. Nothing else overlaps, so the rest keep their template order, which
+    // is also the order in which assistive technology lists them.
+    for (CControl* control : controlsInOrder_) {
+        if (qobject_cast<CGroupBox*>(&control->Widget()) != nullptr) {
+            control->Widget().lower();
+        }
+    }
+    LinkLabels(controlsInOrder_);
+    GroupAdjacentButtons();
+}
+
+void CDialog::GroupAdjacentButtons() {
+    // Push buttons that follow one another in the template form a group, within which the
+    // arrow keys move the focus to the nearest button in their direction. A group of buttons
+    // in Qt does exactly that; a non-exclusive one changes nothing else.
+    QButtonGroup* group = nullptr;
+    for (std::size_t i = 0; i < controlsInOrder_.size(); ++i) {
+        const bool pushButton = template_->controls[i].kind == ControlKind::PushButton;
+        const bool nextToo = i + 1 < controlsInOrder_.size() &&
+                             template_->controls[i + 1].kind == ControlKind::PushButton;
+        if (!pushButton || (group == nullptr && !nextToo)) {
+            group = nullptr;
+            continue;
+        }
+        if (group == nullptr) {
+            group = new QButtonGroup(this);
+            group->setExclusive(false);
+        }
+        group->addButton(static_cast<CButton*>(controlsInOrder_[i]));
     }
 }
 

@@ -39,8 +39,10 @@ struct CDataExchange {
 //
 // Keys follow the dialog rules rather than Qt's: Enter clicks the push button that has the
 // focus, otherwise it is the default button's command (OK when there is none); Escape is
-// Cancel. A control's command goes to the handler mapped to its id and notification code;
-// a click that no handler takes on OK or Cancel goes to OnOK or OnCancel.
+// Cancel; the arrow keys move the focus among push buttons that stand together in the
+// template. The focus is always shown. A control's command goes to the handler mapped to its
+// id and notification code; a click that no handler takes on OK or Cancel goes to OnOK or
+// OnCancel.
 //
 // Addressing a control that the dialog does not have, or as a kind it is not, is a
 // programming error and stops the program with a message naming the dialog and the id.
@@ -127,6 +129,7 @@ private:
 
     [[noreturn]] void WrongKind(int id, const char* kind) const;
     void CreateWindow();
+    void GroupAdjacentButtons();
     void InitialiseWindow();
     void CentreWindow();
     void CentreAgainOnceFramed();

@@ -1,5 +1,6 @@
 #include "platform/message_box.h"
 
+#include "platform/accessibility.h"
 #include "platform/dialog_template.h"
 #include "platform/qt_text.h"
 #include "platform/resources.h"
@@ -58,6 +59,7 @@ int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request) {
     QMessageBox box(QtIcon(request.icon), ToQString(request.caption), ToQString(request.text),
                     QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
+    ShowFocusFromTheStart(box);
     KeepCaptionWhole(box);
     if (request.buttons == MessageButtons::YesNo) {
         QPushButton* yes = box.addButton(QMessageBox::Yes);

@@ -13,8 +13,10 @@ namespace {
 
 using K = ControlKind;
 
-constexpr std::uint32_t kReadingTextStyles =
-    kMultiLine | kReadOnly | kBorder | kClientEdge | kVScroll | kAutoVScroll | kNoHideSel;
+// The text boxes take the focus by Tab too, so that their text can be scrolled and read
+// without a mouse.
+constexpr std::uint32_t kReadingTextStyles = kMultiLine | kReadOnly | kBorder | kClientEdge |
+                                             kVScroll | kAutoVScroll | kNoHideSel | kTabStop;
 constexpr std::uint32_t kListStyles = kVScroll | kTabStop;
 
 constexpr ControlTemplate kAboutControls[] = {
@@ -91,7 +93,7 @@ constexpr ControlTemplate kLogControls[] = {
      K::Edit,
      "",
      {7, 7, 286, 160},
-     kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll | kNoHideSel},
+     kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll | kNoHideSel | kTabStop},
 };
 
 // The browser's grid: eight rows of eight numbered buttons, "1" to "8" in the top row.

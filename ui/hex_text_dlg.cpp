@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "res/templates.h"
 #include "text/hexagram_text.h"
+#include "ui/accessible_names.h"
 #include "ui/main_dlg.h"
 
 namespace zandrel {
@@ -15,6 +16,12 @@ CHexTextDlg::CHexTextDlg(CMainDlg& owner)
 void CHexTextDlg::DoDataExchange(CDataExchange& dx) {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_HEXAGRAM_TEXT, hexagramText);
+}
+
+bool CHexTextDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    NameUnlabelledControls(*this);
+    return true;
 }
 
 void CHexTextDlg::OnHexagram(int id) {

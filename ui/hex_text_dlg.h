@@ -16,6 +16,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
+    bool OnInitDialog() override;
 
 private:
     void OnHexagram(int id);

@@ -3,6 +3,7 @@
 #include "log/query_log.h"
 #include "res/resource.h"
 #include "res/templates.h"
+#include "ui/accessible_names.h"
 
 #include <utility>
 
@@ -18,6 +19,7 @@ void CLogDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CLogDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    NameUnlabelledControls(*this);
     LoadLogText();
     return true;
 }

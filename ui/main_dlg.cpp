@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "res/templates.h"
 #include "ui/about_dlg.h"
+#include "ui/accessible_names.h"
 
 #include <utility>
 
@@ -71,6 +72,7 @@ bool CMainDlg::OnInitDialog() {
     AppendSystemMenuItem(IDM_ABOUTBOX, "&About...");
 
     setWindowIcon(icon);
+    NameUnlabelledControls(*this);
 
     InitReadingControls();
 

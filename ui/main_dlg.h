@@ -73,6 +73,7 @@ private:
     struct NumberDisplay {
         CButton* CMainDlg::*label;
         int Reading::*value;
+        const char* name; // what the number is, for assistive technology
     };
     static const std::array<PositionDisplay, kPositionCount> kPositionDisplays;
     static const std::array<TrigramDisplay, 2> kTrigramDisplays;
@@ -95,8 +96,10 @@ private:
     void FinishStep(CastingState state, QWidget* nextStep);
     // Asks the question of a new cast; on OK it becomes `question`. False when cancelled.
     bool AcceptQuestion();
-    // Animates a large picture, then draws its trigram from the tick count and shows it.
-    Trigram CastTrigram(CBitmapButton& image);
+    // Animates the large picture of `position`, then draws its trigram from the tick count and
+    // shows it.
+    Trigram CastTrigram(Position position);
+    CBitmapButton& LargePicture(Position position) const;
 
     CButton* runButton = nullptr;
     CButton* outerTrigramButton = nullptr;

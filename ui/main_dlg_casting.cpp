@@ -5,6 +5,7 @@
 #include "core/casting.h"
 #include "platform/pumping_wait.h"
 #include "res/resource.h"
+#include "ui/accessible_names.h"
 #include "ui/main_dlg.h"
 #include "ui/query_dlg.h"
 
@@ -50,14 +51,17 @@ bool CMainDlg::AcceptQuestion() {
     return true;
 }
 
-Trigram CMainDlg::CastTrigram(CBitmapButton& image) {
+Trigram CMainDlg::CastTrigram(Position position) {
+    CBitmapButton& image = LargePicture(position);
     SetCastingState(CastingState::Busy);
+    SetAccessibleText(image, CastingPictureText(position));
     for (int i = 0; i < kAnimationFrames; ++i) {
         RefreshBitmapButton(image, LargeTrigramBitmap(i % 8 + 1));
         PumpingWait(kFrameMilliseconds);
     }
     const Trigram drawn = DrawTrigram(GetTickCount());
     RefreshBitmapButton(image, LargeTrigramBitmap(drawn));
+    SetAccessibleText(image, LargePictureText(position, drawn, nullptr));
     return drawn;
 }
 
@@ -65,12 +69,12 @@ void CMainDlg::OnInnerTrigram() {
     if (!AcceptQuestion()) {
         return;
     }
-    drawnInner = CastTrigram(*innerImage);
+    drawnInner = CastTrigram(Position::Inner);
     FinishStep(CastingState::InnerDrawn, outerTrigramButton);
 }
 
 void CMainDlg::OnOuterTrigram() {
-    drawnOuter = CastTrigram(*outerImage);
+    drawnOuter = CastTrigram(Position::Outer);
     FinishStep(CastingState::OuterDrawn, changeLineButton);
 }
 
@@ -92,6 +96,8 @@ void CMainDlg::OnRun() {
         return;
     }
     SetCastingState(CastingState::Busy);
+    SetAccessibleText(*innerImage, CastingPictureText(Position::Inner));
+    SetAccessibleText(*outerImage, CastingPictureText(Position::Outer));
     for (int i = 0; i < kAnimationFrames; ++i) {
         const int picture = LargeTrigramBitmap(i % 8 + 1);
         RefreshBitmapButton(*innerImage, picture);

@@ -4,6 +4,7 @@
 #include "core/reading.h"
 #include "res/resource.h"
 #include "text/reading_text.h"
+#include "ui/accessible_names.h"
 #include "ui/main_dlg.h"
 
 #include <string>
@@ -27,9 +28,9 @@ const std::array<CMainDlg::TrigramDisplay, 2> CMainDlg::kTrigramDisplays = {{
 }};
 
 const std::array<CMainDlg::NumberDisplay, 3> CMainDlg::kNumberDisplays = {{
-    {&CMainDlg::originalNumberLabel, &Reading::original},
-    {&CMainDlg::changeLineNumberLabel, &Reading::changeLine},
-    {&CMainDlg::finalNumberLabel, &Reading::final},
+    {&CMainDlg::originalNumberLabel, &Reading::original, "Original hexagram"},
+    {&CMainDlg::changeLineNumberLabel, &Reading::changeLine, "Change line"},
+    {&CMainDlg::finalNumberLabel, &Reading::final, "Final hexagram"},
 }};
 
 void RefreshBitmapButton(CBitmapButton& button, int bitmapId) {
@@ -68,15 +69,29 @@ void CMainDlg::ShowDisplay(const Reading* reading) {
         RefreshBitmapButton(*(this->*row.picture), SmallTrigramBitmap(trigramAt(row.position)));
         (this->*row.elementLabel)
             ->SetWindowText(reading ? reading->Mark(row.position).Text() : std::string_view());
+        SetAccessibleText(*(this->*row.picture), SmallPictureText(row.position, reading));
+        SetAccessibleText(*(this->*row.elementLabel), ElementLabelText(row.position, reading));
     }
     for (const TrigramDisplay& row : kTrigramDisplays) {
         RefreshBitmapButton(*(this->*row.picture), LargeTrigramBitmap(trigramAt(row.position)));
         const bool body = reading != nullptr && row.position == reading->BodyPosition();
         (this->*row.roleLabel)->SetWindowText(reading == nullptr ? "" : body ? "Body" : "Use");
+        SetAccessibleText(*(this->*row.picture),
+                          LargePictureText(row.position, trigramAt(row.position), reading));
+        SetAccessibleText(*(this->*row.roleLabel), RoleLabelText(row.position, reading));
     }
     for (const NumberDisplay& row : kNumberDisplays) {
-        (this->*row.label)->SetWindowText(reading ? std::to_string(reading->*row.value) : "");
+        const int value = reading ? reading->*row.value : 0;
+        (this->*row.label)->SetWindowText(reading ? std::to_string(value) : "");
+        SetAccessibleText(*(this->*row.label), NumberLabelText(row.name, value));
     }
+    for (int line = 1; line <= 6; ++line) {
+        SetAccessibleText(*GetDlgItem(IDC_LINE1 + line - 1), LineMarkerText(line, reading));
+    }
+}
+
+CBitmapButton& CMainDlg::LargePicture(Position position) const {
+    return *(position == Position::Outer ? outerImage : innerImage);
 }
 
 void CMainDlg::ShowReading(Trigram outer, Trigram inner, int changeLine) {

@@ -189,6 +189,108 @@ Picture IconPicture16() {
 
 namespace {
 
+// Digits 1..8 for the 2x small pictures, drawn at that size: a 12 x 22 box with two-pixel
+// strokes and diagonals that step one pixel at a time, at columns 94..105 and rows 24..45,
+// level with the middle and bottom bars as in the 1x pictures.
+constexpr int kDigitWidth2x = 12;
+constexpr int kDigitHeight2x = 22;
+constexpr int kDigitLeft2x = 94;
+constexpr int kDigitTop2x = 24;
+
+constexpr std::array<std::array<std::string_view, kDigitHeight2x>, 8> kDigits2x = {{
+    {".....##.....", "....###.....", "...####.....", "..##.##.....", ".##..##.....", ".....##.....",
+     ".....##.....", ".....##.....", ".....##.....", ".....##.....", ".....##.....", ".....##.....",
+     ".....##.....", ".....##.....", ".....##.....", ".....##.....", ".....##.....", ".....##.....",
+     ".....##.....", ".....##.....", ".##########.", ".##########."},
+    {"..########..", ".##########.", "##........##", "##........##", "..........##", "..........##",
+     "..........##", "..........##", ".........##.", "........###.", ".......###..", "......###...",
+     ".....###....", "....###.....", "...###......", "..###.......", ".###........", "###.........",
+     "##..........", "##..........", "############", "############"},
+    {"..########..", ".##########.", "##........##", "##........##", "..........##", "..........##",
+     "..........##", "..........##", "..........##", ".........##.", "....######..", "....######..",
+     ".........##.", "..........##", "..........##", "..........##", "..........##", "..........##",
+     "##........##", "##........##", ".##########.", "..########.."},
+    {"........##..", ".......###..", "......####..", "......####..", ".....##.##..", "....##..##..",
+     "....##..##..", "...##...##..", "..##....##..", "..##....##..", ".##.....##..", "##......##..",
+     "##......##..", "##......##..", "############", "############", "........##..", "........##..",
+     "........##..", "........##..", "........##..", "........##.."},
+    {"############", "############", "##..........", "##..........", "##..........", "##..........",
+     "##..........", "##..........", "#########...", "##########..", ".........##.", "..........##",
+     "..........##", "..........##", "..........##", "..........##", "..........##", "..........##",
+     "##........##", "##........##", ".##########.", "..########.."},
+    {".....#####..", "...#######..", "..###.......", ".##.........", "##..........", "##..........",
+     "##..........", "##..........", "##..######..", "##.########.", "####......##", "###.......##",
+     "##........##", "##........##", "##........##", "##........##", "##........##", "##........##",
+     "##........##", "##........##", ".##########.", "..########.."},
+    {"############", "############", "..........##", "..........##", ".........##.", ".........##.",
+     "........##..", "........##..", ".......##...", ".......##...", "......##....", "......##....",
+     ".....##.....", ".....##.....", ".....##.....", "....##......", "....##......", "....##......",
+     "....##......", "....##......", "....##......", "....##......"},
+    {"..########..", ".##########.", "##........##", "##........##", "##........##", "##........##",
+     "##........##", "##........##", "##........##", ".##......##.", "..########..", "..########..",
+     ".##......##.", "##........##", "##........##", "##........##", "##........##", "##........##",
+     "##........##", "##........##", ".##########.", "..########.."},
+}};
+
+void DrawDigit2x(Picture& p, int digit) {
+    const auto& rows = kDigits2x[static_cast<std::size_t>(digit - 1)];
+    for (int y = 0; y < kDigitHeight2x; ++y) {
+        for (int x = 0; x < kDigitWidth2x; ++x) {
+            if (rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#') {
+                p.Set(kDigitLeft2x + x, kDigitTop2x + y, kBlack);
+            }
+        }
+    }
+}
+
+} // namespace
+
+Picture SmallTrigramPicture2x(int trigram) {
+    Picture p(120, 56, kWhite);
+    DrawFrame(p, 2, 2);
+    if (trigram != 0) {
+        DrawBars(p, trigram, BarLayout{{10, 24, 38}, 8, 14, 85, 38, 61});
+        DrawDigit2x(p, trigram);
+    }
+    return p;
+}
+
+Picture LargeTrigramPicture2x(int trigram) {
+    Picture p(200, 136, kWhite);
+    DrawFrame(p, 4, 4);
+    if (trigram != 0) {
+        DrawBars(p, trigram, BarLayout{{20, 56, 92}, 24, 28, 171, 78, 121});
+    }
+    return p;
+}
+
+Picture IconPicture32At2x() {
+    // The 32 x 32 icon's shapes at twice the size, each edge placed on the doubled grid, so
+    // that the rings come out rounder than the 32 x 32 pixels doubled.
+    constexpr int size = 64;
+    Picture p(size, size, kYellow);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int u = Offset2(x, size);
+            const int v = Offset2(y, size);
+            if (InOctagon(u, v, 59, 82) && !InOctagon(u, v, 47, 66)) {
+                p.Set(x, y, kBlue);
+            }
+            const int r2 = u * u + v * v;
+            if (r2 >= 136 && r2 <= 288) {
+                p.Set(x, y, kBlue);
+            }
+        }
+    }
+    p.Fill(24, 14, 39, 17, kBlue);
+    p.Fill(24, 46, 39, 49, kBlue);
+    p.Fill(14, 24, 17, 39, kBlue);
+    p.Fill(46, 24, 49, 39, kBlue);
+    return p;
+}
+
+namespace {
+
 void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
     out.push_back(static_cast<std::uint8_t>(v & 0xFF));
     out.push_back(static_cast<std::uint8_t>((v >> 8) & 0xFF));
@@ -279,8 +381,13 @@ std::vector<ResourceFile> GenerateResourceFiles() {
             {"bitmaps/" + std::to_string(smallId) + ".bmp", EncodeBmp16(SmallTrigramPicture(t))});
         files.push_back(
             {"bitmaps/" + std::to_string(largeId) + ".bmp", EncodeBmp16(LargeTrigramPicture(t))});
+        files.push_back({"bitmaps/" + std::to_string(smallId) + "@2x.bmp",
+                         EncodeBmp16(SmallTrigramPicture2x(t))});
+        files.push_back({"bitmaps/" + std::to_string(largeId) + "@2x.bmp",
+                         EncodeBmp16(LargeTrigramPicture2x(t))});
     }
     files.push_back({"icon/icon_32.bmp", EncodeBmp16(IconPicture32())});
+    files.push_back({"icon/icon_32@2x.bmp", EncodeBmp16(IconPicture32At2x())});
     files.push_back({"icon/icon_16.bmp", EncodeBmp16(IconPicture16())});
     return files;
 }

@@ -34,6 +34,12 @@ Picture LargeTrigramPicture(int trigram);
 Picture IconPicture32();
 Picture IconPicture16();
 
+// The same pictures for screens with two device pixels to each device-independent one:
+// twice the size, with frames, bars, digits and rings laid out at that size.
+Picture SmallTrigramPicture2x(int trigram);
+Picture LargeTrigramPicture2x(int trigram);
+Picture IconPicture32At2x();
+
 // An uncompressed 4-bit BMP file with the standard 16-colour palette, rows bottom-up.
 std::vector<std::uint8_t> EncodeBmp16(const Picture& picture);
 
@@ -52,7 +58,8 @@ struct ResourceFile {
     std::vector<std::uint8_t> bytes;
 };
 
-// Every generated resource file: the 18 trigram bitmaps and the two icon images.
+// Every generated resource file: the 18 trigram bitmaps and the two icon images, and the 2x
+// art of each of them but the 16 x 16 icon, named with "@2x".
 std::vector<ResourceFile> GenerateResourceFiles();
 
 // The sizes of the icon in the desktop's icon theme.

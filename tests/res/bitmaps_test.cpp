@@ -139,7 +139,8 @@ struct Span {
     bool Holds(int v) const { return first <= v && v <= last; }
 };
 
-// Where the frame, the three bars and (small pictures only) the digit lie.
+// Where the frame, the three bars and (small pictures only) the digit lie, in the pixels of
+// the 1x art or of the 2x art.
 struct TrigramGeometry {
     int width, height;
     int frameInset, frameThickness;
@@ -147,6 +148,7 @@ struct TrigramGeometry {
     Span solid;
     std::array<Span, 2> broken;
     bool hasDigit;
+    int scale = 1;
 };
 
 constexpr TrigramGeometry kSmall{
@@ -154,9 +156,38 @@ constexpr TrigramGeometry kSmall{
 constexpr TrigramGeometry kLarge{
     100, 68, 2, 2, {{{10, 21}, {28, 39}, {46, 57}}}, {14, 85}, {{{14, 38}, {61, 85}}}, false};
 
-// The box the digit must stay inside: rows 12..22 around columns 47..52.
+// The 2x art keeps the proportions: each span covers twice the pixels.
+constexpr Span Doubled(Span s) {
+    return {2 * s.first, 2 * s.last + 1};
+}
+constexpr TrigramGeometry Doubled(const TrigramGeometry& g) {
+    return {2 * g.width,
+            2 * g.height,
+            2 * g.frameInset,
+            2 * g.frameThickness,
+            {Doubled(g.lineRows[0]), Doubled(g.lineRows[1]), Doubled(g.lineRows[2])},
+            Doubled(g.solid),
+            {Doubled(g.broken[0]), Doubled(g.broken[1])},
+            g.hasDigit,
+            2};
+}
+constexpr TrigramGeometry kSmall2x = Doubled(kSmall);
+constexpr TrigramGeometry kLarge2x = Doubled(kLarge);
+
+// The box the digit must stay inside: rows 12..22 around columns 47..52 of the 1x art, and
+// the same area of the 2x art.
 constexpr Span kDigitRows{12, 22};
 constexpr Span kDigitColumns{46, 53};
+Span DigitRows(const TrigramGeometry& g) {
+    return g.scale == 2 ? Doubled(kDigitRows) : kDigitRows;
+}
+Span DigitColumns(const TrigramGeometry& g) {
+    return g.scale == 2 ? Doubled(kDigitColumns) : kDigitColumns;
+}
+
+std::string BitmapName(int id, int scale) {
+    return "bitmaps/" + std::to_string(id) + (scale == 2 ? "@2x" : "") + ".bmp";
+}
 
 bool OnFrame(const TrigramGeometry& g, int x, int y) {
     const Span across{g.frameInset, g.width - 1 - g.frameInset};
@@ -200,8 +231,8 @@ int DecodeTrigramCode(const Bmp& bmp, const TrigramGeometry& g) {
 }
 
 void CheckTrigramPicture(const TrigramGeometry& g, int id, int trigram) {
-    SCOPED_TRACE("bitmap " + std::to_string(id) + ", trigram " + std::to_string(trigram));
-    const auto loaded = LoadBmp16("bitmaps/" + std::to_string(id) + ".bmp", g.width, g.height);
+    SCOPED_TRACE(BitmapName(id, g.scale) + ", trigram " + std::to_string(trigram));
+    const auto loaded = LoadBmp16(BitmapName(id, g.scale), g.width, g.height);
     ASSERT_TRUE(loaded);
     const Bmp& bmp = *loaded;
 
@@ -215,7 +246,7 @@ void CheckTrigramPicture(const TrigramGeometry& g, int id, int trigram) {
             const Rgb c = bmp.At(x, y);
             EXPECT_TRUE(c == kBlackRgb || c == kWhiteRgb) << "colour at " << x << "," << y;
             const bool inDigitBox =
-                g.hasDigit && trigram != 0 && kDigitRows.Holds(y) && kDigitColumns.Holds(x);
+                g.hasDigit && trigram != 0 && DigitRows(g).Holds(y) && DigitColumns(g).Holds(x);
             if (inDigitBox) {
                 digitPixels += c == kBlackRgb;
                 continue;
@@ -234,38 +265,80 @@ void CheckTrigramPicture(const TrigramGeometry& g, int id, int trigram) {
 }
 
 TEST(TrigramBitmapTest, SmallPicturesHaveFrameBarsAndDigitWhereExpected) {
-    CheckTrigramPicture(kSmall, 142, 0);
-    for (int t = 1; t <= 8; ++t) {
-        CheckTrigramPicture(kSmall, 133 + t, t);
+    for (const TrigramGeometry& g : {kSmall, kSmall2x}) {
+        CheckTrigramPicture(g, 142, 0);
+        for (int t = 1; t <= 8; ++t) {
+            CheckTrigramPicture(g, 133 + t, t);
+        }
     }
 }
 
 TEST(TrigramBitmapTest, LargePicturesHaveFrameAndBarsWhereExpected) {
-    CheckTrigramPicture(kLarge, 144, 0);
-    for (int t = 1; t <= 8; ++t) {
-        CheckTrigramPicture(kLarge, 144 + t, t);
+    for (const TrigramGeometry& g : {kLarge, kLarge2x}) {
+        CheckTrigramPicture(g, 144, 0);
+        for (int t = 1; t <= 8; ++t) {
+            CheckTrigramPicture(g, 144 + t, t);
+        }
     }
+}
+
+// The digit box of a small picture, one entry per pixel.
+std::vector<bool> DigitBox(const Bmp& bmp, const TrigramGeometry& g) {
+    std::vector<bool> box;
+    for (int y = DigitRows(g).first; y <= DigitRows(g).last; ++y) {
+        for (int x = DigitColumns(g).first; x <= DigitColumns(g).last; ++x) {
+            box.push_back(bmp.Black(x, y));
+        }
+    }
+    return box;
 }
 
 TEST(TrigramBitmapTest, EverySmallDigitDiffersFromEveryOther) {
-    std::set<std::vector<bool>> digits;
-    for (int t = 1; t <= 8; ++t) {
-        const auto bmp = LoadBmp16("bitmaps/" + std::to_string(133 + t) + ".bmp", 60, 28);
-        ASSERT_TRUE(bmp);
-        std::vector<bool> box;
-        for (int y = kDigitRows.first; y <= kDigitRows.last; ++y) {
-            for (int x = kDigitColumns.first; x <= kDigitColumns.last; ++x) {
-                box.push_back(bmp->Black(x, y));
-            }
+    for (const TrigramGeometry& g : {kSmall, kSmall2x}) {
+        std::set<std::vector<bool>> digits;
+        for (int t = 1; t <= 8; ++t) {
+            const auto bmp = LoadBmp16(BitmapName(133 + t, g.scale), g.width, g.height);
+            ASSERT_TRUE(bmp);
+            EXPECT_TRUE(digits.insert(DigitBox(*bmp, g)).second)
+                << "digit of trigram " << t << " repeats at " << g.scale << "x";
         }
-        EXPECT_TRUE(digits.insert(box).second) << "digit of trigram " << t << " repeats";
     }
 }
 
-TEST(IconTest, BlueOnYellowAndSymmetricAtBothSizes) {
-    for (const int size : {32, 16}) {
-        SCOPED_TRACE("icon " + std::to_string(size));
-        const auto loaded = LoadBmp16("icon/icon_" + std::to_string(size) + ".bmp", size, size);
+// Whether every 2 x 2 block of `big` is one pixel of `small`.
+bool IsDoubled(const Bmp& small, const Bmp& big) {
+    for (int y = 0; y < big.height; ++y) {
+        for (int x = 0; x < big.width; ++x) {
+            if (big.At(x, y) != small.At(x / 2, y / 2)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST(TrigramBitmapTest, TwiceSizeArtIsDrawnForItsSizeNotDoubled) {
+    // The bars and frames of the 2x art lie where doubling puts them; the digits and the
+    // icon's rings are drawn anew, with finer steps.
+    for (int t = 1; t <= 8; ++t) {
+        SCOPED_TRACE("trigram " + std::to_string(t));
+        const auto small = LoadBmp16(BitmapName(133 + t, 1), 60, 28);
+        const auto big = LoadBmp16(BitmapName(133 + t, 2), 120, 56);
+        ASSERT_TRUE(small && big);
+        EXPECT_FALSE(IsDoubled(*small, *big));
+    }
+    const auto icon = LoadBmp16("icon/icon_32.bmp", 32, 32);
+    const auto icon2x = LoadBmp16("icon/icon_32@2x.bmp", 64, 64);
+    ASSERT_TRUE(icon && icon2x);
+    EXPECT_FALSE(IsDoubled(*icon, *icon2x));
+}
+
+TEST(IconTest, BlueOnYellowAndSymmetricInEveryImage) {
+    const std::pair<const char*, int> images[] = {
+        {"icon/icon_32.bmp", 32}, {"icon/icon_16.bmp", 16}, {"icon/icon_32@2x.bmp", 64}};
+    for (const auto& [name, size] : images) {
+        SCOPED_TRACE(name);
+        const auto loaded = LoadBmp16(name, size, size);
         ASSERT_TRUE(loaded);
         const Bmp& bmp = *loaded;
         int blue = 0;
@@ -305,10 +378,12 @@ TEST(GeneratorTest, CommittedFilesAreExactlyWhatTheGeneratorWrites) {
         EXPECT_EQ(ReadBytes(kResDir / file.path), file.bytes)
             << file.path << " differs from the generator's output; rerun make_bitmaps";
     }
-    std::set<std::string> expected = {"icon/icon_32.bmp", "icon/icon_16.bmp"};
+    std::set<std::string> expected = {"icon/icon_32.bmp", "icon/icon_16.bmp",
+                                      "icon/icon_32@2x.bmp"};
     for (int id = 134; id <= 152; ++id) {
         if (id != 143) {
-            expected.insert("bitmaps/" + std::to_string(id) + ".bmp");
+            expected.insert(BitmapName(id, 1));
+            expected.insert(BitmapName(id, 2));
         }
     }
     EXPECT_EQ(names, expected);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/reading.h"
+#include "platform/accessibility.h"
+
+#include <string_view>
+
+namespace zandrel {
+
+class CDialog;
+
+// What assistive technology says of the main window's reading display, where a picture or a
+// bare value shows it: each element's name and description, for the reading shown (none
+// before the first).
+
+// A large picture of the cast: `shown` is the trigram it shows, 0 for the empty frame. Its
+// role is told once a reading gives it one.
+AccessibleText LargePictureText(Position position, Trigram shown, const Reading* reading);
+// A large picture while its animation runs.
+AccessibleText CastingPictureText(Position position);
+AccessibleText SmallPictureText(Position position, const Reading* reading);
+AccessibleText ElementLabelText(Position position, const Reading* reading);
+// The role label beside a large picture's small copy, Outer or Inner.
+AccessibleText RoleLabelText(Position position, const Reading* reading);
+// A number label, "Original hexagram 49"; `value` 0 when there is no reading.
+AccessibleText NumberLabelText(std::string_view what, int value);
+// The marker of line 1 (bottom) .. 6 (top).
+AccessibleText LineMarkerText(int line, const Reading* reading);
+
+// Names the controls of `dialog` that no caption or label names: the main window's lists and
+// reading text, the log's text, the browser's text and its 64 buttons.
+void NameUnlabelledControls(CDialog& dialog);
+
+} // namespace zandrel
