@@ -13,10 +13,8 @@ namespace {
 
 using K = ControlKind;
 
-// The text boxes take the focus by Tab too, so that their text can be scrolled and read
-// without a mouse.
-constexpr std::uint32_t kReadingTextStyles = kMultiLine | kReadOnly | kBorder | kClientEdge |
-                                             kVScroll | kAutoVScroll | kNoHideSel | kTabStop;
+constexpr std::uint32_t kReadingTextStyles =
+    kMultiLine | kReadOnly | kBorder | kClientEdge | kVScroll | kAutoVScroll | kNoHideSel;
 constexpr std::uint32_t kListStyles = kVScroll | kTabStop;
 
 constexpr ControlTemplate kAboutControls[] = {
@@ -93,7 +91,7 @@ constexpr ControlTemplate kLogControls[] = {
      K::Edit,
      "",
      {7, 7, 286, 160},
-     kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll | kNoHideSel | kTabStop},
+     kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll | kNoHideSel},
 };
 
 // The browser's grid: eight rows of eight numbered buttons, "1" to "8" in the top row.
