@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
@@ -96,18 +95,6 @@ QFont DialogFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(13);
     return font;
-}
-
-QPixmap LoadBitmapResource(int id) {
-    const QString key = QStringLiteral(":/bitmap/%1").arg(id);
-    QPixmap pixmap;
-    if (!QPixmapCache::find(key, &pixmap)) {
-        pixmap.load(key, "BMP");
-        if (!pixmap.isNull()) {
-            QPixmapCache::insert(key, pixmap);
-        }
-    }
-    return pixmap;
 }
 
 QIcon LoadIconResource(int id) {

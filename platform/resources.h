@@ -19,9 +19,6 @@ QFont DialogFont();
 // The program's resources are compiled in by whoever links them, under fixed names: bitmap
 // <id> as ":/bitmap/<id>", and the images of icon <id> as ":/icon/<id>/<size>".
 
-// A bitmap resource at its own pixel size; a null pixmap when there is no such bitmap.
-QPixmap LoadBitmapResource(int id);
-
 // An icon resource with all of its images (32 x 32 and 16 x 16).
 QIcon LoadIconResource(int id);
 

@@ -2,6 +2,7 @@
 // rules, command routing, the system menu, message boxes and the pumping wait.
 
 #include "platform/controls.h"
+#include "platform/density_art.h"
 #include "platform/dialog.h"
 #include "platform/message_box.h"
 #include "platform/pumping_wait.h"
@@ -615,7 +616,7 @@ void DialogTest::multiLineEditAppendsAndScrolls() {
 }
 
 void DialogTest::bitmapButtonDrawsUnscaledFromTopLeftAndClips() {
-    const QImage bitmap = Rgb(LoadBitmapResource(145));
+    const QImage bitmap = Rgb(LoadBitmapArt(145).at1x);
     QCOMPARE(bitmap.size(), QSize(100, 68));
 
     // Half the bitmap's size: the button shows its top-left quarter, pixel for pixel.
