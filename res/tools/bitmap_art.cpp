@@ -120,12 +120,6 @@ int Offset2(int x, int size) {
     return std::abs(2 * x + 1 - size);
 }
 
-// Inside an octagon centred on the picture: |dx|, |dy| <= half and |dx| + |dy| <= diagonal,
-// all in doubled units.
-bool InOctagon(int u, int v, int half, int diagonal) {
-    return u <= half && v <= half && u + v <= diagonal;
-}
-
 } // namespace
 
 Picture SmallTrigramPicture(int trigram) {
@@ -148,30 +142,7 @@ Picture LargeTrigramPicture(int trigram) {
 }
 
 Picture IconPicture32() {
-    constexpr int size = 32;
-    Picture p(size, size, kYellow);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const int u = Offset2(x, size);
-            const int v = Offset2(y, size);
-            // A ring three pixels wide whose straight sides lie one pixel inside the square.
-            if (InOctagon(u, v, 29, 41) && !InOctagon(u, v, 23, 33)) {
-                p.Set(x, y, kBlue);
-            }
-            // The small centre ring, eight pixels across.
-            const int r2 = u * u + v * v;
-            if (r2 >= 34 && r2 <= 74) {
-                p.Set(x, y, kBlue);
-            }
-        }
-    }
-    // Bars above and below run across, bars left and right run down, each parallel to the
-    // side of the ring it faces and halfway between the ring and the centre.
-    p.Fill(12, 7, 19, 8, kBlue);
-    p.Fill(12, 23, 19, 24, kBlue);
-    p.Fill(7, 12, 8, 19, kBlue);
-    p.Fill(23, 12, 24, 19, kBlue);
-    return p;
+    return IconPicture(32);
 }
 
 Picture IconPicture16() {
@@ -265,28 +236,8 @@ Picture LargeTrigramPicture2x(int trigram) {
 }
 
 Picture IconPicture32At2x() {
-    // The 32 x 32 icon's shapes at twice the size, each edge placed on the doubled grid, so
-    // that the rings come out rounder than the 32 x 32 pixels doubled.
-    constexpr int size = 64;
-    Picture p(size, size, kYellow);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const int u = Offset2(x, size);
-            const int v = Offset2(y, size);
-            if (InOctagon(u, v, 59, 82) && !InOctagon(u, v, 47, 66)) {
-                p.Set(x, y, kBlue);
-            }
-            const int r2 = u * u + v * v;
-            if (r2 >= 136 && r2 <= 288) {
-                p.Set(x, y, kBlue);
-            }
-        }
-    }
-    p.Fill(24, 14, 39, 17, kBlue);
-    p.Fill(24, 46, 39, 49, kBlue);
-    p.Fill(14, 24, 17, 39, kBlue);
-    p.Fill(46, 24, 49, 39, kBlue);
-    return p;
+    // The icon's shapes drawn for 64 pixels, not the 32 x 32 pixels doubled.
+    return IconPicture(64);
 }
 
 namespace {
