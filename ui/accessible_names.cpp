@@ -1,8 +1,5 @@
 #include "ui/accessible_names.h"
 
-#include "platform/dialog.h"
-#include "res/resource.h"
-
 #include <array>
 #include <string>
 
@@ -123,33 +120,6 @@ AccessibleText LineMarkerText(int line, const Reading* reading) {
         name += reading->changeLine == line ? ", the change line" : ", not the change line";
     }
     return {name, description};
-}
-
-void NameUnlabelledControls(CDialog& dialog) {
-    const auto name = [&](int id, AccessibleText text) {
-        SetAccessibleText(*dialog.GetDlgItem(id), text);
-    };
-    switch (dialog.Template().id) {
-    case IDD_MAIN:
-        // A drop-down list's name is its selected entry; what it chooses is its description.
-        name(IDC_YEAR, {"", "Year"});
-        name(IDC_MONTH, {"", "Month"});
-        name(IDC_DAY, {"", "Day"});
-        name(IDC_PERIOD, {"", "Two-hour period"});
-        name(IDC_HEXAGRAM_TEXT, {"Reading text", ""});
-        break;
-    case IDD_LOG:
-        name(IDC_LOG_TEXT, {"Query log", ""});
-        break;
-    case IDD_HEXAGRAM_TEXT:
-        name(IDC_HEXAGRAM_TEXT, {"Hexagram text", ""});
-        for (int n = 1; n <= 64; ++n) {
-            name(IDC_HEXAGRAM1 + n - 1, {"Hexagram " + std::to_string(n), ""});
-        }
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace zandrel

@@ -27,8 +27,4 @@ AccessibleText NumberLabelText(std::string_view what, int value);
 // The marker of line 1 (bottom) .. 6 (top).
 AccessibleText LineMarkerText(int line, const Reading* reading);
 
-// Names the controls of `dialog` that no caption or label names: the main window's lists and
-// reading text, the log's text, the browser's text and its 64 buttons.
-void NameUnlabelledControls(CDialog& dialog);
-
 } // namespace zandrel

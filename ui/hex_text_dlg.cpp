@@ -1,9 +1,9 @@
 #include "ui/hex_text_dlg.h"
 
+#include "platform/accessibility.h"
 #include "res/resource.h"
 #include "res/templates.h"
 #include "text/hexagram_text.h"
-#include "ui/accessible_names.h"
 #include "ui/main_dlg.h"
 
 namespace zandrel {
@@ -20,7 +20,11 @@ void CHexTextDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CHexTextDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    NameUnlabelledControls(*this);
+    SetAccessibleText(*hexagramText, {"Hexagram text", ""});
+    for (int n = 1; n <= kHexagramCount; ++n) {
+        SetAccessibleText(*GetDlgItem(IDC_HEXAGRAM1 + n - 1),
+                          {"Hexagram " + std::to_string(n), ""});
+    }
     return true;
 }
 

@@ -1,9 +1,9 @@
 #include "ui/log_dlg.h"
 
 #include "log/query_log.h"
+#include "platform/accessibility.h"
 #include "res/resource.h"
 #include "res/templates.h"
-#include "ui/accessible_names.h"
 
 #include <utility>
 
@@ -19,7 +19,7 @@ void CLogDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CLogDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    NameUnlabelledControls(*this);
+    SetAccessibleText(*logText, {"Query log", ""});
     LoadLogText();
     return true;
 }

@@ -1,11 +1,11 @@
 #include "ui/main_dlg.h"
 
+#include "platform/accessibility.h"
 #include "platform/pumping_wait.h"
 #include "platform/resources.h"
 #include "res/resource.h"
 #include "res/templates.h"
 #include "ui/about_dlg.h"
-#include "ui/accessible_names.h"
 
 #include <utility>
 
@@ -72,7 +72,12 @@ bool CMainDlg::OnInitDialog() {
     AppendSystemMenuItem(IDM_ABOUTBOX, "&About...");
 
     setWindowIcon(icon);
-    NameUnlabelledControls(*this);
+    // A drop-down list's name is its selected entry; what it chooses is its description.
+    SetAccessibleText(*yearList, {"", "Year"});
+    SetAccessibleText(*monthList, {"", "Month"});
+    SetAccessibleText(*dayList, {"", "Day"});
+    SetAccessibleText(*periodList, {"", "Two-hour period"});
+    SetAccessibleText(*readingTextBox, {"Reading text", ""});
 
     InitReadingControls();
 
