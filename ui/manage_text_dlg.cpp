@@ -3,15 +3,13 @@
 #include "platform/message_box.h"
 #include "res/resource.h"
 #include "res/templates.h"
-#include "text/hexagram_text.h"
-#include "ui/main_dlg.h"
 
 #include <string>
 
 namespace zandrel {
 
-CManageTextDlg::CManageTextDlg(CMainDlg& owner)
-    : CDialog(FindDialogTemplate(IDD_MANAGE_TEXT), &owner), owner(owner) {
+CManageTextDlg::CManageTextDlg(TextStore& store, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_MANAGE_TEXT), owner), store(store) {
     MapCommand(IDC_CUSTOM_HEXAGRAM, CBN_SELCHANGE, [this] { OnSelChangeHexagram(); });
     MapCommand(IDC_UPDATE_TEXT, [this] { OnUpdateText(); });
     MapCommand(IDC_RESTORE_TEXT, [this] { OnRestoreText(); });
@@ -35,7 +33,7 @@ bool CManageTextDlg::OnInitDialog() {
     }
     hexagramList->SetCurSel(0);
     // Only a text in effect is shown at first; a pending one shows once its hexagram is chosen.
-    if (owner.hexagramTexts[0].state == CustomTextState::Active) {
+    if (store.hexagramTexts[0].state == CustomTextState::Active) {
         ShowRecord(1);
     }
     return true;
@@ -44,7 +42,7 @@ bool CManageTextDlg::OnInitDialog() {
 void CManageTextDlg::OnOK() {
     // On a failure the dialog stays open; the records not yet written stay pending, and the
     // next Close writes them.
-    if (const FileError error = CommitCustomTexts(owner.hexagramTexts, owner.dataDirectory);
+    if (const FileError error = CommitCustomTexts(store.hexagramTexts, store.dataDirectory);
         error.Failed()) {
         ReportFileError(this, error);
         return;
@@ -67,14 +65,14 @@ void CManageTextDlg::OnUpdateText() {
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = textBoxes[i]->GetWindowText();
     }
-    UpdateText(owner.hexagramTexts, n, texts);
+    UpdateText(store.hexagramTexts, n, texts);
     ShowMessageBox(
         this, {"Text updated.", "Update Text", MessageIcon::Information, MessageButtons::Ok, IDOK});
 }
 
 void CManageTextDlg::OnRestoreText() {
     const int n = SelectedHexagram();
-    if (n == 0 || !RestoreText(owner.hexagramTexts, n)) {
+    if (n == 0 || !RestoreText(store.hexagramTexts, n)) {
         return;
     }
     OnSelChangeHexagram();
@@ -89,7 +87,7 @@ void CManageTextDlg::OnRestoreAllText() {
     if (answer != IDYES) {
         return;
     }
-    RestoreAllText(owner.hexagramTexts);
+    RestoreAllText(store.hexagramTexts);
     OnSelChangeHexagram();
     ShowMessageBox(this, {"Default text restored.", "Restore All Text", MessageIcon::Information,
                           MessageButtons::Ok, IDOK});
@@ -101,7 +99,7 @@ int CManageTextDlg::SelectedHexagram() const {
 }
 
 void CManageTextDlg::ShowRecord(int n) {
-    const EightTexts texts = RecordTexts(owner.hexagramTexts, n);
+    const EightTexts texts = RecordTexts(store.hexagramTexts, n);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         textBoxes[i]->SetWindowText(texts[i]);
     }

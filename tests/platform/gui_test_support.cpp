@@ -68,8 +68,11 @@ std::shared_ptr<WhenModal> WhenModal::Start(std::function<bool(QWidget*)> tryAct
                 }
                 return;
             }
+            // Keys go where the focus is only once the window is active; until then the focus
+            // may still be in the window beneath it, or nowhere.
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && modal->isVisible() && tryAct(modal)) {
+            if (modal != nullptr && modal->isVisible() && modal->isActiveWindow() &&
+                tryAct(modal)) {
                 helper->fired_ = true;
                 actedOn = modal;
                 elapsed = 0;

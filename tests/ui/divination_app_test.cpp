@@ -60,7 +60,7 @@ QString RunApp(CDivinationApp& app) {
     QString directory = "none";
     const auto closer = WhenModal::Act<CMainDlg>(
         [&](CMainDlg* window) {
-            directory = QString::fromStdString(window->dataDirectory);
+            directory = QString::fromStdString(window->Texts().dataDirectory);
             window->EndDialog(IDCANCEL);
         },
         3000);

@@ -120,7 +120,8 @@ QList<QByteArray> Entries(const QByteArray& log) {
 }
 
 ReadingText TextOf(const CMainDlg& window, int outer, int inner, int changeLine) {
-    return ComposeReadingText(window.hexagramTexts, ComputeReading(outer, inner, changeLine));
+    return ComposeReadingText(window.Texts().hexagramTexts,
+                              ComputeReading(outer, inner, changeLine));
 }
 
 } // namespace
@@ -161,8 +162,8 @@ void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
         QTest::mouseClick(window.GetDlgItem(IDC_INNER_TRIGRAM), Qt::LeftButton);
         QVERIFY(answer->Fired());
     }
-    QCOMPARE(window.drawnInner, 8);
-    QCOMPARE(window.question, std::string("Is now the time?"));
+    QCOMPARE(window.Drawn().inner, 8);
+    QCOMPARE(window.Question(), std::string("Is now the time?"));
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_INNER_IMAGE)->BitmapId(), 152);
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), 144);
     QCOMPARE(CastingState(window), QStringLiteral("InnerDrawn"));
@@ -179,7 +180,7 @@ void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
         const SteppingTickCount ticks(kFixedDraws, 48);
         QTest::mouseClick(window.GetDlgItem(IDC_OUTER_TRIGRAM), Qt::LeftButton);
     }
-    QCOMPARE(window.drawnOuter, 1);
+    QCOMPARE(window.Drawn().outer, 1);
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), 145);
     QCOMPARE(CastingState(window), QStringLiteral("OuterDrawn"));
     QCOMPARE(states.Take(), QStringList({"Busy"}));
@@ -189,7 +190,7 @@ void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
         const SteppingTickCount ticks(kFixedDraws, 4);
         QTest::mouseClick(window.GetDlgItem(IDC_CHANGE_LINE), Qt::LeftButton);
     }
-    QCOMPARE(window.drawnChangeLine, 5);
+    QCOMPARE(window.Drawn().changeLine, 5);
     QCOMPARE(CastingState(window), QStringLiteral("Ready"));
     QCOMPARE(states.Take(), QStringList({"Busy"}));
     QCOMPARE(Snapshot(window).section('\n', 0, 2),
@@ -236,9 +237,7 @@ void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
     // A general query's drawn values are left alone by a target time query.
-    window.drawnInner = 3;
-    window.drawnOuter = 4;
-    window.drawnChangeLine = 6;
+    const CastValues drawn = window.Drawn();
     // "2001", "Mar", "15", "7AM - 9AM" with "abc": outer 1, inner 6, change line 2.
     window.DlgItem<CComboBox>(IDC_YEAR)->SetCurSel(3);
     window.DlgItem<CComboBox>(IDC_MONTH)->SetCurSel(2);
@@ -260,9 +259,7 @@ void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), 145);
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_INNER_IMAGE)->BitmapId(), 150);
     QVERIFY(window.IsDlgButtonChecked(IDC_LINE2));
-    QCOMPARE(window.drawnInner, 3);
-    QCOMPARE(window.drawnOuter, 4);
-    QCOMPARE(window.drawnChangeLine, 6);
+    QCOMPARE(window.Drawn(), drawn);
 
     const QList<QByteArray> entries = Entries(ReadLog(fixture));
     QCOMPARE(entries.size(), 1);
@@ -365,7 +362,7 @@ void CastingTest::cancellingTheQuestionChangesNothing() {
     }
     const QString display = Snapshot(window);
     const QByteArray log = ReadLog(fixture);
-    const int drawn[] = {window.drawnInner, window.drawnOuter, window.drawnChangeLine};
+    const CastValues drawn = window.Drawn();
 
     auto cancel = AnswerQuestion(std::nullopt);
     QTest::mouseClick(window.GetDlgItem(button), Qt::LeftButton);
@@ -373,10 +370,9 @@ void CastingTest::cancellingTheQuestionChangesNothing() {
 
     QCOMPARE(Snapshot(window), display);
     QCOMPARE(ReadLog(fixture), log);
-    QCOMPARE(window.question, std::string("first"));
+    QCOMPARE(window.Question(), std::string("first"));
     QCOMPARE(CastingState(window), QStringLiteral("Ready"));
-    const int after[] = {window.drawnInner, window.drawnOuter, window.drawnChangeLine};
-    QVERIFY(std::equal(std::begin(drawn), std::end(drawn), std::begin(after)));
+    QCOMPARE(window.Drawn(), drawn);
 }
 
 void CastingTest::twoCastsInARowAreSeparatedByThreeEmptyLines() {
@@ -451,7 +447,7 @@ void CastingTest::questionDialogLimitsAndStartsEmpty() {
     window.SendCommand(IDC_RUN);
     QVERIFY(answer->Fired());
     QCOMPARE(seen, QStringLiteral("Query Auvrel||1|0|pasted over lines|255|255"));
-    QCOMPARE(window.question, std::string(255, 'x'));
+    QCOMPARE(window.Question(), std::string(255, 'x'));
 
     // The next question starts empty again, and an empty question is a question.
     auto empty = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
@@ -461,7 +457,7 @@ void CastingTest::questionDialogLimitsAndStartsEmpty() {
     window.SendCommand(IDC_RUN);
     QVERIFY(empty->Fired());
     QCOMPARE(seen, QString());
-    QCOMPARE(window.question, std::string());
+    QCOMPARE(window.Question(), std::string());
     QCOMPARE(Entries(ReadLog(fixture)).size(), 2);
     QVERIFY(Entries(ReadLog(fixture))[1].startsWith("\r\n\r\n[Auvrel's reply]\r\n"));
 }

@@ -70,7 +70,7 @@ void MainDlgTest::startsEmptyWithListsFilledAndIdleButtons() {
     QCOMPARE(QApplication::focusWidget(), window.GetDlgItem(IDC_INNER_TRIGRAM));
     QCOMPARE(window.windowTitle(), QStringLiteral("Zandrel"));
     QVERIFY(!window.windowIcon().isNull());
-    QVERIFY(window.question.empty());
+    QVERIFY(window.Question().empty());
 }
 
 void MainDlgTest::showsEveryElementOfAReading_data() {
@@ -105,10 +105,10 @@ void MainDlgTest::showsEveryElementOfAReading() {
 
     QCOMPARE(Snapshot(window).section('\n', 0, 2), expected);
     const ReadingText text =
-        ComposeReadingText(window.hexagramTexts, ComputeReading(outer, inner, changeLine));
-    QCOMPARE(window.originalText, text.originalText);
-    QCOMPARE(window.lineText, text.lineText);
-    QCOMPARE(window.finalText, text.finalText);
+        ComposeReadingText(window.Texts().hexagramTexts, ComputeReading(outer, inner, changeLine));
+    QCOMPARE(window.LastReadingText().originalText, text.originalText);
+    QCOMPARE(window.LastReadingText().lineText, text.lineText);
+    QCOMPARE(window.LastReadingText().finalText, text.finalText);
     QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT),
              text.originalText + text.lineText + text.finalText);
     QCOMPARE(window.DlgItem<CMultiLineEdit>(IDC_HEXAGRAM_TEXT)->FirstVisibleLine(), 0);
@@ -162,15 +162,17 @@ void MainDlgTest::readingTextUsesCustomTextsLoadedAtStart() {
         file << "My title\r\nMy main text\r\n1\r\n2\r\n3\r\n4\r\nMy fifth line\r\n6\r\n";
     }
     CMainDlg& window = fixture.Start();
-    QCOMPARE(window.hexagramTexts[11].state, CustomTextState::Active);
+    QCOMPARE(window.Texts().hexagramTexts[11].state, CustomTextState::Active);
 
     // Hexagram 12 is custom, its change line's block follows its record; 35 is default.
     window.ShowReading(1, 8, 5);
-    QCOMPARE(window.originalText, std::string("Hexagram 12 My title\r\nMy main text\r\n"));
-    QCOMPARE(window.lineText, std::string("Line 5\r\nMy fifth line\r\n"));
-    QCOMPARE(window.finalText, HeaderBlock(HexagramTexts{}, 35));
-    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT),
-             window.originalText + window.lineText + window.finalText);
+    QCOMPARE(window.LastReadingText().originalText,
+             std::string("Hexagram 12 My title\r\nMy main text\r\n"));
+    QCOMPARE(window.LastReadingText().lineText, std::string("Line 5\r\nMy fifth line\r\n"));
+    QCOMPARE(window.LastReadingText().finalText, HeaderBlock(HexagramTexts{}, 35));
+    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT), window.LastReadingText().originalText +
+                                                           window.LastReadingText().lineText +
+                                                           window.LastReadingText().finalText);
     QCOMPARE(fixture.Files(), QStringList{"custom12.txt"});
 }
 
@@ -343,7 +345,7 @@ void MainDlgTest::splashShowsForTwoSecondsBeforeTheWindow() {
         }
         during = splashes.join(',') + "|" + QString::number(fixture.window.isVisible()) + "|" +
                  QString::number(fixture.window.DlgItem<CComboBox>(IDC_YEAR)->count()) + "|" +
-                 QString::number(int(fixture.window.hexagramTexts[0].state));
+                 QString::number(int(fixture.window.Texts().hexagramTexts[0].state));
     });
     const std::uint32_t start = GetTickCount();
     fixture.window.Create();
@@ -351,7 +353,7 @@ void MainDlgTest::splashShowsForTwoSecondsBeforeTheWindow() {
     QCOMPARE(during, QStringLiteral("134|0|102|0"));
 
     QVERIFY(fixture.window.isVisible());
-    QCOMPARE(fixture.window.hexagramTexts[0].state, CustomTextState::Active);
+    QCOMPARE(fixture.window.Texts().hexagramTexts[0].state, CustomTextState::Active);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         QVERIFY(qobject_cast<CAboutDlg*>(widget) == nullptr || !widget->isVisible());
     }

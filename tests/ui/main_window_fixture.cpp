@@ -27,8 +27,9 @@ QString Snapshot(const CMainDlg& window) {
     }
     parts << "lists " + lists.join('|');
     parts << "text " + QString::fromStdString(window.GetDlgItemText(IDC_HEXAGRAM_TEXT));
-    parts << "blocks " + QString::fromStdString(window.originalText + "|" + window.lineText + "|" +
-                                                window.finalText);
+    parts << "blocks " + QString::fromStdString(window.LastReadingText().originalText + "|" +
+                                                window.LastReadingText().lineText + "|" +
+                                                window.LastReadingText().finalText);
     return parts.join('\n');
 }
 
