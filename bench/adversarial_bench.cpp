@@ -11,7 +11,7 @@
 
 #include "core/trigrams.h"
 #include "platform/pumping_wait.h"
-#include "platform/resources.h"
+#include "platform/application.h"
 #include "res/resource.h"
 #include "ui/hex_text_dlg.h"
 #include "ui/log_dlg.h"

@@ -2,7 +2,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/pumping_wait.h"
-#include "platform/resources.h"
+#include "platform/density_art.h"
 #include "res/resource.h"
 #include "res/templates.h"
 #include "ui/about_dlg.h"

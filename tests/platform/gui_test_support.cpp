@@ -2,7 +2,7 @@
 
 #include "platform/pumping_wait.h"
 #include "platform/qt_text.h"
-#include "platform/resources.h"
+#include "platform/application.h"
 
 #include <QComboBox>
 #include <QGroupBox>

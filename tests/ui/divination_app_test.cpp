@@ -2,7 +2,7 @@
 // data folder, found by the XDG rules and made when missing; and what the user is told when
 // it cannot be made.
 
-#include "platform/resources.h"
+#include "platform/application.h"
 #include "tests/platform/gui_test_support.h"
 #include "tests/support/fault_helpers.h"
 #include "ui/data_directory.h"

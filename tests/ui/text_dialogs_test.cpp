@@ -4,7 +4,7 @@
 
 #include "core/reading.h"
 #include "core/trigrams.h"
-#include "platform/resources.h"
+#include "platform/dialog_style.h"
 #include "res/resource.h"
 #include "tests/support/fault_helpers.h"
 #include "tests/ui/main_window_fixture.h"
