@@ -31,25 +31,6 @@ constexpr Rgb kWhiteRgb{255, 255, 255};
 constexpr Rgb kYellowRgb{255, 255, 0};
 constexpr Rgb kBlueRgb{0, 0, 255};
 
-constexpr std::array<Rgb, 16> kStandardPalette = {{
-    {0x00, 0x00, 0x00},
-    {0x80, 0x00, 0x00},
-    {0x00, 0x80, 0x00},
-    {0x80, 0x80, 0x00},
-    {0x00, 0x00, 0x80},
-    {0x80, 0x00, 0x80},
-    {0x00, 0x80, 0x80},
-    {0xC0, 0xC0, 0xC0},
-    {0x80, 0x80, 0x80},
-    {0xFF, 0x00, 0x00},
-    {0x00, 0xFF, 0x00},
-    {0xFF, 0xFF, 0x00},
-    {0x00, 0x00, 0xFF},
-    {0xFF, 0x00, 0xFF},
-    {0x00, 0xFF, 0xFF},
-    {0xFF, 0xFF, 0xFF},
-}};
-
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -107,16 +88,15 @@ std::optional<Bmp> LoadBmp16(const std::string& name, int width, int height) {
             ok = false;
         }
     }
-    for (std::size_t i = 0; i < 16; ++i) {
-        const std::size_t at = 54 + 4 * i;
-        const Rgb entry{b[at + 2], b[at + 1], b[at]};
-        if (entry != kStandardPalette[i] || b[at + 3] != 0) {
-            ADD_FAILURE() << name << ": palette entry " << i << " is not the standard colour";
-            ok = false;
-        }
-    }
     if (!ok) {
         return std::nullopt;
+    }
+    // The file's own palette gives each pixel its colour; the checks then ask for the colours
+    // the art means (black bars on white, a blue icon on yellow), whatever the palette order.
+    std::array<Rgb, 16> palette{};
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const std::size_t at = 54 + 4 * i;
+        palette[i] = Rgb{b[at + 2], b[at + 1], b[at]};
     }
 
     Bmp bmp;
@@ -129,7 +109,7 @@ std::optional<Bmp> LoadBmp16(const std::string& name, int width, int height) {
             const std::uint8_t pair = b[row + static_cast<std::size_t>(x / 2)];
             const int index = x % 2 == 0 ? pair >> 4 : pair & 0x0F;
             bmp.pixels[static_cast<std::size_t>(y * width + x)] =
-                kStandardPalette[static_cast<std::size_t>(index)];
+                palette[static_cast<std::size_t>(index)];
         }
     }
     return bmp;

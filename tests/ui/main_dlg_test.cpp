@@ -50,12 +50,14 @@ void MainDlgTest::startsEmptyWithListsFilledAndIdleButtons() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
 
-    QCOMPARE(Snapshot(window), QStringLiteral("images 144 144 142 142 142 142 142 142\n"
-                                              "labels [] [] [] [] [] [] [] [] [] [] []\n"
-                                              "checked \n"
-                                              "lists 1998|Jan|1|11PM - 1AM\n"
-                                              "text \n"
-                                              "blocks ||"));
+    QCOMPARE(Images(window), kEmptyImages);
+    QCOMPARE(Labels(window), kEmptyLabels);
+    QCOMPARE(CheckedMarkers(window), QList<int>());
+    QCOMPARE(ListEntries(window), (QStringList{"1998", "Jan", "1", "11PM - 1AM"}));
+    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT), std::string());
+    QCOMPARE(window.LastReadingText().originalText + window.LastReadingText().lineText +
+                 window.LastReadingText().finalText,
+             std::string());
     const int counts[] = {102, 12, 31, 12};
     for (std::size_t i = 0; i < std::size(kLists); ++i) {
         QCOMPARE(window.DlgItem<CComboBox>(kLists[i])->count(), counts[i]);
@@ -77,33 +79,38 @@ void MainDlgTest::showsEveryElementOfAReading_data() {
     QTest::addColumn<int>("outer");
     QTest::addColumn<int>("inner");
     QTest::addColumn<int>("changeLine");
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QList<int>>("images");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("checked");
 
+    // Images in kImages order, labels in kLabels order.
     QTest::newRow("outer 1, inner 8, line 5")
-        << 1 << 8 << 5
-        << "images 145 152 134 141 138 140 136 141\n"
-           "labels [Use] [Body] [-Metal-] [(Earth)] [-Wood-] [+Earth+] "
-           "[+Fire+] [+Earth+] [12] [5] [35]\n"
-           "checked 1104";
+        << 1 << 8 << 5 << QList<int>{145, 152, 134, 141, 138, 140, 136, 141}
+        << QStringList{"Use",    "Body",    "-Metal-", "(Earth)", "-Wood-", "+Earth+",
+                       "+Fire+", "+Earth+", "12",      "5",       "35"}
+        << IDC_LINE5;
     QTest::newRow("outer 1, inner 8, line 2")
-        << 1 << 8 << 2
-        << "images 145 152 134 141 138 140 134 139\n"
-           "labels [Body] [Use] [(Metal)] [+Earth+] [+Wood+] [+Earth+] "
-           "[+Metal+] [-Water-] [12] [2] [6]\n"
-           "checked 1101";
+        << 1 << 8 << 2 << QList<int>{145, 152, 134, 141, 138, 140, 134, 139}
+        << QStringList{"Body",    "Use",     "(Metal)", "+Earth+", "+Wood+", "+Earth+",
+                       "+Metal+", "-Water-", "12",      "2",       "6"}
+        << IDC_LINE2;
 }
 
 void MainDlgTest::showsEveryElementOfAReading() {
     QFETCH(int, outer);
     QFETCH(int, inner);
     QFETCH(int, changeLine);
-    QFETCH(QString, expected);
+    QFETCH(QList<int>, images);
+    QFETCH(QStringList, labels);
+    QFETCH(int, checked);
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
 
     window.ShowReading(outer, inner, changeLine);
 
-    QCOMPARE(Snapshot(window).section('\n', 0, 2), expected);
+    QCOMPARE(Images(window), images);
+    QCOMPARE(Labels(window), labels);
+    QCOMPARE(CheckedMarkers(window), QList<int>{checked});
     const ReadingText text =
         ComposeReadingText(window.Texts().hexagramTexts, ComputeReading(outer, inner, changeLine));
     QCOMPARE(window.LastReadingText().originalText, text.originalText);
