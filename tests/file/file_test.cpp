@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <regex>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace zandrel {
@@ -20,6 +23,40 @@ constexpr const char* kTemporaryName = R"(\.c\.txt\.[0-9a-f]{16}\.zandrel-new)";
 mode_t PermissionsOf(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+// The value of extended attribute `name` of `path`, or "(none)".
+std::string Attribute(const std::string& path, const char* name) {
+    std::string value(65536, '\0');
+    const ssize_t length = ::getxattr(path.c_str(), name, value.data(), value.size());
+    return length < 0 ? "(none)" : value.substr(0, static_cast<std::size_t>(length));
+}
+
+// A POSIX ACL as the kernel keeps it in an extended attribute: owner rw, user `user` rw,
+// owning group r, mask rw, others r, which makes the mode 0664.
+std::string AclGrantingReadWriteTo(uid_t user) {
+    const struct {
+        std::uint16_t tag;
+        std::uint16_t permissions;
+        std::uint32_t id;
+    } entries[] = {{0x01, 6, ~0U}, {0x02, 6, user}, {0x04, 4, ~0U}, {0x10, 6, ~0U}, {0x20, 4, ~0U}};
+    const std::uint32_t version = 2;
+    std::string acl(reinterpret_cast<const char*>(&version), sizeof version);
+    for (const auto& e : entries) {
+        acl.append(reinterpret_cast<const char*>(&e.tag), sizeof e.tag);
+        acl.append(reinterpret_cast<const char*>(&e.permissions), sizeof e.permissions);
+        acl.append(reinterpret_cast<const char*>(&e.id), sizeof e.id);
+    }
+    return acl;
+}
+
+// Sets attribute `name` of `path`; false when the file system does not keep such attributes.
+bool SetAttribute(const std::string& path, const char* name, const std::string& value) {
+    if (::setxattr(path.c_str(), name, value.data(), value.size(), 0) == 0) {
+        return true;
+    }
+    EXPECT_TRUE(errno == ENOTSUP) << name << ": " << std::strerror(errno);
+    return false;
 }
 
 TEST(FileErrorTest, EveryCauseHasItsText) {
@@ -437,6 +474,73 @@ TEST(ReplaceFileContentTest, OwnerAndModeAreKept) {
     EXPECT_EQ(st.st_uid, 65534U);
     EXPECT_EQ(st.st_gid, 65534U);
     EXPECT_EQ(st.st_mode & 07777, 0604U);
+}
+
+// The new file carries what the old one did: every extended attribute, the ACL among them, and
+// the mode, whose group bits are the ACL's mask; the group where the user belongs to it. The
+// owner stays only for root: an ordinary user's new file is the user's own.
+TEST(ReplaceFileContentTest, TheFileKeepsWhatItCarried) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can make files of other owners and groups to replace";
+    }
+    const std::string acl = AclGrantingReadWriteTo(65534);
+    const std::string note("written by hand\0with a NUL", 26);
+    {
+        TempDir probe;
+        probe.Write("f", "");
+        if (!SetAttribute(probe.File("f"), "user.note", note) ||
+            !SetAttribute(probe.File("f"), "system.posix_acl_access", acl)) {
+            GTEST_SKIP() << "the file system of " << probe.Path()
+                         << " keeps no user attributes or ACLs";
+        }
+    }
+    const struct {
+        const char* who;
+        bool dropRoot;
+        std::vector<gid_t> groups; // of the user
+        uid_t owner;               // of the new file
+        gid_t group;
+    } cases[] = {
+        {"root", false, {}, 1234, 4242},
+        {"a user in the file's group", true, {4242}, 65534, 4242},
+        {"a user outside the file's group", true, {}, 65534, 65534},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.who);
+        TempDir dir;
+        fixtures::MakeWorldWritable(dir.Path());
+        dir.Write("c.txt", "old");
+        ASSERT_EQ(::chown(dir.File("c.txt").c_str(), 1234, 4242), 0);
+        ASSERT_TRUE(SetAttribute(dir.File("c.txt"), "user.note", note));
+        ASSERT_TRUE(SetAttribute(dir.File("c.txt"), "system.posix_acl_access", acl));
+        const std::string keptAcl = Attribute(dir.File("c.txt"), "system.posix_acl_access");
+        ASSERT_EQ(PermissionsOf(dir.File("c.txt")), 0664U);
+
+        fixtures::ChildOptions options;
+        options.dropRoot = c.dropRoot;
+        options.groups = c.groups;
+        const FileError error = fixtures::RunInChild(
+            [&] { return ReplaceFileContent(dir.Path(), "c.txt", "new"); }, options);
+        ASSERT_FALSE(error.Failed()) << error.Message();
+        EXPECT_EQ(dir.Read("c.txt"), "new");
+        EXPECT_EQ(Attribute(dir.File("c.txt"), "user.note"), note);
+        EXPECT_EQ(Attribute(dir.File("c.txt"), "system.posix_acl_access"), keptAcl);
+        struct stat st {};
+        ASSERT_EQ(::stat(dir.File("c.txt").c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0664U);
+        EXPECT_EQ(st.st_uid, c.owner);
+        EXPECT_EQ(st.st_gid, c.group);
+    }
+
+    // Nor does it gain one: the folder's default ACL, given to every new file, is taken
+    // off again where the old file had none.
+    TempDir dir;
+    dir.Write("plain.txt", "old");
+    ASSERT_EQ(::chmod(dir.File("plain.txt").c_str(), 0640), 0);
+    ASSERT_TRUE(SetAttribute(dir.Path(), "system.posix_acl_default", acl));
+    ASSERT_FALSE(ReplaceFileContent(dir.Path(), "plain.txt", "new").Failed());
+    EXPECT_EQ(Attribute(dir.File("plain.txt"), "system.posix_acl_access"), "(none)");
+    EXPECT_EQ(PermissionsOf(dir.File("plain.txt")), 0640U);
 }
 
 // A folder that refuses new files refuses the replace, with the folder's cause and the name as
