@@ -197,6 +197,32 @@ void CheckPrepared(int status) {
     }
 }
 
+// Forks a child that runs `action` as `options` say and sends its result through the pipe
+// whose reading end lands in *result. A traced child stops before the action, for its tracer.
+pid_t StartChild(const std::function<FileError()>& action, const ChildOptions& options, bool traced,
+                 int* result) {
+    int ends[2];
+    if (::pipe(ends) != 0) {
+        throw std::runtime_error("pipe failed");
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ends[0]);
+        if (traced && ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
+            ::_exit(1);
+        }
+        PrepareChild(options);
+        if (traced) {
+            ::raise(SIGSTOP); // the tracer counts from here
+        }
+        SendResult(ends[1], action());
+        ::_exit(0);
+    }
+    ::close(ends[1]);
+    *result = ends[0];
+    return child;
+}
+
 } // namespace
 
 TempDir::TempDir() {
@@ -274,19 +300,9 @@ LockHolder::~LockHolder() {
 }
 
 FileError RunInChild(const std::function<FileError()>& action, const ChildOptions& options) {
-    int result[2];
-    if (::pipe(result) != 0) {
-        throw std::runtime_error("pipe failed");
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(result[0]);
-        PrepareChild(options);
-        SendResult(result[1], action());
-        ::_exit(0);
-    }
-    ::close(result[1]);
-    const std::optional<FileError> error = ReceiveResult(result[0]);
+    int result = -1;
+    const pid_t child = StartChild(action, options, false, &result);
+    const std::optional<FileError> error = ReceiveResult(result);
     int status = 0;
     ::waitpid(child, &status, 0);
     CheckPrepared(status);
@@ -320,26 +336,12 @@ bool CanFailSyscalls() {
 
 TracedRun RunTraced(const std::function<FileError()>& action,
                     const std::function<AtSyscall(int)>& atEntry, const ChildOptions& options) {
-    int result[2];
-    if (::pipe(result) != 0) {
-        throw std::runtime_error("pipe failed");
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(result[0]);
-        if (::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
-            ::_exit(1);
-        }
-        PrepareChild(options);
-        ::raise(SIGSTOP); // the tracer counts from here
-        SendResult(result[1], action());
-        ::_exit(0);
-    }
-    ::close(result[1]);
+    int result = -1;
+    const pid_t child = StartChild(action, options, true, &result);
     TracedRun run;
     int status = 0;
     if (::waitpid(child, &status, 0) != child || !WIFSTOPPED(status)) {
-        ::close(result[0]);
+        ::close(result);
         CheckPrepared(status);
         throw std::runtime_error("the traced child did not start");
     }
@@ -373,7 +375,7 @@ TracedRun RunTraced(const std::function<FileError()>& action,
             break;
         }
     }
-    const std::optional<FileError> error = ReceiveResult(result[0]);
+    const std::optional<FileError> error = ReceiveResult(result);
     if (!run.killed) {
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !error) {
             throw std::runtime_error("the traced child failed to run the action");
