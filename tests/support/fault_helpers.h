@@ -87,8 +87,8 @@ struct TracedRun {
 
 // Runs `action` in a forked child (prepared as `options` say) that this process traces like
 // strace: at the entry of each system call of the action, counted from 1, the child stops
-// and `atEntry` is called with the count. The child stays stopped while it runs, so it may
-// also act on the files in between.
+// and `atEntry` is called with the count. The child stays stopped until the hook returns,
+// so the hook may also act on the files at that moment.
 TracedRun RunTraced(const std::function<FileError()>& action,
                     const std::function<AtSyscall(int)>& atEntry, const ChildOptions& options = {});
 
