@@ -78,8 +78,6 @@ public:
     bool Close(FileError* error);
 
 private:
-    friend FileError ReplaceFileContent(const std::string& directory, const std::string& name,
-                                        std::string_view content);
     FileError ErrorAfterOpen(int err) const;
 
     int fd_ = -1;
@@ -89,10 +87,14 @@ private:
 // Joins a directory (empty: the current directory) and a bare file name.
 std::string PathIn(const std::string& directory, const std::string& name);
 
-// Replaces the file `name` in `directory` with `content` without ever leaving it half written:
-// the content goes to a temporary file beside it, which is renamed over the old file only when
-// complete. The old file is locked meanwhile, so another running copy that holds it gives a
-// sharing violation. On failure the old file is unchanged and no temporary file remains.
+// Replaces the file `name` in `directory` with `content` so that, whatever fails and wherever
+// the process is killed, the file holds its old content or the new one, whole: the content
+// goes to a new file beside it, which takes the old one's place in one rename (see
+// platform/replace_by_rename.h). The old file is locked meanwhile, so another running copy
+// that holds it gives a sharing violation. A folder that refuses new files refuses the
+// replace with its cause before the old file changes. A symbolic link keeps naming its file,
+// which is replaced in its own folder. A failure names `name` as built when the new file
+// could not be made or take the old one's place, and the full path when writing it failed.
 FileError ReplaceFileContent(const std::string& directory, const std::string& name,
                              std::string_view content);
 
