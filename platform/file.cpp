@@ -3,12 +3,10 @@
 #include "platform/file_detail.h"
 
 #include <cerrno>
-#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
