@@ -2,6 +2,7 @@
 
 #include "platform/file_detail.h"
 
+#include <cassert>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -121,6 +122,8 @@ std::string FileError::Message() const {
 }
 
 std::string PathIn(const std::string& directory, const std::string& name) {
+    // Every file lives in a directory that its caller names; none stands for another.
+    assert(!directory.empty() && "a file's directory is always given");
     if (directory.empty()) {
         return name;
     }
