@@ -70,6 +70,9 @@ std::vector<long> SyscallNumbers(Syscall call) {
             SYS_unlink,
 #endif
             SYS_unlinkat};
+    case Syscall::Xattr:
+        return {SYS_setxattr,  SYS_lsetxattr,   SYS_fsetxattr,    SYS_getxattr,    SYS_lgetxattr,
+                SYS_fgetxattr, SYS_removexattr, SYS_lremovexattr, SYS_fremovexattr};
     }
     return {};
 }

@@ -44,7 +44,8 @@ private:
 };
 
 // A system call that fails in the child: every call of it returns -1 with errno `err`.
-enum class Syscall { Close, Fchmod, Fsync, Link, Rename, Umask, Unlink };
+// Xattr stands for every call that reads, writes or removes an extended attribute.
+enum class Syscall { Close, Fchmod, Fsync, Link, Rename, Umask, Unlink, Xattr };
 struct FailingCall {
     Syscall call;
     int err;
