@@ -122,7 +122,8 @@ std::string FileError::Message() const {
 }
 
 std::string PathIn(const std::string& directory, const std::string& name) {
-    // Every file lives in a directory that its caller names; none stands for another.
+    // Every file lives in a directory that its caller names; an empty one stops a debug build,
+    // and a release build keeps the bare name rather than look in the root.
     assert(!directory.empty() && "a file's directory is always given");
     if (directory.empty()) {
         return name;

@@ -42,9 +42,8 @@ struct FileError {
 std::string FileErrorText(FileCause cause, std::string_view name);
 
 // A program file, opened by a name relative to a directory (always given) and held with an
-// exclusive, non-blocking lock for as long as it is open. A lock held by
-// anyone else is a sharing violation. Every operation reports failures through FileError;
-// none throws.
+// exclusive, non-blocking lock for as long as it is open. A lock held by anyone else is a
+// sharing violation. Every operation reports failures through FileError; none throws.
 class File {
 public:
     enum class Mode {
