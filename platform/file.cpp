@@ -2,6 +2,7 @@
 
 #include "platform/file_detail.h"
 
+#include <cassert>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -119,6 +120,9 @@ std::string FileError::Message() const {
 }
 
 std::string PathIn(const std::string& directory, const std::string& name) {
+    // Every file lives in a directory that its caller names; an empty one stops a debug build,
+    // and a release build keeps the bare name rather than look in the root.
+    assert(!directory.empty() && "a file's directory is always given");
     if (directory.empty()) {
         return name;
     }

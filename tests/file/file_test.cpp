@@ -418,7 +418,7 @@ TEST(ReplaceFileContentTest, AnotherCopyNeverRemovesANewFileInUse) {
             bool committed = false;
             const fixtures::TracedRun run = fixtures::RunTraced(
                 [&] { return ReplaceFileContent(dir.Path(), "c.txt", "new"); },
-                [&](int n) {
+                [&](int n, long) {
                     if (n == moment) {
                         committed = true;
                         EXPECT_FALSE(ReplaceFileContent(dir.Path(), "d.txt", "other").Failed());
@@ -608,7 +608,7 @@ TEST(ReplaceFileContentTest, AKillAtAnySystemCallLeavesTheOldContentOrTheNew) {
             }
             const fixtures::TracedRun run = fixtures::RunTraced(
                 [&] { return ReplaceFileContent(dir.Path(), "c.txt", fresh); },
-                [&](int n) {
+                [&](int n, long) {
                     return n == killedAt ? fixtures::AtSyscall::Kill : fixtures::AtSyscall::Run;
                 },
                 options);

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <elf.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -23,6 +24,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/uio.h>
+#include <sys/user.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -78,6 +81,9 @@ std::vector<long> SyscallNumbers(Syscall call) {
             SYS_unlink,
 #endif
             SYS_unlinkat};
+    case Syscall::Xattr:
+        return {SYS_setxattr,  SYS_lsetxattr,   SYS_fsetxattr,    SYS_getxattr,    SYS_lgetxattr,
+                SYS_fgetxattr, SYS_removexattr, SYS_lremovexattr, SYS_fremovexattr};
     }
     return {};
 }
@@ -334,8 +340,48 @@ bool CanFailSyscalls() {
     return can;
 }
 
+namespace {
+
+#if defined(__aarch64__)
+using Registers = user_pt_regs;
+#else
+using Registers = user_regs_struct;
+#endif
+
+// Makes the write the stopped child is entering write only the first half of its bytes; false
+// when the call is no write of two bytes or more, or this machine's registers are not known.
+bool HalveWriteCount(pid_t child, long number) {
+#if defined(__x86_64__) || defined(__aarch64__)
+    if (number != SYS_write && number != SYS_pwrite64) {
+        return false;
+    }
+    Registers regs{};
+    iovec io{&regs, sizeof regs};
+    if (::ptrace(PTRACE_GETREGSET, child, reinterpret_cast<void*>(NT_PRSTATUS), &io) != 0) {
+        return false;
+    }
+#if defined(__x86_64__)
+    unsigned long long& count = regs.rdx;
+#else
+    unsigned long long& count = regs.regs[2];
+#endif
+    if (count < 2) {
+        return false;
+    }
+    count /= 2;
+    return ::ptrace(PTRACE_SETREGSET, child, reinterpret_cast<void*>(NT_PRSTATUS), &io) == 0;
+#else
+    (void)child;
+    (void)number;
+    return false;
+#endif
+}
+
+} // namespace
+
 TracedRun RunTraced(const std::function<FileError()>& action,
-                    const std::function<AtSyscall(int)>& atEntry, const ChildOptions& options) {
+                    const std::function<AtSyscall(int index, long number)>& atEntry,
+                    const ChildOptions& options) {
     int result = -1;
     const pid_t child = StartChild(action, options, true, &result);
     TracedRun run;
@@ -346,7 +392,13 @@ TracedRun RunTraced(const std::function<FileError()>& action,
         throw std::runtime_error("the traced child did not start");
     }
     ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+    const auto kill = [&] {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        run.killed = true;
+    };
     int signal = 0; // the first stop, SIGSTOP, is not passed on
+    bool tearing = false;
     for (;;) {
         if (::ptrace(PTRACE_SYSCALL, child, nullptr, signal) != 0 ||
             ::waitpid(child, &status, 0) != child) {
@@ -363,17 +415,28 @@ TracedRun RunTraced(const std::function<FileError()>& action,
             continue;
         }
         __ptrace_syscall_info info{};
-        if (::ptrace(PTRACE_GET_SYSCALL_INFO, child, sizeof info, &info) <= 0 ||
-            info.op != PTRACE_SYSCALL_INFO_ENTRY) {
+        if (::ptrace(PTRACE_GET_SYSCALL_INFO, child, sizeof info, &info) <= 0) {
+            continue;
+        }
+        if (info.op != PTRACE_SYSCALL_INFO_ENTRY) {
+            if (tearing) {
+                kill(); // the torn write has returned
+                break;
+            }
             continue;
         }
         ++run.syscalls;
-        if (atEntry(run.syscalls) == AtSyscall::Kill) {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, &status, 0);
-            run.killed = true;
-            break;
+        const auto number = static_cast<long>(info.entry.nr);
+        const AtSyscall what = atEntry(run.syscalls, number);
+        if (what == AtSyscall::Run) {
+            continue;
         }
+        if (what == AtSyscall::TearAndKill && HalveWriteCount(child, number)) {
+            tearing = true;
+            continue;
+        }
+        kill();
+        break;
     }
     const std::optional<FileError> error = ReceiveResult(result);
     if (!run.killed) {
@@ -394,7 +457,7 @@ bool CanTraceSyscalls() {
                     (void)::getppid();
                     return FileError();
                 },
-                [&](int) {
+                [&](int, long) {
                     ++calls;
                     return AtSyscall::Run;
                 });

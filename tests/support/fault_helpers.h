@@ -45,8 +45,9 @@ private:
 };
 
 // A system call that fails in the child: every call of it returns -1 with errno `err`.
-// OpenTmpfile is an open that asks for an unnamed file (O_TMPFILE); other opens work.
-enum class Syscall { Close, Fchmod, Fsync, Link, OpenTmpfile, Rename, Umask, Unlink };
+// OpenTmpfile is an open that asks for an unnamed file (O_TMPFILE); other opens work. Xattr
+// stands for every call that reads, writes or removes an extended attribute.
+enum class Syscall { Close, Fchmod, Fsync, Link, OpenTmpfile, Rename, Umask, Unlink, Xattr };
 struct FailingCall {
     Syscall call;
     int err;
@@ -75,9 +76,11 @@ FileError RunInChild(const std::function<FileError()>& action, long fileSizeLimi
 // Whether this machine lets a child install the filter that ChildOptions::failingCalls needs.
 bool CanFailSyscalls();
 
-// What a tracer does as a traced child enters a system call: let it run, or kill the child
-// there with SIGKILL, before the call has any effect.
-enum class AtSyscall { Run, Kill };
+// What a tracer does as a traced child enters a system call: let it run; kill the child there
+// with SIGKILL, before the call has any effect; or, for a write of more than one byte, let it
+// write only its first half and kill the child as the call returns, which is what a kill does
+// to a long write while the kernel copies its pages (any other call is killed at its entry).
+enum class AtSyscall { Run, Kill, TearAndKill };
 
 struct TracedRun {
     bool killed = false; // killed by the tracer
@@ -87,10 +90,11 @@ struct TracedRun {
 
 // Runs `action` in a forked child (prepared as `options` say) that this process traces like
 // strace: at the entry of each system call of the action, counted from 1, the child stops
-// and `atEntry` is called with the count. The child stays stopped until the hook returns,
-// so the hook may also act on the files at that moment.
+// and `atEntry` is called with the count and the call's number (SYS_...). The child stays
+// stopped until the hook returns, so the hook may also act on the files at that moment.
 TracedRun RunTraced(const std::function<FileError()>& action,
-                    const std::function<AtSyscall(int)>& atEntry, const ChildOptions& options = {});
+                    const std::function<AtSyscall(int index, long number)>& atEntry,
+                    const ChildOptions& options = {});
 
 // Whether this machine lets a process trace its child's system calls.
 bool CanTraceSyscalls();

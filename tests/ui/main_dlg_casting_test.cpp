@@ -461,17 +461,26 @@ void CastingTest::questionDialogLimitsAndStartsEmpty() {
 
 void CastingTest::logViewerShowsTheLog_data() {
     QTest::addColumn<std::optional<QByteArray>>("log");
+    QTest::addColumn<bool>("rotated");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("no file") << std::optional<QByteArray>() << QString();
-    QTest::newRow("empty file") << std::optional<QByteArray>("") << QString();
-    QTest::newRow("written log") << std::optional<QByteArray>("[Your query]\r\nq\r\n\r\n")
+    QTest::newRow("no file") << std::optional<QByteArray>() << false << QString();
+    QTest::newRow("empty file") << std::optional<QByteArray>("") << false << QString();
+    QTest::newRow("written log") << std::optional<QByteArray>("[Your query]\r\nq\r\n\r\n") << false
                                  << QStringLiteral("[Your query]\nq\n\n");
     QTest::newRow("last line without line end")
-        << std::optional<QByteArray>("a\r\nlast") << QStringLiteral("a\nlast\n");
+        << std::optional<QByteArray>("a\r\nlast") << false << QStringLiteral("a\nlast\n");
+    // Once the size rule has kept the full log as the older generation, the first line says
+    // where it is.
+    QTest::newRow("rotated log") << std::optional<QByteArray>("new\r\n") << true
+                                 << QStringLiteral("[Older entries are in %1/auvrel.log.1]\nnew\n");
+    QTest::newRow("rotated, no new log yet")
+        << std::optional<QByteArray>() << true
+        << QStringLiteral("[Older entries are in %1/auvrel.log.1]\n");
 }
 
 void CastingTest::logViewerShowsTheLog() {
     QFETCH(std::optional<QByteArray>, log);
+    QFETCH(bool, rotated);
     QFETCH(QString, shown);
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
@@ -479,6 +488,12 @@ void CastingTest::logViewerShowsTheLog() {
         QFile file(fixture.Path() + "/auvrel.log");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(*log);
+    }
+    if (rotated) {
+        QFile file(fixture.Path() + "/auvrel.log.1");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old\r\n");
+        shown = shown.arg(fixture.Path());
     }
     QString seen;
     auto act = WhenModal::Act<CLogDlg>([&](CLogDlg* viewer) {
@@ -521,6 +536,11 @@ void CastingTest::deleteLogAsksFirst() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("kept\r\n");
     }
+    {
+        QFile older(fixture.Path() + "/auvrel.log.1");
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write("older\r\n");
+    }
     const QString display = Snapshot(window);
     MessageBoxAnswers boxes({answer, IDOK});
     QTest::mouseClick(window.GetDlgItem(IDC_DELETE_LOG), Qt::LeftButton);
@@ -536,10 +556,13 @@ void CastingTest::deleteLogAsksFirst() {
         QCOMPARE(boxes.Requests().size(), std::size_t{1});
         QCOMPARE(ReadLog(fixture), after);
         QVERIFY(QFileInfo(fixture.Path() + "/auvrel.log").isFile());
+        // Yes deletes the older generation too; No keeps it.
+        QCOMPARE(QFileInfo::exists(fixture.Path() + "/auvrel.log.1"), answer == IDNO);
     } else {
         QCOMPARE(boxes.Requests().size(), std::size_t{2});
         QCOMPARE(QString::fromStdString(boxes.Requests()[1].text), error);
         QCOMPARE(boxes.Requests()[1].icon, MessageIcon::Stop);
+        QVERIFY(QFileInfo::exists(fixture.Path() + "/auvrel.log.1"));
     }
     QCOMPARE(Snapshot(window), display);
 }
