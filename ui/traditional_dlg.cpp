@@ -66,7 +66,7 @@ void CTraditionalDlg::OnInputChange() {
 }
 
 void CTraditionalDlg::OnOK() {
-    // Enter in a box reaches here even while "Cast..." is disabled.
+    // The command may come while "Cast..." is disabled, from elsewhere than the button.
     const Input input = ReadInput();
     if (!input.date || !input.time) {
         return;
