@@ -25,22 +25,26 @@
 #include <map>
 #include <optional>
 #include <ostream>
+#include <set>
 
 namespace zandrel {
 namespace {
 
 constexpr std::array<std::string_view, 3> kCommands = {"cast", "lunar", "text"};
 
-// Bad input: the one line that says what is wrong.
-struct BadInput {
-    std::string message;
-};
+constexpr int kBadInput = 2;
+
+// Keeps the one line that says what is wrong with the input, for the caller to print.
+std::nullopt_t Refuse(std::string* error, std::string message) {
+    *error = std::move(message);
+    return std::nullopt;
+}
 
 // The options and the plain arguments of a command line. An option with a value takes it
 // from "--name=value" or from the next argument.
 struct ParsedArguments {
     std::map<std::string, std::string, std::less<>> values;
-    std::map<std::string, bool, std::less<>> flags;
+    std::set<std::string, std::less<>> flags;
     std::vector<std::string> plain;
     bool help = false;
     std::string error;
@@ -81,7 +85,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                 return parsed;
             }
         } else if (among(flagOptions, name) && equals == std::string::npos) {
-            parsed.flags[name] = true;
+            parsed.flags.insert(name);
         } else if (among(flagOptions, name)) {
             parsed.error = "option '" + name + "' takes no value";
             return parsed;
@@ -110,12 +114,12 @@ std::optional<int> ParseNumber(std::string_view text, int first, int last) {
 
 // The question as the question dialog would hold it: lines joined by a blank, a line break at
 // the end dropped; at most kMaxQuestionCharacters characters of UTF-8.
-std::string QuestionOf(const std::string& text) {
+std::optional<std::string> QuestionOf(const std::string& text, std::string* error) {
     const QByteArray bytes = QByteArray::fromStdString(text);
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString question = utf8(bytes);
     if (utf8.hasError()) {
-        throw BadInput{"the question is not UTF-8 text"};
+        return Refuse(error, "the question is not UTF-8 text");
     }
     static const QRegularExpression trailing(QStringLiteral("[\\r\\n]+$"));
     static const QRegularExpression inner(QStringLiteral("[\\r\\n]+"));
@@ -123,9 +127,9 @@ std::string QuestionOf(const std::string& text) {
     question.replace(inner, QStringLiteral(" "));
     const int characters = CharacterCount(question);
     if (characters > kMaxQuestionCharacters) {
-        throw BadInput{"the question has " + std::to_string(characters) +
-                       " characters; the question dialog takes at most " +
-                       std::to_string(kMaxQuestionCharacters)};
+        return Refuse(error, "the question has " + std::to_string(characters) +
+                                 " characters; the question dialog takes at most " +
+                                 std::to_string(kMaxQuestionCharacters));
     }
     return ToUtf8(question);
 }
@@ -161,41 +165,45 @@ struct CastRequest {
     bool userData = false;
 };
 
-CastRequest ReadCastRequest(const ParsedArguments& parsed) {
+std::optional<CastRequest> ReadCastRequest(const ParsedArguments& parsed, std::string* error) {
     if (!parsed.plain.empty()) {
-        throw BadInput{"unexpected argument '" + parsed.plain.front() + "'"};
+        return Refuse(error, "unexpected argument '" + parsed.plain.front() + "'");
     }
     CastRequest request;
     const std::string* date = parsed.Value("--date");
     if (date == nullptr) {
-        throw BadInput{"give the date with --date YYYY-MM-DD"};
+        return Refuse(error, "give the date with --date YYYY-MM-DD");
     }
     const DateInput dateInput = ReadCalendarDate(*date);
     if (!dateInput.date) {
-        throw BadInput{dateInput.error};
+        return Refuse(error, dateInput.error);
     }
     request.date = *dateInput.date;
     const std::string* period = parsed.Value("--period");
     const std::string* time = parsed.Value("--time");
     if ((period == nullptr) == (time == nullptr)) {
-        throw BadInput{period == nullptr ? "give the hour with --period N or --time HH:MM"
-                                         : "give either --period or --time, not both"};
+        return Refuse(error, period == nullptr ? "give the hour with --period N or --time HH:MM"
+                                               : "give either --period or --time, not both");
     }
     if (period != nullptr) {
         request.period = ParseNumber(*period, 1, kPeriodCount);
         if (!request.period) {
-            throw BadInput{"'" + *period +
-                           "' is not a period: give 1 (11PM - 1AM) to 12 (9PM - 11PM)"};
+            return Refuse(error, "'" + *period +
+                                     "' is not a period: give 1 (11PM - 1AM) to 12 (9PM - 11PM)");
         }
     } else {
         const TimeInput timeInput = ReadClockTime(*time);
         if (!timeInput.time) {
-            throw BadInput{timeInput.error};
+            return Refuse(error, timeInput.error);
         }
         request.time = timeInput.time;
     }
     if (const std::string* question = parsed.Value("--question")) {
-        request.question = QuestionOf(*question);
+        const std::optional<std::string> folded = QuestionOf(*question, error);
+        if (!folded) {
+            return std::nullopt;
+        }
+        request.question = *folded;
     }
     request.traditional = parsed.Flag("--traditional");
     request.json = parsed.Flag("--json");
@@ -291,8 +299,12 @@ std::string JsonLine(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + "\n";
 }
 
-int Cast(const ParsedArguments& parsed, std::ostream& out, std::ostream& err) {
-    const CastRequest request = ReadCastRequest(parsed);
+int Cast(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, std::string* error) {
+    const std::optional<CastRequest> read = ReadCastRequest(parsed, error);
+    if (!read) {
+        return kBadInput;
+    }
+    const CastRequest& request = *read;
 
     CastValues cast;
     std::string when;
@@ -383,23 +395,27 @@ int Cast(const ParsedArguments& parsed, std::ostream& out, std::ostream& err) {
 
 // --- lunar --------------------------------------------------------------------------------
 
-int Lunar(const ParsedArguments& parsed, std::ostream& out, std::ostream& err) {
+int Lunar(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, std::string* error) {
     if (parsed.plain.empty()) {
-        throw BadInput{"give the date as YYYY-MM-DD"};
+        *error = "give the date as YYYY-MM-DD";
+        return kBadInput;
     }
     if (parsed.plain.size() > 2) {
-        throw BadInput{"unexpected argument '" + parsed.plain[2] + "'"};
+        *error = "unexpected argument '" + parsed.plain[2] + "'";
+        return kBadInput;
     }
     const DateInput date = ReadCalendarDate(parsed.plain[0]);
     if (!date.date) {
-        throw BadInput{date.error};
+        *error = date.error;
+        return kBadInput;
     }
     std::optional<int> hour;
     std::optional<ClockTime> time;
     if (parsed.plain.size() == 2) {
         const TimeInput timeInput = ReadClockTime(parsed.plain[1]);
         if (!timeInput.time) {
-            throw BadInput{timeInput.error};
+            *error = timeInput.error;
+            return kBadInput;
         }
         time = timeInput.time;
         hour = HourBranch(*time);
@@ -419,16 +435,19 @@ int Lunar(const ParsedArguments& parsed, std::ostream& out, std::ostream& err) {
 
 // --- text ---------------------------------------------------------------------------------
 
-int Text(const ParsedArguments& parsed, std::ostream& out, std::ostream& err) {
+int Text(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, std::string* error) {
     if (parsed.plain.empty()) {
-        throw BadInput{"give the hexagram's number, 1 to 64"};
+        *error = "give the hexagram's number, 1 to 64";
+        return kBadInput;
     }
     if (parsed.plain.size() > 1) {
-        throw BadInput{"unexpected argument '" + parsed.plain[1] + "'"};
+        *error = "unexpected argument '" + parsed.plain[1] + "'";
+        return kBadInput;
     }
     const std::optional<int> n = ParseNumber(parsed.plain[0], 1, kHexagramCount);
     if (!n) {
-        throw BadInput{"'" + parsed.plain[0] + "' is not a hexagram: give 1 to 64"};
+        *error = "'" + parsed.plain[0] + "' is not a hexagram: give 1 to 64";
+        return kBadInput;
     }
     HexagramTexts texts{};
     LoadCustomTexts(texts, DataDirectory(parsed.Flag("--user-data")));
@@ -455,23 +474,19 @@ int RunCommand(std::string_view name, const std::vector<std::string>& arguments,
     const std::string prefix = "zandrel " + std::string(name) + ": ";
     if (!parsed.error.empty()) {
         err << prefix << parsed.error << "\n";
-        return 2;
+        return kBadInput;
     }
     if (parsed.help) {
         return Print(out, err, UsageText());
     }
-    try {
-        if (name == "cast") {
-            return Cast(parsed, out, err);
-        }
-        if (name == "lunar") {
-            return Lunar(parsed, out, err);
-        }
-        return Text(parsed, out, err);
-    } catch (const BadInput& bad) {
-        err << prefix << bad.message << "\n";
-        return 2;
+    std::string error;
+    const int status = name == "cast"    ? Cast(parsed, out, err, &error)
+                       : name == "lunar" ? Lunar(parsed, out, err, &error)
+                                         : Text(parsed, out, err, &error);
+    if (status == kBadInput) {
+        err << prefix << error << "\n";
     }
+    return status;
 }
 
 std::string CommandUsageText() {
