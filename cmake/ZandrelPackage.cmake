@@ -19,9 +19,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # zandrel_<version>_<architecture>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program loads at run time, which no look at its binary can find: the dialog font
-# whose sizes every dialog is laid out for, and Qt's Wayland platform (without it, Qt runs
-# through XWayland).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# whose sizes every dialog is laid out for, a font with the Chinese characters of the lunar
+# dates, and Qt's Wayland platform (without it, Qt runs through XWayland).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -12,12 +12,14 @@ inline constexpr int IDD_QUERY = 153;
 inline constexpr int IDD_LOG = 155;
 inline constexpr int IDD_HEXAGRAM_TEXT = 156;
 inline constexpr int IDD_MANAGE_TEXT = 157;
+inline constexpr int IDD_TRADITIONAL = 158;
 
 // The program icon, with a 32 x 32 and a 16 x 16 image.
 inline constexpr int IDR_MAINFRAME = 128;
 
-// The system menu's own command.
+// The system menu's own commands.
 inline constexpr int IDM_ABOUTBOX = 16;
+inline constexpr int IDM_TRADITIONAL = 32;
 
 // Main window.
 inline constexpr int IDC_OUTER_ELEMENT = 1011;
@@ -83,5 +85,10 @@ inline constexpr int IDC_CUSTOM_HEXAGRAM = 1141;
 inline constexpr int IDC_UPDATE_TEXT = 1142;
 inline constexpr int IDC_RESTORE_TEXT = 1143;
 inline constexpr int IDC_RESTORE_ALL_TEXT = 1144;
+
+// Traditional time query: the civil date and clock time typed, and the lunar date they give.
+inline constexpr int IDC_CIVIL_DATE = 1181;
+inline constexpr int IDC_CLOCK_TIME = 1182;
+inline constexpr int IDC_LUNAR_DATE = 1183;
 
 } // namespace zandrel

@@ -158,6 +158,19 @@ constexpr ControlTemplate kManageTextControls[] = {
     {IDC_STATIC, K::StaticText, "Line 6:", {7, 149, 40, 8}},
 };
 
+constexpr std::uint32_t kDateTimeStyles = kBorder | kAutoHScroll | kTabStop;
+
+constexpr ControlTemplate kTraditionalControls[] = {
+    {IDC_CIVIL_DATE, K::Edit, "", {82, 7, 60, 14}, kDateTimeStyles},
+    {IDC_CLOCK_TIME, K::Edit, "", {82, 24, 60, 14}, kDateTimeStyles},
+    {IDOK, K::PushButton, "Cast...", {216, 7, 50, 14}, kDefaultButton | kTabStop},
+    {IDCANCEL, K::PushButton, "Cancel", {216, 24, 50, 14}, kTabStop},
+    {IDC_STATIC, K::StaticText, "Date (YYYY-MM-DD):", {7, 10, 72, 8}},
+    {IDC_STATIC, K::StaticText, "Time (HH:MM):", {7, 27, 72, 8}},
+    {IDC_STATIC, K::GroupBox, "Lunar Date and Hour", {7, 43, 259, 40}},
+    {IDC_LUNAR_DATE, K::StaticText, "", {13, 54, 247, 26}, kNoPrefix},
+};
+
 constexpr std::array kTemplates = {
     DialogTemplate{IDD_ABOUTBOX, "About Zandrel", 255, 215, kCaption | kSysMenu | kModalFrame,
                    kAboutControls},
@@ -171,6 +184,8 @@ constexpr std::array kTemplates = {
                    kHexagramTextControls},
     DialogTemplate{IDD_MANAGE_TEXT, "Manage Custom Hexagram Text", 300, 200,
                    kCaption | kSysMenu | kModalFrame, kManageTextControls},
+    DialogTemplate{IDD_TRADITIONAL, "Traditional Time Query", 273, 90,
+                   kCaption | kSysMenu | kModalFrame, kTraditionalControls},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/command_line.h"
 
 #include "res/version.h"
+#include "ui/commands.h"
 
 #include <string_view>
 
@@ -43,6 +44,12 @@ int QtOptionLength(std::string_view argument) {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
+    if (!arguments.empty() && IsCommandName(arguments.front())) {
+        line.action = CommandLine::Action::Command;
+        line.command = arguments.front();
+        line.commandArguments.assign(arguments.begin() + 1, arguments.end());
+        return line;
+    }
     bool help = false;
     bool version = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -81,6 +88,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string UsageText() {
     return "Usage: zandrel [--user-data]\n"
+           "       zandrel cast|lunar|text ...\n"
            "       zandrel --help | --version\n"
            "\n"
            "Casts hexagram readings. The custom hexagram texts (custom1.txt to custom64.txt)\n"
@@ -92,7 +100,9 @@ std::string UsageText() {
            "  -h, --help   print this help and exit\n"
            "  --version    print the version and exit\n"
            "\n"
-           "The options of every Qt program, such as -platform and -style, work as well.\n";
+           "The options of every Qt program, such as -platform and -style, work as well.\n"
+           "\n" +
+           CommandUsageText();
 }
 
 std::string VersionText() {

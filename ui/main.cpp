@@ -1,4 +1,5 @@
 #include "ui/command_line.h"
+#include "ui/commands.h"
 #include "ui/divination_app.h"
 
 #include <QApplication>
@@ -40,6 +41,9 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Error:
         std::cerr << "zandrel: " << line.error << "\n" << zandrel::UsageText();
         return 2;
+    case CommandLine::Action::Command:
+        // No window system: these commands print and end.
+        return zandrel::RunCommand(line.command, line.commandArguments, std::cout, std::cerr);
     case CommandLine::Action::Run:
         break;
     }

@@ -1,11 +1,14 @@
 #include "ui/main_dlg.h"
 
 #include "platform/accessibility.h"
-#include "platform/pumping_wait.h"
 #include "platform/density_art.h"
+#include "platform/pumping_wait.h"
 #include "res/resource.h"
 #include "res/templates.h"
 #include "ui/about_dlg.h"
+
+#include <QKeySequence>
+#include <QShortcut>
 
 #include <utility>
 
@@ -69,7 +72,11 @@ bool CMainDlg::OnInitDialog() {
     // Size and Maximize are greyed by the system menu itself: the window has a fixed size
     // and no maximize box.
     AppendSystemMenuSeparator();
+    AppendSystemMenuItem(IDM_TRADITIONAL, "&Traditional Time Query...\tCtrl+T");
     AppendSystemMenuItem(IDM_ABOUTBOX, "&About...");
+    // The menu only shows the shortcut; the window itself takes it.
+    auto* traditional = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(traditional, &QShortcut::activated, this, [this] { SendSysCommand(IDM_TRADITIONAL); });
 
     setWindowIcon(icon);
     // A drop-down list's name is its selected entry; what it chooses is its description.
@@ -98,6 +105,10 @@ void CMainDlg::OnSysCommand(int id) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg about(IDD_ABOUTBOX, this);
         about.DoModal();
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_TRADITIONAL) {
+        OnTraditionalQuery();
         return;
     }
     CDialog::OnSysCommand(id);

@@ -81,6 +81,9 @@ private:
     void OnOuterTrigram();
     void OnChangeLine();
     void OnRun();
+    // The traditional time query, from the system menu: a date and time in a dialog of its
+    // own, cast by the lunisolar calendar.
+    void OnTraditionalQuery();
     void OnViewLog();
     void ResetLog();
     void OnViewText();
@@ -97,6 +100,11 @@ private:
     // Animates the large picture of `position`, then draws its trigram from the tick count and
     // shows it.
     Trigram CastTrigram(Position position);
+    // The animation of a cast from a date: both large pictures and the line markers.
+    void AnimateTimeCast();
+    // Shows and logs the reading of a cast from a date, then ends it with the focus on
+    // `focus`.
+    void FinishTimeCast(const CastValues& cast, QWidget* focus);
     CBitmapButton& LargePicture(Position position) const;
 
     CButton* runButton = nullptr;

@@ -3,12 +3,20 @@
 // casting buttons are disabled meanwhile, which is what keeps a cast from starting twice.
 
 #include "core/casting.h"
+#include "core/lunar_calendar.h"
+#include "log/query_log.h"
 #include "platform/pumping_wait.h"
 #include "res/resource.h"
 #include "res/trigram_bitmaps.h"
 #include "ui/accessible_names.h"
 #include "ui/main_dlg.h"
 #include "ui/query_dlg.h"
+#include "ui/traditional_dlg.h"
+
+#include <QPointer>
+
+#include <ctime>
+#include <optional>
 
 namespace zandrel {
 namespace {
@@ -23,6 +31,8 @@ void CMainDlg::SetCastingState(CastingState state) {
     outerTrigramButton->setEnabled(state == CastingState::InnerDrawn);
     changeLineButton->setEnabled(state == CastingState::OuterDrawn);
     runButton->setEnabled(state == CastingState::Ready);
+    // Like "Run", the traditional time query waits for the cast under way to end.
+    SystemMenuItem(IDM_TRADITIONAL)->setEnabled(state == CastingState::Ready);
     if (state == CastingState::Busy) {
         parkedFocus_ = focusWidget();
     }
@@ -92,10 +102,7 @@ void CMainDlg::OnChangeLine() {
     FinishStep(CastingState::Ready, innerTrigramButton);
 }
 
-void CMainDlg::OnRun() {
-    if (!AcceptQuestion()) {
-        return;
-    }
+void CMainDlg::AnimateTimeCast() {
     SetCastingState(CastingState::Busy);
     SetAccessibleText(*innerImage, CastingPictureText(Position::Inner));
     SetAccessibleText(*outerImage, CastingPictureText(Position::Outer));
@@ -106,12 +113,45 @@ void CMainDlg::OnRun() {
         CheckRadioButton(IDC_LINE1, IDC_LINE6, IDC_LINE1 + i % 6);
         PumpingWait(kFrameMilliseconds);
     }
-    // The lists are read after the animation: a change made while it ran counts.
-    const CastValues cast = TimeCast(yearList->GetCurSel(), monthList->GetCurSel(),
-                                     dayList->GetCurSel(), periodList->GetCurSel(), question);
+}
+
+void CMainDlg::FinishTimeCast(const CastValues& cast, QWidget* focus) {
     ShowReading(cast.outer, cast.inner, cast.changeLine);
     WriteLogEntry();
-    FinishStep(CastingState::Ready, runButton);
+    FinishStep(CastingState::Ready, focus);
+}
+
+void CMainDlg::OnRun() {
+    if (!AcceptQuestion()) {
+        return;
+    }
+    AnimateTimeCast();
+    // The lists are read after the animation: a change made while it ran counts.
+    FinishTimeCast(TimeCast(yearList->GetCurSel(), monthList->GetCurSel(), dayList->GetCurSel(),
+                            periodList->GetCurSel(), question),
+                   runButton);
+}
+
+void CMainDlg::OnTraditionalQuery() {
+    if (!runButton->isEnabled()) {
+        return; // a cast is under way
+    }
+    const QPointer<QWidget> focus = focusWidget();
+    const std::tm now = CurrentLocalTime();
+    CTraditionalDlg dialog({now.tm_year + 1900, now.tm_mon + 1, now.tm_mday},
+                           {now.tm_hour, now.tm_min}, this);
+    if (dialog.DoModal() != IDOK) {
+        return;
+    }
+    question = dialog.question;
+    AnimateTimeCast();
+    // The dialog only accepts a date and time that the calendar can cast.
+    const std::optional<CastValues> cast = TraditionalCast(dialog.date, dialog.time);
+    if (!cast) {
+        FinishStep(CastingState::Ready, innerTrigramButton);
+        return;
+    }
+    FinishTimeCast(*cast, focus.isNull() ? innerTrigramButton : focus.data());
 }
 
 } // namespace zandrel

@@ -51,6 +51,22 @@ std::string ElementMarkText(const ElementMark& mark) {
     return sign + name + sign;
 }
 
+std::string RelationText(Relation relation) {
+    switch (relation) {
+    case Relation::UseControlsBody:
+        return "use controls body";
+    case Relation::BodyFeedsUse:
+        return "body feeds use";
+    case Relation::BodyControlsUse:
+        return "body controls use";
+    case Relation::UseFeedsBody:
+        return "use feeds body";
+    case Relation::SameElement:
+        break;
+    }
+    return "same element";
+}
+
 std::string RoleText(bool isBody) {
     return isBody ? "Body" : "Use";
 }

@@ -17,6 +17,10 @@ std::string ElementName(Element element);
 // favours the body, "-Fire-" when it does not.
 std::string ElementMarkText(const ElementMark& mark);
 
+// How an element stands to the body's, as the classical relations are named: "use controls
+// body", "body feeds use", "body controls use", "use feeds body" or "same element".
+std::string RelationText(Relation relation);
+
 // "Body" or "Use".
 std::string RoleText(bool isBody);
 

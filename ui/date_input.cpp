@@ -1,0 +1,136 @@
+#include "ui/date_input.h"
+
+#include "ui/lunar_labels.h"
+
+#include <array>
+#include <cctype>
+
+namespace zandrel {
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Reads `minDigits` to `maxDigits` decimal digits from the front of `text`.
+std::optional<int> TakeNumber(std::string_view& text, std::size_t minDigits,
+                              std::size_t maxDigits) {
+    std::size_t n = 0;
+    int value = 0;
+    while (n < text.size() && n < maxDigits &&
+           std::isdigit(static_cast<unsigned char>(text[n])) != 0) {
+        value = value * 10 + (text[n] - '0');
+        ++n;
+    }
+    if (n < minDigits) {
+        return std::nullopt;
+    }
+    text.remove_prefix(n);
+    return value;
+}
+
+bool TakeChar(std::string_view& text, char c) {
+    if (text.empty() || text.front() != c) {
+        return false;
+    }
+    text.remove_prefix(1);
+    return true;
+}
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+
+int DaysInMonth(int year, int month) {
+    int days = 28;
+    while (days < 31 && IsRealDate({year, month, days + 1})) {
+        ++days;
+    }
+    return days;
+}
+
+// Why a date of the right form does not exist.
+std::string MissingDateReason(CivilDate date) {
+    if (date.month < 1 || date.month > 12) {
+        return "there is no month " + std::to_string(date.month);
+    }
+    if (date.day < 1) {
+        return "there is no day 0";
+    }
+    return std::string(kMonthNames[static_cast<std::size_t>(date.month - 1)]) + " " +
+           std::to_string(date.year) + " has " +
+           std::to_string(DaysInMonth(date.year, date.month)) + " days";
+}
+
+} // namespace
+
+std::optional<CivilDate> ParseDate(std::string_view text) {
+    text = Trimmed(text);
+    const auto year = TakeNumber(text, 4, 4);
+    if (!year || !TakeChar(text, '-')) {
+        return std::nullopt;
+    }
+    const auto month = TakeNumber(text, 1, 2);
+    if (!month || !TakeChar(text, '-')) {
+        return std::nullopt;
+    }
+    const auto day = TakeNumber(text, 1, 2);
+    if (!day || !text.empty()) {
+        return std::nullopt;
+    }
+    return CivilDate{*year, *month, *day};
+}
+
+std::optional<ClockTime> ParseTime(std::string_view text) {
+    text = Trimmed(text);
+    const auto hour = TakeNumber(text, 1, 2);
+    if (!hour || !TakeChar(text, ':')) {
+        return std::nullopt;
+    }
+    const auto minute = TakeNumber(text, 2, 2);
+    if (!minute || !text.empty()) {
+        return std::nullopt;
+    }
+    return ClockTime{*hour, *minute};
+}
+
+DateInput ReadCalendarDate(std::string_view text) {
+    const std::optional<CivilDate> date = ParseDate(text);
+    if (!date) {
+        return {std::nullopt,
+                "'" + std::string(Trimmed(text)) +
+                    "' is not a date: write it as YYYY-MM-DD, for example 2024-02-10."};
+    }
+    switch (CheckDate(*date)) {
+    case CalendarError::None:
+        return {date, {}};
+    case CalendarError::OutsideRange:
+        return {std::nullopt, CivilDateText(*date) + " is outside the calendar, which runs from " +
+                                  CivilDateText(kFirstLunarDate) + " to " +
+                                  CivilDateText(kLastLunarDate) + "."};
+    case CalendarError::NotADate:
+    case CalendarError::NotATime:
+        break;
+    }
+    return {std::nullopt,
+            CivilDateText(*date) + " does not exist: " + MissingDateReason(*date) + "."};
+}
+
+TimeInput ReadClockTime(std::string_view text) {
+    const std::optional<ClockTime> time = ParseTime(text);
+    if (!time || CheckTime(*time) != CalendarError::None) {
+        return {std::nullopt, "'" + std::string(Trimmed(text)) +
+                                  "' is not a time: write it as HH:MM, from 00:00 to 23:59."};
+    }
+    return {time, {}};
+}
+
+} // namespace zandrel
