@@ -71,8 +71,11 @@ bool CMainDlg::OnInitDialog() {
 
     // Size and Maximize are greyed by the system menu itself: the window has a fixed size
     // and no maximize box.
+    // The traditional time query stands in a group of its own, so that the menu still ends
+    // with a separator and "About...".
     AppendSystemMenuSeparator();
     AppendSystemMenuItem(IDM_TRADITIONAL, "&Traditional Time Query...\tCtrl+T");
+    AppendSystemMenuSeparator();
     AppendSystemMenuItem(IDM_ABOUTBOX, "&About...");
     // The menu only shows the shortcut; the window itself takes it.
     auto* traditional = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
