@@ -11,7 +11,7 @@
 
 #include "core/trigrams.h"
 #include "platform/pumping_wait.h"
-#include "platform/resources.h"
+#include "platform/application.h"
 #include "res/resource.h"
 #include "ui/hex_text_dlg.h"
 #include "ui/log_dlg.h"
@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -126,22 +127,32 @@ int RunCase(const Case& c, int argc, char* argv[]) {
             }
         }
         timer.restart();
-        CHexTextDlg browser(window);
+        CHexTextDlg browser(window.Texts(), &window);
         browser.Create();
         browser.SendCommand(IDC_HEXAGRAM1 + c.hexagram - 1);
         QCoreApplication::processEvents();
         browser.repaint();
         std::printf("  browser page    %8.3f s\n", Seconds(timer));
         timer.restart();
-        CManageTextDlg editor(window);
-        editor.Create();
-        editor.DlgItem<CComboBox>(IDC_CUSTOM_HEXAGRAM)->setCurrentIndex(c.hexagram - 1);
-        QCoreApplication::processEvents();
-        editor.repaint();
-        std::printf("  editor page     %8.3f s\n", Seconds(timer));
+        // The editor changes the window's own texts, so it is opened as the user opens it.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* editor = qobject_cast<CManageTextDlg*>(QApplication::activeModalWidget());
+            if (editor == nullptr) {
+                return;
+            }
+            poll.stop();
+            editor->DlgItem<CComboBox>(IDC_CUSTOM_HEXAGRAM)->setCurrentIndex(c.hexagram - 1);
+            QCoreApplication::processEvents();
+            editor->repaint();
+            std::printf("  editor page     %8.3f s\n", Seconds(timer));
+            editor->EndDialog(IDCANCEL);
+        });
+        poll.start(1);
+        window.SendCommand(IDC_MANAGE_TEXT);
     } else {
         timer.restart();
-        CLogDlg viewer(window.dataDirectory, &window);
+        CLogDlg viewer(window.Texts().dataDirectory, &window);
         viewer.Create();
         QCoreApplication::processEvents();
         viewer.repaint();

@@ -4,7 +4,7 @@
 // Runs in a temporary current directory; needs a display, or QT_QPA_PLATFORM=offscreen.
 
 #include "platform/pumping_wait.h"
-#include "platform/resources.h"
+#include "platform/application.h"
 #include "res/resource.h"
 #include "ui/main_dlg.h"
 #include "ui/query_dlg.h"

@@ -11,8 +11,8 @@
 // directory.
 
 #include "log/query_log.h"
+#include "platform/application.h"
 #include "platform/pumping_wait.h"
-#include "platform/resources.h"
 #include "text/custom_file.h"
 #include "ui/log_dlg.h"
 #include "ui/main_dlg.h"
@@ -111,9 +111,10 @@ int RunCase(const Case& c, int argc, char* argv[]) {
     window.Create();
     QCoreApplication::processEvents();
     PrintStep("main window up");
-    std::printf("  %-22s %7.1f MiB\n", "text records hold", RecordsMiB(window.hexagramTexts));
+    std::printf("  %-22s %7.1f MiB\n", "text records hold",
+                RecordsMiB(window.Texts().hexagramTexts));
 
-    CLogDlg viewer(window.dataDirectory, &window);
+    CLogDlg viewer(window.Texts().dataDirectory, &window);
     viewer.Create();
     QCoreApplication::processEvents();
     viewer.repaint();

@@ -9,7 +9,7 @@
 // QT_QPA_PLATFORM=offscreen.
 
 #include "platform/pumping_wait.h"
-#include "platform/resources.h"
+#include "platform/application.h"
 #include "ui/main_dlg.h"
 
 #include <QApplication>

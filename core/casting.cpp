@@ -2,38 +2,6 @@
 
 namespace zandrel {
 
-std::vector<std::string> YearEntries() {
-    std::vector<std::string> years;
-    for (int year = 1998; year <= 2099; ++year) {
-        years.push_back(std::to_string(year));
-    }
-    return years;
-}
-
-std::vector<std::string> DayEntries() {
-    std::vector<std::string> days;
-    for (int day = 1; day <= 31; ++day) {
-        days.push_back(std::to_string(day));
-    }
-    return days;
-}
-
-const std::array<std::string_view, 12>& MonthEntries() {
-    static constexpr std::array<std::string_view, 12> kMonths = {
-        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
-    };
-    return kMonths;
-}
-
-const std::array<std::string_view, 12>& PeriodEntries() {
-    // "1PM - 3-PM" is written that way on purpose: it is the entry users have always seen.
-    static constexpr std::array<std::string_view, 12> kPeriods = {
-        "11PM - 1AM", "1AM - 3AM",  "3AM - 5AM", "5AM - 7AM", "7AM - 9AM", "9AM - 11AM",
-        "11AM - 1PM", "1PM - 3-PM", "3PM - 5PM", "5PM - 7PM", "7PM - 9PM", "9PM - 11PM",
-    };
-    return kPeriods;
-}
-
 std::int32_t QuestionSum(std::string_view question) {
     // Accumulate in unsigned arithmetic so that even an absurdly long text wraps like the
     // 32-bit sum it stands for instead of overflowing.
@@ -45,7 +13,7 @@ std::int32_t QuestionSum(std::string_view question) {
 }
 
 std::int32_t YearNumber(int yearIndex) {
-    const std::int32_t a = (1998 + yearIndex) % 12;
+    const std::int32_t a = (kFirstYear + yearIndex) % 12;
     return a == 0 ? 12 : a;
 }
 

@@ -2,11 +2,8 @@
 
 #include "core/trigrams.h"
 
-#include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace zandrel {
 
@@ -19,11 +16,13 @@ struct CastValues {
     friend bool operator==(const CastValues&, const CastValues&) = default;
 };
 
-// Entries of the four target-time lists, in the order they are shown.
-std::vector<std::string> YearEntries(); // "1998" .. "2099"
-std::vector<std::string> DayEntries();  // "1" .. "31"
-const std::array<std::string_view, 12>& MonthEntries();
-const std::array<std::string_view, 12>& PeriodEntries();
+// The target-time lists: the years 1998..2099, the twelve months, the days 1..31 and the
+// twelve two-hour periods from 23:00, each chosen by its zero-based index.
+inline constexpr int kFirstYear = 1998;
+inline constexpr int kYearCount = 102;
+inline constexpr int kMonthCount = 12;
+inline constexpr int kDayCount = 31;
+inline constexpr int kPeriodCount = 12;
 
 // Sum of the question's bytes (UTF-8), each read as a signed 8-bit number.
 std::int32_t QuestionSum(std::string_view question);

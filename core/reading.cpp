@@ -4,14 +4,6 @@
 
 namespace zandrel {
 
-ElementMark::ElementMark(char open, std::string_view name, char close) {
-    RangeIndex(static_cast<int>(name.size()), 0, static_cast<int>(text_.size()) - 2);
-    text_[0] = open;
-    name.copy(text_.data() + 1, text_.size() - 2);
-    length_ = name.size() + 2;
-    text_[length_ - 1] = close;
-}
-
 Trigram Reading::TrigramAt(Position p) const {
     switch (p) {
     case Position::Outer:
@@ -58,16 +50,13 @@ Reading ComputeReading(Trigram outer, Trigram inner, int changeLine) {
     r.final = HexagramTable(r.finalOuter, r.finalInner);
     r.bodyElement = ElementOfTrigram(r.body);
 
-    const Position bodyPosition = r.BodyPosition();
+    // Every position is judged against the body, the body's copy in the final hexagram too;
+    // only the body's own position is marked as the body instead.
     for (int i = 0; i < kPositionCount; ++i) {
         const auto p = static_cast<Position>(i);
         const Element e = ElementOfTrigram(r.TrigramAt(p));
-        if (p == bodyPosition) {
-            r.marks[static_cast<std::size_t>(i)] = ElementMark('(', ElementName(e), ')');
-        } else {
-            const char sign = ElementRelation(r.bodyElement, e) > 0 ? '+' : '-';
-            r.marks[static_cast<std::size_t>(i)] = ElementMark(sign, ElementName(e), sign);
-        }
+        r.marks[static_cast<std::size_t>(i)] =
+            ElementMark{e, p == r.BodyPosition(), RelationToBody(r.bodyElement, e)};
     }
     return r;
 }

@@ -4,7 +4,6 @@
 #include "core/trigrams.h"
 
 #include <array>
-#include <string_view>
 
 namespace zandrel {
 
@@ -19,17 +18,15 @@ enum class Position : std::uint8_t {
 };
 inline constexpr int kPositionCount = 6;
 
-// A short element label such as "(Metal)", "+Wood+" or "-Fire-". Held inline so that a
-// reading costs no allocation.
-class ElementMark {
-public:
-    ElementMark() = default;
-    ElementMark(char open, std::string_view name, char close);
-    std::string_view Text() const { return {text_.data(), length_}; }
+// The element of one trigram position and how it stands to the body's element.
+struct ElementMark {
+    Element element = Element::Metal;
+    // The body's own position in the original hexagram, which is not judged against itself.
+    bool isBody = false;
+    Relation relation = Relation::SameElement;
 
-private:
-    std::array<char, 8> text_{};
-    std::size_t length_ = 0;
+    bool Favourable() const { return IsFavourable(relation); }
+    friend bool operator==(const ElementMark&, const ElementMark&) = default;
 };
 
 // Everything one cast derives from its outer trigram, inner trigram and change line.

@@ -24,10 +24,6 @@ constexpr std::array<Element, 8> kTrigramElements = {
     Element::Wood,  Element::Water, Element::Earth, Element::Earth,
 };
 
-constexpr std::array<std::string_view, kElementCount> kElementNames = {
-    "Metal", "Wood", "Water", "Fire", "Earth",
-};
-
 constexpr std::array<std::array<std::int8_t, kElementCount>, kElementCount> kRelations = {{
     {3, 1, -1, -2, 2},
     {-2, 3, 2, -1, 1},
@@ -35,9 +31,6 @@ constexpr std::array<std::array<std::int8_t, kElementCount>, kElementCount> kRel
     {1, 2, -2, 3, -1},
     {-1, -2, 1, 2, 3},
 }};
-
-constexpr std::array<int, 9> kSmallBitmaps = {142, 134, 135, 136, 137, 138, 139, 140, 141};
-constexpr std::array<int, 9> kLargeBitmaps = {144, 145, 146, 147, 148, 149, 150, 151, 152};
 
 } // namespace
 
@@ -57,20 +50,13 @@ Element ElementOfTrigram(Trigram t) {
     return kTrigramElements[RangeIndex(t, 1, 8)];
 }
 
-std::string_view ElementName(Element e) {
-    return kElementNames[RangeIndex(static_cast<int>(e), 0, kElementCount - 1)];
-}
-
 int ElementRelation(Element body, Element judged) {
     return kRelations[RangeIndex(static_cast<int>(body), 0, kElementCount - 1)]
                      [RangeIndex(static_cast<int>(judged), 0, kElementCount - 1)];
 }
 
-int SmallTrigramBitmap(int index) {
-    return kSmallBitmaps[RangeIndex(index, 0, 8)];
-}
-int LargeTrigramBitmap(int index) {
-    return kLargeBitmaps[RangeIndex(index, 0, 8)];
+Relation RelationToBody(Element body, Element judged) {
+    return static_cast<Relation>(ElementRelation(body, judged));
 }
 
 } // namespace zandrel

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 namespace zandrel {
 
@@ -30,17 +29,26 @@ Hexagram HexagramTable(Trigram outer, Trigram inner);
 Line HexagramLine(Trigram outer, Trigram inner, int k);
 
 Element ElementOfTrigram(Trigram t);
-std::string_view ElementName(Element e);
 
 // How the element judged (column) stands to the body's element (row): 3, 2, 1, -1 or -2.
 // Only the sign is shown to the user.
 int ElementRelation(Element body, Element judged);
 
-// Bitmap resource ids picturing a trigram; index 0 is the blank frame.
-int SmallTrigramBitmap(int index);
-int LargeTrigramBitmap(int index);
+// The five classical relations of an element to the body's element, named as if the element
+// judged were the use. Each has the grade ElementRelation gives it, so the favourable ones
+// are those above 0.
+enum class Relation : std::int8_t {
+    UseControlsBody = -2, // the judged element overcomes the body's
+    BodyFeedsUse = -1,    // the body's element gives rise to the judged one and is drained
+    BodyControlsUse = 1,  // the body's element overcomes the judged one
+    UseFeedsBody = 2,     // the judged element gives rise to the body's
+    SameElement = 3,
+};
 
-inline constexpr int kSmallBlankBitmap = 142;
-inline constexpr int kLargeBlankBitmap = 144;
+Relation RelationToBody(Element body, Element judged);
+
+constexpr bool IsFavourable(Relation relation) {
+    return static_cast<int>(relation) > 0;
+}
 
 } // namespace zandrel

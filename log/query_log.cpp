@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <utility>
 
 namespace zandrel {
 
@@ -99,29 +100,126 @@ std::string LogEntryBytes(std::string_view question, std::string_view originalTe
     return entry;
 }
 
+namespace {
+
+// The note a log carries while an entry is appended: "<length before> <length after>".
+constexpr const char* kAppendNote = "append";
+
+struct PendingAppend {
+    std::int64_t before = 0;
+    std::int64_t after = 0;
+};
+
+std::string AppendNoteText(std::int64_t before, std::int64_t after) {
+    std::string text;
+    AppendNumber(text, before, 1);
+    text += ' ';
+    AppendNumber(text, after, 1);
+    return text;
+}
+
+// Reads a decimal number of at most 18 digits from the front of `text`.
+bool TakeNumber(std::string_view& text, std::int64_t* value) {
+    std::size_t digits = 0;
+    *value = 0;
+    while (digits < text.size() && digits < 18 && text[digits] >= '0' && text[digits] <= '9') {
+        *value = *value * 10 + (text[digits] - '0');
+        ++digits;
+    }
+    text.remove_prefix(digits);
+    return digits > 0;
+}
+
+bool ParseAppendNote(std::string_view text, PendingAppend* pending) {
+    if (!TakeNumber(text, &pending->before) || text.empty() || text.front() != ' ') {
+        return false;
+    }
+    text.remove_prefix(1);
+    return TakeNumber(text, &pending->after) && text.empty() && pending->before < pending->after;
+}
+
+// The length of the log's whole entries. A log of `length` bytes whose note says that an entry
+// was to take it from `before` to `after` bytes, with `length` in between, holds the start of
+// an entry that its writer never finished, from `before` on. Any other length is not the
+// unfinished append's doing (the log was changed since) and is taken as it is.
+std::int64_t WholeLength(const File& log, std::int64_t length) {
+    std::string note;
+    PendingAppend pending;
+    if (log.ReadNote(kAppendNote, &note) && ParseAppendNote(note, &pending) &&
+        pending.before <= length && length < pending.after) {
+        return pending.before;
+    }
+    return length;
+}
+
+// Opens the log, locked, making sure that the name still stands for it: another copy may have
+// renamed it to the older generation between this open and its lock.
+File OpenLog(const std::string& directory, File::Mode mode, FileError* error) {
+    constexpr int kAttempts = 8;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        File log = File::Open(directory, kLogFileName, mode, error);
+        if (!log.IsOpen() || log.IsNamed(directory, kLogFileName)) {
+            return log;
+        }
+    }
+    // Renamed under us every time: another running copy is busy with it.
+    if (error != nullptr) {
+        *error = {FileCause::SharingViolation, kLogFileName};
+    }
+    return File();
+}
+
+// The length of an open log after cutting off what an unfinished append left in it.
+bool RepairedLength(File& log, std::int64_t* length, FileError* error) {
+    if (!log.Length(length, error)) {
+        return false;
+    }
+    const std::int64_t whole = WholeLength(log, *length);
+    if (whole != *length) {
+        if (!log.TruncateTo(whole, error)) {
+            return false;
+        }
+        *length = whole;
+    }
+    return true;
+}
+
+} // namespace
+
 FileError AppendLogEntry(const std::string& directory, std::string_view entry) {
     FileError error;
-    File log = File::Open(directory, kLogFileName, File::Mode::Append, &error);
-    if (!log.IsOpen()) {
-        return error;
-    }
+    File log = OpenLog(directory, File::Mode::Append, &error);
     std::int64_t before = 0;
-    if (!log.Length(&before, &error)) {
+    if (!log.IsOpen() || !RepairedLength(log, &before, &error)) {
         return error;
     }
-    // The log is emptied while still held, so no other process can slip in between the
-    // emptying and the entry.
-    if (LogNeedsReset(before)) {
-        if (!log.TruncateTo(0, &error)) {
+    // The full log becomes the older generation while it is still held, so another copy that
+    // opened it meanwhile finds it renamed; the entry then starts a new log. Should the rename
+    // fail, nothing has changed and the entry joins the log as it is.
+    if (LogNeedsReset(before) && !RenameFile(directory, kLogFileName, kOlderLogFileName).Failed()) {
+        File fresh = OpenLog(directory, File::Mode::Append, &error);
+        if (!fresh.IsOpen() || !RepairedLength(fresh, &before, &error)) {
             return error;
         }
-        before = 0;
+        if (before == 0) {
+            fresh.TakeOwnerAndModeOf(log);
+        }
+        log = std::move(fresh);
     }
+    // The note tells a later append where this entry begins should the process die before
+    // the entry is whole; it goes once the entry is written.
+    const auto after = before + static_cast<std::int64_t>(entry.size());
+    const bool noted = log.WriteNote(kAppendNote, AppendNoteText(before, after));
     // One write for the whole entry; if it fails part way, whatever part of the entry
     // reached the file is cut off again so the log never ends in a torn entry.
     if (!log.Write(entry, &error)) {
-        log.TruncateTo(before, nullptr);
+        if (log.TruncateTo(before, nullptr) && noted) {
+            log.RemoveNote(kAppendNote);
+        }
         return error;
+    }
+    if (noted) {
+        log.RemoveNote(kAppendNote);
     }
     log.Close(&error);
     return error;
@@ -197,6 +295,7 @@ std::string LoadLogText(const std::string& directory) {
     if (!log.IsOpen() || !log.Length(&length, nullptr)) {
         return {};
     }
+    length = WholeLength(log, length);
     // One byte before the newest ones tells whether they start at a line start.
     const std::int64_t offset = std::max<std::int64_t>(0, length - std::int64_t{kLogViewBytes} - 1);
     std::string bytes;
@@ -207,13 +306,26 @@ std::string LoadLogText(const std::string& directory) {
     return LogViewText(bytes, offset);
 }
 
+std::string OlderLogPath(const std::string& directory) {
+    File older = File::Open(directory, kOlderLogFileName, File::Mode::Read, nullptr);
+    return older.IsOpen() ? older.FullPath() : std::string();
+}
+
 FileError ResetLog(const std::string& directory) {
-    // Truncated in place, never removed: the file stays, empty.
+    // The log is held while its older generation goes, so no append can rename it meanwhile;
+    // it is emptied in place, never removed.
     FileError error;
-    File log = File::Open(directory, kLogFileName, File::Mode::Truncate, &error);
+    File log = OpenLog(directory, File::Mode::Append, &error);
     if (!log.IsOpen()) {
         return error;
     }
+    if (error = RemoveFile(directory, kOlderLogFileName); error.Failed()) {
+        return error;
+    }
+    if (!log.TruncateTo(0, &error)) {
+        return error;
+    }
+    log.RemoveNote(kAppendNote);
     log.Close(&error);
     return error;
 }

@@ -10,7 +10,10 @@
 namespace zandrel {
 
 inline constexpr const char* kLogFileName = "auvrel.log";
-// A log longer than this is emptied before the next entry is written.
+// The older generation of the log: the whole log as it was when the size rule last fired.
+inline constexpr const char* kOlderLogFileName = "auvrel.log.1";
+// A log longer than this starts again empty before the next entry is written; its old content
+// becomes the older generation.
 inline constexpr std::int64_t kLogResetSize = 512000;
 
 // "Wednesday, March 07, 2001 09:05:07", in English whatever the user's locale.
@@ -25,15 +28,25 @@ std::string LogEntryBytes(std::string_view question, std::string_view originalTe
                           std::string_view lineText, std::string_view finalText,
                           const std::tm& localTime);
 
-// True when a log of this length is emptied before an entry is appended.
+// True when a log of this length starts again empty before an entry is appended.
 constexpr bool LogNeedsReset(std::int64_t length) {
     return length > kLogResetSize;
 }
 
-// Appends one entry to the log in `directory` (empty: the current directory), applying the
-// size rule first. A failed write leaves the log as it was before the entry (emptied, when the
-// size rule emptied it). The error names the bare file name when the open fails and the full
-// path after it.
+// Appends one entry to the log in `directory`, applying the size rule first: a log past the
+// limit is renamed to kOlderLogFileName, replacing the previous older generation, and the entry
+// starts a new log. Where that rename fails (a folder that refuses it, a directory in the older
+// generation's place) the entry is appended to the log as it is, so that nothing is lost; the
+// rule is tried again at the next entry.
+//
+// A process killed while it appends leaves the entry whole or, for the next append and the
+// viewer, absent: while the entry is written the log carries a note of where it begins and
+// ends, and the next append cuts off what an unfinished one left. Where the file system keeps
+// no notes the entry is written as one piece without it.
+//
+// A failed write leaves the log as it was before the entry (new and empty, when the size rule
+// started a new one). The error names the bare file name when the open fails and the full path
+// after it.
 FileError AppendLogEntry(const std::string& directory, std::string_view entry);
 
 // The viewer reads at most the newest kLogViewBytes bytes of the log and shows at most the
@@ -43,14 +56,18 @@ inline constexpr std::size_t kLogViewLines = 65536;
 
 // The viewer's text: every line of the log followed by CR LF. When older bytes are left out,
 // the text starts at a line start, after one line that says how many bytes are not shown.
-// Empty when the log is missing or cannot be opened.
+// Empty when the log is missing or cannot be opened. An entry that a killed append left
+// unfinished is not shown.
 std::string LoadLogText(const std::string& directory);
 // The same from the newest bytes of the log, which start `offset` bytes into the file.
 std::string LogViewText(std::string_view newest, std::int64_t offset);
 // Every line of `bytes` followed by CR LF.
 std::string LogDisplayText(std::string_view bytes);
+// The full path of the older generation of the log, or empty when there is none to read.
+std::string OlderLogPath(const std::string& directory);
 
-// Empties the log (creating it when missing); the file is never removed.
+// Empties the log (creating it when missing; the file itself is never removed) and removes its
+// older generation. Should the older generation stay, the log stays as it was too.
 FileError ResetLog(const std::string& directory);
 
 } // namespace zandrel

@@ -33,6 +33,22 @@ DensityArt LoadIconArt(int id, int size) {
     return LoadArt(QStringLiteral(":/icon/%1/%2").arg(id).arg(size));
 }
 
+QIcon LoadIconResource(int id) {
+    QIcon icon;
+    for (int size : {32, 16}) {
+        const DensityArt art = LoadIconArt(id, size);
+        if (!art.at1x.isNull()) {
+            icon.addPixmap(art.at1x);
+        }
+        if (!art.at2x.isNull()) {
+            QPixmap at2x = art.at2x;
+            at2x.setDevicePixelRatio(2);
+            icon.addPixmap(at2x);
+        }
+    }
+    return icon;
+}
+
 QPixmap ArtForDensity(const DensityArt& art, qreal devicePixelRatio) {
     const bool use2x = !art.at2x.isNull() && devicePixelRatio >= 2;
     QPixmap picture = use2x ? art.at2x : art.at1x;

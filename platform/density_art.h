@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 namespace zandrel {
@@ -15,6 +16,10 @@ struct DensityArt {
 DensityArt LoadBitmapArt(int id);
 // Image <size> of icon <id> with its 2x art, ":/icon/<id>/<size>@2x".
 DensityArt LoadIconArt(int id, int size);
+
+// Icon <id> with its 32 x 32 and 16 x 16 images and the 2x art of each that has one, so that
+// the window manager gets the picture drawn for the screen's density.
+QIcon LoadIconResource(int id);
 
 // The picture for a screen of `devicePixelRatio` device pixels per device-independent pixel:
 // exactly the device pixels it covers there, so that drawing it scales nothing. It comes from

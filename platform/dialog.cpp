@@ -3,7 +3,8 @@
 #include "platform/accessibility.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
-#include "platform/resources.h"
+#include "platform/application.h"
+#include "platform/dialog_style.h"
 
 #include <QApplication>
 #include <QButtonGroup>

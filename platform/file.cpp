@@ -2,13 +2,12 @@
 
 #include "platform/file_detail.h"
 
+#include <cassert>
 #include <cerrno>
-#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -121,6 +120,9 @@ std::string FileError::Message() const {
 }
 
 std::string PathIn(const std::string& directory, const std::string& name) {
+    // Every file lives in a directory that its caller names; an empty one stops a debug build,
+    // and a release build keeps the bare name rather than look in the root.
+    assert(!directory.empty() && "a file's directory is always given");
     if (directory.empty()) {
         return name;
     }
@@ -195,40 +197,48 @@ File& File::operator=(File&& other) noexcept {
     return *this;
 }
 
+int OpenLocked(const std::string& path, int flags, int* err) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0) {
+        *err = errno;
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+        *err = EISDIR;
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        *err = errno;
+    } else {
+        return fd;
+    }
+    ::close(fd);
+    return -1;
+}
+
 File File::Open(const std::string& directory, const std::string& name, Mode mode,
                 FileError* error) {
     const std::string path = PathIn(directory, name);
-    // Non-blocking, so that a FIFO in the file's place cannot hang the program; it is refused
-    // below like any other file that is not a regular one.
-    int flags = O_CLOEXEC | O_NONBLOCK;
+    int flags = 0;
     switch (mode) {
     case Mode::Read:
-        flags |= O_RDONLY;
+        flags = O_RDONLY;
         break;
     case Mode::Update:
-        flags |= O_WRONLY;
+        flags = O_WRONLY;
         break;
     case Mode::Append:
-        flags |= O_WRONLY | O_CREAT | O_APPEND;
+        flags = O_WRONLY | O_CREAT | O_APPEND;
         break;
     case Mode::Truncate:
         // Emptied only after the lock is held, so a file held by another copy stays intact.
-        flags |= O_WRONLY | O_CREAT;
+        flags = O_WRONLY | O_CREAT;
         break;
     }
     File file;
-    file.fd_ = ::open(path.c_str(), flags, 0666);
+    int err = 0;
+    file.fd_ = OpenLocked(path, flags, &err);
     if (file.fd_ < 0) {
-        SetError(error, ErrorFor(errno, name));
-        return File();
-    }
-    struct stat st {};
-    if (::fstat(file.fd_, &st) == 0 && !S_ISREG(st.st_mode)) {
-        SetError(error, ErrorFor(EISDIR, name));
-        return File();
-    }
-    if (::flock(file.fd_, LOCK_EX | LOCK_NB) != 0) {
-        SetError(error, ErrorFor(errno, name));
+        SetError(error, ErrorFor(err, name));
         return File();
     }
     if (mode == Mode::Truncate && ::ftruncate(file.fd_, 0) != 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,10 +41,9 @@ struct FileError {
 // The user-facing text of a cause with %1 replaced by name.
 std::string FileErrorText(FileCause cause, std::string_view name);
 
-// A program file, opened by a name relative to a directory (empty: the current directory)
-// and held with an exclusive, non-blocking lock for as long as it is open. A lock held by
-// anyone else is a sharing violation. Every operation reports failures through FileError;
-// none throws.
+// A program file, opened by a name relative to a directory (always given) and held with an
+// exclusive, non-blocking lock for as long as it is open. A lock held by anyone else is a
+// sharing violation. Every operation reports failures through FileError; none throws.
 class File {
 public:
     enum class Mode {
@@ -77,22 +77,47 @@ public:
     bool ReadAt(std::int64_t offset, std::size_t count, std::string* bytes, FileError* error);
     bool Close(FileError* error);
 
+    // Whether `name` in `directory` names this very file. A file renamed between its open and
+    // its lock is held under a name that no longer stands for it.
+    bool IsNamed(const std::string& directory, const std::string& name) const;
+    // A short note of the program's own kept with the file itself (an extended attribute): it
+    // needs no second file, works in a folder that refuses new files, and moves with the file
+    // when the file is renamed. Writing fails where the file system keeps no notes; reading
+    // gives false when there is no note, or none that fits kMaxNoteSize.
+    static constexpr std::size_t kMaxNoteSize = 64;
+    bool WriteNote(const std::string& key, std::string_view value);
+    bool ReadNote(const std::string& key, std::string* value) const;
+    void RemoveNote(const std::string& key);
+    // Gives this file the permission bits of `model` and, where this process may, its owner
+    // and group.
+    void TakeOwnerAndModeOf(const File& model);
+
 private:
-    friend FileError ReplaceFileContent(const std::string& directory, const std::string& name,
-                                        std::string_view content);
     FileError ErrorAfterOpen(int err) const;
 
     int fd_ = -1;
     std::string fullPath_;
 };
 
-// Joins a directory (empty: the current directory) and a bare file name.
+// Joins a directory, never empty, and a bare file name.
 std::string PathIn(const std::string& directory, const std::string& name);
 
-// Replaces the file `name` in `directory` with `content` without ever leaving it half written:
-// the content goes to a temporary file beside it, which is renamed over the old file only when
-// complete. The old file is locked meanwhile, so another running copy that holds it gives a
-// sharing violation. On failure the old file is unchanged and no temporary file remains.
+// Renames the file `from` in `directory` to `to`, in one step that replaces whatever file
+// `to` was; a process that holds the file open keeps it under its new name. On failure nothing
+// has changed and the error names `to`.
+FileError RenameFile(const std::string& directory, const std::string& from, const std::string& to);
+
+// Removes the file `name` in `directory`; a missing one is no failure.
+FileError RemoveFile(const std::string& directory, const std::string& name);
+
+// Replaces the file `name` in `directory` with `content` so that, whatever fails and wherever
+// the process is killed, the file holds its old content or the new one, whole: the content
+// goes to a new file beside it, which takes the old one's place in one rename (see
+// platform/replace_by_rename.h). The old file is locked meanwhile, so another running copy
+// that holds it gives a sharing violation. A folder that refuses new files refuses the
+// replace with its cause before the old file changes. A symbolic link keeps naming its file,
+// which is replaced in its own folder. A failure names `name` as built when the new file
+// could not be made or take the old one's place, and the full path when writing it failed.
 FileError ReplaceFileContent(const std::string& directory, const std::string& name,
                              std::string_view content);
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the two halves of the file layer share: opening files (file.cpp) and replacing their
-// content (file_replace.cpp). Not for use outside platform/.
+// What the units of the file layer share: opening files (file.cpp) and replacing their
+// content (file_replace.cpp and the units it uses). Not for use outside platform/.
 
 #include "platform/file.h"
 
@@ -15,6 +15,11 @@ std::string AbsolutePath(const std::string& path);
 
 // The failure of errno `err` (never None) naming `name`.
 FileError ErrorFor(int err, std::string name);
+
+// Opens `path` as File::Open does: with `flags` plus O_CLOEXEC and O_NONBLOCK (so that a FIFO
+// cannot hang the program), refusing anything but a regular file, and holding the exclusive
+// non-blocking lock. Returns the descriptor, or -1 with *err set to the errno.
+int OpenLocked(const std::string& path, int flags, int* err);
 
 // Writes all of `bytes`, resuming after interruptions and short writes. Returns 0 or the errno
 // of the write that failed.

@@ -3,7 +3,7 @@
 #include "platform/accessibility.h"
 #include "platform/dialog_template.h"
 #include "platform/qt_text.h"
-#include "platform/resources.h"
+#include "platform/application.h"
 
 #include <QGridLayout>
 #include <QMessageBox>

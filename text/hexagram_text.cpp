@@ -111,6 +111,14 @@ std::string LineBlock(const HexagramTexts& texts, int n, int k) {
     return std::string(DefaultText(DefaultTextNumber(n, k)));
 }
 
+std::string FullHexagramText(const HexagramTexts& texts, int n) {
+    std::string text = HeaderBlock(texts, n);
+    for (int k = 1; k <= 6; ++k) {
+        text += LineBlock(texts, n, k);
+    }
+    return text;
+}
+
 EightTexts RecordTexts(const HexagramTexts& texts, int n) {
     EightTexts eight;
     if (IsHexagram(n)) {

@@ -28,10 +28,18 @@ inline constexpr int kHexagramCount = 64;
 // Indexed by hexagram number - 1.
 using HexagramTexts = std::array<HexagramText, kHexagramCount>;
 
+// The texts of a run: the 64 records and the data directory their custom files live in. The
+// main window owns it; the text browser reads it and the editor changes and commits it while
+// they are open.
+struct TextStore {
+    std::string dataDirectory;
+    HexagramTexts hexagramTexts{};
+};
+
 // "custom%d.txt" for hexagram n.
 std::string CustomFileName(int n);
 
-// Custom text files live in `directory`; an empty directory is the current one.
+// Custom text files live in `directory`.
 bool HasCustomFile(const std::string& directory, int n);
 void LoadCustomTexts(HexagramTexts& texts, const std::string& directory);
 
@@ -40,6 +48,10 @@ void LoadCustomTexts(HexagramTexts& texts, const std::string& directory);
 std::string HeaderBlock(const HexagramTexts& texts, int n);
 // The heading and text of line k (1..6) of hexagram n, ending in CR LF.
 std::string LineBlock(const HexagramTexts& texts, int n, int k);
+
+// The whole text of hexagram n, as the browser shows it: its header block and the blocks of
+// lines 1 to 6.
+std::string FullHexagramText(const HexagramTexts& texts, int n);
 
 // The eight texts the record of hexagram n holds, in file order: its custom text, stored or
 // pending, and empty texts when it has none.

@@ -1,5 +1,7 @@
 #include "ui/accessible_names.h"
 
+#include "ui/reading_labels.h"
+
 #include <array>
 #include <string>
 
@@ -20,11 +22,11 @@ std::string SmallName(Position position) {
 }
 
 // "Body" or "Use" for the outer and inner trigrams of a reading, else nothing.
-std::string_view Role(Position position, const Reading* reading) {
+std::string Role(Position position, const Reading* reading) {
     if (reading == nullptr || (position != Position::Outer && position != Position::Inner)) {
         return {};
     }
-    return position == reading->BodyPosition() ? "Body" : "Use";
+    return RoleText(position == reading->BodyPosition());
 }
 
 std::string Lowercase(std::string_view text) {
@@ -37,8 +39,8 @@ std::string Lowercase(std::string_view text) {
 
 // "trigram 5, Wood", with ", use" when it has a role.
 std::string TrigramWords(Trigram trigram, std::string_view role) {
-    std::string words = "trigram " + std::to_string(trigram) + ", " +
-                        std::string(ElementName(ElementOfTrigram(trigram)));
+    std::string words =
+        "trigram " + std::to_string(trigram) + ", " + ElementName(ElementOfTrigram(trigram));
     if (!role.empty()) {
         words += ", " + Lowercase(role);
     }
@@ -83,22 +85,21 @@ AccessibleText ElementLabelText(Position position, const Reading* reading) {
     if (reading == nullptr) {
         return {SmallName(position) + " element: empty", of + "."};
     }
-    // The mark as shown: "(Metal)" for the body, "+Wood+" or "-Wood-" for the others.
-    const std::string_view mark = reading->Mark(position).Text();
-    const std::string element(mark.substr(1, mark.size() - 2));
-    if (mark.front() == '(') {
-        return {"Body: " + element, of + ", which is the body."};
+    const ElementMark& mark = reading->Mark(position);
+    const std::string element = ElementName(mark.element);
+    if (mark.isBody) {
+        return {RoleText(true) + ": " + element, of + ", which is the body."};
     }
-    const std::string_view role = Role(position, reading);
-    const std::string what = role.empty() ? SmallName(position) : std::string(role);
-    return {what + ": " + element + (mark.front() == '+' ? ", favourable" : ", unfavourable"),
+    const std::string role = Role(position, reading);
+    const std::string what = role.empty() ? SmallName(position) : role;
+    return {what + ": " + element + (mark.Favourable() ? ", favourable" : ", unfavourable"),
             of + ", and whether it favours the body's element."};
 }
 
 AccessibleText RoleLabelText(Position position, const Reading* reading) {
-    const std::string_view role = Role(position, reading);
+    const std::string role = Role(position, reading);
     return {"Role of the " + Lowercase(LargeName(position)) + ": " +
-                (role.empty() ? std::string("empty") : std::string(role)),
+                (role.empty() ? "empty" : role),
             ""};
 }
 

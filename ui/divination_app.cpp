@@ -1,7 +1,7 @@
 #include "ui/divination_app.h"
 
 #include "platform/message_box.h"
-#include "platform/resources.h"
+#include "platform/application.h"
 #include "ui/data_directory.h"
 #include "ui/main_dlg.h"
 

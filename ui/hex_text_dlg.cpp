@@ -3,13 +3,11 @@
 #include "platform/accessibility.h"
 #include "res/resource.h"
 #include "res/templates.h"
-#include "text/hexagram_text.h"
-#include "ui/main_dlg.h"
 
 namespace zandrel {
 
-CHexTextDlg::CHexTextDlg(CMainDlg& owner)
-    : CDialog(FindDialogTemplate(IDD_HEXAGRAM_TEXT), &owner), owner(owner) {
+CHexTextDlg::CHexTextDlg(const TextStore& store, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_HEXAGRAM_TEXT), owner), store(store) {
     MapCommandRange(IDC_HEXAGRAM1, IDC_HEXAGRAM64, [this](int id) { OnHexagram(id); });
 }
 
@@ -30,12 +28,7 @@ bool CHexTextDlg::OnInitDialog() {
 
 void CHexTextDlg::OnHexagram(int id) {
     // Built anew at every press, so it always shows the records as they are now.
-    const int n = id - IDC_HEXAGRAM1 + 1;
-    std::string text = HeaderBlock(owner.hexagramTexts, n);
-    for (int k = 1; k <= 6; ++k) {
-        text += LineBlock(owner.hexagramTexts, n, k);
-    }
-    hexagramText->SetWindowText(text);
+    hexagramText->SetWindowText(FullHexagramText(store.hexagramTexts, id - IDC_HEXAGRAM1 + 1));
 }
 
 } // namespace zandrel

@@ -1,18 +1,18 @@
 #pragma once
 
 #include "platform/dialog.h"
+#include "text/hexagram_text.h"
 
 namespace zandrel {
 
-class CMainDlg;
-
 // The hexagram text browser (template 156): 64 numbered buttons, each of which puts the full
-// text of its hexagram, as the main window's records define it now, into a read-only box.
-// OK, Enter, Escape and the close box end it. It never changes a record or a file.
+// text of its hexagram, as the store's records define it now, into a read-only box. OK, Enter,
+// Escape and the close box end it. It never changes a record or a file.
 class CHexTextDlg : public CDialog {
     Q_OBJECT
 public:
-    explicit CHexTextDlg(CMainDlg& owner);
+    // Reads `store`, which outlives the dialog.
+    CHexTextDlg(const TextStore& store, QWidget* owner);
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -21,7 +21,7 @@ protected:
 private:
     void OnHexagram(int id);
 
-    CMainDlg& owner;
+    const TextStore& store;
     CMultiLineEdit* hexagramText = nullptr;
 };
 

@@ -25,8 +25,13 @@ bool CLogDlg::OnInitDialog() {
 }
 
 void CLogDlg::LoadLogText() {
-    // The text is built anew at every opening.
-    const std::string text = zandrel::LoadLogText(dataDirectory);
+    // The text is built anew at every opening. Once the size rule has started a new log, the
+    // first line says where the entries before it are.
+    std::string text;
+    if (const std::string older = OlderLogPath(dataDirectory); !older.empty()) {
+        text = "[Older entries are in " + older + "]\r\n";
+    }
+    text += zandrel::LoadLogText(dataDirectory);
     if (!text.empty()) {
         logText->SetWindowText(text);
     }

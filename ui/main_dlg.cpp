@@ -2,7 +2,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/pumping_wait.h"
-#include "platform/resources.h"
+#include "platform/density_art.h"
 #include "res/resource.h"
 #include "res/templates.h"
 #include "ui/about_dlg.h"
@@ -17,7 +17,7 @@ constexpr std::uint32_t kSplashMilliseconds = 2000;
 } // namespace
 
 CMainDlg::CMainDlg(std::string dataDirectory, QWidget* owner)
-    : CDialog(FindDialogTemplate(IDD_MAIN), owner), dataDirectory(std::move(dataDirectory)),
+    : CDialog(FindDialogTemplate(IDD_MAIN), owner), texts{std::move(dataDirectory), {}},
       icon(LoadIconResource(IDR_MAINFRAME)) {
     MapCommand(IDC_INNER_TRIGRAM, [this] { OnInnerTrigram(); });
     MapCommand(IDC_OUTER_TRIGRAM, [this] { OnOuterTrigram(); });
@@ -90,7 +90,7 @@ bool CMainDlg::OnInitDialog() {
         splash.DestroyWindow();
     }
 
-    LoadCustomTexts(hexagramTexts, dataDirectory);
+    LoadCustomTexts(texts.hexagramTexts, texts.dataDirectory);
     return true;
 }
 

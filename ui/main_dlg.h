@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/casting.h"
 #include "core/reading.h"
 #include "core/trigrams.h"
 #include "platform/dialog.h"
 #include "text/hexagram_text.h"
+#include "text/reading_text.h"
 
 #include <QIcon>
 
@@ -13,14 +15,16 @@
 namespace zandrel {
 
 // The main window (template 101): both casting methods, the display of the current reading,
-// the reading text and the buttons of the log and the texts. It owns the state every other
-// dialog reads, and the data directory every file of the program lives in.
+// the reading text and the buttons of the log and the texts. It owns the text store, which it
+// hands to the text browser and the editor while they are open, and the fields of the cast
+// under way.
 //
 // Its members are spread over files named after it: main_dlg.cpp (the window itself),
 // main_dlg_casting.cpp, main_dlg_display.cpp, main_dlg_log.cpp and main_dlg_text.cpp.
 class CMainDlg : public CDialog {
     Q_OBJECT
 public:
+    // Every file of the program is read and written in `dataDirectory`.
     explicit CMainDlg(std::string dataDirectory, QWidget* owner = nullptr);
     ~CMainDlg() override;
 
@@ -38,19 +42,13 @@ public:
     // (Outer Trigram) and OuterDrawn (Change Line).
     enum class CastingState { Ready, Busy, InnerDrawn, OuterDrawn };
 
-    // Where the custom texts and the query log are read and written.
-    const std::string dataDirectory;
-    HexagramTexts hexagramTexts;
-    QIcon icon;
-    // Written by the general query before it reads them.
-    Trigram drawnInner = 0;
-    Trigram drawnOuter = 0;
-    int drawnChangeLine = 0;
-    std::string question;
-    // The text blocks of the reading last shown.
-    std::string originalText;
-    std::string lineText;
-    std::string finalText;
+    const TextStore& Texts() const { return texts; }
+    // The values the general query drew, outer first; zero before its first draw.
+    CastValues Drawn() const { return {drawnOuter, drawnInner, drawnChangeLine}; }
+    // The question of the cast under way or of the last one.
+    const std::string& Question() const { return question; }
+    // The text blocks of the reading last shown, as the log writes them.
+    const ReadingText& LastReadingText() const { return readingText; }
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -129,6 +127,16 @@ private:
     CBitmapButton* finalInnerSmallImage = nullptr;
     CButton* finalInnerElementLabel = nullptr;
     CButton* finalNumberLabel = nullptr;
+
+    TextStore texts;
+    QIcon icon;
+    // Written by the general query before it reads them.
+    Trigram drawnInner = 0;
+    Trigram drawnOuter = 0;
+    int drawnChangeLine = 0;
+    std::string question;
+    // originalText, lineText and finalText of the reading last shown.
+    ReadingText readingText;
 
     // Where the focus went when the pressed casting button was disabled.
     QWidget* parkedFocus_ = nullptr;

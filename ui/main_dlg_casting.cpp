@@ -5,6 +5,7 @@
 #include "core/casting.h"
 #include "platform/pumping_wait.h"
 #include "res/resource.h"
+#include "res/trigram_bitmaps.h"
 #include "ui/accessible_names.h"
 #include "ui/main_dlg.h"
 #include "ui/query_dlg.h"

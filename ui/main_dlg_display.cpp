@@ -1,11 +1,12 @@
 // The reading display of the main window: its empty state and the writing of a reading.
 
-#include "core/casting.h"
 #include "core/reading.h"
 #include "res/resource.h"
+#include "res/trigram_bitmaps.h"
 #include "text/reading_text.h"
 #include "ui/accessible_names.h"
 #include "ui/main_dlg.h"
+#include "ui/reading_labels.h"
 
 #include <string>
 
@@ -42,13 +43,13 @@ void CMainDlg::InitReadingControls() {
     for (const std::string& year : YearEntries()) {
         yearList->AddString(year);
     }
-    for (std::string_view month : MonthEntries()) {
+    for (const std::string& month : MonthEntries()) {
         monthList->AddString(month);
     }
     for (const std::string& day : DayEntries()) {
         dayList->AddString(day);
     }
-    for (std::string_view period : PeriodEntries()) {
+    for (const std::string& period : PeriodEntries()) {
         periodList->AddString(period);
     }
     yearList->SetCurSel(0);
@@ -68,21 +69,21 @@ void CMainDlg::ShowDisplay(const Reading* reading) {
     for (const PositionDisplay& row : kPositionDisplays) {
         RefreshBitmapButton(*(this->*row.picture), SmallTrigramBitmap(trigramAt(row.position)));
         (this->*row.elementLabel)
-            ->SetWindowText(reading ? reading->Mark(row.position).Text() : std::string_view());
+            ->SetWindowText(reading ? ElementMarkText(reading->Mark(row.position)) : "");
         SetAccessibleText(*(this->*row.picture), SmallPictureText(row.position, reading));
         SetAccessibleText(*(this->*row.elementLabel), ElementLabelText(row.position, reading));
     }
     for (const TrigramDisplay& row : kTrigramDisplays) {
         RefreshBitmapButton(*(this->*row.picture), LargeTrigramBitmap(trigramAt(row.position)));
         const bool body = reading != nullptr && row.position == reading->BodyPosition();
-        (this->*row.roleLabel)->SetWindowText(reading == nullptr ? "" : body ? "Body" : "Use");
+        (this->*row.roleLabel)->SetWindowText(reading == nullptr ? "" : RoleText(body));
         SetAccessibleText(*(this->*row.picture),
                           LargePictureText(row.position, trigramAt(row.position), reading));
         SetAccessibleText(*(this->*row.roleLabel), RoleLabelText(row.position, reading));
     }
     for (const NumberDisplay& row : kNumberDisplays) {
         const int value = reading ? reading->*row.value : 0;
-        (this->*row.label)->SetWindowText(reading ? std::to_string(value) : "");
+        (this->*row.label)->SetWindowText(reading ? NumberText(value) : "");
         SetAccessibleText(*(this->*row.label), NumberLabelText(row.name, value));
     }
     for (int line = 1; line <= 6; ++line) {
@@ -99,14 +100,14 @@ void CMainDlg::ShowReading(Trigram outer, Trigram inner, int changeLine) {
     ShowDisplay(&reading);
     CheckRadioButton(IDC_LINE1, IDC_LINE6, IDC_LINE1 + changeLine - 1);
 
-    const ReadingText text = ComposeReadingText(hexagramTexts, reading);
+    const ReadingText text = ComposeReadingText(texts.hexagramTexts, reading);
     readingTextBox->SetWindowText("");
     AppendReadingText(text.originalText);
-    originalText = text.originalText;
+    readingText.originalText = text.originalText;
     AppendReadingText(text.lineText);
-    lineText = text.lineText;
+    readingText.lineText = text.lineText;
     AppendReadingText(text.finalText);
-    finalText = text.finalText;
+    readingText.finalText = text.finalText;
     // Brings the first line of any shorter reading back into view.
     readingTextBox->LineScroll(-100);
 }

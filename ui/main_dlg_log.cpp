@@ -10,14 +10,15 @@ namespace zandrel {
 
 void CMainDlg::WriteLogEntry() {
     const std::string entry =
-        LogEntryBytes(question, originalText, lineText, finalText, CurrentLocalTime());
-    if (const FileError error = AppendLogEntry(dataDirectory, entry); error.Failed()) {
+        LogEntryBytes(question, readingText.originalText, readingText.lineText,
+                      readingText.finalText, CurrentLocalTime());
+    if (const FileError error = AppendLogEntry(texts.dataDirectory, entry); error.Failed()) {
         ReportFileError(this, error);
     }
 }
 
 void CMainDlg::OnViewLog() {
-    CLogDlg viewer(dataDirectory, this);
+    CLogDlg viewer(texts.dataDirectory, this);
     viewer.DoModal();
 }
 
@@ -28,7 +29,7 @@ void CMainDlg::ResetLog() {
     if (answer != IDYES) {
         return;
     }
-    if (const FileError error = zandrel::ResetLog(dataDirectory); error.Failed()) {
+    if (const FileError error = zandrel::ResetLog(texts.dataDirectory); error.Failed()) {
         ReportFileError(this, error);
     }
 }

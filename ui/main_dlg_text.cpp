@@ -1,5 +1,5 @@
-// The main window's side of the hexagram texts: the text browser and the custom text editor,
-// which both work on the main window's records while they are open.
+// The main window's side of the hexagram texts: the text browser reads the window's text store
+// and the custom text editor changes it, each while it is open.
 
 #include "ui/hex_text_dlg.h"
 #include "ui/main_dlg.h"
@@ -8,12 +8,12 @@
 namespace zandrel {
 
 void CMainDlg::OnViewText() {
-    CHexTextDlg browser(*this);
+    CHexTextDlg browser(texts, this);
     browser.DoModal();
 }
 
 void CMainDlg::OnManageText() {
-    CManageTextDlg editor(*this);
+    CManageTextDlg editor(texts, this);
     editor.DoModal();
 }
 

@@ -3,16 +3,14 @@
 #include "platform/message_box.h"
 #include "res/resource.h"
 #include "res/templates.h"
-#include "text/hexagram_text.h"
-#include "ui/main_dlg.h"
 
 #include <algorithm>
 #include <string>
 
 namespace zandrel {
 
-CManageTextDlg::CManageTextDlg(CMainDlg& owner)
-    : CDialog(FindDialogTemplate(IDD_MANAGE_TEXT), &owner), owner(owner) {
+CManageTextDlg::CManageTextDlg(TextStore& store, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_MANAGE_TEXT), owner), store(store) {
     MapCommand(IDC_CUSTOM_HEXAGRAM, CBN_SELCHANGE, [this] { OnSelChangeHexagram(); });
     MapCommand(IDC_UPDATE_TEXT, [this] { OnUpdateText(); });
     MapCommand(IDC_RESTORE_TEXT, [this] { OnRestoreText(); });
@@ -36,7 +34,7 @@ bool CManageTextDlg::OnInitDialog() {
     }
     hexagramList->SetCurSel(0);
     // Only a text in effect is shown at first; a pending one shows once its hexagram is chosen.
-    if (owner.hexagramTexts[0].state == CustomTextState::Active) {
+    if (store.hexagramTexts[0].state == CustomTextState::Active) {
         ShowRecord(1);
     }
     return true;
@@ -45,7 +43,7 @@ bool CManageTextDlg::OnInitDialog() {
 void CManageTextDlg::OnOK() {
     // On a failure the dialog stays open; the records not yet written stay pending, and the
     // next Close writes them.
-    if (const FileError error = CommitCustomTexts(owner.hexagramTexts, owner.dataDirectory);
+    if (const FileError error = CommitCustomTexts(store.hexagramTexts, store.dataDirectory);
         error.Failed()) {
         ReportFileError(this, error);
         return;
@@ -68,7 +66,7 @@ void CManageTextDlg::OnUpdateText() {
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = textBoxes[i]->GetWindowText();
     }
-    if (!UpdateText(owner.hexagramTexts, n, texts)) {
+    if (!UpdateText(store.hexagramTexts, n, texts)) {
         RefuseTooLong(texts);
         return;
     }
@@ -78,7 +76,7 @@ void CManageTextDlg::OnUpdateText() {
 
 void CManageTextDlg::OnRestoreText() {
     const int n = SelectedHexagram();
-    if (n == 0 || !RestoreText(owner.hexagramTexts, n)) {
+    if (n == 0 || !RestoreText(store.hexagramTexts, n)) {
         return;
     }
     OnSelChangeHexagram();
@@ -93,7 +91,7 @@ void CManageTextDlg::OnRestoreAllText() {
     if (answer != IDYES) {
         return;
     }
-    RestoreAllText(owner.hexagramTexts);
+    RestoreAllText(store.hexagramTexts);
     OnSelChangeHexagram();
     ShowMessageBox(this, {"Default text restored.", "Restore All Text", MessageIcon::Information,
                           MessageButtons::Ok, IDOK});
@@ -122,7 +120,7 @@ int CManageTextDlg::SelectedHexagram() const {
 }
 
 void CManageTextDlg::ShowRecord(int n) {
-    const EightTexts texts = RecordTexts(owner.hexagramTexts, n);
+    const EightTexts texts = RecordTexts(store.hexagramTexts, n);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         textBoxes[i]->SetWindowText(texts[i]);
     }

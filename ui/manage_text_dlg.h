@@ -2,21 +2,21 @@
 
 #include "platform/dialog.h"
 #include "text/custom_file.h"
+#include "text/hexagram_text.h"
 
 #include <array>
 
 namespace zandrel {
 
-class CMainDlg;
-
-// The custom text editor (template 157). It shows and changes the main window's records
-// directly: Update, Restore and Restore All take effect on them at once, and Close writes the
-// files of every pending record. Escape and the close box leave without writing; the pending
-// records stay so, for a later Close.
+// The custom text editor (template 157). It shows and changes the records of the store it is
+// given directly: Update, Restore and Restore All take effect on them at once, and Close writes
+// the files of every pending record. Escape and the close box leave without writing; the
+// pending records stay so, for a later Close.
 class CManageTextDlg : public CDialog {
     Q_OBJECT
 public:
-    explicit CManageTextDlg(CMainDlg& owner);
+    // Changes `store`, which outlives the dialog.
+    CManageTextDlg(TextStore& store, QWidget* owner);
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -36,7 +36,7 @@ private:
     // Fills the eight boxes from the record of hexagram n; never with default texts.
     void ShowRecord(int n);
 
-    CMainDlg& owner;
+    TextStore& store;
     // The eight boxes in the order of a record: title, main text, lines 1 to 6.
     std::array<CEdit*, 8> textBoxes{};
     CComboBox* hexagramList = nullptr;

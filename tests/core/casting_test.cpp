@@ -7,28 +7,6 @@
 namespace zandrel {
 namespace {
 
-TEST(ListEntriesTest, CountsAndOrder) {
-    const auto years = YearEntries();
-    ASSERT_EQ(years.size(), 102U);
-    EXPECT_EQ(years.front(), "1998");
-    EXPECT_EQ(years[6], "2004");
-    EXPECT_EQ(years.back(), "2099");
-
-    const auto days = DayEntries();
-    ASSERT_EQ(days.size(), 31U);
-    EXPECT_EQ(days.front(), "1");
-    EXPECT_EQ(days[8], "9");
-    EXPECT_EQ(days.back(), "31");
-
-    EXPECT_EQ(MonthEntries().front(), "Jan");
-    EXPECT_EQ(MonthEntries().back(), "Dec");
-    EXPECT_EQ(PeriodEntries()[0], "11PM - 1AM");
-    EXPECT_EQ(PeriodEntries()[6], "11AM - 1PM");
-    EXPECT_EQ(PeriodEntries()[7], "1PM - 3-PM");
-    EXPECT_EQ(PeriodEntries()[8], "3PM - 5PM");
-    EXPECT_EQ(PeriodEntries()[11], "9PM - 11PM");
-}
-
 TEST(QuestionSumTest, SignedBytes) {
     EXPECT_EQ(QuestionSum(""), 0);
     EXPECT_EQ(QuestionSum("abc"), 294);

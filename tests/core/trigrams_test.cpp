@@ -71,17 +71,12 @@ TEST(HexagramLineTest, ReadsBitsFromBottomToTop) {
     }
 }
 
-TEST(ElementTest, TrigramElementsAndNames) {
+TEST(ElementTest, TrigramElements) {
     const Element expected[8] = {Element::Metal, Element::Metal, Element::Fire,  Element::Wood,
                                  Element::Wood,  Element::Water, Element::Earth, Element::Earth};
     for (int t = 1; t <= 8; ++t) {
         EXPECT_EQ(ElementOfTrigram(t), expected[t - 1]) << "trigram " << t;
     }
-    EXPECT_EQ(ElementName(Element::Metal), "Metal");
-    EXPECT_EQ(ElementName(Element::Wood), "Wood");
-    EXPECT_EQ(ElementName(Element::Water), "Water");
-    EXPECT_EQ(ElementName(Element::Fire), "Fire");
-    EXPECT_EQ(ElementName(Element::Earth), "Earth");
 }
 
 TEST(ElementTest, RelationFollowsTheCycleRule) {
@@ -100,12 +95,42 @@ TEST(ElementTest, RelationFollowsTheCycleRule) {
     }
 }
 
-TEST(BitmapTest, IndexZeroIsTheBlankFrame) {
-    EXPECT_EQ(SmallTrigramBitmap(0), 142);
-    EXPECT_EQ(LargeTrigramBitmap(0), 144);
-    for (int t = 1; t <= 8; ++t) {
-        EXPECT_EQ(SmallTrigramBitmap(t), 133 + t);
-        EXPECT_EQ(LargeTrigramBitmap(t), 144 + t);
+// The classical relations, from the two cycles as the texts teach them: each element gives
+// rise to the next of Wood, Fire, Earth, Metal, Water, and overcomes the one after that.
+TEST(ElementTest, RelationsAreTheClassicalOnes) {
+    using E = Element;
+    const std::pair<E, E> feeds[] = {{E::Wood, E::Fire},
+                                     {E::Fire, E::Earth},
+                                     {E::Earth, E::Metal},
+                                     {E::Metal, E::Water},
+                                     {E::Water, E::Wood}};
+    const std::pair<E, E> overcomes[] = {{E::Wood, E::Earth},
+                                         {E::Earth, E::Water},
+                                         {E::Water, E::Fire},
+                                         {E::Fire, E::Metal},
+                                         {E::Metal, E::Wood}};
+    const auto in = [](const auto& pairs, E a, E b) {
+        return std::find(std::begin(pairs), std::end(pairs), std::pair(a, b)) != std::end(pairs);
+    };
+    for (int x = 0; x < kElementCount; ++x) {
+        for (int y = 0; y < kElementCount; ++y) {
+            const auto body = static_cast<E>(x);
+            const auto judged = static_cast<E>(y);
+            Relation expected = Relation::SameElement;
+            if (in(feeds, judged, body)) {
+                expected = Relation::UseFeedsBody;
+            } else if (in(feeds, body, judged)) {
+                expected = Relation::BodyFeedsUse;
+            } else if (in(overcomes, body, judged)) {
+                expected = Relation::BodyControlsUse;
+            } else if (in(overcomes, judged, body)) {
+                expected = Relation::UseControlsBody;
+            }
+            EXPECT_EQ(RelationToBody(body, judged), expected) << x << "," << y;
+            // The favourable relations are those the relation table grades above 0.
+            EXPECT_EQ(IsFavourable(RelationToBody(body, judged)),
+                      ElementRelation(body, judged) > 0);
+        }
     }
 }
 
@@ -119,13 +144,9 @@ TEST(RangeTest, ValuesOutsideTheTablesStopADebugBuild) {
     EXPECT_DEATH(HexagramTable(1, 9), "outside its table");
     EXPECT_DEATH(HexagramLine(1, 1, 7), "outside its table");
     EXPECT_DEATH(ElementOfTrigram(9), "outside its table");
-    EXPECT_DEATH(ElementName(static_cast<Element>(5)), "outside its table");
-    EXPECT_DEATH(SmallTrigramBitmap(-1), "outside its table");
-    EXPECT_DEATH(LargeTrigramBitmap(9), "outside its table");
     EXPECT_DEATH(ComputeReading(1, 1, 0), "outside its table");
     EXPECT_DEATH(ComputeReading(1, 1, 7), "outside its table");
     EXPECT_DEATH(ComputeReading(9, 1, 1), "outside its table");
-    EXPECT_DEATH(ElementMark('(', "Element", ')'), "outside its table");
     EXPECT_DEATH(ComputeReading(1, 1, 1).Mark(static_cast<Position>(6)), "outside its table");
 #endif
 }

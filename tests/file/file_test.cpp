@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#include <ctime>
-#include <fcntl.h>
+#include <cstdint>
+#include <cstring>
 #include <regex>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace zandrel {
@@ -19,9 +17,46 @@ namespace {
 using fixtures::Syscall;
 using fixtures::TempDir;
 
+// The name a replace gives its new file for the moment of the rename.
+constexpr const char* kTemporaryName = R"(\.c\.txt\.[0-9a-f]{16}\.zandrel-new)";
+
 mode_t PermissionsOf(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+// The value of extended attribute `name` of `path`, or "(none)".
+std::string Attribute(const std::string& path, const char* name) {
+    std::string value(65536, '\0');
+    const ssize_t length = ::getxattr(path.c_str(), name, value.data(), value.size());
+    return length < 0 ? "(none)" : value.substr(0, static_cast<std::size_t>(length));
+}
+
+// A POSIX ACL as the kernel keeps it in an extended attribute: owner rw, user `user` rw,
+// owning group r, mask rw, others r, which makes the mode 0664.
+std::string AclGrantingReadWriteTo(uid_t user) {
+    const struct {
+        std::uint16_t tag;
+        std::uint16_t permissions;
+        std::uint32_t id;
+    } entries[] = {{0x01, 6, ~0U}, {0x02, 6, user}, {0x04, 4, ~0U}, {0x10, 6, ~0U}, {0x20, 4, ~0U}};
+    const std::uint32_t version = 2;
+    std::string acl(reinterpret_cast<const char*>(&version), sizeof version);
+    for (const auto& e : entries) {
+        acl.append(reinterpret_cast<const char*>(&e.tag), sizeof e.tag);
+        acl.append(reinterpret_cast<const char*>(&e.permissions), sizeof e.permissions);
+        acl.append(reinterpret_cast<const char*>(&e.id), sizeof e.id);
+    }
+    return acl;
+}
+
+// Sets attribute `name` of `path`; false when the file system does not keep such attributes.
+bool SetAttribute(const std::string& path, const char* name, const std::string& value) {
+    if (::setxattr(path.c_str(), name, value.data(), value.size(), 0) == 0) {
+        return true;
+    }
+    EXPECT_TRUE(errno == ENOTSUP) << name << ": " << std::strerror(errno);
+    return false;
 }
 
 TEST(FileErrorTest, EveryCauseHasItsText) {
@@ -243,7 +278,7 @@ TEST(ReplaceFileContentTest, NewFileModeNeverTouchesTheUmask) {
 // Each step after the new file exists fails, once on its own and once while removing the
 // new file fails too (access denied), so that a cause read after that cleanup would be the
 // wrong one. The old file stays as it was either way. Until its last moment the new file has
-// no name, so most failures leave nothing behind even when nothing could be removed.
+// no name, so only a failed rename can leave one behind, and the next replace removes it.
 TEST(ReplaceFileContentTest, AFailedStepReportsItsOwnCause) {
     if (!fixtures::CanFailSyscalls()) {
         GTEST_SKIP() << "this machine does not let a process install a seccomp filter";
@@ -260,7 +295,8 @@ TEST(ReplaceFileContentTest, AFailedStepReportsItsOwnCause) {
         {"fchmod", -1, {{Syscall::Fchmod, EIO}}, FileCause::HardIO, false, false},
         {"fsync", -1, {{Syscall::Fsync, EIO}}, FileCause::HardIO, false, false},
         // A network file system reports a deferred write error only when the file is closed.
-        {"close", -1, {{Syscall::Close, ENOSPC}}, FileCause::DiskFull, false, true},
+        {"close", -1, {{Syscall::Close, ENOSPC}}, FileCause::DiskFull, false, false},
+        {"link", -1, {{Syscall::Link, EIO}}, FileCause::HardIO, true, false},
         {"rename", -1, {{Syscall::Rename, EIO}}, FileCause::HardIO, true, true},
     };
     const std::string old = "title\r\nmain\r\n";
@@ -286,8 +322,10 @@ TEST(ReplaceFileContentTest, AFailedStepReportsItsOwnCause) {
             } else {
                 // The new file could not be removed, which shows the name it was given.
                 EXPECT_TRUE(entries.size() == 2 &&
-                            std::regex_match(entries[0], std::regex(R"(\.c\.txt\.[A-Za-z0-9]{6})")))
+                            std::regex_match(entries[0], std::regex(kTemporaryName)))
                     << testing::PrintToString(entries);
+                ASSERT_FALSE(ReplaceFileContent(dir.Path(), "c.txt", "next").Failed());
+                EXPECT_EQ(dir.Entries(), std::vector<std::string>{"c.txt"});
             }
         }
     }
@@ -304,39 +342,98 @@ TEST(ReplaceFileContentTest, ReadOnlyFileIsAccessDenied) {
     EXPECT_EQ(dir.Read("r.txt"), "old");
 }
 
-// Real folders after a replace: a process killed while writing leaves nothing, and leftovers of
-// earlier deaths are cleared, but nothing another copy may still be using.
-TEST(ReplaceFileContentTest, NothingIsLeftBehind) {
+// A replace removes what a killed replace left in the data folder, however young, and nothing
+// else: not a look-alike of the user's, not a running copy's file (it holds the lock), not
+// one with another name or owner, and nothing in a folder reached through a link.
+TEST(ReplaceFileContentTest, OnlyProvableLeftoversAreRemoved) {
     TempDir dir;
-    dir.Write("c.txt", "old");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        // Writing past the size limit kills the writer, as a crash or a kill would.
-        ::signal(SIGXFSZ, SIG_DFL);
-        const rlimit limit{4, 4};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        ReplaceFileContent(dir.Path(), "c.txt", "the new content");
-        ::_exit(0);
+    ASSERT_EQ(::mkdir(dir.File("data").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(dir.File("notes").c_str(), 0755), 0);
+    ASSERT_EQ(::symlink("../notes/mytext.txt", dir.File("data/custom6.txt").c_str()), 0);
+    const std::string form = ".0123456789abcdef.zandrel-new";
+    const std::vector<std::string> leftovers = {"data/.custom5.txt" + form,
+                                                "data/.custom9.txt" + form};
+    const std::vector<std::string> kept = {
+        "data/.custom5.txt.backup",
+        "data/.custom5.txt.Ab12Cd",
+        "data/.custom5.txt.0123456789abcdeg.zandrel-new",
+        "data/.custom5.txt.0123456789abcde.zandrel-new",
+        "data/.custom5.txt.0123456789abcdef.zandrel-new.bak",
+        "data/.custom7.txt" + form, // held by a running copy
+        "data/.custom8.txt" + form, // has a second name
+        "data/.custom2.txt" + form, // another user's
+        "notes/mytext.txt",
+        "notes/.mytext.txt.backup",
+        "notes/.mytext.txt" + form,
+    };
+    for (const auto* names : {&leftovers, &kept}) {
+        for (const std::string& name : *names) {
+            dir.Write(name, "x");
+        }
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"c.txt"});
-    EXPECT_EQ(dir.Read("c.txt"), "old");
+    ASSERT_EQ(::link(dir.File("data/.custom8.txt" + form).c_str(), dir.File("hardlink").c_str()),
+              0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(dir.File("data/.custom2.txt" + form).c_str(), 65534, 65534), 0);
+    }
+    ASSERT_EQ(::mkdir(dir.File("data/.custom3.txt" + form).c_str(), 0755), 0);
+    ASSERT_EQ(::symlink(("../notes/.mytext.txt" + form).c_str(),
+                        dir.File("data/.custom4.txt" + form).c_str()),
+              0);
+    const fixtures::LockHolder running(dir.File("data/.custom7.txt" + form));
 
-    // Leftovers of a process that died after naming its new file, and look-alikes.
-    const timespec longAgo[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 60, 0}};
-    for (const char* name : {".c.txt.Stale1", ".c.txt.Held22", ".c.txt.toolong", ".d.txt.Other3"}) {
-        dir.Write(name, "x");
-        ::utimensat(AT_FDCWD, dir.File(name).c_str(), longAgo, 0);
+    ASSERT_FALSE(ReplaceFileContent(dir.File("data"), "custom6.txt", "six").Failed());
+    EXPECT_EQ(dir.Read("notes/mytext.txt"), "six");
+    for (const std::string& name : leftovers) {
+        EXPECT_FALSE(dir.Exists(name)) << name;
     }
-    dir.Write(".c.txt.Fresh4", "x"); // maybe another copy's, about to be renamed
-    const fixtures::LockHolder held(dir.File(".c.txt.Held22"));
-    ASSERT_FALSE(ReplaceFileContent(dir.Path(), "c.txt", "new").Failed());
-    EXPECT_EQ(dir.Entries(),
-              (std::vector<std::string>{".c.txt.Fresh4", ".c.txt.Held22", ".c.txt.toolong",
-                                        ".d.txt.Other3", "c.txt"}));
-    EXPECT_EQ(dir.Read("c.txt"), "new");
+    for (const std::string& name : kept) {
+        EXPECT_TRUE(dir.Exists(name) || (!root && name.starts_with("data/.custom2"))) << name;
+    }
+    EXPECT_TRUE(dir.Exists("data/.custom3.txt" + form));
+    EXPECT_TRUE(dir.Exists("data/.custom4.txt" + form));
+}
+
+// Another running copy commits in the same folder at any moment of a replace, which stops
+// there meanwhile: that copy's removal of leftovers never takes the new file from under it.
+TEST(ReplaceFileContentTest, AnotherCopyNeverRemovesANewFileInUse) {
+    if (!fixtures::CanTraceSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a process trace its child";
+    }
+    for (const bool unnamedTemporary : {true, false}) {
+        if (!unnamedTemporary && !fixtures::CanFailSyscalls()) {
+            continue;
+        }
+        fixtures::ChildOptions options;
+        if (!unnamedTemporary) {
+            options.failingCalls = {{Syscall::OpenTmpfile, EOPNOTSUPP}};
+        }
+        for (int moment = 1;; ++moment) {
+            SCOPED_TRACE(std::string(unnamedTemporary ? "unnamed" : "named") +
+                         " while written, the other commit at system call " +
+                         std::to_string(moment));
+            TempDir dir;
+            dir.Write("c.txt", "old");
+            bool committed = false;
+            const fixtures::TracedRun run = fixtures::RunTraced(
+                [&] { return ReplaceFileContent(dir.Path(), "c.txt", "new"); },
+                [&](int n, long) {
+                    if (n == moment) {
+                        committed = true;
+                        EXPECT_FALSE(ReplaceFileContent(dir.Path(), "d.txt", "other").Failed());
+                    }
+                    return fixtures::AtSyscall::Run;
+                },
+                options);
+            if (!committed) {
+                break; // the replace made fewer calls
+            }
+            EXPECT_FALSE(run.error.Failed()) << run.error.Message();
+            EXPECT_EQ(dir.Read("c.txt"), "new");
+            EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"c.txt", "d.txt"}));
+        }
+    }
 }
 
 // A symbolic link keeps naming its file, which is replaced in its own folder; a link to a file
@@ -365,23 +462,6 @@ TEST(ReplaceFileContentTest, SymbolicLinksAreFollowed) {
                                                        "loop.b", "store"}));
 }
 
-// Without /proc an ordinary user cannot give an unnamed file a name: the new file is then made
-// with a name from the start.
-TEST(ReplaceFileContentTest, AFileThatCannotBeNamedLaterIsNamedFromTheStart) {
-    if (!fixtures::CanFailSyscalls()) {
-        GTEST_SKIP() << "this machine does not let a process install a seccomp filter";
-    }
-    TempDir dir;
-    dir.Write("c.txt", "old");
-    fixtures::ChildOptions options;
-    options.failingCalls = {{Syscall::Link, ENOENT}};
-    const FileError error = fixtures::RunInChild(
-        [&] { return ReplaceFileContent(dir.Path(), "c.txt", "new"); }, options);
-    EXPECT_FALSE(error.Failed()) << error.Message();
-    EXPECT_EQ(dir.Read("c.txt"), "new");
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"c.txt"});
-}
-
 TEST(ReplaceFileContentTest, OwnerAndModeAreKept) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "only root can give a file to another owner";
@@ -398,32 +478,156 @@ TEST(ReplaceFileContentTest, OwnerAndModeAreKept) {
     EXPECT_EQ(st.st_mode & 07777, 0604U);
 }
 
-// Where no new file can be made beside it, a file the user may write is written in place: the
-// room is reserved first, and the old content stays when it cannot be.
-TEST(ReplaceFileContentTest, AWritableFileInAReadOnlyFolder) {
+// The new file carries what the old one did: every extended attribute, the ACL among them, and
+// the mode, whose group bits are the ACL's mask; the group where the user belongs to it. The
+// owner stays only for root: an ordinary user's new file is the user's own.
+TEST(ReplaceFileContentTest, TheFileKeepsWhatItCarried) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can make files of other owners and groups to replace";
+    }
+    const std::string acl = AclGrantingReadWriteTo(65534);
+    const std::string note("written by hand\0with a NUL", 26);
+    {
+        TempDir probe;
+        probe.Write("f", "");
+        if (!SetAttribute(probe.File("f"), "user.note", note) ||
+            !SetAttribute(probe.File("f"), "system.posix_acl_access", acl)) {
+            GTEST_SKIP() << "the file system of " << probe.Path()
+                         << " keeps no user attributes or ACLs";
+        }
+    }
+    const struct {
+        const char* who;
+        bool dropRoot;
+        std::vector<gid_t> groups; // of the user
+        uid_t owner;               // of the new file
+        gid_t group;
+    } cases[] = {
+        {"root", false, {}, 1234, 4242},
+        {"a user in the file's group", true, {4242}, 65534, 4242},
+        {"a user outside the file's group", true, {}, 65534, 65534},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.who);
+        TempDir dir;
+        fixtures::MakeWorldWritable(dir.Path());
+        dir.Write("c.txt", "old");
+        ASSERT_EQ(::chown(dir.File("c.txt").c_str(), 1234, 4242), 0);
+        ASSERT_TRUE(SetAttribute(dir.File("c.txt"), "user.note", note));
+        ASSERT_TRUE(SetAttribute(dir.File("c.txt"), "system.posix_acl_access", acl));
+        const std::string keptAcl = Attribute(dir.File("c.txt"), "system.posix_acl_access");
+        ASSERT_EQ(PermissionsOf(dir.File("c.txt")), 0664U);
+
+        fixtures::ChildOptions options;
+        options.dropRoot = c.dropRoot;
+        options.groups = c.groups;
+        const FileError error = fixtures::RunInChild(
+            [&] { return ReplaceFileContent(dir.Path(), "c.txt", "new"); }, options);
+        ASSERT_FALSE(error.Failed()) << error.Message();
+        EXPECT_EQ(dir.Read("c.txt"), "new");
+        EXPECT_EQ(Attribute(dir.File("c.txt"), "user.note"), note);
+        EXPECT_EQ(Attribute(dir.File("c.txt"), "system.posix_acl_access"), keptAcl);
+        struct stat st {};
+        ASSERT_EQ(::stat(dir.File("c.txt").c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0664U);
+        EXPECT_EQ(st.st_uid, c.owner);
+        EXPECT_EQ(st.st_gid, c.group);
+    }
+
+    // Nor does it gain one: the folder's default ACL, given to every new file, is taken
+    // off again where the old file had none.
+    TempDir dir;
+    dir.Write("plain.txt", "old");
+    ASSERT_EQ(::chmod(dir.File("plain.txt").c_str(), 0640), 0);
+    ASSERT_TRUE(SetAttribute(dir.Path(), "system.posix_acl_default", acl));
+    ASSERT_FALSE(ReplaceFileContent(dir.Path(), "plain.txt", "new").Failed());
+    EXPECT_EQ(Attribute(dir.File("plain.txt"), "system.posix_acl_access"), "(none)");
+    EXPECT_EQ(PermissionsOf(dir.File("plain.txt")), 0640U);
+}
+
+// A folder that refuses new files refuses the replace, with the folder's cause and the name as
+// built, before anything changes: a file there that the user may write is not written in
+// place, since no way of doing so survives a kill between its writes.
+TEST(ReplaceFileContentTest, AFolderThatRefusesNewFilesRefusesTheReplace) {
     TempDir dir;
     fixtures::MakeWorldWritable(dir.Path());
     ASSERT_EQ(::mkdir(dir.File("ro").c_str(), 0755), 0);
-    dir.Write("ro/w.txt", "old content");
-    ASSERT_EQ(::chmod(dir.File("ro/w.txt").c_str(), 0666), 0);
+    dir.Write("ro/custom5.txt", "old content");
+    ASSERT_EQ(::chmod(dir.File("ro/custom5.txt").c_str(), 0666), 0);
     ASSERT_EQ(::chmod(dir.File("ro").c_str(), 0555), 0);
     const std::string folder = dir.File("ro");
 
-    fixtures::ChildOptions full;
-    full.dropRoot = true;
-    full.fileSizeLimit = 16;
-    const FileError tooLarge = fixtures::RunInChild(
-        [&] { return ReplaceFileContent(folder, "w.txt", "a new content longer than 16"); }, full);
-    EXPECT_EQ(tooLarge.Message(), FileErrorText(FileCause::DiskFull, folder + "/w.txt"));
-    EXPECT_EQ(dir.Read("ro/w.txt"), "old content");
-
-    for (const std::string content : {"a longer new content", "short"}) {
-        const FileError error = fixtures::RunInChild(
-            [&] { return ReplaceFileContent(folder, "w.txt", content); }, -1, true);
-        EXPECT_FALSE(error.Failed()) << error.Message();
-        EXPECT_EQ(dir.Read("ro/w.txt"), content);
+    for (const char* name : {"custom5.txt", "custom6.txt"}) {
+        for (const std::string content : {"a longer new content", "short", ""}) {
+            const FileError error = fixtures::RunInChild(
+                [&] { return ReplaceFileContent(folder, name, content); }, -1, true);
+            EXPECT_EQ(error.Message(), std::string("Access to ") + name + " was denied.");
+        }
     }
     ::chmod(dir.File("ro").c_str(), 0755);
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"ro"});
+    EXPECT_EQ(dir.Read("ro/custom5.txt"), "old content");
+    EXPECT_FALSE(dir.Exists("ro/custom6.txt"));
+}
+
+// A commit killed at the entry of any of its system calls, as a crash or a kill would stop it,
+// leaves the old content or the new, and nothing that outlives the next commit. The file of
+// another program that looks like a temporary one stays.
+TEST(ReplaceFileContentTest, AKillAtAnySystemCallLeavesTheOldContentOrTheNew) {
+    if (!fixtures::CanTraceSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a process trace its child";
+    }
+    const struct {
+        const char* what;
+        bool oldFile;
+        bool unnamedTemporary; // else the file system is taken to refuse unnamed files
+    } cases[] = {
+        {"an existing file", true, true},
+        {"a new file", false, true},
+        {"an existing file, named from the start", true, false},
+        {"a new file, named from the start", false, false},
+    };
+    const std::string old = "old\r\n";
+    const std::string fresh = std::string(100000, 'n') + "\r\n";
+    for (const auto& c : cases) {
+        if (!c.unnamedTemporary && !fixtures::CanFailSyscalls()) {
+            continue;
+        }
+        fixtures::ChildOptions options;
+        if (!c.unnamedTemporary) {
+            options.failingCalls = {{Syscall::OpenTmpfile, EOPNOTSUPP}};
+        }
+        int killedAt = 1;
+        for (;; ++killedAt) {
+            SCOPED_TRACE(std::string(c.what) + ", killed at system call " +
+                         std::to_string(killedAt));
+            TempDir dir;
+            dir.Write(".c.txt.backup", "mine");
+            if (c.oldFile) {
+                dir.Write("c.txt", old);
+            }
+            const fixtures::TracedRun run = fixtures::RunTraced(
+                [&] { return ReplaceFileContent(dir.Path(), "c.txt", fresh); },
+                [&](int n, long) {
+                    return n == killedAt ? fixtures::AtSyscall::Kill : fixtures::AtSyscall::Run;
+                },
+                options);
+            if (!run.killed) {
+                ASSERT_FALSE(run.error.Failed()) << run.error.Message();
+                EXPECT_EQ(dir.Read("c.txt"), fresh);
+                EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".c.txt.backup", "c.txt"}));
+                break;
+            }
+            if (dir.Exists("c.txt") || c.oldFile) {
+                const std::string content = dir.Read("c.txt");
+                EXPECT_TRUE(content == old || content == fresh) << content.size() << " bytes";
+            }
+            ASSERT_FALSE(ReplaceFileContent(dir.Path(), "c.txt", "next").Failed());
+            EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".c.txt.backup", "c.txt"}));
+            EXPECT_EQ(dir.Read(".c.txt.backup"), "mine");
+        }
+        EXPECT_GT(killedAt, 5) << c.what; // the trace saw the calls
+    }
 }
 
 } // namespace

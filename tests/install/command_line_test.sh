@@ -33,6 +33,14 @@ cases=(
     "-x --version|2||zandrel: unknown option '-x'"
     "--user-data extra|2||zandrel: unexpected argument 'extra'"
     "--user-data=/tmp|2||zandrel: unknown option '--user-data=/tmp'"
+    "-|2||zandrel: unexpected argument '-'"
+    "--|2||zandrel: unknown option '--'"
+    # Qt's own options are left to Qt, with their values.
+    "-platform offscreen --version|0|zandrel $version|"
+    "--style fusion -reverse --help|0|Usage: zandrel [--user-data]|"
+    "-style=fusion -platform offscreen:fontengine=freetype --version|0|zandrel $version|"
+    "-platform|2||zandrel: option '-platform' needs a value"
+    "-platform offscreen -bogus|2||zandrel: unknown option '-bogus'"
 )
 for c in "${cases[@]}"; do
     IFS='|' read -r args status out err <<<"$c"
@@ -48,6 +56,13 @@ for c in "${cases[@]}"; do
             fail "$args: the usage does not follow the error line"
     fi
 done
+
+# With Qt's own options the window starts as it does without them: on the offscreen platform
+# it runs until it is ended.
+(cd "$tmp" && env -i PATH=/usr/bin:/bin HOME="$tmp" timeout 5 "$zandrel" -platform offscreen \
+    -style fusion >/dev/null 2>"$tmp/err")
+status=$?
+[ "$status" -eq 124 ] || fail "-platform offscreen -style fusion: exit status $status, $(head -n1 "$tmp/err")"
 
 # The help names every option.
 for option in --user-data --help --version; do

@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
 
@@ -96,28 +101,52 @@ TEST(LogFile, AppendAppliesTheSizeRule) {
     const std::string small = Entry("earlier");
     const std::string exact(512000, 'x');
     const std::string over(512001, 'x');
+    const std::string previous = Entry("the previous older generation");
     struct Case {
         const char* name;
-        bool exists;
-        std::string before;
+        std::optional<std::string> before;
+        std::optional<std::string> olderBefore;
         std::string after;
+        std::optional<std::string> olderAfter;
     };
     const Case cases[] = {
-        {"no file", false, "", entry},
-        {"empty file", true, "", entry},
-        {"earlier entry", true, small, small + entry},
-        {"exactly 512000 bytes", true, exact, exact + entry},
-        {"512001 bytes", true, over, entry},
+        {"no file", {}, {}, entry, {}},
+        {"empty file", "", {}, entry, {}},
+        {"earlier entry", small, {}, small + entry, {}},
+        {"exactly 512000 bytes", exact, previous, exact + entry, previous},
+        // The full log is kept whole as the older generation, replacing the previous one.
+        {"512001 bytes", over, {}, entry, over},
+        {"512001 bytes and an older generation", over, previous, entry, over},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
-        if (c.exists) {
-            dir.Write(kLogFileName, c.before);
+        if (c.before) {
+            dir.Write(kLogFileName, *c.before);
+        }
+        if (c.olderBefore) {
+            dir.Write(kOlderLogFileName, *c.olderBefore);
         }
         EXPECT_FALSE(AppendLogEntry(dir.Path(), entry).Failed());
         EXPECT_EQ(dir.Read(kLogFileName), c.after);
+        ASSERT_EQ(dir.Exists(kOlderLogFileName), c.olderAfter.has_value());
+        if (c.olderAfter) {
+            EXPECT_TRUE(dir.Read(kOlderLogFileName) == *c.olderAfter);
+        }
     }
+}
+
+TEST(LogFile, NewLogAfterTheSizeRuleKeepsTheModeOfTheOldOne) {
+    TempDir dir;
+    dir.Write(kLogFileName, std::string(512001, 'x'));
+    ASSERT_EQ(::chmod(dir.File(kLogFileName).c_str(), 0600), 0);
+    const mode_t umaskBefore = ::umask(0);
+    const FileError error = AppendLogEntry(dir.Path(), Entry("private"));
+    ::umask(umaskBefore);
+    ASSERT_FALSE(error.Failed());
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.File(kLogFileName).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
 }
 
 TEST(LogFile, TwoEntriesInARowAreSeparatedByThreeEmptyLines) {
@@ -131,18 +160,6 @@ TEST(LogFile, TwoEntriesInARowAreSeparatedByThreeEmptyLines) {
     EXPECT_NE(log.find("Be aware of this.\r\n\r\n\r\n\r\n[Your query on"), std::string::npos);
     // The viewer shows a log written by the program unchanged.
     EXPECT_EQ(LoadLogText(dir.Path()), log);
-}
-
-TEST(LogFile, EmptyDirectoryMeansTheCurrentDirectory) {
-    TempDir dir;
-    const std::string cwd = std::filesystem::current_path();
-    ASSERT_EQ(::chdir(dir.Path().c_str()), 0);
-    const FileError appended = AppendLogEntry("", "entry\r\n");
-    const std::string shown = LoadLogText("");
-    ASSERT_EQ(::chdir(cwd.c_str()), 0);
-    EXPECT_FALSE(appended.Failed());
-    EXPECT_EQ(shown, "entry\r\n");
-    EXPECT_EQ(dir.Read(kLogFileName), "entry\r\n");
 }
 
 TEST(LogDisplay, EveryLineEndsWithCrLf) {
@@ -255,7 +272,7 @@ TEST(LogDisplay, UnreadableLogShowsNothing) {
     EXPECT_EQ(LoadLogText(locked.Path()), "");
 }
 
-TEST(LogReset, EmptiesTheFileWithoutRemovingIt) {
+TEST(LogReset, EmptiesTheFileWithoutRemovingItAndRemovesTheOlderGeneration) {
     TempDir missing;
     EXPECT_FALSE(ResetLog(missing.Path()).Failed());
     ASSERT_TRUE(missing.Exists(kLogFileName));
@@ -265,13 +282,25 @@ TEST(LogReset, EmptiesTheFileWithoutRemovingIt) {
     // truncated rather than replaced by a new one.
     TempDir dir;
     dir.Write(kLogFileName, Entry("old"));
+    dir.Write(kOlderLogFileName, Entry("older"));
     ASSERT_EQ(::link(dir.File(kLogFileName).c_str(), dir.File("alias").c_str()), 0);
     EXPECT_FALSE(ResetLog(dir.Path()).Failed());
     EXPECT_EQ(dir.Read(kLogFileName), "");
     EXPECT_EQ(dir.Read("alias"), "");
+    EXPECT_FALSE(dir.Exists(kOlderLogFileName));
 
     ASSERT_FALSE(AppendLogEntry(dir.Path(), Entry("new")).Failed());
     EXPECT_EQ(dir.Read(kLogFileName), Entry("new"));
+}
+
+TEST(LogReset, OlderGenerationThatCannotGoLeavesBothAsTheyWere) {
+    TempDir dir;
+    dir.Write(kLogFileName, Entry("old"));
+    std::filesystem::create_directory(dir.File(kOlderLogFileName));
+    const FileError error = ResetLog(dir.Path());
+    EXPECT_EQ(error.Message(), "Access to auvrel.log.1 was denied.");
+    EXPECT_EQ(dir.Read(kLogFileName), Entry("old"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File(kOlderLogFileName)));
 }
 
 // Faults made for real. Every one leaves the log's previous bytes exactly as they were.
@@ -334,20 +363,23 @@ TEST(LogFaults, ReadOnlyLogIsAccessDenied) {
 TEST(LogFaults, FullDiskCutsTheTornEntryOff) {
     const std::string entry = Entry("Will the plan work?");
     const std::string old = Entry("old");
+    const std::string over(512001, 'x');
     struct Case {
         const char* name;
         bool exists;
         std::string before;
         long limit;
         std::string after;
+        std::optional<std::string> older;
     };
     const Case cases[] = {
         // The write gets part of the entry out before the device is full.
-        {"part of the entry fits", true, old, static_cast<long>(old.size()) + 40, old},
-        {"nothing fits", true, old, static_cast<long>(old.size()), old},
-        {"new log", false, "", 40, ""},
-        // The size rule emptied the log on purpose; the failed entry leaves it empty.
-        {"after the size rule", true, std::string(512001, 'x'), 40, ""},
+        {"part of the entry fits", true, old, static_cast<long>(old.size()) + 40, old, {}},
+        {"nothing fits", true, old, static_cast<long>(old.size()), old, {}},
+        {"new log", false, "", 40, "", {}},
+        // The size rule kept the full log as the older generation; the failed entry leaves
+        // the new log empty.
+        {"after the size rule", true, over, 40, "", over},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -360,6 +392,213 @@ TEST(LogFaults, FullDiskCutsTheTornEntryOff) {
         EXPECT_EQ(error.cause, FileCause::DiskFull);
         EXPECT_EQ(error.Message(), "Disk full while accessing " + dir.File(kLogFileName) + ".");
         EXPECT_EQ(dir.Read(kLogFileName), c.after);
+        ASSERT_EQ(dir.Exists(kOlderLogFileName), c.older.has_value());
+        if (c.older) {
+            EXPECT_TRUE(dir.Read(kOlderLogFileName) == *c.older);
+        }
+    }
+}
+
+// Where the full log cannot become the older generation, the entry joins it as it is: nothing
+// is lost, and the next entry tries again. A folder that refuses new files keeps taking entries.
+TEST(LogFaults, LogThatCannotBeRenamedTakesTheEntryAsItIs) {
+    const std::string entry = Entry("Will the plan work?");
+    const std::string small = Entry("old");
+    const std::string over(512001, 'x');
+    const std::string older = Entry("older");
+    struct Case {
+        const char* name;
+        std::string before;
+        bool olderIsDirectory;
+        bool readOnlyFolder;
+    };
+    const Case cases[] = {
+        {"a directory in the older generation's place", over, true, false},
+        {"a folder that refuses changes", over, false, true},
+        {"a folder that refuses changes, a small log", small, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        dir.Write(kLogFileName, c.before);
+        if (c.olderIsDirectory) {
+            std::filesystem::create_directory(dir.File(kOlderLogFileName));
+        } else {
+            dir.Write(kOlderLogFileName, older);
+        }
+        if (c.readOnlyFolder) {
+            ASSERT_EQ(::chmod(dir.File(kLogFileName).c_str(), 0666), 0);
+            ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+        }
+        const FileError error =
+            RunInChild([&] { return AppendLogEntry(dir.Path(), entry); }, -1, c.readOnlyFolder);
+        EXPECT_FALSE(error.Failed()) << error.Message();
+        EXPECT_TRUE(dir.Read(kLogFileName) == c.before + entry);
+        if (c.olderIsDirectory) {
+            EXPECT_TRUE(std::filesystem::is_directory(dir.File(kOlderLogFileName)));
+        } else {
+            EXPECT_EQ(dir.Read(kOlderLogFileName), older);
+        }
+    }
+}
+
+TEST(LogFaults, FileSystemWithoutNotesStillTakesEntries) {
+    if (!fixtures::CanFailSyscalls()) {
+        GTEST_SKIP() << "this machine cannot make system calls fail in a child";
+    }
+    TempDir dir;
+    dir.Write(kLogFileName, Entry("old"));
+    fixtures::ChildOptions options;
+    options.failingCalls = {{fixtures::Syscall::Xattr, EOPNOTSUPP}};
+    const FileError error =
+        RunInChild([&] { return AppendLogEntry(dir.Path(), Entry("new")); }, options);
+    EXPECT_FALSE(error.Failed()) << error.Message();
+    EXPECT_EQ(dir.Read(kLogFileName), Entry("old") + Entry("new"));
+    EXPECT_EQ(LoadLogText(dir.Path()), Entry("old") + Entry("new"));
+}
+
+// Another copy of the program renames the log to the older generation and starts a new one
+// after this append opened the log but before it locked it: the entry goes to the new log.
+TEST(LogRaces, AppendFollowsTheLogRenamedBeforeItsLock) {
+    if (!fixtures::CanTraceSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a test trace its child";
+    }
+    TempDir dir;
+    dir.Write(kLogFileName, Entry("old"));
+    bool renamed = false;
+    fixtures::RunTraced([&] { return AppendLogEntry(dir.Path(), Entry("mine")); },
+                        [&](int, long number) {
+                            if (number == SYS_flock && !renamed) {
+                                renamed = true;
+                                std::filesystem::rename(dir.File(kLogFileName),
+                                                        dir.File(kOlderLogFileName));
+                                dir.Write(kLogFileName, Entry("theirs"));
+                            }
+                            return fixtures::AtSyscall::Run;
+                        });
+    ASSERT_TRUE(renamed);
+    EXPECT_EQ(dir.Read(kOlderLogFileName), Entry("old"));
+    EXPECT_EQ(dir.Read(kLogFileName), Entry("theirs") + Entry("mine"));
+}
+
+// A process killed at any system call of an append, or in the middle of the write of a long
+// entry, leaves whole entries only, as the viewer sees it and as the next append leaves it.
+TEST(LogKills, KilledAppendLeavesWholeEntriesOnly) {
+    if (!fixtures::CanTraceSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a test trace its child";
+    }
+    // The entry of a reading with long custom texts spans many pages.
+    const std::string killed = LogEntryBytes(
+        "long", "Hexagram 1 " + std::string(20000, 'a') + "\r\n", kLine, kFinal, kWednesdayMorning);
+    const std::string next = Entry("next");
+    std::string full;
+    while (!LogNeedsReset(static_cast<std::int64_t>(full.size()))) {
+        full += Entry("old");
+    }
+    const std::string small = Entry("old");
+    const std::string previous = Entry("previous");
+    struct Case {
+        const char* name;
+        std::string log;
+        bool readOnlyFolder;
+        // What the log may hold after the kill and after the next append, and what the older
+        // generation holds then.
+        std::vector<std::string> afterKill;
+        std::vector<std::string> afterNext;
+        std::optional<std::string> older;
+    };
+    const Case cases[] = {
+        {"append",
+         small,
+         false,
+         {small, small + killed},
+         {small + next, small + killed + next},
+         {}},
+        {"append in a folder that refuses new files",
+         small,
+         true,
+         {small, small + killed},
+         {small + next, small + killed + next},
+         {}},
+        {"append after the size rule",
+         full,
+         false,
+         {full, "", killed},
+         {next, killed + next},
+         full},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto prepare = [&](const TempDir& dir) {
+            dir.Write(kLogFileName, c.log);
+            dir.Write(kOlderLogFileName, previous);
+            if (c.readOnlyFolder) {
+                ASSERT_EQ(::chmod(dir.File(kLogFileName).c_str(), 0666), 0);
+                ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+            }
+        };
+        // One run of the append, its calls decided by `decide`, then the next append; false
+        // when the append ran to its end.
+        int torn = 0;
+        const auto killedRun = [&](const std::function<fixtures::AtSyscall(long)>& decide) {
+            TempDir dir;
+            prepare(dir);
+            fixtures::ChildOptions options;
+            options.dropRoot = c.readOnlyFolder;
+            const bool wasKilled =
+                fixtures::RunTraced([&] { return AppendLogEntry(dir.Path(), killed); },
+                                    [&](int, long number) { return decide(number); }, options)
+                    .killed;
+            const std::string raw = dir.Exists(kLogFileName) ? dir.Read(kLogFileName) : "";
+            bool whole = false;
+            bool shown = false;
+            const std::string view = LoadLogText(dir.Path());
+            for (const auto& log : c.afterKill) {
+                whole = whole || raw == log;
+                shown = shown || view == LogViewText(log, 0);
+            }
+            torn += whole ? 0 : 1;
+            EXPECT_TRUE(shown) << "the viewer shows part of an entry";
+
+            EXPECT_FALSE(AppendLogEntry(dir.Path(), next).Failed());
+            const std::string after = dir.Read(kLogFileName);
+            bool expected = false;
+            for (const auto& log : c.afterNext) {
+                expected = expected || after == log;
+            }
+            EXPECT_TRUE(expected) << "the log holds more or less than whole entries, "
+                                  << after.size() << " bytes";
+            EXPECT_EQ(dir.Read(kOlderLogFileName), c.older.value_or(previous));
+            std::vector<std::string> names = {kLogFileName, kOlderLogFileName};
+            std::sort(names.begin(), names.end());
+            EXPECT_EQ(dir.Entries(), names);
+            return wasKilled;
+        };
+        // Killed before its first call, its second, ... until it runs to its end. The calls
+        // are counted afresh in each run: a sanitizer may add calls of its own.
+        for (int at = 1;; ++at) {
+            SCOPED_TRACE(::testing::Message() << "killed at call " << at);
+            int index = 0;
+            if (!killedRun([&](long) {
+                    return ++index == at ? fixtures::AtSyscall::Kill : fixtures::AtSyscall::Run;
+                })) {
+                break;
+            }
+        }
+        // Killed halfway through its first write, its second, ...
+        for (int at = 1;; ++at) {
+            SCOPED_TRACE(::testing::Message() << "killed halfway through write " << at);
+            int writes = 0;
+            if (!killedRun([&](long number) {
+                    const bool write = number == SYS_write || number == SYS_pwrite64;
+                    return write && ++writes == at ? fixtures::AtSyscall::TearAndKill
+                                                   : fixtures::AtSyscall::Run;
+                })) {
+                break;
+            }
+        }
+        // The half-written runs did leave part of an entry on disk for the next append.
+        EXPECT_GT(torn, 0);
     }
 }
 

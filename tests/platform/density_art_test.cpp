@@ -97,6 +97,7 @@ private slots:
     void pictureCoversItsDevicePixelsAtEachDensity_data();
     void pictureCoversItsDevicePixelsAtEachDensity();
     void atOneAndAHalfTheSharperWayIsChosen();
+    void iconCarriesTheArtOfEachDensity();
 };
 
 void DensityArtTest::everyBitmapHasArtForBothDensities() {
@@ -166,6 +167,18 @@ void DensityArtTest::atOneAndAHalfTheSharperWayIsChosen() {
         QCOMPARE(chosen.greyPixels, enlarged.greyPixels);
         QCOMPARE(chosen.edges, enlarged.edges);
     }
+}
+
+void DensityArtTest::iconCarriesTheArtOfEachDensity() {
+    const QIcon icon = LoadIconResource(128);
+    const DensityArt art32 = LoadIconArt(128, 32);
+    const DensityArt art16 = LoadIconArt(128, 16);
+    QCOMPARE(Rgb(icon.pixmap(QSize(16, 16), 1.0)), Rgb(art16.at1x));
+    QCOMPARE(Rgb(icon.pixmap(QSize(32, 32), 1.0)), Rgb(art32.at1x));
+    // On a screen of twice the density the 32 x 32 icon is its own 2x art, not the 1x enlarged.
+    const QPixmap at2x = icon.pixmap(QSize(32, 32), 2.0);
+    QCOMPARE(at2x.devicePixelRatio(), 2.0);
+    QCOMPARE(Rgb(at2x), Rgb(art32.at2x));
 }
 
 QTEST_MAIN(DensityArtTest)

@@ -7,7 +7,8 @@
 #include "platform/message_box.h"
 #include "platform/pumping_wait.h"
 #include "platform/qt_text.h"
-#include "platform/resources.h"
+#include "platform/application.h"
+#include "platform/dialog_style.h"
 #include "tests/platform/gui_test_support.h"
 
 #include <QClipboard>

@@ -2,7 +2,7 @@
 
 #include "platform/pumping_wait.h"
 #include "platform/qt_text.h"
-#include "platform/resources.h"
+#include "platform/application.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -68,8 +68,11 @@ std::shared_ptr<WhenModal> WhenModal::Start(std::function<bool(QWidget*)> tryAct
                 }
                 return;
             }
+            // Keys go where the focus is only once the window is active; until then the focus
+            // may still be in the window beneath it, or nowhere.
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && modal->isVisible() && tryAct(modal)) {
+            if (modal != nullptr && modal->isVisible() && modal->isActiveWindow() &&
+                tryAct(modal)) {
                 helper->fired_ = true;
                 actedOn = modal;
                 elapsed = 0;

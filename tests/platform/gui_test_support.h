@@ -18,11 +18,11 @@ namespace zandrel::test {
 // Once per test program: the dialogs' style and no native dialogs.
 void InitGuiTests();
 
-// Acts on the next modal widget of type Widget once it is the active modal widget, and
-// reports whether it did. A test never waits on a dialog nobody closes: when no such widget
-// is up within `timeoutMs`, when the action fails a check, or when the widget it acted on is
-// still open `timeoutMs` after it, every modal widget is closed and the test fails at that
-// moment.
+// Acts on the next modal widget of type Widget once it is the active modal widget and the
+// active window, so that keys reach its focus, and reports whether it did. A test never waits on a
+// dialog nobody closes: when no such widget is up within `timeoutMs`, when the action fails a
+// check, or when the widget it acted on is still open `timeoutMs` after it, every modal widget is
+// closed and the test fails at that moment.
 class WhenModal {
 public:
     template <class Widget>

@@ -3,6 +3,7 @@
 #include "platform/file.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -44,7 +45,9 @@ private:
 };
 
 // A system call that fails in the child: every call of it returns -1 with errno `err`.
-enum class Syscall { Close, Fchmod, Fsync, Link, Rename, Umask, Unlink };
+// OpenTmpfile is an open that asks for an unnamed file (O_TMPFILE); other opens work. Xattr
+// stands for every call that reads, writes or removes an extended attribute.
+enum class Syscall { Close, Fchmod, Fsync, Link, OpenTmpfile, Rename, Umask, Unlink, Xattr };
 struct FailingCall {
     Syscall call;
     int err;
@@ -55,8 +58,11 @@ struct ChildOptions {
     // File size limit in bytes, or -1 for none. A write past it fails with EFBIG, a full disk
     // for the program.
     long fileSizeLimit = -1;
-    // The child gives up root first (when it is root) so that permissions apply.
+    // The child gives up root first (when it is root) so that permissions apply: it becomes
+    // user and group 65534, with `groups` as its supplementary groups when given (else it
+    // keeps those it had).
     bool dropRoot = false;
+    std::optional<std::vector<gid_t>> groups;
     // Made to fail by a seccomp filter installed just before the action (see CanFailSyscalls).
     std::vector<FailingCall> failingCalls;
 };
@@ -69,6 +75,29 @@ FileError RunInChild(const std::function<FileError()>& action, long fileSizeLimi
 
 // Whether this machine lets a child install the filter that ChildOptions::failingCalls needs.
 bool CanFailSyscalls();
+
+// What a tracer does as a traced child enters a system call: let it run; kill the child there
+// with SIGKILL, before the call has any effect; or, for a write of more than one byte, let it
+// write only its first half and kill the child as the call returns, which is what a kill does
+// to a long write while the kernel copies its pages (any other call is killed at its entry).
+enum class AtSyscall { Run, Kill, TearAndKill };
+
+struct TracedRun {
+    bool killed = false; // killed by the tracer
+    int syscalls = 0;    // system calls the action entered, the one it was killed at included
+    FileError error;     // what the action returned, when it ran to its end
+};
+
+// Runs `action` in a forked child (prepared as `options` say) that this process traces like
+// strace: at the entry of each system call of the action, counted from 1, the child stops
+// and `atEntry` is called with the count and the call's number (SYS_...). The child stays
+// stopped until the hook returns, so the hook may also act on the files at that moment.
+TracedRun RunTraced(const std::function<FileError()>& action,
+                    const std::function<AtSyscall(int index, long number)>& atEntry,
+                    const ChildOptions& options = {});
+
+// Whether this machine lets a process trace its child's system calls.
+bool CanTraceSyscalls();
 
 // Gives everyone write access to `path`, so that a child that gave up root can still create
 // its temporary files there when a test wants only one file to be protected.

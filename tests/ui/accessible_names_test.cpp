@@ -44,8 +44,15 @@ QStringList DisplayNames(const CMainDlg& window) {
     return names;
 }
 
-int FocusId() {
-    return QApplication::focusWidget()->objectName().toInt();
+// The id of the control that has the focus in `dialog`, 0 when none has.
+int FocusId(const QWidget& dialog) {
+    const QWidget* focus = dialog.focusWidget();
+    return focus != nullptr ? focus->objectName().toInt() : 0;
+}
+
+// Presses `key` where the focus of `dialog` is, which is where the user's key goes.
+void Press(QWidget& dialog, Qt::Key key) {
+    QTest::keyClick(dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog, key);
 }
 
 } // namespace
@@ -279,16 +286,16 @@ void AccessibleNamesTest::browserAndEditorAreReachedByKeys() {
     QList<int> visited;
     QString shown;
     auto browsed = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* dialog) {
-        visited << FocusId();
+        visited << FocusId(*dialog);
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down,
                             Qt::Key_Left, Qt::Key_Up}) {
-            QTest::keyClick(QApplication::focusWidget(), key);
-            visited << FocusId();
+            Press(*dialog, key);
+            visited << FocusId(*dialog);
         }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        Press(*dialog, Qt::Key_Return);
         shown =
             QString::fromStdString(dialog->GetDlgItemText(IDC_HEXAGRAM_TEXT)).section('\r', 0, 0);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        Press(*dialog, Qt::Key_Escape);
     });
     window.GetDlgItem(IDC_VIEW_TEXT)->setFocus();
     QTest::keyClick(window.GetDlgItem(IDC_VIEW_TEXT), Qt::Key_Return);
@@ -301,18 +308,22 @@ void AccessibleNamesTest::browserAndEditorAreReachedByKeys() {
     // The editor: the list, the eight boxes and its four buttons by Tab, the buttons also by
     // the arrow keys.
     QList<int> order;
-    auto edited = WhenModal::Act<CManageTextDlg>([&](CManageTextDlg*) {
-        order << FocusId();
+    auto edited = WhenModal::Act<CManageTextDlg>([&](CManageTextDlg* dialog) {
+        order << FocusId(*dialog);
         for (int i = 0; i < 12; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            order << FocusId();
+            Press(*dialog, Qt::Key_Tab);
+            order << FocusId(*dialog);
         }
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Right}) {
-            QTest::keyClick(QApplication::focusWidget(), key);
-            order << FocusId();
+            Press(*dialog, key);
+            order << FocusId(*dialog);
         }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        Press(*dialog, Qt::Key_Escape);
     });
+    // Back in the main window once the browser has gone (the offscreen platform has no window
+    // manager to give it back its activation).
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     window.GetDlgItem(IDC_MANAGE_TEXT)->setFocus();
     QTest::keyClick(window.GetDlgItem(IDC_MANAGE_TEXT), Qt::Key_Return);
     QVERIFY(edited->Fired());

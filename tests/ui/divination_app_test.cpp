@@ -2,7 +2,7 @@
 // data folder, found by the XDG rules and made when missing; and what the user is told when
 // it cannot be made.
 
-#include "platform/resources.h"
+#include "platform/application.h"
 #include "tests/platform/gui_test_support.h"
 #include "tests/support/fault_helpers.h"
 #include "ui/data_directory.h"
@@ -60,7 +60,7 @@ QString RunApp(CDivinationApp& app) {
     QString directory = "none";
     const auto closer = WhenModal::Act<CMainDlg>(
         [&](CMainDlg* window) {
-            directory = QString::fromStdString(window->dataDirectory);
+            directory = QString::fromStdString(window->Texts().dataDirectory);
             window->EndDialog(IDCANCEL);
         },
         3000);

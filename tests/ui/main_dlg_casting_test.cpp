@@ -120,7 +120,8 @@ QList<QByteArray> Entries(const QByteArray& log) {
 }
 
 ReadingText TextOf(const CMainDlg& window, int outer, int inner, int changeLine) {
-    return ComposeReadingText(window.hexagramTexts, ComputeReading(outer, inner, changeLine));
+    return ComposeReadingText(window.Texts().hexagramTexts,
+                              ComputeReading(outer, inner, changeLine));
 }
 
 } // namespace
@@ -161,25 +162,23 @@ void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
         QTest::mouseClick(window.GetDlgItem(IDC_INNER_TRIGRAM), Qt::LeftButton);
         QVERIFY(answer->Fired());
     }
-    QCOMPARE(window.drawnInner, 8);
-    QCOMPARE(window.question, std::string("Is now the time?"));
+    QCOMPARE(window.Drawn().inner, 8);
+    QCOMPARE(window.Question(), std::string("Is now the time?"));
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_INNER_IMAGE)->BitmapId(), 152);
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), 144);
     QCOMPARE(CastingState(window), QStringLiteral("InnerDrawn"));
     QCOMPARE(states.Take(), QStringList({"Ready", "Busy"}));
     // Only the inner image has changed: the rest still shows the empty display.
-    QCOMPARE(Snapshot(window).section('\n', 1),
-             QStringLiteral("labels [] [] [] [] [] [] [] [] [] [] []\n"
-                            "checked \n"
-                            "lists 1998|Jan|1|11PM - 1AM\n"
-                            "text \n"
-                            "blocks ||"));
+    QCOMPARE(Images(window).mid(2), kEmptyImages.mid(2));
+    QCOMPARE(Labels(window), kEmptyLabels);
+    QCOMPARE(CheckedMarkers(window), QList<int>());
+    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT), std::string());
 
     {
         const SteppingTickCount ticks(kFixedDraws, 48);
         QTest::mouseClick(window.GetDlgItem(IDC_OUTER_TRIGRAM), Qt::LeftButton);
     }
-    QCOMPARE(window.drawnOuter, 1);
+    QCOMPARE(window.Drawn().outer, 1);
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), 145);
     QCOMPARE(CastingState(window), QStringLiteral("OuterDrawn"));
     QCOMPARE(states.Take(), QStringList({"Busy"}));
@@ -189,14 +188,13 @@ void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
         const SteppingTickCount ticks(kFixedDraws, 4);
         QTest::mouseClick(window.GetDlgItem(IDC_CHANGE_LINE), Qt::LeftButton);
     }
-    QCOMPARE(window.drawnChangeLine, 5);
+    QCOMPARE(window.Drawn().changeLine, 5);
     QCOMPARE(CastingState(window), QStringLiteral("Ready"));
     QCOMPARE(states.Take(), QStringList({"Busy"}));
-    QCOMPARE(Snapshot(window).section('\n', 0, 2),
-             QStringLiteral("images 145 152 134 141 138 140 136 141\n"
-                            "labels [Use] [Body] [-Metal-] [(Earth)] [-Wood-] [+Earth+] "
-                            "[+Fire+] [+Earth+] [12] [5] [35]\n"
-                            "checked 1104"));
+    QCOMPARE(Images(window), (QList<int>{145, 152, 134, 141, 138, 140, 136, 141}));
+    QCOMPARE(Labels(window), (QStringList{"Use", "Body", "-Metal-", "(Earth)", "-Wood-", "+Earth+",
+                                          "+Fire+", "+Earth+", "12", "5", "35"}));
+    QCOMPARE(CheckedMarkers(window), QList<int>{IDC_LINE5});
 
     const QList<QByteArray> entries = Entries(ReadLog(fixture));
     QCOMPARE(entries.size(), 1);
@@ -236,9 +234,7 @@ void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
     // A general query's drawn values are left alone by a target time query.
-    window.drawnInner = 3;
-    window.drawnOuter = 4;
-    window.drawnChangeLine = 6;
+    const CastValues drawn = window.Drawn();
     // "2001", "Mar", "15", "7AM - 9AM" with "abc": outer 1, inner 6, change line 2.
     window.DlgItem<CComboBox>(IDC_YEAR)->SetCurSel(3);
     window.DlgItem<CComboBox>(IDC_MONTH)->SetCurSel(2);
@@ -260,9 +256,7 @@ void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), 145);
     QCOMPARE(window.DlgItem<CBitmapButton>(IDC_INNER_IMAGE)->BitmapId(), 150);
     QVERIFY(window.IsDlgButtonChecked(IDC_LINE2));
-    QCOMPARE(window.drawnInner, 3);
-    QCOMPARE(window.drawnOuter, 4);
-    QCOMPARE(window.drawnChangeLine, 6);
+    QCOMPARE(window.Drawn(), drawn);
 
     const QList<QByteArray> entries = Entries(ReadLog(fixture));
     QCOMPARE(entries.size(), 1);
@@ -365,7 +359,7 @@ void CastingTest::cancellingTheQuestionChangesNothing() {
     }
     const QString display = Snapshot(window);
     const QByteArray log = ReadLog(fixture);
-    const int drawn[] = {window.drawnInner, window.drawnOuter, window.drawnChangeLine};
+    const CastValues drawn = window.Drawn();
 
     auto cancel = AnswerQuestion(std::nullopt);
     QTest::mouseClick(window.GetDlgItem(button), Qt::LeftButton);
@@ -373,10 +367,9 @@ void CastingTest::cancellingTheQuestionChangesNothing() {
 
     QCOMPARE(Snapshot(window), display);
     QCOMPARE(ReadLog(fixture), log);
-    QCOMPARE(window.question, std::string("first"));
+    QCOMPARE(window.Question(), std::string("first"));
     QCOMPARE(CastingState(window), QStringLiteral("Ready"));
-    const int after[] = {window.drawnInner, window.drawnOuter, window.drawnChangeLine};
-    QVERIFY(std::equal(std::begin(drawn), std::end(drawn), std::begin(after)));
+    QCOMPARE(window.Drawn(), drawn);
 }
 
 void CastingTest::twoCastsInARowAreSeparatedByThreeEmptyLines() {
@@ -451,7 +444,7 @@ void CastingTest::questionDialogLimitsAndStartsEmpty() {
     window.SendCommand(IDC_RUN);
     QVERIFY(answer->Fired());
     QCOMPARE(seen, QStringLiteral("Query Auvrel||1|0|pasted over lines|255|255"));
-    QCOMPARE(window.question, std::string(255, 'x'));
+    QCOMPARE(window.Question(), std::string(255, 'x'));
 
     // The next question starts empty again, and an empty question is a question.
     auto empty = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
@@ -461,24 +454,33 @@ void CastingTest::questionDialogLimitsAndStartsEmpty() {
     window.SendCommand(IDC_RUN);
     QVERIFY(empty->Fired());
     QCOMPARE(seen, QString());
-    QCOMPARE(window.question, std::string());
+    QCOMPARE(window.Question(), std::string());
     QCOMPARE(Entries(ReadLog(fixture)).size(), 2);
     QVERIFY(Entries(ReadLog(fixture))[1].startsWith("\r\n\r\n[Auvrel's reply]\r\n"));
 }
 
 void CastingTest::logViewerShowsTheLog_data() {
     QTest::addColumn<std::optional<QByteArray>>("log");
+    QTest::addColumn<bool>("rotated");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("no file") << std::optional<QByteArray>() << QString();
-    QTest::newRow("empty file") << std::optional<QByteArray>("") << QString();
-    QTest::newRow("written log") << std::optional<QByteArray>("[Your query]\r\nq\r\n\r\n")
+    QTest::newRow("no file") << std::optional<QByteArray>() << false << QString();
+    QTest::newRow("empty file") << std::optional<QByteArray>("") << false << QString();
+    QTest::newRow("written log") << std::optional<QByteArray>("[Your query]\r\nq\r\n\r\n") << false
                                  << QStringLiteral("[Your query]\nq\n\n");
     QTest::newRow("last line without line end")
-        << std::optional<QByteArray>("a\r\nlast") << QStringLiteral("a\nlast\n");
+        << std::optional<QByteArray>("a\r\nlast") << false << QStringLiteral("a\nlast\n");
+    // Once the size rule has kept the full log as the older generation, the first line says
+    // where it is.
+    QTest::newRow("rotated log") << std::optional<QByteArray>("new\r\n") << true
+                                 << QStringLiteral("[Older entries are in %1/auvrel.log.1]\nnew\n");
+    QTest::newRow("rotated, no new log yet")
+        << std::optional<QByteArray>() << true
+        << QStringLiteral("[Older entries are in %1/auvrel.log.1]\n");
 }
 
 void CastingTest::logViewerShowsTheLog() {
     QFETCH(std::optional<QByteArray>, log);
+    QFETCH(bool, rotated);
     QFETCH(QString, shown);
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
@@ -486,6 +488,12 @@ void CastingTest::logViewerShowsTheLog() {
         QFile file(fixture.Path() + "/auvrel.log");
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(*log);
+    }
+    if (rotated) {
+        QFile file(fixture.Path() + "/auvrel.log.1");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old\r\n");
+        shown = shown.arg(fixture.Path());
     }
     QString seen;
     auto act = WhenModal::Act<CLogDlg>([&](CLogDlg* viewer) {
@@ -528,6 +536,11 @@ void CastingTest::deleteLogAsksFirst() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("kept\r\n");
     }
+    {
+        QFile older(fixture.Path() + "/auvrel.log.1");
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write("older\r\n");
+    }
     const QString display = Snapshot(window);
     MessageBoxAnswers boxes({answer, IDOK});
     QTest::mouseClick(window.GetDlgItem(IDC_DELETE_LOG), Qt::LeftButton);
@@ -543,10 +556,13 @@ void CastingTest::deleteLogAsksFirst() {
         QCOMPARE(boxes.Requests().size(), std::size_t{1});
         QCOMPARE(ReadLog(fixture), after);
         QVERIFY(QFileInfo(fixture.Path() + "/auvrel.log").isFile());
+        // Yes deletes the older generation too; No keeps it.
+        QCOMPARE(QFileInfo::exists(fixture.Path() + "/auvrel.log.1"), answer == IDNO);
     } else {
         QCOMPARE(boxes.Requests().size(), std::size_t{2});
         QCOMPARE(QString::fromStdString(boxes.Requests()[1].text), error);
         QCOMPARE(boxes.Requests()[1].icon, MessageIcon::Stop);
+        QVERIFY(QFileInfo::exists(fixture.Path() + "/auvrel.log.1"));
     }
     QCOMPARE(Snapshot(window), display);
 }

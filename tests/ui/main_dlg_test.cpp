@@ -50,12 +50,14 @@ void MainDlgTest::startsEmptyWithListsFilledAndIdleButtons() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
 
-    QCOMPARE(Snapshot(window), QStringLiteral("images 144 144 142 142 142 142 142 142\n"
-                                              "labels [] [] [] [] [] [] [] [] [] [] []\n"
-                                              "checked \n"
-                                              "lists 1998|Jan|1|11PM - 1AM\n"
-                                              "text \n"
-                                              "blocks ||"));
+    QCOMPARE(Images(window), kEmptyImages);
+    QCOMPARE(Labels(window), kEmptyLabels);
+    QCOMPARE(CheckedMarkers(window), QList<int>());
+    QCOMPARE(ListEntries(window), (QStringList{"1998", "Jan", "1", "11PM - 1AM"}));
+    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT), std::string());
+    QCOMPARE(window.LastReadingText().originalText + window.LastReadingText().lineText +
+                 window.LastReadingText().finalText,
+             std::string());
     const int counts[] = {102, 12, 31, 12};
     for (std::size_t i = 0; i < std::size(kLists); ++i) {
         QCOMPARE(window.DlgItem<CComboBox>(kLists[i])->count(), counts[i]);
@@ -70,45 +72,50 @@ void MainDlgTest::startsEmptyWithListsFilledAndIdleButtons() {
     QCOMPARE(QApplication::focusWidget(), window.GetDlgItem(IDC_INNER_TRIGRAM));
     QCOMPARE(window.windowTitle(), QStringLiteral("Zandrel"));
     QVERIFY(!window.windowIcon().isNull());
-    QVERIFY(window.question.empty());
+    QVERIFY(window.Question().empty());
 }
 
 void MainDlgTest::showsEveryElementOfAReading_data() {
     QTest::addColumn<int>("outer");
     QTest::addColumn<int>("inner");
     QTest::addColumn<int>("changeLine");
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QList<int>>("images");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<int>("checked");
 
+    // Images in kImages order, labels in kLabels order.
     QTest::newRow("outer 1, inner 8, line 5")
-        << 1 << 8 << 5
-        << "images 145 152 134 141 138 140 136 141\n"
-           "labels [Use] [Body] [-Metal-] [(Earth)] [-Wood-] [+Earth+] "
-           "[+Fire+] [+Earth+] [12] [5] [35]\n"
-           "checked 1104";
+        << 1 << 8 << 5 << QList<int>{145, 152, 134, 141, 138, 140, 136, 141}
+        << QStringList{"Use",    "Body",    "-Metal-", "(Earth)", "-Wood-", "+Earth+",
+                       "+Fire+", "+Earth+", "12",      "5",       "35"}
+        << IDC_LINE5;
     QTest::newRow("outer 1, inner 8, line 2")
-        << 1 << 8 << 2
-        << "images 145 152 134 141 138 140 134 139\n"
-           "labels [Body] [Use] [(Metal)] [+Earth+] [+Wood+] [+Earth+] "
-           "[+Metal+] [-Water-] [12] [2] [6]\n"
-           "checked 1101";
+        << 1 << 8 << 2 << QList<int>{145, 152, 134, 141, 138, 140, 134, 139}
+        << QStringList{"Body",    "Use",     "(Metal)", "+Earth+", "+Wood+", "+Earth+",
+                       "+Metal+", "-Water-", "12",      "2",       "6"}
+        << IDC_LINE2;
 }
 
 void MainDlgTest::showsEveryElementOfAReading() {
     QFETCH(int, outer);
     QFETCH(int, inner);
     QFETCH(int, changeLine);
-    QFETCH(QString, expected);
+    QFETCH(QList<int>, images);
+    QFETCH(QStringList, labels);
+    QFETCH(int, checked);
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
 
     window.ShowReading(outer, inner, changeLine);
 
-    QCOMPARE(Snapshot(window).section('\n', 0, 2), expected);
+    QCOMPARE(Images(window), images);
+    QCOMPARE(Labels(window), labels);
+    QCOMPARE(CheckedMarkers(window), QList<int>{checked});
     const ReadingText text =
-        ComposeReadingText(window.hexagramTexts, ComputeReading(outer, inner, changeLine));
-    QCOMPARE(window.originalText, text.originalText);
-    QCOMPARE(window.lineText, text.lineText);
-    QCOMPARE(window.finalText, text.finalText);
+        ComposeReadingText(window.Texts().hexagramTexts, ComputeReading(outer, inner, changeLine));
+    QCOMPARE(window.LastReadingText().originalText, text.originalText);
+    QCOMPARE(window.LastReadingText().lineText, text.lineText);
+    QCOMPARE(window.LastReadingText().finalText, text.finalText);
     QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT),
              text.originalText + text.lineText + text.finalText);
     QCOMPARE(window.DlgItem<CMultiLineEdit>(IDC_HEXAGRAM_TEXT)->FirstVisibleLine(), 0);
@@ -162,15 +169,17 @@ void MainDlgTest::readingTextUsesCustomTextsLoadedAtStart() {
         file << "My title\r\nMy main text\r\n1\r\n2\r\n3\r\n4\r\nMy fifth line\r\n6\r\n";
     }
     CMainDlg& window = fixture.Start();
-    QCOMPARE(window.hexagramTexts[11].state, CustomTextState::Active);
+    QCOMPARE(window.Texts().hexagramTexts[11].state, CustomTextState::Active);
 
     // Hexagram 12 is custom, its change line's block follows its record; 35 is default.
     window.ShowReading(1, 8, 5);
-    QCOMPARE(window.originalText, std::string("Hexagram 12 My title\r\nMy main text\r\n"));
-    QCOMPARE(window.lineText, std::string("Line 5\r\nMy fifth line\r\n"));
-    QCOMPARE(window.finalText, HeaderBlock(HexagramTexts{}, 35));
-    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT),
-             window.originalText + window.lineText + window.finalText);
+    QCOMPARE(window.LastReadingText().originalText,
+             std::string("Hexagram 12 My title\r\nMy main text\r\n"));
+    QCOMPARE(window.LastReadingText().lineText, std::string("Line 5\r\nMy fifth line\r\n"));
+    QCOMPARE(window.LastReadingText().finalText, HeaderBlock(HexagramTexts{}, 35));
+    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT), window.LastReadingText().originalText +
+                                                           window.LastReadingText().lineText +
+                                                           window.LastReadingText().finalText);
     QCOMPARE(fixture.Files(), QStringList{"custom12.txt"});
 }
 
@@ -329,11 +338,15 @@ void MainDlgTest::splashShowsForTwoSecondsBeforeTheWindow() {
         std::ofstream file(QDir(fixture.Path()).filePath("custom1.txt").toStdString());
         file << "Title\n";
     }
+    // Each read of the tick count is 1999 ms later than the one before: the splash's wait of
+    // 2000 ms dispatches events once (after 1999 ms) and then ends, without waiting for real.
+    const SteppingTickCount ticks(1999);
 
     // During the wait: the splash is up, the window is not, the lists are filled and the
     // custom texts are not loaded yet.
-    QString during;
-    QTimer::singleShot(300, [&] {
+    bool waited = false;
+    QTimer::singleShot(0, [&] {
+        waited = true;
         QStringList splashes;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             auto* splash = qobject_cast<CAboutDlg*>(widget);
@@ -341,17 +354,17 @@ void MainDlgTest::splashShowsForTwoSecondsBeforeTheWindow() {
                 splashes << QString::number(splash->Template().id);
             }
         }
-        during = splashes.join(',') + "|" + QString::number(fixture.window.isVisible()) + "|" +
-                 QString::number(fixture.window.DlgItem<CComboBox>(IDC_YEAR)->count()) + "|" +
-                 QString::number(int(fixture.window.hexagramTexts[0].state));
+        QCOMPARE(splashes, QStringList{"134"});
+        QVERIFY(!fixture.window.isVisible());
+        QCOMPARE(fixture.window.DlgItem<CComboBox>(IDC_YEAR)->count(), 102);
+        QCOMPARE(fixture.window.Texts().hexagramTexts[0].state, CustomTextState::None);
     });
-    const std::uint32_t start = GetTickCount();
     fixture.window.Create();
-    QVERIFY(GetTickCount() - start >= 2000);
-    QCOMPARE(during, QStringLiteral("134|0|102|0"));
+    QVERIFY(waited);
+    QVERIFY(!QTest::currentTestFailed());
 
     QVERIFY(fixture.window.isVisible());
-    QCOMPARE(fixture.window.hexagramTexts[0].state, CustomTextState::Active);
+    QCOMPARE(fixture.window.Texts().hexagramTexts[0].state, CustomTextState::Active);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         QVERIFY(qobject_cast<CAboutDlg*>(widget) == nullptr || !widget->isVisible());
     }

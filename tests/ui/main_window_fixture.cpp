@@ -2,33 +2,58 @@
 
 namespace zandrel::test {
 
-QString Snapshot(const CMainDlg& window) {
-    QStringList parts;
-    QStringList images;
+QList<int> Images(const CMainDlg& window) {
+    QList<int> images;
     for (int id : kImages) {
-        images << QString::number(window.DlgItem<CBitmapButton>(id)->BitmapId());
+        images << window.DlgItem<CBitmapButton>(id)->BitmapId();
     }
-    parts << "images " + images.join(' ');
+    return images;
+}
+
+QStringList Labels(const CMainDlg& window) {
     QStringList labels;
     for (int id : kLabels) {
-        labels << "[" + QString::fromStdString(window.DlgItem<CButton>(id)->GetWindowText()) + "]";
+        labels << QString::fromStdString(window.DlgItem<CButton>(id)->GetWindowText());
     }
-    parts << "labels " + labels.join(' ');
-    QStringList checked;
+    return labels;
+}
+
+QList<int> CheckedMarkers(const CMainDlg& window) {
+    QList<int> checked;
     for (int id = IDC_LINE1; id <= IDC_LINE6; ++id) {
         if (window.IsDlgButtonChecked(id)) {
-            checked << QString::number(id);
+            checked << id;
         }
     }
-    parts << "checked " + checked.join(' ');
+    return checked;
+}
+
+QStringList ListEntries(const CMainDlg& window) {
     QStringList lists;
     for (int id : kLists) {
         lists << QString::fromStdString(window.GetDlgItemText(id));
     }
-    parts << "lists " + lists.join('|');
+    return lists;
+}
+
+QString Snapshot(const CMainDlg& window) {
+    QStringList parts;
+    QStringList images;
+    for (int id : Images(window)) {
+        images << QString::number(id);
+    }
+    parts << "images " + images.join(' ');
+    parts << "labels [" + Labels(window).join("] [") + "]";
+    QStringList checked;
+    for (int id : CheckedMarkers(window)) {
+        checked << QString::number(id);
+    }
+    parts << "checked " + checked.join(' ');
+    parts << "lists " + ListEntries(window).join('|');
     parts << "text " + QString::fromStdString(window.GetDlgItemText(IDC_HEXAGRAM_TEXT));
-    parts << "blocks " + QString::fromStdString(window.originalText + "|" + window.lineText + "|" +
-                                                window.finalText);
+    parts << "blocks " + QString::fromStdString(window.LastReadingText().originalText + "|" +
+                                                window.LastReadingText().lineText + "|" +
+                                                window.LastReadingText().finalText);
     return parts.join('\n');
 }
 

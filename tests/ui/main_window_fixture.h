@@ -35,8 +35,23 @@ inline constexpr int kLabels[] = {IDC_OUTER_ROLE,
                                   IDC_FINAL_NUMBER};
 inline constexpr int kLists[] = {IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_PERIOD};
 
-// Everything the window shows of a reading, and the blocks it keeps, as one readable text.
+// Everything the window shows of a reading, and the blocks it keeps, as one readable text: for
+// telling that nothing changed.
 QString Snapshot(const CMainDlg& window);
+
+// The facts of the display one by one, so that a failure names the element that differs.
+// The bitmaps the image buttons show, in kImages order.
+QList<int> Images(const CMainDlg& window);
+// The texts of the label buttons, in kLabels order.
+QStringList Labels(const CMainDlg& window);
+// The ids of the checked line markers.
+QList<int> CheckedMarkers(const CMainDlg& window);
+// The entries the four lists show.
+QStringList ListEntries(const CMainDlg& window);
+
+// The display before the first reading.
+inline const QList<int> kEmptyImages{144, 144, 142, 142, 142, 142, 142, 142};
+inline const QStringList kEmptyLabels(11);
 
 // A main window with its own temporary data directory, by default started without the
 // splash's wait.

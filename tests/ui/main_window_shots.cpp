@@ -4,7 +4,7 @@
 // and writes nothing else.
 
 #include "platform/pumping_wait.h"
-#include "platform/resources.h"
+#include "platform/application.h"
 #include "res/resource.h"
 #include "ui/about_dlg.h"
 #include "ui/main_dlg.h"

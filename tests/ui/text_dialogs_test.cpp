@@ -1,11 +1,14 @@
-// The hexagram text browser and the custom text editor, opened from the main window's buttons
-// as a user does, over a temporary data directory. After each step the reading text and the
-// browser show what the records hold.
+// The hexagram text browser and the custom text editor, each over a text store of its own in a
+// temporary data directory, as the main window hands them its store; and once opened from the
+// main window's buttons, where the reading text follows what the editor commits.
 
+#include "core/reading.h"
 #include "core/trigrams.h"
+#include "platform/dialog_style.h"
 #include "res/resource.h"
 #include "tests/support/fault_helpers.h"
 #include "tests/ui/main_window_fixture.h"
+#include "text/reading_text.h"
 #include "ui/hex_text_dlg.h"
 #include "ui/manage_text_dlg.h"
 
@@ -13,6 +16,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMessageBox>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <optional>
@@ -43,20 +47,39 @@ QByteArray CustomFile(const QStringList& texts) {
     return bytes;
 }
 
-void WriteFile(const MainWindow& fixture, const QString& name, const QByteArray& bytes) {
-    QFile file(fixture.Path() + "/" + name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        qFatal("cannot write %s", qPrintable(name));
-    }
-}
+// A text store over a temporary data directory, loaded as the main window loads its own.
+class Store {
+public:
+    Store() { texts.dataDirectory = directory_.path().toStdString(); }
 
-std::optional<QByteArray> ReadFile(const MainWindow& fixture, const QString& name) {
-    QFile file(fixture.Path() + "/" + name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
+    // Reads the custom text files, as a start of the program does.
+    TextStore& Load() {
+        LoadCustomTexts(texts.hexagramTexts, texts.dataDirectory);
+        return texts;
     }
-    return file.readAll();
-}
+    QString Path() const { return directory_.path(); }
+    QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
+
+    void WriteFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(Path() + "/" + name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+            qFatal("cannot write %s", qPrintable(name));
+        }
+    }
+    std::optional<QByteArray> ReadFile(const QString& name) const {
+        QFile file(Path() + "/" + name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return std::nullopt;
+        }
+        return file.readAll();
+    }
+
+private:
+    QTemporaryDir directory_;
+
+public:
+    TextStore texts;
+};
 
 QString Text(const CDialog& dialog, int id) {
     return QString::fromStdString(dialog.GetDlgItemText(id));
@@ -95,34 +118,42 @@ void Click(CDialog& dialog, int id) {
     QTest::mouseClick(dialog.GetDlgItem(id), Qt::LeftButton);
 }
 
-// Opens the editor with its button on the main window and runs `steps` in it; the steps end
-// it, or the test fails.
-void WithEditor(CMainDlg& window, const std::function<void(CManageTextDlg&)>& steps) {
-    auto act = WhenModal::Act<CManageTextDlg>([&](CManageTextDlg* editor) { steps(*editor); });
-    Click(window, IDC_MANAGE_TEXT);
+// Opens the editor over `store` and runs `steps` in it; the steps end it, or the test fails.
+void WithEditor(TextStore& store, const std::function<void(CManageTextDlg&)>& steps) {
+    CManageTextDlg editor(store, nullptr);
+    auto act = WhenModal::Act<CManageTextDlg>([&](CManageTextDlg* shown) { steps(*shown); });
+    editor.DoModal();
     QVERIFY(act->Fired());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-// What the browser shows for hexagram n, opened from the main window and closed with OK.
-QString BrowserText(CMainDlg& window, int n) {
-    QString text;
-    auto act = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* browser) {
-        Click(*browser, IDC_HEXAGRAM1 + n - 1);
-        text = Text(*browser, IDC_HEXAGRAM_TEXT);
-        Click(*browser, IDOK);
-    });
-    Click(window, IDC_VIEW_TEXT);
-    return act->Fired() ? text : QStringLiteral("<the browser did not open>");
+// Runs a browser over `store` and `steps` in it; the steps end it, or the test fails.
+void WithBrowser(const TextStore& store, const std::function<void(CHexTextDlg&)>& steps) {
+    CHexTextDlg browser(store, nullptr);
+    auto act = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* shown) { steps(*shown); });
+    browser.DoModal();
+    QVERIFY(act->Fired());
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+// What a browser over `store` shows for hexagram n.
+QString BrowserText(const TextStore& store, int n) {
+    CHexTextDlg browser(store, nullptr);
+    browser.Create();
+    Click(browser, IDC_HEXAGRAM1 + n - 1);
+    const QString text = Text(browser, IDC_HEXAGRAM_TEXT);
+    browser.DestroyWindow();
+    return text;
 }
 
 // The first block of the reading text of a reading whose original hexagram is n.
-QString ReadingHeader(CMainDlg& window, int n) {
+QString ReadingHeader(const TextStore& store, int n) {
     for (Trigram outer = 1; outer <= 8; ++outer) {
         for (Trigram inner = 1; inner <= 8; ++inner) {
             if (HexagramTable(outer, inner) == n) {
-                window.ShowReading(outer, inner, 1);
-                return QString::fromStdString(window.originalText);
+                return QString::fromStdString(
+                    ComposeReadingText(store.hexagramTexts, ComputeReading(outer, inner, 1))
+                        .originalText);
             }
         }
     }
@@ -180,49 +211,46 @@ private slots:
     void updateRefusesATextPastTheCapAndKeepsEveryText();
     void aFailedCommitKeepsTheOldFileAndTheDialogOpen_data();
     void aFailedCommitKeepsTheOldFileAndTheDialogOpen();
+
+    void bothOpenFromTheMainWindowOverItsTexts();
 };
 
 void TextDialogsTest::browserOpensEmptyWithItsGridOfButtons() {
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
-    QString seen;
-    auto act = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* browser) {
-        seen = browser->windowTitle() + "|" + Text(*browser, IDC_HEXAGRAM_TEXT) + "|" +
-               QString::number(browser->font() == window.font()) +
-               QString::number(QApplication::focusWidget() == browser->GetDlgItem(IDOK)) + "|";
+    Store fixture;
+    TextStore& store = fixture.Load();
+    WithBrowser(store, [&](CHexTextDlg& browser) {
+        QCOMPARE(browser.windowTitle(), QStringLiteral("Hexagram Text"));
+        QCOMPARE(Text(browser, IDC_HEXAGRAM_TEXT), QString());
+        QCOMPARE(browser.font(), DialogFont());
+        QCOMPARE(QApplication::focusWidget(), browser.GetDlgItem(IDOK));
         for (int n = 1; n <= 64; ++n) {
-            const QWidget* button = browser->GetDlgItem(IDC_HEXAGRAM1 + n - 1);
-            if (!button->isEnabled() || Text(*browser, IDC_HEXAGRAM1 + n - 1).toInt() != n) {
-                seen += QString::number(n) + " ";
-            }
+            const QWidget* button = browser.GetDlgItem(IDC_HEXAGRAM1 + n - 1);
+            QVERIFY2(button->isEnabled(), qPrintable(QString::number(n)));
+            QCOMPARE(Text(browser, IDC_HEXAGRAM1 + n - 1).toInt(), n);
         }
         // Eight rows of eight, numbered left to right and top to bottom.
-        for (int n : {1, 8, 9, 57, 64}) {
-            const DialogRect rect = DialogUnitRect(*browser->GetDlgItem(IDC_HEXAGRAM1 + n - 1));
-            seen += QStringLiteral("%1:%2,%3 ").arg(n).arg(rect.x).arg(rect.y);
+        const std::tuple<int, int, int> places[] = {
+            {1, 28, 7}, {8, 238, 7}, {9, 28, 21}, {57, 28, 105}, {64, 238, 105}};
+        for (const auto& [n, x, y] : places) {
+            const DialogRect rect = DialogUnitRect(*browser.GetDlgItem(IDC_HEXAGRAM1 + n - 1));
+            QCOMPARE(std::pair(rect.x, rect.y), std::pair(x, y));
         }
-        QTest::keyClick(browser, Qt::Key_Escape);
+        QTest::keyClick(&browser, Qt::Key_Escape);
     });
-    Click(window, IDC_VIEW_TEXT);
-    QVERIFY(act->Fired());
-    QCOMPARE(seen,
-             QStringLiteral("Hexagram Text||11|1:28,7 8:238,7 9:28,21 57:28,105 64:238,105 "));
 }
 
 void TextDialogsTest::browserShowsOnlyTheLastHexagramPressed() {
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
+    Store fixture;
+    TextStore& store = fixture.Load();
     QString first;
     QString last;
-    auto act = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* browser) {
-        Click(*browser, IDC_HEXAGRAM1);
-        first = Text(*browser, IDC_HEXAGRAM_TEXT);
-        Click(*browser, IDC_HEXAGRAM64);
-        last = Text(*browser, IDC_HEXAGRAM_TEXT);
-        Click(*browser, IDOK);
+    WithBrowser(store, [&](CHexTextDlg& browser) {
+        Click(browser, IDC_HEXAGRAM1);
+        first = Text(browser, IDC_HEXAGRAM_TEXT);
+        Click(browser, IDC_HEXAGRAM64);
+        last = Text(browser, IDC_HEXAGRAM_TEXT);
+        Click(browser, IDOK);
     });
-    Click(window, IDC_VIEW_TEXT);
-    QVERIFY(act->Fired());
 
     QCOMPARE(first, kHexagram1);
     // Fourteen lines, each ended by CR LF: the heading, the main text and six lines.
@@ -238,22 +266,21 @@ void TextDialogsTest::browserShowsOnlyTheLastHexagramPressed() {
 }
 
 void TextDialogsTest::browserShowsRecordsAsTheyAreNow() {
-    MainWindow fixture;
-    WriteFile(fixture, "custom5.txt", "\r\n"); // custom text with every field empty
-    WriteFile(fixture, "custom7.txt", CustomFile({"Mine", "Main", "1", "2", "3", "4", "5", "6"}));
-    CMainDlg& window = fixture.Start();
+    Store fixture;
+    fixture.WriteFile("custom5.txt", "\r\n"); // custom text with every field empty
+    fixture.WriteFile("custom7.txt", CustomFile({"Mine", "Main", "1", "2", "3", "4", "5", "6"}));
+    TextStore& store = fixture.Load();
 
-    QCOMPARE(BrowserText(window, 5),
-             QStringLiteral("Hexagram 5 \r\n\r\nLine 1\r\n\r\nLine 2\r\n\r\n"
-                            "Line 3\r\n\r\nLine 4\r\n\r\nLine 5\r\n\r\n"
-                            "Line 6\r\n\r\n"));
-    QCOMPARE(BrowserText(window, 7), QStringLiteral("Hexagram 7 Mine\r\nMain\r\nLine 1\r\n1\r\n"
-                                                    "Line 2\r\n2\r\nLine 3\r\n3\r\nLine 4\r\n4\r\n"
-                                                    "Line 5\r\n5\r\nLine 6\r\n6\r\n"));
+    QCOMPARE(BrowserText(store, 5), QStringLiteral("Hexagram 5 \r\n\r\nLine 1\r\n\r\nLine 2\r\n\r\n"
+                                                   "Line 3\r\n\r\nLine 4\r\n\r\nLine 5\r\n\r\n"
+                                                   "Line 6\r\n\r\n"));
+    QCOMPARE(BrowserText(store, 7), QStringLiteral("Hexagram 7 Mine\r\nMain\r\nLine 1\r\n1\r\n"
+                                                   "Line 2\r\n2\r\nLine 3\r\n3\r\nLine 4\r\n4\r\n"
+                                                   "Line 5\r\n5\r\nLine 6\r\n6\r\n"));
     // Changed in the editor but not written yet: the default text, as the reading shows.
-    UpdateText(window.hexagramTexts, 7, {"Changed"});
-    QVERIFY(BrowserText(window, 7).startsWith("Hexagram 7 The Army\r\n"));
-    QVERIFY(ReadingHeader(window, 7).startsWith("Hexagram 7 The Army\r\n"));
+    UpdateText(store.hexagramTexts, 7, {"Changed"});
+    QVERIFY(BrowserText(store, 7).startsWith("Hexagram 7 The Army\r\n"));
+    QVERIFY(ReadingHeader(store, 7).startsWith("Hexagram 7 The Army\r\n"));
     QCOMPARE(fixture.Files(), (QStringList{"custom5.txt", "custom7.txt"}));
 }
 
@@ -267,32 +294,28 @@ void TextDialogsTest::browserClosesWithOkEnterEscapeAndTheCloseBox_data() {
 
 void TextDialogsTest::browserClosesWithOkEnterEscapeAndTheCloseBox() {
     QFETCH(QString, how);
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
+    Store fixture;
+    TextStore& store = fixture.Load();
     QString shown;
-    auto act = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* browser) {
+    WithBrowser(store, [&](CHexTextDlg& browser) {
         // Enter on a number button presses it, as on any button; the dialog stays.
-        QWidget* three = browser->GetDlgItem(IDC_HEXAGRAM1 + 2);
+        QWidget* three = browser.GetDlgItem(IDC_HEXAGRAM1 + 2);
         three->setFocus();
         QTest::keyClick(three, Qt::Key_Return);
-        shown = Text(*browser, IDC_HEXAGRAM_TEXT).section("\r\n", 0, 0);
-        QWidget* ok = browser->GetDlgItem(IDOK);
+        shown = Text(browser, IDC_HEXAGRAM_TEXT).section("\r\n", 0, 0);
+        QWidget* ok = browser.GetDlgItem(IDOK);
         if (how == "ok") {
-            Click(*browser, IDOK);
+            Click(browser, IDOK);
         } else if (how == "enter") {
             ok->setFocus();
             QTest::keyClick(ok, Qt::Key_Return);
         } else if (how == "escape") {
             QTest::keyClick(three, Qt::Key_Escape);
         } else {
-            browser->close();
+            browser.close();
         }
     });
-    Click(window, IDC_VIEW_TEXT);
-    QVERIFY(act->Fired());
-    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
     QCOMPARE(shown, QStringLiteral("Hexagram 3 Difficulty at Beginning"));
-    QVERIFY(window.isVisible());
     QVERIFY(fixture.Files().isEmpty());
 }
 
@@ -307,12 +330,12 @@ void TextDialogsTest::editorOpensOnHexagram1_data() {
 void TextDialogsTest::editorOpensOnHexagram1() {
     QFETCH(QByteArray, custom1);
     QFETCH(QStringList, boxes);
-    MainWindow fixture;
+    Store fixture;
     if (!custom1.isEmpty()) {
-        WriteFile(fixture, "custom1.txt", custom1);
+        fixture.WriteFile("custom1.txt", custom1);
     }
-    CMainDlg& window = fixture.Start();
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    TextStore& store = fixture.Load();
+    WithEditor(store, [&](CManageTextDlg& editor) {
         auto* list = editor.DlgItem<CComboBox>(IDC_CUSTOM_HEXAGRAM);
         QCOMPARE(editor.windowTitle(), QStringLiteral("Manage Custom Hexagram Text"));
         QCOMPARE(list->count(), 64);
@@ -322,15 +345,15 @@ void TextDialogsTest::editorOpensOnHexagram1() {
         QCOMPARE(Boxes(editor), boxes);
         QTest::keyClick(list, Qt::Key_Escape);
     });
-    QCOMPARE(ReadFile(fixture, "custom1.txt").value_or(QByteArray()), custom1);
+    QCOMPARE(fixture.ReadFile("custom1.txt").value_or(QByteArray()), custom1);
 }
 
 void TextDialogsTest::choosingAHexagramShowsItsRecordAndNeverADefault() {
-    MainWindow fixture;
-    WriteFile(fixture, "custom1.txt", CustomFile({"T", "M", "a", "b", "c", "d", "e", "f"}));
-    WriteFile(fixture, "custom3.txt", CustomFile({"Three"}));
-    CMainDlg& window = fixture.Start();
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    Store fixture;
+    fixture.WriteFile("custom1.txt", CustomFile({"T", "M", "a", "b", "c", "d", "e", "f"}));
+    fixture.WriteFile("custom3.txt", CustomFile({"Three"}));
+    TextStore& store = fixture.Load();
+    WithEditor(store, [&](CManageTextDlg& editor) {
         // With the keyboard, as a user moves through the list.
         auto* list = editor.DlgItem<CComboBox>(IDC_CUSTOM_HEXAGRAM);
         QTest::keyClick(list, Qt::Key_Down);
@@ -348,12 +371,12 @@ void TextDialogsTest::choosingAHexagramShowsItsRecordAndNeverADefault() {
 }
 
 void TextDialogsTest::updateThenEscapeKeepsItPendingUntilAClose() {
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
+    Store fixture;
+    TextStore& store = fixture.Load();
     const QStringList mine{"My title", "My main text", "one",  "two",
                            "three",    "four",         "five", "six"};
     std::vector<MessageBoxRequest> boxes;
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    WithEditor(store, [&](CManageTextDlg& editor) {
         MessageBoxAnswers answers({IDOK});
         Choose(editor, 12);
         TypeInto(editor, mine);
@@ -371,12 +394,12 @@ void TextDialogsTest::updateThenEscapeKeepsItPendingUntilAClose() {
     QCOMPARE(boxes[0].buttons, MessageButtons::Ok);
     // Escape wrote nothing: hexagram 12 still shows its default text everywhere.
     QVERIFY(fixture.Files().isEmpty());
-    QVERIFY(ReadingHeader(window, 12).startsWith("Hexagram 12 Obstruction\r\n"));
-    QVERIFY(BrowserText(window, 12).startsWith("Hexagram 12 Obstruction\r\n"));
+    QVERIFY(ReadingHeader(store, 12).startsWith("Hexagram 12 Obstruction\r\n"));
+    QVERIFY(BrowserText(store, 12).startsWith("Hexagram 12 Obstruction\r\n"));
 
     // Opened again, the editor shows hexagram 1 only if its text is in effect, and a pending
     // one is not; the pending texts show once their hexagram is chosen, and Close writes them.
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    WithEditor(store, [&](CManageTextDlg& editor) {
         QCOMPARE(Boxes(editor), kEmptyBoxes);
         Choose(editor, 12);
         QCOMPARE(Boxes(editor), mine);
@@ -384,19 +407,18 @@ void TextDialogsTest::updateThenEscapeKeepsItPendingUntilAClose() {
         QCOMPARE(Boxes(editor).front(), QStringLiteral("Pending one"));
         Click(editor, IDOK);
     });
-    QCOMPARE(ReadFile(fixture, "custom12.txt"), CustomFile(mine));
-    QCOMPARE(ReadFile(fixture, "custom1.txt"),
+    QCOMPARE(fixture.ReadFile("custom12.txt"), CustomFile(mine));
+    QCOMPARE(fixture.ReadFile("custom1.txt"),
              CustomFile({"Pending one", "", "", "", "", "", "", ""}));
-    QCOMPARE(ReadingHeader(window, 12), QStringLiteral("Hexagram 12 My title\r\nMy main text\r\n"));
-    QVERIFY(BrowserText(window, 12)
-                .startsWith("Hexagram 12 My title\r\nMy main text\r\nLine 1\r\n"
-                            "one\r\n"));
+    QCOMPARE(ReadingHeader(store, 12), QStringLiteral("Hexagram 12 My title\r\nMy main text\r\n"));
+    QVERIFY(BrowserText(store, 12).startsWith("Hexagram 12 My title\r\nMy main text\r\nLine 1\r\n"
+                                              "one\r\n"));
 }
 
 void TextDialogsTest::updateWithEmptyBoxesGivesHeadingsWithoutText() {
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    Store fixture;
+    TextStore& store = fixture.Load();
+    WithEditor(store, [&](CManageTextDlg& editor) {
         MessageBoxAnswers answers({IDOK});
         Choose(editor, 2);
         Click(editor, IDC_UPDATE_TEXT);
@@ -405,16 +427,16 @@ void TextDialogsTest::updateWithEmptyBoxesGivesHeadingsWithoutText() {
         title->setFocus();
         QTest::keyClick(title, Qt::Key_Return);
     });
-    QCOMPARE(ReadFile(fixture, "custom2.txt"), QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
-    QCOMPARE(ReadingHeader(window, 2), QStringLiteral("Hexagram 2 \r\n\r\n"));
-    QVERIFY(BrowserText(window, 2).startsWith("Hexagram 2 \r\n\r\nLine 1\r\n\r\nLine 2\r\n\r\n"));
+    QCOMPARE(fixture.ReadFile("custom2.txt"), QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
+    QCOMPARE(ReadingHeader(store, 2), QStringLiteral("Hexagram 2 \r\n\r\n"));
+    QVERIFY(BrowserText(store, 2).startsWith("Hexagram 2 \r\n\r\nLine 1\r\n\r\nLine 2\r\n\r\n"));
 }
 
 void TextDialogsTest::restoreRightAfterUpdateLeavesAnEmptyFile() {
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
+    Store fixture;
+    TextStore& store = fixture.Load();
     std::vector<MessageBoxRequest> boxes;
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    WithEditor(store, [&](CManageTextDlg& editor) {
         MessageBoxAnswers answers({IDOK, IDOK});
         Choose(editor, 3);
         TypeInto(editor, {"Short-lived"});
@@ -428,15 +450,15 @@ void TextDialogsTest::restoreRightAfterUpdateLeavesAnEmptyFile() {
     QCOMPARE(boxes[1].text, std::string("Default text restored."));
     QCOMPARE(boxes[1].caption, std::string("Restore Text"));
     QCOMPARE(boxes[1].icon, MessageIcon::Information);
-    QCOMPARE(ReadFile(fixture, "custom3.txt"), QByteArray(""));
-    QVERIFY(BrowserText(window, 3).startsWith("Hexagram 3 Difficulty at Beginning\r\n"));
+    QCOMPARE(fixture.ReadFile("custom3.txt"), QByteArray(""));
+    QVERIFY(BrowserText(store, 3).startsWith("Hexagram 3 Difficulty at Beginning\r\n"));
 }
 
 void TextDialogsTest::restoreSaysNothingWhereThereIsNothingToRestore() {
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
+    Store fixture;
+    TextStore& store = fixture.Load();
     std::size_t asked = 1;
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    WithEditor(store, [&](CManageTextDlg& editor) {
         MessageBoxAnswers answers({});
         Choose(editor, 9);
         TypeInto(editor, {"typed, not stored"});
@@ -450,17 +472,17 @@ void TextDialogsTest::restoreSaysNothingWhereThereIsNothingToRestore() {
 }
 
 void TextDialogsTest::restoreAllAnsweredNoChangesNothing() {
-    MainWindow fixture;
+    Store fixture;
     const QByteArray custom = CustomFile({"Kept", "M", "", "", "", "", "", ""});
-    WriteFile(fixture, "custom1.txt", custom);
-    CMainDlg& window = fixture.Start();
+    fixture.WriteFile("custom1.txt", custom);
+    TextStore& store = fixture.Load();
     std::vector<MessageBoxRequest> asked;
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    WithEditor(store, [&](CManageTextDlg& editor) {
         MessageBoxAnswers answers({IDNO});
         Click(editor, IDC_RESTORE_ALL_TEXT);
         asked = answers.Requests();
         QCOMPARE(Boxes(editor).front(), QStringLiteral("Kept"));
-        QCOMPARE(window.hexagramTexts[0].state, CustomTextState::Active);
+        QCOMPARE(store.hexagramTexts[0].state, CustomTextState::Active);
         Click(editor, IDOK);
     });
     // One question, with No as its default button (Enter answers No), and no second message.
@@ -472,17 +494,17 @@ void TextDialogsTest::restoreAllAnsweredNoChangesNothing() {
     QCOMPARE(asked[0].icon, MessageIcon::Question);
     QCOMPARE(asked[0].buttons, MessageButtons::YesNo);
     QCOMPARE(asked[0].defaultButton, IDNO);
-    QCOMPARE(ReadFile(fixture, "custom1.txt"), std::optional<QByteArray>(custom));
+    QCOMPARE(fixture.ReadFile("custom1.txt"), std::optional<QByteArray>(custom));
 }
 
 void TextDialogsTest::restoreAllClearsTheBoxesBeforeItsMessage() {
-    MainWindow fixture;
-    WriteFile(fixture, "custom1.txt", CustomFile({"One"}));
-    WriteFile(fixture, "custom40.txt", CustomFile({"Forty"}));
-    CMainDlg& window = fixture.Start();
+    Store fixture;
+    fixture.WriteFile("custom1.txt", CustomFile({"One"}));
+    fixture.WriteFile("custom40.txt", CustomFile({"Forty"}));
+    TextStore& store = fixture.Load();
     QStringList boxesDuringMessage;
     std::vector<MessageBoxRequest> asked;
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    WithEditor(store, [&](CManageTextDlg& editor) {
         QCOMPARE(Boxes(editor).front(), QStringLiteral("One"));
         SetMessageBoxAnswerer([&](const MessageBoxRequest& request) {
             asked.push_back(request);
@@ -498,15 +520,15 @@ void TextDialogsTest::restoreAllClearsTheBoxesBeforeItsMessage() {
     QCOMPARE(asked[1].text, std::string("Default text restored."));
     QCOMPARE(asked[1].caption, std::string("Restore All Text"));
     QCOMPARE(boxesDuringMessage, kEmptyBoxes);
-    QCOMPARE(ReadFile(fixture, "custom1.txt"), QByteArray(""));
-    QCOMPARE(ReadFile(fixture, "custom40.txt"), QByteArray(""));
-    QVERIFY(BrowserText(window, 40).startsWith("Hexagram 40 Release\r\n"));
+    QCOMPARE(fixture.ReadFile("custom1.txt"), QByteArray(""));
+    QCOMPARE(fixture.ReadFile("custom40.txt"), QByteArray(""));
+    QVERIFY(BrowserText(store, 40).startsWith("Hexagram 40 Release\r\n"));
 }
 
 void TextDialogsTest::anyScriptIsStoredAsTypedAndPastedLinesAreJoined() {
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    Store fixture;
+    TextStore& store = fixture.Load();
+    WithEditor(store, [&](CManageTextDlg& editor) {
         MessageBoxAnswers answers({IDOK});
         Choose(editor, 64);
         TypeInto(editor, {QStringLiteral("Vor der Vollendung – 未濟"), QStringLiteral("Ça ira")});
@@ -518,15 +540,15 @@ void TextDialogsTest::anyScriptIsStoredAsTypedAndPastedLinesAreJoined() {
         Click(editor, IDC_UPDATE_TEXT);
         Click(editor, IDOK);
     });
-    QCOMPARE(ReadFile(fixture, "custom64.txt"),
+    QCOMPARE(fixture.ReadFile("custom64.txt"),
              CustomFile({QStringLiteral("Vor der Vollendung – 未濟"), QStringLiteral("Ça ira"),
                          "first line second line", "typed", "", "", "", ""}));
-    QCOMPARE(ReadingHeader(window, 64),
+    QCOMPARE(ReadingHeader(store, 64),
              QStringLiteral("Hexagram 64 Vor der Vollendung – 未濟\r\nÇa ira\r\n"));
     // Read back as a new start would: the same texts.
     HexagramTexts reloaded;
-    LoadCustomTexts(reloaded, window.dataDirectory);
-    QCOMPARE(RecordTexts(reloaded, 64), RecordTexts(window.hexagramTexts, 64));
+    LoadCustomTexts(reloaded, store.dataDirectory);
+    QCOMPARE(RecordTexts(reloaded, 64), RecordTexts(store.hexagramTexts, 64));
 }
 
 // The steps that once lost texts: a title and a main text longer than the cap, then a line.
@@ -535,19 +557,19 @@ void TextDialogsTest::anyScriptIsStoredAsTypedAndPastedLinesAreJoined() {
 void TextDialogsTest::updateRefusesATextPastTheCapAndKeepsEveryText() {
     const int cap = static_cast<int>(kMaxCustomTextBytes);
     const QString euro = QStringLiteral("€"); // three bytes in UTF-8
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
+    Store fixture;
+    TextStore& store = fixture.Load();
     std::vector<MessageBoxRequest> boxes;
     QStringList refused;
     QStringList stored;
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    WithEditor(store, [&](CManageTextDlg& editor) {
         MessageBoxAnswers answers({});
         auto* title = editor.DlgItem<CEdit>(IDC_CUSTOM_TITLE);
         auto* main = editor.DlgItem<CEdit>(IDC_CUSTOM_MAIN);
         Choose(editor, 20);
         TypeInto(editor, {QString(102400, 'T'), QString(71680, 'M'), "L1 after the long ones"});
         Click(editor, IDC_UPDATE_TEXT);
-        QCOMPARE(window.hexagramTexts[19].state, CustomTextState::None);
+        QCOMPARE(store.hexagramTexts[19].state, CustomTextState::None);
         QCOMPARE(QApplication::focusWidget(), title);
         QCOMPARE(title->selectionStart(), cap);
         QCOMPARE(title->selectedText().size(), 102400 - cap);
@@ -579,10 +601,10 @@ void TextDialogsTest::updateRefusesATextPastTheCapAndKeepsEveryText() {
     QCOMPARE(boxes[2].icon, MessageIcon::Exclamation);
     QCOMPARE(boxes[3].text, std::string("Text updated."));
     QCOMPARE(refused[1].size(), 71680); // nothing was cut
-    QCOMPARE(ReadFile(fixture, "custom20.txt"), CustomFile(stored));
+    QCOMPARE(fixture.ReadFile("custom20.txt"), CustomFile(stored));
     HexagramTexts restarted;
-    LoadCustomTexts(restarted, window.dataDirectory);
-    QCOMPARE(RecordTexts(restarted, 20), RecordTexts(window.hexagramTexts, 20));
+    LoadCustomTexts(restarted, store.dataDirectory);
+    QCOMPARE(RecordTexts(restarted, 20), RecordTexts(store.hexagramTexts, 20));
     QCOMPARE(QString::fromStdString(restarted[19].lineTexts[0]), QString("L1 after the long ones"));
 }
 
@@ -601,14 +623,14 @@ void TextDialogsTest::aFailedCommitKeepsTheOldFileAndTheDialogOpen_data() {
 void TextDialogsTest::aFailedCommitKeepsTheOldFileAndTheDialogOpen() {
     QFETCH(QString, fault);
     QFETCH(QString, message);
-    MainWindow fixture;
+    Store fixture;
     const QByteArray old = CustomFile({"Old five", "", "", "", "", "", "", ""});
     if (fault == "directory") {
         QVERIFY(QDir(fixture.Path()).mkdir("custom5.txt"));
     } else {
-        WriteFile(fixture, "custom5.txt", old);
+        fixture.WriteFile("custom5.txt", old);
     }
-    CMainDlg& window = fixture.Start();
+    TextStore& store = fixture.Load();
     auto lock = fault == "lock" ? std::make_unique<fixtures::LockHolder>(
                                       (fixture.Path() + "/custom5.txt").toStdString())
                                 : nullptr;
@@ -618,7 +640,7 @@ void TextDialogsTest::aFailedCommitKeepsTheOldFileAndTheDialogOpen() {
     std::vector<MessageBoxRequest> boxes;
     bool openAfterFault = false;
     std::optional<QByteArray> duringFault;
-    WithEditor(window, [&](CManageTextDlg& editor) {
+    WithEditor(store, [&](CManageTextDlg& editor) {
         MessageBoxAnswers answers({});
         // Only hexagram 5's file is too large for the full device.
         for (int n : {2, 5, 9}) {
@@ -628,7 +650,7 @@ void TextDialogsTest::aFailedCommitKeepsTheOldFileAndTheDialogOpen() {
         }
         Click(editor, IDOK);
         openAfterFault = editor.isVisible();
-        duringFault = ReadFile(fixture, "custom5.txt");
+        duringFault = fixture.ReadFile("custom5.txt");
         // The fault is gone: Close writes what is still pending.
         lock.reset();
         if (full) {
@@ -650,12 +672,50 @@ void TextDialogsTest::aFailedCommitKeepsTheOldFileAndTheDialogOpen() {
     if (fault != "directory") {
         QCOMPARE(duringFault, std::optional<QByteArray>(old));
     }
-    QCOMPARE(ReadFile(fixture, "custom2.txt"), CustomFile({"New 2", "", "", "", "", "", "", ""}));
-    QCOMPARE(ReadFile(fixture, "custom5.txt"),
+    QCOMPARE(fixture.ReadFile("custom2.txt"), CustomFile({"New 2", "", "", "", "", "", "", ""}));
+    QCOMPARE(fixture.ReadFile("custom5.txt"),
              CustomFile({"New 5", kLongText, "", "", "", "", "", ""}));
-    QCOMPARE(ReadFile(fixture, "custom9.txt"), CustomFile({"New 9", "", "", "", "", "", "", ""}));
-    QCOMPARE(window.hexagramTexts[4].state, CustomTextState::Active);
-    QVERIFY(BrowserText(window, 5).startsWith("Hexagram 5 New 5\r\n"));
+    QCOMPARE(fixture.ReadFile("custom9.txt"), CustomFile({"New 9", "", "", "", "", "", "", ""}));
+    QCOMPARE(store.hexagramTexts[4].state, CustomTextState::Active);
+    QVERIFY(BrowserText(store, 5).startsWith("Hexagram 5 New 5\r\n"));
+}
+
+void TextDialogsTest::bothOpenFromTheMainWindowOverItsTexts() {
+    MainWindow fixture;
+    QFile custom7(fixture.Path() + "/custom7.txt");
+    QVERIFY(custom7.open(QIODevice::WriteOnly));
+    custom7.write(CustomFile({"Mine", "Main", "1", "2", "3", "4", "5", "6"}));
+    custom7.close();
+    CMainDlg& window = fixture.Start();
+
+    QString browsed;
+    auto browse = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* browser) {
+        Click(*browser, IDC_HEXAGRAM1 + 6);
+        browsed = Text(*browser, IDC_HEXAGRAM_TEXT);
+        Click(*browser, IDOK);
+    });
+    Click(window, IDC_VIEW_TEXT);
+    QVERIFY(browse->Fired());
+    QVERIFY(browsed.startsWith("Hexagram 7 Mine\r\nMain\r\n"));
+
+    auto edit = WhenModal::Act<CManageTextDlg>([&](CManageTextDlg* editor) {
+        MessageBoxAnswers answers({IDOK});
+        Choose(*editor, 12);
+        TypeInto(*editor, {"My title", "My main text"});
+        Click(*editor, IDC_UPDATE_TEXT);
+        Click(*editor, IDOK);
+    });
+    Click(window, IDC_MANAGE_TEXT);
+    QVERIFY(edit->Fired());
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+
+    // Committed into the window's data directory, and in effect for the next reading.
+    QFile custom12(fixture.Path() + "/custom12.txt");
+    QVERIFY(custom12.open(QIODevice::ReadOnly));
+    QCOMPARE(custom12.readAll(), CustomFile({"My title", "My main text", "", "", "", "", "", ""}));
+    window.ShowReading(1, 8, 1); // hexagram 12
+    QCOMPARE(QString::fromStdString(window.LastReadingText().originalText),
+             QStringLiteral("Hexagram 12 My title\r\nMy main text\r\n"));
 }
 
 QTEST_MAIN(TextDialogsTest)

@@ -1,9 +1,5 @@
-#include "platform/resources.h"
+#include "platform/dialog_style.h"
 
-#include "platform/qt_text.h"
-
-#include <QApplication>
-#include <QFileInfo>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -79,15 +75,8 @@ private:
 
 } // namespace
 
-void Enable3dControlsStatic() {
-    QApplication::setStyle(new DialogStyle);
-    // Message boxes and menus are windows of their own, which do not take the font of the
-    // dialog they belong to; the application's font reaches them, and clears any font a
-    // desktop theme set for them.
-    QApplication::setFont(DialogFont());
-    // Closing a dialog must never end the modal runs beneath it; the process ends when the
-    // main window's run returns.
-    QApplication::setQuitOnLastWindowClosed(false);
+QStyle* CreateDialogStyle() {
+    return new DialogStyle;
 }
 
 QFont DialogFont() {
@@ -95,21 +84,6 @@ QFont DialogFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(13);
     return font;
-}
-
-QIcon LoadIconResource(int id) {
-    QIcon icon;
-    for (int size : {32, 16}) {
-        const QPixmap image(QStringLiteral(":/icon/%1/%2").arg(id).arg(size), "BMP");
-        if (!image.isNull()) {
-            icon.addPixmap(image);
-        }
-    }
-    return icon;
-}
-
-std::string ApplicationName() {
-    return ToUtf8(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
 }
 
 } // namespace zandrel

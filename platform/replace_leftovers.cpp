@@ -1,0 +1,85 @@
+#include "platform/replace_leftovers.h"
+
+#include "platform/file.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/file.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zandrel {
+namespace {
+
+constexpr std::string_view kEnd = ".zandrel-new";
+constexpr std::string_view kHexDigits = "0123456789abcdef";
+constexpr std::size_t kTokenLength = 16;
+
+bool IsTemporaryName(std::string_view entry) {
+    // "." + at least one character of the file name + "." + token + kEnd
+    if (entry.size() < 3 + kTokenLength + kEnd.size() || entry.front() != '.' ||
+        !entry.ends_with(kEnd)) {
+        return false;
+    }
+    entry.remove_suffix(kEnd.size());
+    const std::string_view token = entry.substr(entry.size() - kTokenLength);
+    return token.find_first_not_of(kHexDigits) == std::string_view::npos &&
+           entry[entry.size() - kTokenLength - 1] == '.';
+}
+
+// Removes `path` if it is a leftover of a killed replace, as RemoveLeftovers says.
+void RemoveIfLeftover(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return;
+    }
+    struct stat held {};
+    struct stat named {};
+    // With the lock held, no replace can still rename the file: one that had not locked it
+    // yet gives it up, one that renamed it released it afterwards, and then the name is gone
+    // or no longer this file.
+    if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_uid == ::geteuid() &&
+        held.st_nlink == 1 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        ::lstat(path.c_str(), &named) == 0 && named.st_ino == held.st_ino &&
+        named.st_dev == held.st_dev) {
+        ::unlink(path.c_str());
+    }
+    ::close(fd);
+}
+
+} // namespace
+
+std::string TemporaryNameFor(const std::string& name) {
+    std::uint64_t bits = 0;
+    if (::getrandom(&bits, sizeof bits, 0) != static_cast<ssize_t>(sizeof bits)) {
+        // No random source: the clock still varies from one name to the next.
+        bits =
+            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
+    std::string token(kTokenLength, '0');
+    for (char& digit : token) {
+        digit = kHexDigits[bits & 0xF];
+        bits >>= 4;
+    }
+    return "." + name + "." + token + std::string(kEnd);
+}
+
+void RemoveLeftovers(const std::string& folder) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        if (IsTemporaryName(entry->d_name)) {
+            RemoveIfLeftover(PathIn(folder, entry->d_name));
+        }
+    }
+    ::closedir(dir);
+}
+
+} // namespace zandrel
