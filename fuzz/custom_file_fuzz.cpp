@@ -1,35 +1,147 @@
-// The custom file reader on any bytes: every text within the cap and on one line, the same
-// texts however the bytes arrive in pieces, and a record written and read again unchanged.
+// The custom file reader on any bytes, against a plain reference: the first eight lines of the
+// file's first kMaxCustomFileBytes bytes, a CR right before LF belonging to the line end, each
+// cut at the cap before a character the cap would split, the rest of a long line skipped. The
+// same texts however the bytes arrive in pieces. The bytes are also tried with every line
+// stretched to just short of the cap, and behind one line that reaches the read bound, so that
+// short inputs meet both limits.
+//
+// And texts the editor would store: whatever UpdateText accepts is written and read back
+// unchanged, as a new start reads it; whatever it refuses is past the cap.
 
 #include "fuzz/fuzz_check.h"
 #include "text/custom_file.h"
+#include "text/hexagram_text.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 using namespace zandrel;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const EightTexts texts = ParseCustomFile(bytes);
-    for (const std::string& text : texts) {
-        FUZZ_CHECK(text.size() <= kMaxCustomTextBytes);
-        FUZZ_CHECK(text.find('\n') == std::string::npos);
-    }
+namespace {
 
-    // In pieces whose sizes come from the bytes themselves.
+std::vector<std::string> Lines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    while (!bytes.empty()) {
+        const std::size_t lf = bytes.find('\n');
+        std::string line(bytes.substr(0, lf));
+        if (lf == std::string_view::npos) {
+            lines.push_back(line);
+            break;
+        }
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+        bytes.remove_prefix(lf + 1);
+    }
+    return lines;
+}
+
+bool Continuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The longest prefix within the cap that keeps whole the character the cap falls in: one
+// that starts within three bytes of it with the length its first byte announces.
+std::string Cut(const std::string& text) {
+    const std::size_t cap = kMaxCustomTextBytes;
+    if (text.size() <= cap) {
+        return text;
+    }
+    for (std::size_t start = cap - 1; start + 4 > cap; --start) {
+        const auto byte = static_cast<unsigned char>(text[start]);
+        if (!Continuation(byte)) {
+            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+            return text.substr(0, start + length > cap ? start : cap);
+        }
+    }
+    return text.substr(0, cap);
+}
+
+EightTexts Reference(std::string_view bytes) {
+    const std::vector<std::string> lines = Lines(bytes.substr(0, kMaxCustomFileBytes));
+    EightTexts texts;
+    for (std::size_t i = 0; i < texts.size() && i < lines.size(); ++i) {
+        texts[i] = Cut(lines[i]);
+    }
+    return texts;
+}
+
+// The reader, given the bytes at once and in pieces whose sizes come from `sizes`, larger for
+// larger inputs.
+void CheckReader(std::string_view bytes, std::string_view sizes) {
+    const EightTexts expected = Reference(bytes);
+    FUZZ_CHECK(ParseCustomFile(bytes) == expected);
+
     CustomFileReader reader;
+    const std::size_t scale = 1 + bytes.size() / 8192;
     std::size_t at = 0;
-    for (std::size_t i = 0; at < size; ++i) {
-        const std::size_t piece = 1 + (size > 0 ? data[i % size] : 0) % 97;
+    for (std::size_t i = 0; at < bytes.size(); ++i) {
+        const std::size_t piece =
+            1 + (sizes.empty() ? 0 : static_cast<unsigned char>(sizes[i % sizes.size()])) * scale;
         if (!reader.Take(bytes.substr(at, piece))) {
             break;
         }
         at += piece;
     }
-    FUZZ_CHECK(reader.Finish() == texts);
+    FUZZ_CHECK(reader.Finish() == expected);
+}
 
-    FUZZ_CHECK(ParseCustomFile(CustomFileBytes(texts)) == texts);
+// The first nine lines, each behind filler that brings it to four bytes short of the cap.
+std::string Stretched(std::string_view bytes) {
+    std::string stretched;
+    for (int line = 0; line < 9 && !bytes.empty(); ++line) {
+        stretched.append(kMaxCustomTextBytes - 4, 'w');
+        const std::size_t lf = bytes.find('\n');
+        const std::size_t end = lf == std::string_view::npos ? bytes.size() : lf + 1;
+        stretched.append(bytes.substr(0, end));
+        bytes.remove_prefix(end);
+    }
+    stretched.append(bytes);
+    return stretched;
+}
+
+// Eight texts the editor's boxes could hold: no line breaks, and lengths around the cap.
+EightTexts EditorTexts(std::string_view bytes) {
+    EightTexts texts;
+    for (std::size_t i = 0; i < texts.size() && !bytes.empty(); ++i) {
+        const std::size_t lf = bytes.find('\n');
+        std::string text(bytes.substr(0, lf));
+        std::replace(text.begin(), text.end(), '\r', ' ');
+        // Its first byte says how close to the cap it comes.
+        const std::size_t filler =
+            text.empty() ? 0 : kMaxCustomTextBytes - static_cast<unsigned char>(text[0]) % 8;
+        texts[i] = std::string(filler, 'e') + text;
+        bytes.remove_prefix(lf == std::string_view::npos ? bytes.size() : lf + 1);
+    }
+    return texts;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    CheckReader(bytes, bytes);
+    CheckReader(Stretched(bytes), bytes);
+    // The longest variant, for half of the inputs.
+    if (size > 0 && (data[0] & 1) != 0) {
+        CheckReader(std::string(kMaxCustomFileBytes - 16, 'b') + std::string(bytes), bytes);
+    }
+
+    const EightTexts texts = EditorTexts(bytes);
+    HexagramTexts records;
+    const bool accepted = UpdateText(records, 1, texts);
+    FUZZ_CHECK(accepted == std::all_of(texts.begin(), texts.end(), [](const std::string& text) {
+                   return text.size() <= kMaxCustomTextBytes;
+               }));
+    if (accepted) {
+        const std::string file = CustomFileBytes(RecordTexts(records, 1));
+        FUZZ_CHECK(ParseCustomFile(file) == texts);
+        CheckReader(file, bytes);
+    }
     return 0;
 }

@@ -218,6 +218,22 @@ void CEdit::SetLimitText(int characters) {
     EnforceLimit();
 }
 
+void CEdit::SelectPastBytes(std::size_t bytes) {
+    const std::string utf8 = GetWindowText();
+    if (utf8.size() <= bytes) {
+        deselect();
+        return;
+    }
+    std::size_t kept = bytes;
+    while (kept > 0 && (static_cast<unsigned char>(utf8[kept]) & 0xC0) == 0x80) {
+        --kept; // a continuation byte: the character starts before it
+    }
+    // The bytes kept are whole characters of valid UTF-8: decoded, their length is the
+    // position in the box's text.
+    const auto start = static_cast<int>(ToQString(std::string_view(utf8).substr(0, kept)).size());
+    setSelection(static_cast<int>(text().size()), start - static_cast<int>(text().size()));
+}
+
 void CEdit::TextChanged() {
     // Folding and cutting set the text again; the dialog hears of the change once.
     if (adjusting_) {

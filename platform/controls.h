@@ -165,6 +165,10 @@ public:
     // longer paste is cut at the limit.
     void SetLimitText(int characters);
 
+    // Selects what its text holds past the first `bytes` bytes of UTF-8, from the start of
+    // the character that crosses that point, with the cursor there.
+    void SelectPastBytes(std::size_t bytes);
+
     QWidget& Widget() override { return *this; }
     void SetWindowText(std::string_view text) override;
     std::string GetWindowText() const override;

@@ -1,5 +1,7 @@
 #include "text/custom_file.h"
 
+#include <utility>
+
 namespace zandrel {
 namespace {
 
@@ -24,41 +26,59 @@ void CutAtCap(std::string& text) {
 } // namespace
 
 bool CustomFileReader::Take(std::string_view bytes) {
-    while (!done_ && !bytes.empty()) {
-        std::string& text = texts_[line_];
+    if (done_) {
+        return false;
+    }
+    if (bytes.size() >= kMaxCustomFileBytes - taken_) {
+        bytes = bytes.substr(0, kMaxCustomFileBytes - taken_);
+        done_ = true;
+    }
+    taken_ += bytes.size();
+    while (line_ < texts_.size() && !bytes.empty()) {
         const std::size_t lf = bytes.find('\n');
-        const std::string_view piece = bytes.substr(0, lf);
-        // One byte past the cap is kept for a CR that turns out to belong to the line end.
-        const std::size_t room = kMaxCustomTextBytes + 1 - text.size();
-        text.append(piece.substr(0, room));
-        if (piece.size() > room) {
-            CutAtCap(text);
-            done_ = true;
-            break;
+        if (!skipping_) {
+            std::string& text = texts_[line_];
+            const std::string_view piece = bytes.substr(0, lf);
+            // One byte past the cap is kept for a CR that turns out to belong to the line end.
+            const std::size_t room = kMaxCustomTextBytes + 1 - text.size();
+            text.append(piece.substr(0, room));
+            if (piece.size() > room) {
+                CutAtCap(text);
+                skipping_ = true;
+            }
         }
         if (lf == std::string_view::npos) {
             break;
         }
-        if (!text.empty() && text.back() == '\r') {
+        std::string& text = texts_[line_];
+        if (!skipping_ && !text.empty() && text.back() == '\r') {
             text.pop_back();
         }
-        if (text.size() > kMaxCustomTextBytes) {
-            CutAtCap(text);
-            done_ = true;
-            break;
-        }
+        EndLine();
         bytes.remove_prefix(lf + 1);
-        done_ = ++line_ == texts_.size();
     }
+    done_ = done_ || line_ == texts_.size();
     return !done_;
 }
 
-EightTexts CustomFileReader::Finish() {
-    if (line_ < texts_.size() && texts_[line_].size() > kMaxCustomTextBytes) {
-        CutAtCap(texts_[line_]);
+void CustomFileReader::EndLine() {
+    std::string& text = texts_[line_];
+    if (text.size() > kMaxCustomTextBytes) {
+        CutAtCap(text);
     }
+    // Appending piece by piece leaves up to twice the room a text needs.
+    text.shrink_to_fit();
+    skipping_ = false;
+    ++line_;
+}
+
+EightTexts CustomFileReader::Finish() {
+    if (line_ < texts_.size()) {
+        EndLine();
+    }
+    line_ = texts_.size();
     done_ = true;
-    return texts_;
+    return std::move(texts_);
 }
 
 EightTexts ParseCustomFile(std::string_view bytes) {

@@ -2,7 +2,9 @@
 
 #include "text/default_texts.h"
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace zandrel {
 namespace {
@@ -80,9 +82,9 @@ void LoadCustomTexts(HexagramTexts& texts, const std::string& directory) {
         r.state = CustomTextState::Active;
         File file = File::Open(directory, CustomFileName(n), File::Mode::Read, nullptr);
         if (file.IsOpen()) {
-            const EightTexts texts = ReadCustomFile(file);
+            EightTexts texts = ReadCustomFile(file);
             for (std::size_t i = 0; i < texts.size(); ++i) {
-                *Field(r, i) = texts[i];
+                *Field(r, i) = std::move(texts[i]);
             }
         }
     }
@@ -127,15 +129,17 @@ EightTexts RecordTexts(const HexagramTexts& texts, int n) {
     return eight;
 }
 
-void UpdateText(HexagramTexts& texts, int n, const EightTexts& newTexts) {
+bool UpdateText(HexagramTexts& texts, int n, const EightTexts& newTexts) {
     HexagramText* r = Record(texts, n);
-    if (r == nullptr) {
-        return;
+    if (r == nullptr || !std::all_of(newTexts.begin(), newTexts.end(),
+                                     [](const auto& text) { return FitsCustomText(text); })) {
+        return false;
     }
     r->state = CustomTextState::PendingSave;
     for (std::size_t i = 0; i < newTexts.size(); ++i) {
         *Field(*r, i) = newTexts[i];
     }
+    return true;
 }
 
 bool RestoreText(HexagramTexts& texts, int n) {

@@ -57,7 +57,9 @@ std::string FullHexagramText(const HexagramTexts& texts, int n);
 // pending, and empty texts when it has none.
 EightTexts RecordTexts(const HexagramTexts& texts, int n);
 
-void UpdateText(HexagramTexts& texts, int n, const EightTexts& newTexts);
+// Stores the eight texts as the record's pending text. False, and nothing changes, when a
+// text does not fit the cap of a custom file, which would not give it back whole.
+bool UpdateText(HexagramTexts& texts, int n, const EightTexts& newTexts);
 bool RestoreText(HexagramTexts& texts, int n);
 void RestoreAllText(HexagramTexts& texts);
 

@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "res/templates.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zandrel {
@@ -65,7 +66,10 @@ void CManageTextDlg::OnUpdateText() {
     for (std::size_t i = 0; i < texts.size(); ++i) {
         texts[i] = textBoxes[i]->GetWindowText();
     }
-    UpdateText(store.hexagramTexts, n, texts);
+    if (!UpdateText(store.hexagramTexts, n, texts)) {
+        RefuseTooLong(texts);
+        return;
+    }
     ShowMessageBox(
         this, {"Text updated.", "Update Text", MessageIcon::Information, MessageButtons::Ok, IDOK});
 }
@@ -91,6 +95,23 @@ void CManageTextDlg::OnRestoreAllText() {
     OnSelChangeHexagram();
     ShowMessageBox(this, {"Default text restored.", "Restore All Text", MessageIcon::Information,
                           MessageButtons::Ok, IDOK});
+}
+
+void CManageTextDlg::RefuseTooLong(const EightTexts& texts) {
+    // Nothing is cut: the user sees which text is too long and where its limit falls.
+    static const char* const kNames[] = {"Title",  "Main Text", "Line 1", "Line 2",
+                                         "Line 3", "Line 4",    "Line 5", "Line 6"};
+    const auto i = static_cast<std::size_t>(
+        std::find_if_not(texts.begin(), texts.end(), FitsCustomText) - texts.begin());
+    ShowMessageBox(this,
+                   {std::string(kNames[i]) + " is too long to be stored: it takes " +
+                        std::to_string(texts[i].size()) + " bytes, and a text may take at most " +
+                        std::to_string(kMaxCustomTextBytes) +
+                        " (a plain letter takes 1 byte, most other characters 2 to 4). "
+                        "Nothing was updated.",
+                    "Update Text", MessageIcon::Exclamation, MessageButtons::Ok, IDOK});
+    textBoxes[i]->setFocus();
+    textBoxes[i]->SelectPastBytes(kMaxCustomTextBytes);
 }
 
 int CManageTextDlg::SelectedHexagram() const {

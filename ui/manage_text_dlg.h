@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialog.h"
+#include "text/custom_file.h"
 #include "text/hexagram_text.h"
 
 #include <array>
@@ -28,6 +29,8 @@ private:
     void OnRestoreText();
     void OnRestoreAllText();
 
+    // Tells which of `texts` is too long for a custom file and selects its excess.
+    void RefuseTooLong(const EightTexts& texts);
     // The hexagram chosen in the list, or 0 when none is.
     int SelectedHexagram() const;
     // Fills the eight boxes from the record of hexagram n; never with default texts.

@@ -83,12 +83,18 @@ TEST(LoadCustomTextsTest, FilesThatCannotBeReadCountAsNone) {
     EXPECT_EQ(texts[63].title, "last");
 }
 
-// A text is cut at the cap, before a character the cap would split, and nothing after it is
-// read; a CR LF line end does not count towards the cap, wherever the file is read in pieces.
+// A text is cut at the cap, before a character the cap would split, and the rest of its line is
+// skipped, so the texts after it still load; a CR LF line end does not count towards the cap,
+// wherever the file is read in pieces. The file counts as ending at the read bound.
 TEST(LoadCustomTextsTest, LongTextsAreCutAtTheCap) {
     const std::size_t cap = kMaxCustomTextBytes;
     const std::string full(cap, 'x');
     const std::string euro = "\xE2\x82\xAC";
+    const std::string longLine(2 * cap, 'x');
+    std::string eightLongLines;
+    for (int i = 0; i < 8; ++i) {
+        eightLongLines += std::string(120 * 1024, static_cast<char>('a' + i)) + "\r\n";
+    }
     const struct {
         const char* what;
         std::string bytes;
@@ -96,10 +102,24 @@ TEST(LoadCustomTextsTest, LongTextsAreCutAtTheCap) {
     } cases[] = {
         {"10 MB in one line", std::string(10'000'000, 'x'), {full}},
         {"a text of exactly the cap", full + "\r\nmain\r\n", {full, "main"}},
-        {"one byte past the cap", full + "y\r\nmain\r\n", {full}},
+        {"one byte past the cap", full + "y\r\nmain\r\n", {full, "main"}},
         {"a character across the cap",
          std::string(cap - 1, 'x') + euro + "\r\nmain\r\n",
-         {std::string(cap - 1, 'x')}},
+         {std::string(cap - 1, 'x'), "main"}},
+        {"a long line between short ones",
+         "T\r\n" + longLine + "\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6",
+         {"T", full, "1", "2", "3", "4", "5", "6"}},
+        {"eight long lines",
+         eightLongLines,
+         {std::string(cap, 'a'), std::string(cap, 'b'), std::string(cap, 'c'),
+          std::string(cap, 'd'), std::string(cap, 'e'), std::string(cap, 'f'),
+          std::string(cap, 'g'), std::string(cap, 'h')}},
+        {"a line past the read bound",
+         std::string(kMaxCustomFileBytes, 'x') + "\r\nmain\r\n",
+         {full}},
+        {"the read bound inside a line",
+         std::string(kMaxCustomFileBytes - 12, 'x') + "\r\nmain text past the bound\r\n",
+         {full, "main text "}},
         {"a CR LF across a piece read",
          std::string(4095, 'x') + "\r\nmain",
          {std::string(4095, 'x'), "main"}},
@@ -247,6 +267,53 @@ TEST(CommitTest, WritesPendingRecordsByteForByte) {
     EXPECT_EQ(reloaded[1].state, State::None);
     EXPECT_EQ(reloaded[2].state, State::Active);
     EXPECT_EQ(TextsOf(reloaded[2]), EightTexts{});
+}
+
+// Whatever UpdateText accepts comes back the same after a commit and a new start; what would
+// not is refused, and the record and its file stay as they were.
+TEST(CommitTest, EveryTextUpdateAcceptsComesBackWhole) {
+    const std::size_t cap = kMaxCustomTextBytes;
+    const std::string euro = "\xE2\x82\xAC";      // three bytes
+    const std::string emoji = "\xF0\x9F\x98\x80"; // four bytes
+    EightTexts allAtTheCap;
+    allAtTheCap.fill(std::string(cap, 'z'));
+    const struct {
+        const char* what;
+        EightTexts texts;
+        bool accepted;
+    } cases[] = {
+        {"the cap less one", {std::string(cap - 1, 't'), "m", "L1 after the long ones"}, true},
+        {"the cap", {std::string(cap, 't'), std::string(cap, 'm'), "L1 after the long ones"}, true},
+        {"the cap plus one", {"t", std::string(cap + 1, 'm'), "L1"}, false},
+        {"three bytes ending at the cap",
+         {"t", "m", "", "", "", "", "", std::string(cap - 3, 's') + euro},
+         true},
+        {"three bytes across the cap", {std::string(cap - 2, 't') + euro}, false},
+        {"four bytes ending at the cap", {emoji + std::string(cap - 8, 't') + emoji}, true},
+        {"four bytes across the cap", {std::string(cap - 3, 't') + emoji}, false},
+        {"eight texts at the cap", allAtTheCap, true},
+    };
+    const std::string old = "Old\r\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        dir.Write("custom20.txt", old);
+        HexagramTexts texts;
+        LoadCustomTexts(texts, dir.Path());
+
+        EXPECT_EQ(UpdateText(texts, 20, c.texts), c.accepted);
+        ASSERT_FALSE(CommitCustomTexts(texts, dir.Path()).Failed());
+        HexagramTexts restarted;
+        LoadCustomTexts(restarted, dir.Path());
+        EXPECT_EQ(restarted[19].state, State::Active);
+        const EightTexts expected = c.accepted ? c.texts : EightTexts{"Old"};
+        EXPECT_TRUE(TextsOf(texts[19]) == expected) << "the record";
+        EXPECT_TRUE(TextsOf(restarted[19]) == expected) << "read back";
+        if (!c.accepted) {
+            EXPECT_EQ(texts[19].state, State::Active);
+            EXPECT_EQ(dir.Read("custom20.txt"), old);
+        }
+    }
 }
 
 // Makes hexagram 5's commit fail in one real way; hexagrams 2 and 9 are pending around it.

@@ -208,6 +208,7 @@ private slots:
     void restoreAllAnsweredNoChangesNothing();
     void restoreAllClearsTheBoxesBeforeItsMessage();
     void anyScriptIsStoredAsTypedAndPastedLinesAreJoined();
+    void updateRefusesATextPastTheCapAndKeepsEveryText();
     void aFailedCommitKeepsTheOldFileAndTheDialogOpen_data();
     void aFailedCommitKeepsTheOldFileAndTheDialogOpen();
 
@@ -548,6 +549,63 @@ void TextDialogsTest::anyScriptIsStoredAsTypedAndPastedLinesAreJoined() {
     HexagramTexts reloaded;
     LoadCustomTexts(reloaded, store.dataDirectory);
     QCOMPARE(RecordTexts(reloaded, 64), RecordTexts(store.hexagramTexts, 64));
+}
+
+// The steps that once lost texts: a title and a main text longer than the cap, then a line.
+// Update names the first text too long and selects what lies past the cap, changing nothing;
+// once shortened to the cap, every text comes back whole at the next start.
+void TextDialogsTest::updateRefusesATextPastTheCapAndKeepsEveryText() {
+    const int cap = static_cast<int>(kMaxCustomTextBytes);
+    const QString euro = QStringLiteral("€"); // three bytes in UTF-8
+    Store fixture;
+    TextStore& store = fixture.Load();
+    std::vector<MessageBoxRequest> boxes;
+    QStringList refused;
+    QStringList stored;
+    WithEditor(store, [&](CManageTextDlg& editor) {
+        MessageBoxAnswers answers({});
+        auto* title = editor.DlgItem<CEdit>(IDC_CUSTOM_TITLE);
+        auto* main = editor.DlgItem<CEdit>(IDC_CUSTOM_MAIN);
+        Choose(editor, 20);
+        TypeInto(editor, {QString(102400, 'T'), QString(71680, 'M'), "L1 after the long ones"});
+        Click(editor, IDC_UPDATE_TEXT);
+        QCOMPARE(store.hexagramTexts[19].state, CustomTextState::None);
+        QCOMPARE(QApplication::focusWidget(), title);
+        QCOMPARE(title->selectionStart(), cap);
+        QCOMPARE(title->selectedText().size(), 102400 - cap);
+
+        // A character across the cap is selected whole.
+        title->setText(QString(cap - 2, 'T') + euro);
+        Click(editor, IDC_UPDATE_TEXT);
+        QCOMPARE(title->selectionStart(), cap - 2);
+        QCOMPARE(title->selectedText(), euro);
+
+        title->setText(QString(cap - 3, 'T') + euro);
+        Click(editor, IDC_UPDATE_TEXT);
+        QCOMPARE(QApplication::focusWidget(), main);
+        refused = Boxes(editor);
+
+        main->setText(QString(cap, 'M'));
+        Click(editor, IDC_UPDATE_TEXT);
+        stored = Boxes(editor);
+        Click(editor, IDOK);
+        boxes = answers.Requests();
+    });
+    QCOMPARE(boxes.size(), std::size_t{4});
+    const std::string limit = " bytes, and a text may take at most 65536 (a plain letter takes "
+                              "1 byte, most other characters 2 to 4). Nothing was updated.";
+    QCOMPARE(boxes[0].text, "Title is too long to be stored: it takes 102400" + limit);
+    QCOMPARE(boxes[1].text, "Title is too long to be stored: it takes 65537" + limit);
+    QCOMPARE(boxes[2].text, "Main Text is too long to be stored: it takes 71680" + limit);
+    QCOMPARE(boxes[2].caption, std::string("Update Text"));
+    QCOMPARE(boxes[2].icon, MessageIcon::Exclamation);
+    QCOMPARE(boxes[3].text, std::string("Text updated."));
+    QCOMPARE(refused[1].size(), 71680); // nothing was cut
+    QCOMPARE(fixture.ReadFile("custom20.txt"), CustomFile(stored));
+    HexagramTexts restarted;
+    LoadCustomTexts(restarted, store.dataDirectory);
+    QCOMPARE(RecordTexts(restarted, 20), RecordTexts(store.hexagramTexts, 20));
+    QCOMPARE(QString::fromStdString(restarted[19].lineTexts[0]), QString("L1 after the long ones"));
 }
 
 void TextDialogsTest::aFailedCommitKeepsTheOldFileAndTheDialogOpen_data() {
