@@ -40,10 +40,14 @@ field() { dpkg-deb --field "$deb" "$1"; }
 # version bound its package's symbols give), and the dialog font, which no library names.
 depends=$(field Depends)
 echo "Depends: $depends"
-for package in libc6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation; do
+for package in libc6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation fonts-symbola; do
     grep -qE "(^|, )$package( \(>= [^)]+\))?(,|$)" <<<"$depends" ||
         fail "Depends does not name $package"
 done
+
+# Qt's Wayland platform pulls in some 200 packages that the program does without.
+[ -z "$(field Recommends)" ] || fail "Recommends '$(field Recommends)'"
+[ "$(field Suggests)" = qt6-wayland ] || fail "Suggests is '$(field Suggests)', not qt6-wayland"
 
 # The same files as `cmake --install`, under /usr.
 diff <(sed 's|^|usr/|' "$list" | sort) \

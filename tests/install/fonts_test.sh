@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Every symbol the program draws for a control character (U+2400 to U+241F, and U+2421 for
+# DEL) is in some installed font, so that none shows as an empty box.
+set -uo pipefail
+missing=()
+for code in $(seq $((0x2400)) $((0x241F))) $((0x2421)); do
+    hex=$(printf '%04x' "$code")
+    [ -n "$(fc-list ":charset=$hex" family)" ] || missing+=("U+${hex^^}")
+done
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "FAIL: no installed font has ${missing[*]}"
+    exit 1
+fi
+echo "fonts: every control character's symbol is in an installed font"
