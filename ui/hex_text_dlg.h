@@ -22,7 +22,7 @@ private:
     void OnHexagram(int id);
 
     CMainDlg& owner;
-    CMultiLineEdit* hexagramText = nullptr;
+    CTextViewer* hexagramText = nullptr;
 };
 
 } // namespace zandrel
