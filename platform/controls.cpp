@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include <algorithm>
 #include <limits>
@@ -44,6 +45,11 @@ QString FromCrLf(std::string_view text) {
     return converted;
 }
 
+std::string ToCrLf(QString text) {
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return ToUtf8(text);
+}
+
 } // namespace
 
 CControl::CControl(const ControlTemplate& control, CommandSink sink)
@@ -76,6 +82,9 @@ CControl& CreateControl(QWidget* parent, const ControlTemplate& control, Command
     case ControlKind::DropDownList:
         return *new CComboBox(parent, control, std::move(sink));
     case ControlKind::Edit:
+        if (Has(control, kMultiLine) && Has(control, kReadOnly)) {
+            return *new CTextViewer(parent, control, std::move(sink));
+        }
         if (Has(control, kMultiLine)) {
             return *new CMultiLineEdit(parent, control, std::move(sink));
         }
@@ -272,12 +281,8 @@ void CEdit::EnforceLimit() {
     setCursorPosition(std::min(cursor, static_cast<int>(kept.size())));
 }
 
-CMultiLineEdit::CMultiLineEdit(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+TextBoxControl::TextBoxControl(QWidget* parent, const ControlTemplate& control, CommandSink sink)
     : QPlainTextEdit(parent), CControl(control, std::move(sink)) {
-    setReadOnly(Has(control, kReadOnly));
-    if (isReadOnly()) {
-        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    }
     // Without sideways scrolling the lines wrap at the box's width, long words too.
     if (Has(control, kAutoHScroll)) {
         setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -296,6 +301,23 @@ CMultiLineEdit::CMultiLineEdit(QWidget* parent, const ControlTemplate& control, 
     } else {
         setFrameStyle(QFrame::NoFrame);
     }
+}
+
+void TextBoxControl::ScrollCaret() {
+    ensureCursorVisible();
+}
+
+void TextBoxControl::LineScroll(int lines) {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + lines);
+}
+
+int TextBoxControl::FirstVisibleLine() const {
+    return verticalScrollBar()->value();
+}
+
+CMultiLineEdit::CMultiLineEdit(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : TextBoxControl(parent, control, std::move(sink)) {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!settingText_) {
             Notify(EN_CHANGE);
@@ -305,110 +327,104 @@ CMultiLineEdit::CMultiLineEdit(QWidget* parent, const ControlTemplate& control, 
 }
 
 void CMultiLineEdit::SetWindowText(std::string_view text) {
-    if (isReadOnly()) {
-        text_ = FromCrLf(text);
-        ShowText();
-        return;
-    }
     settingText_ = true;
     setPlainText(FromCrLf(text));
     settingText_ = false;
 }
 
 std::string CMultiLineEdit::GetWindowText() const {
-    QString text = isReadOnly() ? text_ : toPlainText();
-    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return ToUtf8(text);
-}
-
-void CMultiLineEdit::ShowText() {
-    settingText_ = true;
-    setPlainText(DisplayText(text_, &breaks_));
-    settingText_ = false;
-}
-
-qsizetype CMultiLineEdit::ToShown(qsizetype position) const {
-    if (!isReadOnly()) {
-        return position;
-    }
-    // A break added before position p is shown before it.
-    return position +
-           (std::upper_bound(breaks_.begin(), breaks_.end(), position) - breaks_.begin());
-}
-
-qsizetype CMultiLineEdit::ToText(qsizetype shown) const {
-    if (!isReadOnly()) {
-        return shown;
-    }
-    // The i-th added break is shown at breaks_[i] + i.
-    qsizetype before = 0;
-    while (before < static_cast<qsizetype>(breaks_.size()) &&
-           breaks_[static_cast<std::size_t>(before)] + before < shown) {
-        ++before;
-    }
-    return shown - before;
+    return ToCrLf(toPlainText());
 }
 
 void CMultiLineEdit::GetSel(int* start, int* end) const {
     const QTextCursor cursor = textCursor();
-    *start = static_cast<int>(ToText(cursor.selectionStart()));
-    *end = static_cast<int>(ToText(cursor.selectionEnd()));
+    *start = cursor.selectionStart();
+    *end = cursor.selectionEnd();
 }
 
 void CMultiLineEdit::SetSel(int start, int end) {
-    const qsizetype last = isReadOnly() ? text_.size() : document()->characterCount() - 1;
+    const int last = document()->characterCount() - 1;
     QTextCursor cursor = textCursor();
-    cursor.setPosition(static_cast<int>(ToShown(std::clamp<qsizetype>(start, 0, last))));
-    cursor.setPosition(static_cast<int>(ToShown(std::clamp<qsizetype>(end, 0, last))),
-                       QTextCursor::KeepAnchor);
+    cursor.setPosition(std::clamp(start, 0, last));
+    cursor.setPosition(std::clamp(end, 0, last), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
-void CMultiLineEdit::ScrollCaret() {
-    ensureCursorVisible();
-}
-
 void CMultiLineEdit::ReplaceSel(std::string_view text) {
-    const QString inserted = FromCrLf(text);
-    if (isReadOnly()) {
-        int start = 0;
-        int end = 0;
-        GetSel(&start, &end);
-        text_.replace(start, end - start, inserted);
-        ShowText();
-        const int after = start + static_cast<int>(inserted.size());
-        SetSel(after, after);
-        return;
-    }
     const bool undo = isUndoRedoEnabled();
     setUndoRedoEnabled(false);
     settingText_ = true;
     QTextCursor cursor = textCursor();
-    cursor.insertText(inserted);
+    cursor.insertText(FromCrLf(text));
     setTextCursor(cursor);
     settingText_ = false;
     setUndoRedoEnabled(undo);
 }
 
-QMimeData* CMultiLineEdit::createMimeDataFromSelection() const {
-    if (!isReadOnly()) {
-        return QPlainTextEdit::createMimeDataFromSelection();
-    }
+CTextViewer::CTextViewer(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : TextBoxControl(parent, control, std::move(sink)) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The box changes only through the program, which keeps no undo.
+    setUndoRedoEnabled(false);
+    Place(control);
+}
+
+void CTextViewer::SetWindowText(std::string_view text) {
+    text_ = DisplayedText(FromCrLf(text));
+    setPlainText(text_.Shown());
+}
+
+std::string CTextViewer::GetWindowText() const {
+    return ToCrLf(text_.Text());
+}
+
+void CTextViewer::GetSel(int* start, int* end) const {
+    const QTextCursor cursor = textCursor();
+    *start = static_cast<int>(text_.ToText(cursor.selectionStart()));
+    *end = static_cast<int>(text_.ToText(cursor.selectionEnd()));
+}
+
+void CTextViewer::SetSel(int start, int end) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(static_cast<int>(text_.ToShown(start)));
+    cursor.setPosition(static_cast<int>(text_.ToShown(end)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void CTextViewer::ReplaceSel(std::string_view text) {
     int start = 0;
     int end = 0;
     GetSel(&start, &end);
+    const QString inserted = FromCrLf(text);
+    const DisplayedText::Change change = text_.Replace(start, end, inserted);
+    QTextCursor shown(document());
+    shown.setPosition(static_cast<int>(change.shownStart));
+    shown.setPosition(static_cast<int>(change.shownEnd), QTextCursor::KeepAnchor);
+    shown.insertText(change.shown);
+    // The changed blocks are laid out now and the box told how many lines they take; it would
+    // otherwise count each as one line, and could neither scroll the caret into view nor
+    // scroll by the lines as shown.
+    auto* layout = static_cast<QPlainTextDocumentLayout*>(document()->documentLayout());
+    const QTextBlock last =
+        document()->findBlock(static_cast<int>(change.shownStart + change.shown.size()));
+    for (QTextBlock block = document()->findBlock(static_cast<int>(change.shownStart));
+         block.isValid(); block = block.next()) {
+        layout->ensureBlockLayout(block);
+        if (block == last) {
+            break;
+        }
+    }
+    emit layout->documentSizeChanged(layout->documentSize());
+    const int after = start + static_cast<int>(inserted.size());
+    SetSel(after, after);
+}
+
+QMimeData* CTextViewer::createMimeDataFromSelection() const {
+    const QTextCursor cursor = textCursor();
     auto* data = new QMimeData;
-    data->setText(text_.mid(start, end - start));
+    data->setText(text_.TextOf(cursor.selectionStart(), cursor.selectionEnd()));
     return data;
-}
-
-void CMultiLineEdit::LineScroll(int lines) {
-    QScrollBar* bar = verticalScrollBar();
-    bar->setValue(bar->value() + lines);
-}
-
-int CMultiLineEdit::FirstVisibleLine() const {
-    return verticalScrollBar()->value();
 }
 
 CStatic::CStatic(QWidget* parent, const ControlTemplate& control, CommandSink sink)

@@ -182,26 +182,57 @@ private:
     bool adjusting_ = false;
 };
 
-// A multi-line edit box. Line ends are CR LF on the way in and out; positions of the
-// selection count each line end as one character. Only the user's changes notify. A read-only
-// box keeps its text and shows it as DisplayText does, which keeps any text, however long or
-// odd, quick to show; its text, its selection and what is copied from it are those of the
-// text itself.
-class CMultiLineEdit : public QPlainTextEdit, public CControl {
+// What the two multi-line boxes share: frame, wrapping and scroll bars as the template says,
+// and scrolling by the lines as they are shown, wrapped lines counted each.
+class TextBoxControl : public QPlainTextEdit, public CControl {
+    Q_OBJECT
+public:
+    void ScrollCaret();
+    // Scrolls by `lines` lines, negative upward, as far as the text goes.
+    void LineScroll(int lines);
+    int FirstVisibleLine() const;
+
+    QWidget& Widget() override { return *this; }
+
+protected:
+    TextBoxControl(QWidget* parent, const ControlTemplate& control, CommandSink sink);
+};
+
+// A multi-line edit box that the user can change. Line ends are CR LF on the way in and out;
+// positions of the selection count each line end as one character. Only the user's changes
+// notify.
+class CMultiLineEdit : public TextBoxControl {
     Q_OBJECT
 public:
     CMultiLineEdit(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
 
     void GetSel(int* start, int* end) const;
     void SetSel(int start, int end);
-    void ScrollCaret();
     // Replaces the selection with `text`; the change cannot be undone.
     void ReplaceSel(std::string_view text);
-    // Scrolls by `lines` lines, negative upward, as far as the text goes.
-    void LineScroll(int lines);
-    int FirstVisibleLine() const;
 
-    QWidget& Widget() override { return *this; }
+    void SetWindowText(std::string_view text) override;
+    std::string GetWindowText() const override;
+
+private:
+    bool settingText_ = false;
+};
+
+// A read-only multi-line box. It keeps its text as it was given and shows it as DisplayedText
+// does, which keeps any text, however long or odd, quick to show. Line ends are CR LF on the
+// way in and out; its selection, given in positions of the text with each line end counted as
+// one, and what is copied from it are those of the text itself.
+class CTextViewer : public TextBoxControl {
+    Q_OBJECT
+public:
+    CTextViewer(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
+
+    void GetSel(int* start, int* end) const;
+    void SetSel(int start, int end);
+    // Replaces the selection with `text` and puts the caret after it. Only the lines it
+    // touches are laid out again, so appending costs what is appended, not what the box holds.
+    void ReplaceSel(std::string_view text);
+
     void SetWindowText(std::string_view text) override;
     std::string GetWindowText() const override;
 
@@ -209,14 +240,7 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
-    void ShowText();
-    // Between a position of the text and one of what the box shows.
-    qsizetype ToShown(qsizetype position) const;
-    qsizetype ToText(qsizetype shown) const;
-
-    QString text_;                  // a read-only box's text, line ends as LF
-    std::vector<qsizetype> breaks_; // where showing it added line breaks
-    bool settingText_ = false;
+    DisplayedText text_;
 };
 
 // A static text, or the icon resource the template names.

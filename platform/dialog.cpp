@@ -240,7 +240,7 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
         CentreAgainOnceFramed();
     }
     if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) &&
-        qobject_cast<CMultiLineEdit*>(watched) != nullptr) {
+        qobject_cast<TextBoxControl*>(watched) != nullptr) {
         update(FocusRing(*static_cast<QWidget*>(watched)));
     }
     return QDialog::eventFilter(watched, event);
@@ -271,7 +271,7 @@ void CDialog::paintEvent(QPaintEvent* event) {
     }
     // A multi-line text box shows no focus of its own, so the dialog draws a ring around it
     // while it has the focus, in the colour the other controls show theirs in.
-    if (auto* text = qobject_cast<CMultiLineEdit*>(focusWidget());
+    if (auto* text = qobject_cast<TextBoxControl*>(focusWidget());
         text != nullptr && text->hasFocus()) {
         const QRect ring = FocusRing(*text);
         QRegion band(ring);
@@ -426,8 +426,7 @@ bool CDialog::HandleDialogKey(QKeyEvent* event) {
             button->click();
             return true;
         }
-        if (auto* text = qobject_cast<CMultiLineEdit*>(focused);
-            text != nullptr && !text->isReadOnly()) {
+        if (qobject_cast<CMultiLineEdit*>(focused) != nullptr) {
             return false; // an editable text box takes its own line breaks
         }
         // A window without an OK button still takes Enter as OK.

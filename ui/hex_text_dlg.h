@@ -22,7 +22,7 @@ private:
     void OnHexagram(int id);
 
     const TextStore& store;
-    CMultiLineEdit* hexagramText = nullptr;
+    CTextViewer* hexagramText = nullptr;
 };
 
 } // namespace zandrel

@@ -23,7 +23,7 @@ private:
     void LoadLogText();
 
     const std::string dataDirectory;
-    CMultiLineEdit* logText = nullptr;
+    CTextViewer* logText = nullptr;
 };
 
 } // namespace zandrel

@@ -112,7 +112,7 @@ private:
     CButton* innerTrigramButton = nullptr;
     CButton* changeLineButton = nullptr;
     CButton* changeLineNumberLabel = nullptr;
-    CMultiLineEdit* readingTextBox = nullptr;
+    CTextViewer* readingTextBox = nullptr;
     CComboBox* yearList = nullptr;
     CComboBox* monthList = nullptr;
     CComboBox* periodList = nullptr;

@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 
 #include <chrono>
 #include <set>
@@ -43,6 +44,7 @@ constexpr int kGo = 110;
 constexpr int kName = 111;
 constexpr int kFrame = 112;
 constexpr int kPlainText = 113;
+constexpr int kEditText = 114;
 
 constexpr ControlTemplate kFixtureControls[] = {
     {kAct, K::PushButton, "Act", {10, 10, 50, 14}, kTabStop},
@@ -73,6 +75,23 @@ constexpr ControlTemplate kWithDefaultControls[] = {
 };
 constexpr DialogTemplate kWithDefault{
     901, "Default", 160, 60, kCaption | kModalFrame, kWithDefaultControls};
+
+// A read-only box of the size the program's boxes have.
+constexpr ControlTemplate kViewerControls[] = {
+    {kReadOnlyText,
+     K::Edit,
+     "",
+     {7, 7, 286, 90},
+     kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll | kNoHideSel},
+};
+constexpr DialogTemplate kViewer{903, "Viewer", 300, 104, kCaption | kModalFrame, kViewerControls};
+
+// A text box the user writes in.
+constexpr ControlTemplate kEditorControls[] = {
+    {kEditText, K::Edit, "", {10, 10, 100, 40}, kMultiLine | kBorder | kVScroll | kTabStop},
+    {kAct, K::PushButton, "Act", {10, 55, 50, 14}, kTabStop},
+};
+constexpr DialogTemplate kEditor{902, "Editor", 160, 80, kCaption | kModalFrame, kEditorControls};
 
 // Records every command: the clicks by id, other notifications as id and code.
 class RecordingDialog : public CDialog {
@@ -133,6 +152,8 @@ private slots:
     void handlersTakeOneIdOrARangeAndTheRestReachOkAndCancel();
     void listKeepsInsertionOrder();
     void multiLineEditAppendsAndScrolls();
+    void textViewerAppendsInPlaceWithTheCaretInView();
+    void editableTextBoxTakesTheUsersLines();
     void textBoxFramesFollowTheirStyles();
     void displayTextBreaksLongLinesAndShowsControls_data();
     void displayTextBreaksLongLinesAndShowsControls();
@@ -182,7 +203,7 @@ void DialogTest::controlsAreFoundByIdInTemplateOrder() {
     QCOMPARE(dialog.GetDlgItem(kAct)->objectName(), QStringLiteral("101"));
     QCOMPARE(dialog.GetControl(kAct).GetDlgCtrlID(), kAct);
     dialog.DlgItem<CComboBox>(kList);
-    dialog.DlgItem<CMultiLineEdit>(kReadOnlyText);
+    dialog.DlgItem<CTextViewer>(kReadOnlyText);
     dialog.DlgItem<CBitmapButton>(kImage);
     dialog.DlgItem<CRadioButton>(kFirstRadio);
     dialog.DlgItem<CEdit>(kLine);
@@ -407,7 +428,7 @@ void DialogTest::notificationsReachTheDialogOnlyForTheUsersChanges() {
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     auto* list = dialog.DlgItem<CComboBox>(kList);
     auto* line = dialog.DlgItem<CEdit>(kLine);
-    auto* text = dialog.DlgItem<CMultiLineEdit>(kReadOnlyText);
+    auto* text = dialog.DlgItem<CTextViewer>(kReadOnlyText);
 
     // What the program does to a list or a text box is no news to it.
     for (const char* entry : {"a", "b", "c"}) {
@@ -537,7 +558,7 @@ void DialogTest::readOnlyBoxKeepsItsTextWhateverItShows() {
     using namespace std::string_literals;
     RecordingDialog dialog(kFixture);
     dialog.Create();
-    auto* box = dialog.DlgItem<CMultiLineEdit>(kReadOnlyText);
+    auto* box = dialog.DlgItem<CTextViewer>(kReadOnlyText);
     // A run far longer than a block, control characters and a line of the old encoding.
     const std::string run(3 * kMaxDisplayBlock + 7, 'r');
     box->SetWindowText("first\r\n" + run + "\r\nnul\0bell\a\r\ncaf\xE9\r\n"s);
@@ -555,10 +576,14 @@ void DialogTest::readOnlyBoxKeepsItsTextWhateverItShows() {
     QCOMPARE(std::pair(start, after), std::pair(int(now.size()), int(now.size())));
     QVERIFY(box->GetWindowText().ends_with("caf\xC3\xA9\r\nmore\r\n"));
 
-    // What is copied is the text itself, without the line breaks added to show it.
+    // What is copied is the text itself, without the line breaks added to show it, up to
+    // the last character even where the selection ends at one of them.
     box->SetSel(6, 6 + static_cast<int>(run.size()));
     box->copy();
     QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(run));
+    box->SetSel(6, 6 + static_cast<int>(kMaxDisplayBlock));
+    box->copy();
+    QCOMPARE(QApplication::clipboard()->text(), QString(kMaxDisplayBlock, 'r'));
 }
 
 void DialogTest::listKeepsInsertionOrder() {
@@ -577,7 +602,7 @@ void DialogTest::multiLineEditAppendsAndScrolls() {
     RecordingDialog dialog(kFixture);
     dialog.Create();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto* text = dialog.DlgItem<CMultiLineEdit>(kReadOnlyText);
+    auto* text = dialog.DlgItem<CTextViewer>(kReadOnlyText);
 
     // Line ends are CR LF outside and one position inside, so a block lands behind the last.
     text->SetWindowText("first\r\n");
@@ -614,6 +639,82 @@ void DialogTest::multiLineEditAppendsAndScrolls() {
     QVERIFY(text->FirstVisibleLine() > 0);
     text->LineScroll(-100);
     QCOMPARE(text->FirstVisibleLine(), 0);
+}
+
+void DialogTest::textViewerAppendsInPlaceWithTheCaretInView() {
+    RecordingDialog dialog(kViewer);
+    dialog.Create();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* box = dialog.DlgItem<CTextViewer>(kReadOnlyText);
+    // Pieces that run on past several blocks, follow a line end, and wrap line by line.
+    std::string paragraphs;
+    for (int i = 0; i < 40; ++i) {
+        paragraphs += "\r\nParagraph " + std::to_string(i) + ":";
+        for (int word = 0; word < 50; ++word) {
+            paragraphs += " words";
+        }
+    }
+    const std::string pieces[] = {std::string(9000, 'r'), std::string(9000, 's'), "\r\n\x01last",
+                                  paragraphs};
+    std::string all;
+    for (const std::string& piece : pieces) {
+        // As the reading display appends: the caret to the end and into view, then the piece.
+        int start = -1;
+        int end = -1;
+        box->GetSel(&start, &end);
+        box->SetSel(end, end);
+        box->ScrollCaret();
+        box->ReplaceSel(piece);
+        all += piece;
+
+        QCOMPARE(box->GetWindowText(), all);
+        const QString text = QString::fromStdString(all).replace("\r\n", "\n");
+        QCOMPARE(box->toPlainText(), DisplayedText(text).Shown());
+        box->GetSel(&start, &end);
+        QCOMPARE(std::pair(start, end), std::pair(int(text.size()), int(text.size())));
+        QVERIFY2(box->viewport()->rect().contains(box->cursorRect()),
+                 qPrintable(QString::number(box->cursorRect().y())));
+    }
+
+    // Scrolling counts the lines as they are shown, each wrapped line once.
+    const auto lineOf = [](const QTextCursor& at) {
+        const QTextLine line =
+            at.block().layout()->lineForTextPosition(at.position() - at.block().position());
+        return std::pair(at.blockNumber(), line.lineNumber());
+    };
+    const int top = box->cursorForPosition(QPoint(1, 1)).position();
+    box->LineScroll(-30);
+    QTextCursor up(box->document());
+    up.setPosition(top);
+    up.movePosition(QTextCursor::Up, QTextCursor::MoveAnchor, 30);
+    QCOMPARE(lineOf(box->cursorForPosition(QPoint(1, 1))), lineOf(up));
+}
+
+void DialogTest::editableTextBoxTakesTheUsersLines() {
+    RecordingDialog dialog(kEditor);
+    dialog.Create();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* box = dialog.DlgItem<CMultiLineEdit>(kEditText);
+    box->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+
+    // Enter is a line break here, not OK, and every change the user makes is news.
+    QTest::keyClicks(box, "ab");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, "c");
+    QCOMPARE(box->GetWindowText(), std::string("ab\r\nc"));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.commands, std::vector<int>{});
+    QCOMPARE(dialog.notifications, (std::vector<std::pair<int, int>>(4, {kEditText, EN_CHANGE})));
+
+    // The program's changes are not; a line end counts as one position.
+    dialog.notifications.clear();
+    box->SetSel(2, 3);
+    box->ReplaceSel(" and\r\n");
+    QCOMPARE(box->GetWindowText(), std::string("ab and\r\nc"));
+    box->SetWindowText("x\r\ny");
+    QCOMPARE(box->toPlainText(), QStringLiteral("x\ny"));
+    QCOMPARE(dialog.notifications, (std::vector<std::pair<int, int>>{}));
 }
 
 void DialogTest::bitmapButtonDrawsUnscaledFromTopLeftAndClips() {

@@ -497,7 +497,7 @@ void CastingTest::logViewerShowsTheLog() {
     }
     QString seen;
     auto act = WhenModal::Act<CLogDlg>([&](CLogDlg* viewer) {
-        auto* text = viewer->DlgItem<CMultiLineEdit>(IDC_LOG_TEXT);
+        auto* text = viewer->DlgItem<CTextViewer>(IDC_LOG_TEXT);
         auto* ok = viewer->DlgItem<QPushButton>(IDOK);
         seen = viewer->windowTitle() + "|" + QString::number(text->isReadOnly()) +
                QString::number(text->lineWrapMode() == QPlainTextEdit::WidgetWidth) +

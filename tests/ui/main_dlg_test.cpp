@@ -118,7 +118,7 @@ void MainDlgTest::showsEveryElementOfAReading() {
     QCOMPARE(window.LastReadingText().finalText, text.finalText);
     QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT),
              text.originalText + text.lineText + text.finalText);
-    QCOMPARE(window.DlgItem<CMultiLineEdit>(IDC_HEXAGRAM_TEXT)->FirstVisibleLine(), 0);
+    QCOMPARE(window.DlgItem<CTextViewer>(IDC_HEXAGRAM_TEXT)->FirstVisibleLine(), 0);
     QVERIFY(fixture.Files().isEmpty());
 }
 
