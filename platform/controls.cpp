@@ -2,8 +2,10 @@
 
 #include "platform/qt_text.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -37,12 +39,6 @@ QString WithoutMnemonics(const QString& text) {
         shown.append(text[i]);
     }
     return shown;
-}
-
-QString FromCrLf(std::string_view text) {
-    QString converted = ToQString(text);
-    converted.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return converted;
 }
 
 std::string ToCrLf(QString text) {
@@ -371,6 +367,17 @@ CTextViewer::CTextViewer(QWidget* parent, const ControlTemplate& control, Comman
 }
 
 void CTextViewer::SetWindowText(std::string_view text) {
+    // A box not shown yet lays out every line of its text when it and its viewport first
+    // get their sizes, which costs some 250 bytes a line: they take their sizes first, so
+    // that only the lines in view are ever laid out.
+    ensurePolished();
+    for (QWidget* widget : {static_cast<QWidget*>(this), viewport()}) {
+        if (widget->testAttribute(Qt::WA_PendingResizeEvent)) {
+            QResizeEvent resize(widget->size(), QSize());
+            QCoreApplication::sendEvent(widget, &resize);
+            widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+    }
     text_ = DisplayedText(FromCrLf(text));
     setPlainText(text_.Shown());
 }

@@ -94,7 +94,10 @@ QString DisplayedText::ShownBetween(qsizetype from, qsizetype to,
 }
 
 QString DisplayedText::Shown() const {
-    return ShownBetween(0, text_.size(), breaks_.begin());
+    // Most texts show as they are: they share the text instead of a copy as large.
+    const bool asItIs = breaks_.empty() && std::all_of(text_.begin(), text_.end(),
+                                                       [](QChar c) { return Visible(c) == c; });
+    return asItIs ? text_ : ShownBetween(0, text_.size(), breaks_.begin());
 }
 
 qsizetype DisplayedText::ToShown(qsizetype position) const {
@@ -173,20 +176,37 @@ QString DisplayText(const QString& text, std::vector<qsizetype>* breaks) {
     return shown.Shown();
 }
 
-QString ToQString(std::string_view text) {
-    // Line by line, so that one line written in the old encoding (a log entry from an older
-    // copy, say) does not garble the UTF-8 lines around it.
+namespace {
+
+// Line by line, so that one line written in the old encoding (a log entry from an older copy,
+// say) does not garble the UTF-8 lines around it. With `dropCrBeforeLf` a CR right before an
+// LF goes with it.
+QString Decode(std::string_view text, bool dropCrBeforeLf) {
     QString decoded;
     decoded.reserve(static_cast<qsizetype>(text.size()));
     for (;;) {
         const std::size_t end = text.find('\n');
-        decoded += DecodeLine(text.substr(0, end));
+        std::string_view line = text.substr(0, end);
+        if (dropCrBeforeLf && end != std::string_view::npos && line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        decoded += DecodeLine(line);
         if (end == std::string_view::npos) {
             return decoded;
         }
         decoded += QChar('\n');
         text.remove_prefix(end + 1);
     }
+}
+
+} // namespace
+
+QString ToQString(std::string_view text) {
+    return Decode(text, false);
+}
+
+QString FromCrLf(std::string_view text) {
+    return Decode(text, true);
 }
 
 } // namespace zandrel

@@ -13,6 +13,8 @@ namespace zandrel {
 // UTF-8 (a custom text file written on an older system) is read as Windows-1252, so that it
 // still shows readably.
 QString ToQString(std::string_view text);
+// The same with CR LF line ends turned into LF, in one pass.
+QString FromCrLf(std::string_view text);
 
 inline std::string ToUtf8(const QString& text) {
     return text.toUtf8().toStdString();
