@@ -1,8 +1,10 @@
 #include "text/hexagram_text.h"
 
+#include "text/chinese_names.h"
 #include "text/default_texts.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -90,33 +92,59 @@ void LoadCustomTexts(HexagramTexts& texts, const std::string& directory) {
     }
 }
 
-std::string HeaderBlock(const HexagramTexts& texts, int n) {
+std::string HeaderBlock(const HexagramTexts& texts, int n, Language language) {
     if (!IsHexagram(n)) {
         return {};
     }
-    if (const HexagramText* r = ActiveRecord(texts, n)) {
+    const HexagramText* r = ActiveRecord(texts, n);
+    if (const std::optional<ChineseScript> script = ScriptOf(language)) {
+        const EightTexts classical = r == nullptr ? ClassicalTexts(*script, n) : EightTexts();
+        const std::string& title = r != nullptr ? r->title : classical[0];
+        const std::string& main = r != nullptr ? r->mainText : classical[1];
+        // The ordinal and the title are set apart by an ideographic space, as Chinese
+        // editions set them.
+        return HexagramOrdinal(n) + "\u3000" + title + "\r\n" + main + "\r\n";
+    }
+    if (r != nullptr) {
         return "Hexagram " + std::to_string(n) + " " + r->title + "\r\n" + r->mainText + "\r\n";
     }
     return std::string(DefaultText(DefaultTextNumber(n, 0)));
 }
 
-std::string LineBlock(const HexagramTexts& texts, int n, int k) {
+std::string LineBlock(const HexagramTexts& texts, int n, int k, Language language) {
     if (!IsHexagram(n) || k < 1 || k > 6) {
         return {};
     }
-    if (const HexagramText* r = ActiveRecord(texts, n)) {
+    const HexagramText* r = ActiveRecord(texts, n);
+    if (const std::optional<ChineseScript> script = ScriptOf(language)) {
+        const std::size_t index = static_cast<std::size_t>(k - 1);
+        const std::string text =
+            r != nullptr ? r->lineTexts[index] : ClassicalTexts(*script, n)[index + 2];
+        return LineName(*script, n, k) + "\r\n" + text + "\r\n";
+    }
+    if (r != nullptr) {
         return "Line " + std::to_string(k) + "\r\n" +
                r->lineTexts[static_cast<std::size_t>(k - 1)] + "\r\n";
     }
     return std::string(DefaultText(DefaultTextNumber(n, k)));
 }
 
-std::string FullHexagramText(const HexagramTexts& texts, int n) {
-    std::string text = HeaderBlock(texts, n);
+std::string FullHexagramText(const HexagramTexts& texts, int n, Language language) {
+    std::string text = HeaderBlock(texts, n, language);
     for (int k = 1; k <= 6; ++k) {
-        text += LineBlock(texts, n, k);
+        text += LineBlock(texts, n, k, language);
+    }
+    const std::optional<ChineseScript> script = ScriptOf(language);
+    if (script && IsHexagram(n) && ActiveRecord(texts, n) == nullptr) {
+        if (const std::string_view extra = ClassicalExtraText(*script, n); !extra.empty()) {
+            text += ExtraStatementName(*script, n) + "\r\n" + std::string(extra) + "\r\n";
+        }
     }
     return text;
+}
+
+std::string FullHexagramText(const TextStore& store, int n) {
+    return FullHexagramText(store.hexagramTexts, n, store.language);
 }
 
 EightTexts RecordTexts(const HexagramTexts& texts, int n) {

@@ -2,6 +2,7 @@
 
 #include "platform/file.h"
 #include "text/custom_file.h"
+#include "text/language.h"
 
 #include <array>
 #include <cstdint>
@@ -28,12 +29,15 @@ inline constexpr int kHexagramCount = 64;
 // Indexed by hexagram number - 1.
 using HexagramTexts = std::array<HexagramText, kHexagramCount>;
 
-// The texts of a run: the 64 records and the data directory their custom files live in. The
-// main window owns it; the text browser reads it and the editor changes and commits it while
-// they are open.
+// The texts of a run: the 64 records, the data directory their custom files live in and the
+// language the blocks are composed in. The main window owns it; the text browser reads it and
+// the editor changes and commits it while they are open. Every front end composes its blocks
+// through this one object, so the reading, the log and the browser always agree on the
+// language.
 struct TextStore {
     std::string dataDirectory;
     HexagramTexts hexagramTexts{};
+    Language language = Language::English;
 };
 
 // "custom%d.txt" for hexagram n.
@@ -44,14 +48,21 @@ bool HasCustomFile(const std::string& directory, int n);
 void LoadCustomTexts(HexagramTexts& texts, const std::string& directory);
 
 // The heading, title and main text of hexagram n, ending in CR LF: custom when its record is
-// Active, the default otherwise.
-std::string HeaderBlock(const HexagramTexts& texts, int n);
-// The heading and text of line k (1..6) of hexagram n, ending in CR LF.
-std::string LineBlock(const HexagramTexts& texts, int n, int k);
+// Active, the default otherwise. The language chooses the heading ("Hexagram 44 ", "第四十四卦　")
+// and the default texts (the English ones, or the classical texts in either script); a custom
+// text keeps its title and texts as written in every language.
+std::string HeaderBlock(const HexagramTexts& texts, int n, Language language = Language::English);
+// The heading and text of line k (1..6) of hexagram n, ending in CR LF: "Line 1", or in
+// Chinese the line's name (初九).
+std::string LineBlock(const HexagramTexts& texts, int n, int k,
+                      Language language = Language::English);
 
 // The whole text of hexagram n, as the browser shows it: its header block and the blocks of
-// lines 1 to 6.
-std::string FullHexagramText(const HexagramTexts& texts, int n);
+// lines 1 to 6. In Chinese the default texts of hexagrams 1 and 2 add their extra statement
+// (用九, 用六) as a seventh line block; a custom text, which has no such line, does not.
+std::string FullHexagramText(const HexagramTexts& texts, int n,
+                             Language language = Language::English);
+std::string FullHexagramText(const TextStore& store, int n);
 
 // The eight texts the record of hexagram n holds, in file order: its custom text, stored or
 // pending, and empty texts when it has none.

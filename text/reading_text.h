@@ -15,6 +15,10 @@ struct ReadingText {
     std::string finalText;
 };
 
-ReadingText ComposeReadingText(const HexagramTexts& texts, const Reading& reading);
+// In the given language: the English blocks, or in Chinese the ordinal headings, the line names
+// and the classical texts (text/hexagram_text.h).
+ReadingText ComposeReadingText(const HexagramTexts& texts, const Reading& reading,
+                               Language language = Language::English);
+ReadingText ComposeReadingText(const TextStore& store, const Reading& reading);
 
 } // namespace zandrel
