@@ -48,6 +48,14 @@ std::string ToCrLf(QString text) {
 
 } // namespace
 
+std::string TemplateText(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const std::string source(text); // translate() reads a terminated string
+    return ToUtf8(QCoreApplication::translate("DialogTemplate", source.c_str()));
+}
+
 CControl::CControl(const ControlTemplate& control, CommandSink sink)
     : id_(control.id), sink_(std::move(sink)) {}
 
@@ -443,7 +451,7 @@ CStatic::CStatic(QWidget* parent, const ControlTemplate& control, CommandSink si
         setPixmap(icon_.at1x);
     } else {
         setWordWrap(true);
-        SetWindowText(control.caption);
+        SetWindowText(TemplateText(control.caption));
     }
     Place(control);
 }
@@ -465,7 +473,7 @@ void CStatic::SetWindowText(std::string_view text) {
 
 CGroupBox::CGroupBox(QWidget* parent, const ControlTemplate& control, CommandSink sink)
     : QGroupBox(parent), CControl(control, std::move(sink)) {
-    SetWindowText(control.caption);
+    SetWindowText(TemplateText(control.caption));
     Place(control);
 }
 

@@ -60,6 +60,9 @@ private:
     CommandSink sink_;
 };
 
+// A caption or title of a template in the interface's language, as UTF-8.
+std::string TemplateText(std::string_view text);
+
 // Builds the control that `control` describes as a child of `parent`.
 CControl& CreateControl(QWidget* parent, const ControlTemplate& control, CommandSink sink);
 
@@ -73,7 +76,7 @@ public:
 protected:
     ButtonControl(QWidget* parent, const ControlTemplate& control, CommandSink sink)
         : QtButton(parent), CControl(control, std::move(sink)) {
-        SetWindowText(control.caption);
+        SetWindowText(TemplateText(control.caption));
         QObject::connect(this, &QAbstractButton::clicked, this, [this] { Notify(BN_CLICKED); });
         Place(control);
     }

@@ -1,10 +1,10 @@
 #include "platform/dialog.h"
 
 #include "platform/accessibility.h"
-#include "platform/message_box.h"
-#include "platform/qt_text.h"
 #include "platform/application.h"
 #include "platform/dialog_style.h"
+#include "platform/message_box.h"
+#include "platform/qt_text.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -103,12 +103,13 @@ QMenu* CDialog::GetSystemMenu() {
         return systemMenu_;
     }
     systemMenu_ = new QMenu(this);
-    const std::pair<int, const char*> items[] = {
-        {SC_RESTORE, "&Restore"},   {SC_MOVE, "&Move"},         {SC_SIZE, "&Size"},
-        {SC_MINIMIZE, "Mi&nimize"}, {SC_MAXIMIZE, "Ma&ximize"}, {SC_CLOSE, "&Close\tAlt+F4"},
+    const std::pair<int, QString> items[] = {
+        {SC_RESTORE, tr("&Restore")},   {SC_MOVE, tr("&Move")},
+        {SC_SIZE, tr("&Size")},         {SC_MINIMIZE, tr("Mi&nimize")},
+        {SC_MAXIMIZE, tr("Ma&ximize")}, {SC_CLOSE, tr("&Close\tAlt+F4")},
     };
     for (const auto& [id, text] : items) {
-        systemMenu_->addAction(QString::fromLatin1(text))->setData(id);
+        systemMenu_->addAction(text)->setData(id);
     }
     connect(systemMenu_, &QMenu::aboutToShow, this, [this] { UpdateSystemMenu(); });
     connect(systemMenu_, &QMenu::triggered, this, [this](QAction* action) {
@@ -301,7 +302,7 @@ void CDialog::CreateWindow() {
     setWindowFlags(flags);
     ShowFocusFromTheStart(*this);
     InstallAccessibleRoles();
-    setWindowTitle(ToQString(dialog.title));
+    setWindowTitle(ToQString(TemplateText(dialog.title)));
     setFont(DialogFont());
     setFixedSize(dialog.width * kPixelsPerDialogUnit, dialog.height * kPixelsPerDialogUnit);
 
@@ -470,7 +471,7 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& value, int characters) {
         return;
     }
     ShowMessageBox(&dx.dialog,
-                   {"Please enter no more than " + std::to_string(characters) + " characters.",
+                   {ToUtf8(CDialog::tr("Please enter no more than %1 characters.").arg(characters)),
                     ApplicationName(), MessageIcon::Exclamation, MessageButtons::Ok, IDOK});
     dx.failed = true;
 }

@@ -73,14 +73,26 @@ private:
     static constexpr int kCaptionPadding = 2;
 };
 
+QString& FallbackFamily() {
+    static QString family;
+    return family;
+}
+
 } // namespace
 
 QStyle* CreateDialogStyle() {
     return new DialogStyle;
 }
 
+void SetDialogFontFallback(const QString& family) {
+    FallbackFamily() = family;
+}
+
 QFont DialogFont() {
     QFont font(QStringLiteral("Liberation Sans"));
+    if (!FallbackFamily().isEmpty()) {
+        font.setFamilies({QStringLiteral("Liberation Sans"), FallbackFamily()});
+    }
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(13);
     return font;

@@ -14,4 +14,8 @@ QStyle* CreateDialogStyle();
 // size whose captions fit the controls of every template.
 QFont DialogFont();
 
+// A face drawn after the dialog font's own for the characters it lacks (the Chinese ones,
+// whose glyph forms differ between scripts); empty for none. Set before the first dialog.
+void SetDialogFontFallback(const QString& family);
+
 } // namespace zandrel

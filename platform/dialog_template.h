@@ -64,6 +64,9 @@ struct DialogRect {
     friend bool operator==(const DialogRect&, const DialogRect&) = default;
 };
 
+// The captions and titles of the templates are translated in the context "DialogTemplate":
+// mark each with QT_TRANSLATE_NOOP("DialogTemplate", ...) where it is written.
+
 struct ControlTemplate {
     int id = IDC_STATIC;
     ControlKind kind = ControlKind::StaticText;

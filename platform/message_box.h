@@ -25,6 +25,10 @@ struct MessageBoxRequest {
 // and returns the button pressed (IDOK, IDYES or IDNO).
 int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request);
 
+// The text of a file failure in the interface's language: the file layer's own text
+// (FileError::Message) translated, with the name inserted as it is.
+std::string FileErrorMessage(const FileError& error);
+
 // Shows the platform's file-error box: the text of the failure, the stop icon, an OK button
 // and the application's name as caption.
 void ReportFileError(QWidget* owner, const FileError& error);

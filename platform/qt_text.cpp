@@ -209,4 +209,21 @@ QString FromCrLf(std::string_view text) {
     return Decode(text, true);
 }
 
+std::string FillIn(const QString& pattern, std::initializer_list<std::string_view> arguments) {
+    const std::string text = ToUtf8(pattern);
+    std::string filled;
+    filled.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t place =
+            i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : arguments.size();
+        if (text[i] == '%' && place < arguments.size()) {
+            filled += arguments.begin()[place];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
 } // namespace zandrel

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTextBoundaryFinder>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,11 @@ QString FromCrLf(std::string_view text);
 inline std::string ToUtf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
+
+// `pattern` (a translated text with places %1 .. %9) as UTF-8, with each place filled by the
+// bytes of the matching argument as they are: text that is not UTF-8 keeps its bytes, and a
+// "%" inside an argument is never taken for a place.
+std::string FillIn(const QString& pattern, std::initializer_list<std::string_view> arguments);
 
 // The longest block of text a text box lays out in one piece; see DisplayedText.
 inline constexpr qsizetype kMaxDisplayBlock = 4096;

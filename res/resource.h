@@ -86,6 +86,9 @@ inline constexpr int IDC_UPDATE_TEXT = 1142;
 inline constexpr int IDC_RESTORE_TEXT = 1143;
 inline constexpr int IDC_RESTORE_ALL_TEXT = 1144;
 
+// About box and splash: the program's name and version.
+inline constexpr int IDC_VERSION = 1184;
+
 // Traditional time query: the civil date and clock time typed, and the lunar date they give.
 inline constexpr int IDC_CIVIL_DATE = 1181;
 inline constexpr int IDC_CLOCK_TIME = 1182;

@@ -11,6 +11,10 @@ class CAboutDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CAboutDlg(int templateId = IDD_ABOUTBOX, QWidget* owner = nullptr);
+
+protected:
+    // The version in the interface's language.
+    bool OnInitDialog() override;
 };
 
 } // namespace zandrel

@@ -1,6 +1,11 @@
 #include "ui/accessible_names.h"
 
+#include "platform/qt_text.h"
+#include "text/chinese_names.h"
+#include "ui/interface_language.h"
 #include "ui/reading_labels.h"
+
+#include <QCoreApplication>
 
 #include <array>
 #include <string>
@@ -8,17 +13,34 @@
 namespace zandrel {
 namespace {
 
+class AccessibleNames {
+    Q_DECLARE_TR_FUNCTIONS(AccessibleNames)
+};
+
+std::string Tr(const char* text) {
+    return ToUtf8(AccessibleNames::tr(text));
+}
+
+QString Q(const std::string& text) {
+    return ToQString(text);
+}
+
 // The large pictures show the trigrams as they are cast; the small ones the trigrams of
 // the reading.
 std::string LargeName(Position position) {
-    return position == Position::Outer ? "Outer trigram" : "Inner trigram";
+    return position == Position::Outer ? Tr(QT_TRANSLATE_NOOP("AccessibleNames", "Outer trigram"))
+                                       : Tr(QT_TRANSLATE_NOOP("AccessibleNames", "Inner trigram"));
 }
 
 std::string SmallName(Position position) {
-    constexpr std::array<std::string_view, kPositionCount> kNames = {
-        "Original outer trigram", "Original inner trigram", "Upper nuclear trigram",
-        "Lower nuclear trigram",  "Final outer trigram",    "Final inner trigram"};
-    return std::string(kNames[static_cast<std::size_t>(position)]);
+    constexpr std::array<const char*, kPositionCount> kNames = {
+        QT_TRANSLATE_NOOP("AccessibleNames", "Original outer trigram"),
+        QT_TRANSLATE_NOOP("AccessibleNames", "Original inner trigram"),
+        QT_TRANSLATE_NOOP("AccessibleNames", "Upper nuclear trigram"),
+        QT_TRANSLATE_NOOP("AccessibleNames", "Lower nuclear trigram"),
+        QT_TRANSLATE_NOOP("AccessibleNames", "Final outer trigram"),
+        QT_TRANSLATE_NOOP("AccessibleNames", "Final inner trigram")};
+    return Tr(kNames[static_cast<std::size_t>(position)]);
 }
 
 // "Body" or "Use" for the outer and inner trigrams of a reading, else nothing.
@@ -37,31 +59,47 @@ std::string Lowercase(std::string_view text) {
     return lower;
 }
 
-// "trigram 5, Wood", with ", use" when it has a role.
+// "trigram 5, Wood", with ", use" when it has a role; in Chinese the trigram by its name.
 std::string TrigramWords(Trigram trigram, std::string_view role) {
-    std::string words =
-        "trigram " + std::to_string(trigram) + ", " + ElementName(ElementOfTrigram(trigram));
+    const auto script = ScriptOf(InterfaceLanguage());
+    const std::string which =
+        script ? std::string(TrigramName(*script, trigram)) : std::to_string(trigram);
+    QString words = AccessibleNames::tr("trigram %1, %2")
+                        .arg(Q(which), Q(ElementWord(ElementOfTrigram(trigram))));
     if (!role.empty()) {
-        words += ", " + Lowercase(role);
+        //: A trigram's words, then its role (body or use)
+        words = AccessibleNames::tr("%1, %2").arg(words, Q(Lowercase(role)));
     }
-    return words;
+    return ToUtf8(words);
 }
 
 // Its three lines from the top, as the picture shows them.
 std::string LineWords(Trigram trigram) {
-    std::string words = "Lines from the top:";
+    QString lines[3];
     for (int k = 3; k >= 1; --k) {
-        words += HexagramLine(trigram, trigram, k) == Line::Solid ? " solid" : " broken";
-        words += k > 1 ? "," : ".";
+        lines[3 - k] = HexagramLine(trigram, trigram, k) == Line::Solid
+                           ? AccessibleNames::tr("solid")
+                           : AccessibleNames::tr("broken");
     }
-    return words;
+    return ToUtf8(
+        AccessibleNames::tr("Lines from the top: %1, %2, %3.").arg(lines[0], lines[1], lines[2]));
+}
+
+// "<what>: <value>", the shape of every name that tells a value.
+std::string Valued(const std::string& what, const std::string& value) {
+    //: An accessible name: what a control shows, then its value
+    return ToUtf8(AccessibleNames::tr("%1: %2").arg(Q(what), Q(value)));
+}
+
+std::string Empty(const std::string& what) {
+    return ToUtf8(AccessibleNames::tr("%1: empty").arg(Q(what)));
 }
 
 AccessibleText PictureText(const std::string& name, Trigram shown, std::string_view role) {
     if (shown == 0) {
-        return {name + ": empty", "An empty frame."};
+        return {Empty(name), Tr(QT_TRANSLATE_NOOP("AccessibleNames", "An empty frame."))};
     }
-    return {name + ": " + TrigramWords(shown, role), LineWords(shown)};
+    return {Valued(name, TrigramWords(shown, role)), LineWords(shown)};
 }
 
 } // namespace
@@ -72,7 +110,7 @@ AccessibleText LargePictureText(Position position, Trigram shown, const Reading*
 }
 
 AccessibleText CastingPictureText(Position position) {
-    return {LargeName(position) + ": casting", ""};
+    return {ToUtf8(AccessibleNames::tr("%1: casting").arg(Q(LargeName(position)))), ""};
 }
 
 AccessibleText SmallPictureText(Position position, const Reading* reading) {
@@ -81,46 +119,63 @@ AccessibleText SmallPictureText(Position position, const Reading* reading) {
 }
 
 AccessibleText ElementLabelText(Position position, const Reading* reading) {
-    const std::string of = "Element of the " + Lowercase(SmallName(position));
+    const QString small = Q(Lowercase(SmallName(position)));
     if (reading == nullptr) {
-        return {SmallName(position) + " element: empty", of + "."};
+        return {ToUtf8(AccessibleNames::tr("%1 element: empty").arg(Q(SmallName(position)))),
+                ToUtf8(AccessibleNames::tr("Element of the %1.").arg(small))};
     }
     const ElementMark& mark = reading->Mark(position);
-    const std::string element = ElementName(mark.element);
+    const std::string element = ElementWord(mark.element);
     if (mark.isBody) {
-        return {RoleText(true) + ": " + element, of + ", which is the body."};
+        return {Valued(RoleText(true), element),
+                ToUtf8(AccessibleNames::tr("Element of the %1, which is the body.").arg(small))};
     }
     const std::string role = Role(position, reading);
     const std::string what = role.empty() ? SmallName(position) : role;
-    return {what + ": " + element + (mark.Favourable() ? ", favourable" : ", unfavourable"),
-            of + ", and whether it favours the body's element."};
+    const QString judged = mark.Favourable() ? AccessibleNames::tr("%1, favourable")
+                                             : AccessibleNames::tr("%1, unfavourable");
+    // The description names the classical relation, as the label's tooltip does.
+    return {
+        Valued(what, ToUtf8(judged.arg(Q(element)))),
+        ToUtf8(
+            AccessibleNames::tr("Element of the %1. %2.").arg(small, Q(RelationSentence(mark))))};
 }
 
 AccessibleText RoleLabelText(Position position, const Reading* reading) {
     const std::string role = Role(position, reading);
-    return {"Role of the " + Lowercase(LargeName(position)) + ": " +
-                (role.empty() ? "empty" : role),
+    return {ToUtf8(AccessibleNames::tr("Role of the %1: %2")
+                       .arg(Q(Lowercase(LargeName(position))),
+                            role.empty() ? AccessibleNames::tr("empty") : Q(role))),
             ""};
 }
 
 AccessibleText NumberLabelText(std::string_view what, int value) {
+    const std::string name = Tr(std::string(what).c_str());
     if (value == 0) {
-        return {std::string(what) + ": empty", ""};
+        return {Empty(name), ""};
     }
-    return {std::string(what) + " " + std::to_string(value), ""};
+    //: What a number is, then the number: "Original hexagram 49"
+    return {ToUtf8(AccessibleNames::tr("%1 %2").arg(Q(name)).arg(value)), ""};
 }
 
 AccessibleText LineMarkerText(int line, const Reading* reading) {
-    constexpr std::array<std::string_view, 3> kPlaces = {"bottom", "middle", "top"};
-    const std::string description = "Line " + std::to_string(line) +
-                                    " of 6, counted from the bottom: the " +
-                                    std::string(kPlaces[static_cast<std::size_t>((line - 1) % 3)]) +
-                                    " line of the " + (line > 3 ? "outer" : "inner") + " trigram.";
-    std::string name = "Line " + std::to_string(line);
+    const QString place = line % 3 == 1   ? AccessibleNames::tr("bottom")
+                          : line % 3 == 2 ? AccessibleNames::tr("middle")
+                                          : AccessibleNames::tr("top");
+    const QString description =
+        (line > 3 ? AccessibleNames::tr("Line %1 of 6, counted from the bottom: the %2 line of the "
+                                        "outer trigram.")
+                  : AccessibleNames::tr("Line %1 of 6, counted from the bottom: the %2 line of the "
+                                        "inner trigram."))
+            .arg(line)
+            .arg(place);
+    QString name = AccessibleNames::tr("Line %1").arg(line);
     if (reading != nullptr) {
-        name += reading->changeLine == line ? ", the change line" : ", not the change line";
+        name = reading->changeLine == line
+                   ? AccessibleNames::tr("%1, the change line").arg(name)
+                   : AccessibleNames::tr("%1, not the change line").arg(name);
     }
-    return {name, description};
+    return {ToUtf8(name), ToUtf8(description)};
 }
 
 } // namespace zandrel

@@ -1,12 +1,20 @@
 #include "ui/command_line.h"
 
+#include "platform/qt_text.h"
 #include "res/version.h"
 #include "ui/commands.h"
+#include "ui/interface_language.h"
+
+#include <QCoreApplication>
 
 #include <string_view>
 
 namespace zandrel {
 namespace {
+
+class CommandLineWords {
+    Q_DECLARE_TR_FUNCTIONS(CommandLineWords)
+};
 
 // The options every Qt program takes, which Qt reads itself when the window system starts:
 // those followed by a value, and those that stand alone. Each may also be written with two
@@ -57,7 +65,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         if (const int length = QtOptionLength(argument); length > 0) {
             if (i + length > arguments.size()) {
                 line.action = CommandLine::Action::Error;
-                line.error = "option '" + argument + "' needs a value";
+                line.error = FillIn(CommandLineWords::tr("option '%1' needs a value"), {argument});
                 return line;
             }
             i += static_cast<std::size_t>(length - 1); // left for Qt, which reads them itself
@@ -69,12 +77,27 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             version = true;
         } else if (argument == "--user-data") {
             line.userData = true;
+        } else if (argument == "--language" || argument.starts_with("--language=")) {
+            const bool joined = argument.size() > std::string_view("--language").size();
+            if (!joined && i + 1 == arguments.size()) {
+                line.action = CommandLine::Action::Error;
+                line.error = FillIn(CommandLineWords::tr("option '%1' needs a value"), {argument});
+                return line;
+            }
+            const std::string name =
+                joined ? argument.substr(std::string_view("--language=").size()) : arguments[++i];
+            line.language = LanguageNamed(name);
+            if (!line.language) {
+                line.action = CommandLine::Action::Error;
+                line.error = UnknownLanguageText(name);
+                return line;
+            }
         } else {
             line.action = CommandLine::Action::Error;
-            line.error =
-                (argument.size() > 1 && argument.front() == '-' ? "unknown option '"
-                                                                : "unexpected argument '") +
-                argument + "'";
+            line.error = FillIn(argument.size() > 1 && argument.front() == '-'
+                                    ? CommandLineWords::tr("unknown option '%1'")
+                                    : CommandLineWords::tr("unexpected argument '%1'"),
+                                {argument});
             return line;
         }
     }
@@ -87,21 +110,25 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string UsageText() {
-    return "Usage: zandrel [--user-data]\n"
-           "       zandrel cast|lunar|text ...\n"
-           "       zandrel --help | --version\n"
-           "\n"
-           "Casts hexagram readings. The custom hexagram texts (custom1.txt to custom64.txt)\n"
-           "and the query log (auvrel.log) are kept in the current directory.\n"
-           "\n"
-           "Options:\n"
-           "  --user-data  keep them in ${XDG_DATA_HOME:-~/.local/share}/zandrel instead,\n"
-           "               creating it when missing; the desktop menu entry passes this\n"
-           "  -h, --help   print this help and exit\n"
-           "  --version    print the version and exit\n"
-           "\n"
-           "The options of every Qt program, such as -platform and -style, work as well.\n"
-           "\n" +
+    return ToUtf8(CommandLineWords::tr(
+               "Usage: zandrel [--user-data]\n"
+               "       zandrel cast|lunar|text ...\n"
+               "       zandrel --help | --version\n"
+               "\n"
+               "Casts hexagram readings. The custom hexagram texts (custom1.txt to custom64.txt)\n"
+               "and the query log (auvrel.log) are kept in the current directory.\n"
+               "\n"
+               "Options:\n"
+               "  --user-data  keep them in ${XDG_DATA_HOME:-~/.local/share}/zandrel instead,\n"
+               "               creating it when missing; the desktop menu entry passes this\n"
+               "  --language LANG\n"
+               "               speak LANG: en (English), zh_CN (simplified Chinese) or zh_TW\n"
+               "               (traditional Chinese), instead of the desktop's language\n"
+               "  -h, --help   print this help and exit\n"
+               "  --version    print the version and exit\n"
+               "\n"
+               "The options of every Qt program, such as -platform and -style, work as well.\n"
+               "\n")) +
            CommandUsageText();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "text/language.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +15,8 @@ struct CommandLine {
     Action action = Action::Run;
     // --user-data: keep the files in the user's data folder instead of the current directory.
     bool userData = false;
+    // --language: the interface's language instead of the desktop's.
+    std::optional<Language> language;
     // For Error: one line naming the first argument that is not understood.
     std::string error;
     // For Command: the command (the first argument) and the arguments that follow it, which
@@ -25,7 +30,8 @@ struct CommandLine {
 // Error, whatever else it asks for.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// What --help prints, and what follows the error line of a wrong command line.
+// What --help prints, and what follows the error line of a wrong command line; in the
+// interface's language, as are the error lines.
 std::string UsageText();
 
 // What --version prints.

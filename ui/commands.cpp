@@ -4,16 +4,20 @@
 #include "core/lunar_calendar.h"
 #include "core/reading.h"
 #include "log/query_log.h"
+#include "platform/message_box.h"
 #include "platform/qt_text.h"
+#include "text/chinese_names.h"
 #include "text/hexagram_text.h"
 #include "text/reading_text.h"
 #include "ui/command_line.h"
 #include "ui/data_directory.h"
 #include "ui/date_input.h"
+#include "ui/interface_language.h"
 #include "ui/lunar_labels.h"
 #include "ui/query_dlg.h"
 #include "ui/reading_labels.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,6 +33,14 @@
 
 namespace zandrel {
 namespace {
+
+class Commands {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
+
+std::string Tr(const char* text) {
+    return ToUtf8(Commands::tr(text));
+}
 
 constexpr std::array<std::string_view, 3> kCommands = {"cast", "lunar", "text"};
 
@@ -81,16 +93,16 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
             } else if (i + 1 < arguments.size()) {
                 parsed.values[name] = arguments[++i];
             } else {
-                parsed.error = "option '" + name + "' needs a value";
+                parsed.error = FillIn(Commands::tr("option '%1' needs a value"), {name});
                 return parsed;
             }
         } else if (among(flagOptions, name) && equals == std::string::npos) {
             parsed.flags.insert(name);
         } else if (among(flagOptions, name)) {
-            parsed.error = "option '" + name + "' takes no value";
+            parsed.error = FillIn(Commands::tr("option '%1' takes no value"), {name});
             return parsed;
         } else {
-            parsed.error = "unknown option '" + argument + "'";
+            parsed.error = FillIn(Commands::tr("unknown option '%1'"), {argument});
             return parsed;
         }
     }
@@ -119,7 +131,7 @@ std::optional<std::string> QuestionOf(const std::string& text, std::string* erro
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString question = utf8(bytes);
     if (utf8.hasError()) {
-        return Refuse(error, "the question is not UTF-8 text");
+        return Refuse(error, Tr(QT_TRANSLATE_NOOP("Commands", "the question is not UTF-8 text")));
     }
     static const QRegularExpression trailing(QStringLiteral("[\\r\\n]+$"));
     static const QRegularExpression inner(QStringLiteral("[\\r\\n]+"));
@@ -127,9 +139,11 @@ std::optional<std::string> QuestionOf(const std::string& text, std::string* erro
     question.replace(inner, QStringLiteral(" "));
     const int characters = CharacterCount(question);
     if (characters > kMaxQuestionCharacters) {
-        return Refuse(error, "the question has " + std::to_string(characters) +
-                                 " characters; the question dialog takes at most " +
-                                 std::to_string(kMaxQuestionCharacters));
+        return Refuse(error,
+                      ToUtf8(Commands::tr("the question has %1 characters; the question dialog "
+                                          "takes at most %2")
+                                 .arg(characters)
+                                 .arg(kMaxQuestionCharacters)));
     }
     return ToUtf8(question);
 }
@@ -138,7 +152,8 @@ std::optional<std::string> QuestionOf(const std::string& text, std::string* erro
 int Print(std::ostream& out, std::ostream& err, const std::string& text) {
     out << text << std::flush;
     if (!out) {
-        err << "zandrel: cannot write to the standard output\n";
+        err << "zandrel: "
+            << Tr(QT_TRANSLATE_NOOP("Commands", "cannot write to the standard output")) << "\n";
         return 1;
     }
     return 0;
@@ -150,6 +165,27 @@ std::string DataDirectory(bool userData) {
 
 QString Q(const std::string& text) {
     return ToQString(text);
+}
+
+std::string UnexpectedArgument(const std::string& argument) {
+    return FillIn(Commands::tr("unexpected argument '%1'"), {argument});
+}
+
+std::optional<ChineseScript> Script() {
+    return ScriptOf(InterfaceLanguage());
+}
+
+// Columns of `text` on a terminal: two for each wide (CJK) character, one for the others.
+std::size_t Columns(std::string_view text) {
+    const QString decoded = ToQString(text);
+    std::size_t columns = 0;
+    for (const QChar c : decoded) {
+        if (c.isLowSurrogate()) {
+            continue;
+        }
+        columns += c.unicode() >= 0x1100 && (c.unicode() < 0x2000 || c.unicode() >= 0x2E80) ? 2 : 1;
+    }
+    return columns;
 }
 
 // --- cast ---------------------------------------------------------------------------------
@@ -167,12 +203,13 @@ struct CastRequest {
 
 std::optional<CastRequest> ReadCastRequest(const ParsedArguments& parsed, std::string* error) {
     if (!parsed.plain.empty()) {
-        return Refuse(error, "unexpected argument '" + parsed.plain.front() + "'");
+        return Refuse(error, UnexpectedArgument(parsed.plain.front()));
     }
     CastRequest request;
     const std::string* date = parsed.Value("--date");
     if (date == nullptr) {
-        return Refuse(error, "give the date with --date YYYY-MM-DD");
+        return Refuse(error,
+                      Tr(QT_TRANSLATE_NOOP("Commands", "give the date with --date YYYY-MM-DD")));
     }
     const DateInput dateInput = ReadCalendarDate(*date);
     if (!dateInput.date) {
@@ -182,14 +219,18 @@ std::optional<CastRequest> ReadCastRequest(const ParsedArguments& parsed, std::s
     const std::string* period = parsed.Value("--period");
     const std::string* time = parsed.Value("--time");
     if ((period == nullptr) == (time == nullptr)) {
-        return Refuse(error, period == nullptr ? "give the hour with --period N or --time HH:MM"
-                                               : "give either --period or --time, not both");
+        return Refuse(
+            error,
+            period == nullptr
+                ? Tr(QT_TRANSLATE_NOOP("Commands", "give the hour with --period N or --time HH:MM"))
+                : Tr(QT_TRANSLATE_NOOP("Commands", "give either --period or --time, not both")));
     }
     if (period != nullptr) {
         request.period = ParseNumber(*period, 1, kPeriodCount);
         if (!request.period) {
-            return Refuse(error, "'" + *period +
-                                     "' is not a period: give 1 (11PM - 1AM) to 12 (9PM - 11PM)");
+            return Refuse(error,
+                          FillIn(Commands::tr("'%1' is not a period: give 1 (%2) to 12 (%3)"),
+                                 {*period, PeriodEntries().front(), PeriodEntries().back()}));
         }
     } else {
         const TimeInput timeInput = ReadClockTime(*time);
@@ -223,10 +264,14 @@ ClockTime PeriodStart(int period) {
 }
 
 std::string PositionName(Position position) {
-    constexpr std::array<std::string_view, kPositionCount> kNames = {
-        "Outer trigram",         "Inner trigram",       "Upper nuclear trigram",
-        "Lower nuclear trigram", "Final outer trigram", "Final inner trigram"};
-    return std::string(kNames[static_cast<std::size_t>(position)]);
+    constexpr std::array<const char*, kPositionCount> kNames = {
+        QT_TRANSLATE_NOOP("Commands", "Outer trigram"),
+        QT_TRANSLATE_NOOP("Commands", "Inner trigram"),
+        QT_TRANSLATE_NOOP("Commands", "Upper nuclear trigram"),
+        QT_TRANSLATE_NOOP("Commands", "Lower nuclear trigram"),
+        QT_TRANSLATE_NOOP("Commands", "Final outer trigram"),
+        QT_TRANSLATE_NOOP("Commands", "Final inner trigram")};
+    return Tr(kNames[static_cast<std::size_t>(position)]);
 }
 
 std::string PositionKey(Position position) {
@@ -235,41 +280,60 @@ std::string PositionKey(Position position) {
     return std::string(kKeys[static_cast<std::size_t>(position)]);
 }
 
-// "use; unfavourable: body feeds use", "body", "favourable: same element".
+// "use; unfavourable: body feeds use", "body", "favourable: same element"; in Chinese with the
+// classical names (用；不利：体生用).
 std::string JudgementText(const Reading& reading, Position position) {
     const ElementMark& mark = reading.Mark(position);
-    std::string text;
+    const auto script = Script();
+    QString role;
     if (position == Position::Outer || position == Position::Inner) {
-        text = position == reading.BodyPosition() ? "body" : "use";
+        role = Q(script ? RoleText(position == reading.BodyPosition())
+                        : std::string(position == reading.BodyPosition() ? "body" : "use"));
     }
     if (mark.isBody) {
-        return text;
+        return ToUtf8(role);
     }
-    if (!text.empty()) {
-        text += "; ";
-    }
-    return text + (mark.Favourable() ? "favourable: " : "unfavourable: ") +
-           RelationText(mark.relation);
+    const QString relation =
+        Q(script ? std::string(RelationName(*script, mark.relation)) : RelationText(mark.relation));
+    const QString judgement = mark.Favourable() ? Commands::tr("favourable: %1").arg(relation)
+                                                : Commands::tr("unfavourable: %1").arg(relation);
+    //: A trigram's role, then how its element stands to the body's
+    return ToUtf8(role.isEmpty() ? judgement : Commands::tr("%1; %2").arg(role, judgement));
 }
 
 std::string Padded(std::string text, std::size_t width) {
-    if (text.size() < width) {
-        text.append(width - text.size(), ' ');
+    if (const std::size_t columns = Columns(text); columns < width) {
+        text.append(width - columns, ' ');
     }
     return text;
+}
+
+// A hexagram's number, and in Chinese its name: "12", "12 天地否".
+std::string HexagramWords(Hexagram n) {
+    const auto script = Script();
+    return script ? NumberText(n) + " " + std::string(HexagramFullName(*script, n)) : NumberText(n);
+}
+
+// A trigram's number, and in Chinese its name: "1", "1 乾".
+std::string TrigramWords(Trigram t) {
+    const auto script = Script();
+    return script ? NumberText(t) + " " + std::string(TrigramName(*script, t)) : NumberText(t);
 }
 
 std::string CastText(const CastRequest& request, const std::string& when, const Reading& reading,
                      const ReadingText& blocks) {
     std::string text = when + "\n";
-    text += "Question: " + request.question + "\n";
-    text += "Original hexagram " + NumberText(reading.original) + ", change line " +
-            NumberText(reading.changeLine) + ", final hexagram " + NumberText(reading.final) + "\n";
+    text += FillIn(Commands::tr("Question: %1"), {request.question}) + "\n";
+    text += ToUtf8(Commands::tr("Original hexagram %1, change line %2, final hexagram %3")
+                       .arg(Q(HexagramWords(reading.original)), Q(NumberText(reading.changeLine)),
+                            Q(HexagramWords(reading.final)))) +
+            "\n";
+    const std::size_t numberWidth = Script() ? 6 : 3;
     for (int p = 0; p < kPositionCount; ++p) {
         const auto position = static_cast<Position>(p);
         const Trigram trigram = reading.TrigramAt(position);
-        text += Padded(PositionName(position), 23) + NumberText(trigram) + "  " +
-                Padded(ElementName(ElementOfTrigram(trigram)), 7) +
+        text += Padded(PositionName(position), 23) + Padded(TrigramWords(trigram), numberWidth) +
+                Padded(ElementWord(ElementOfTrigram(trigram)), 7) +
                 JudgementText(reading, position) + "\n";
     }
     return text + "\n" + TerminalText(blocks.originalText + blocks.lineText + blocks.finalText);
@@ -318,19 +382,25 @@ int Cast(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, st
         cast = TraditionalCast(request.date, time).value_or(CastValues{1, 1, 1});
         const LunarDate lunar = LunarDateOf(request.date).value_or(LunarDate{});
         const std::optional<int> hour = HourBranch(time);
-        when = "Traditional time query: " + CivilDateText(request.date) +
-               (request.time ? " " + ClockTimeText(*request.time) : "") + ", " +
-               LunarDateText(lunar, hour);
+        const std::string civil =
+            CivilDateText(request.date) + (request.time ? " " + ClockTimeText(*request.time) : "");
+        const auto script = Script();
+        when = ToUtf8(
+            Commands::tr("Traditional time query: %1, %2")
+                .arg(Q(civil), Q(script ? LunarDateChineseText(lunar, hour,
+                                                               *script == ChineseScript::Simplified)
+                                        : LunarDateText(lunar, hour))));
         json["method"] = "traditional";
         json["lunar"] = LunarJson(lunar, hour);
     } else {
         const int period = request.period.value_or(request.time ? PeriodOf(*request.time) : 1);
         cast = TimeCast(request.date.year - kFirstYear, request.date.month - 1,
                         request.date.day - 1, period - 1, request.question);
-        when = "Target time query: " + CivilDateText(request.date) +
-               (request.time ? " " + ClockTimeText(*request.time) : "") + ", period " +
-               NumberText(period) + " (" + PeriodEntries()[static_cast<std::size_t>(period - 1)] +
-               ")";
+        when = ToUtf8(Commands::tr("Target time query: %1, period %2 (%3)")
+                          .arg(Q(CivilDateText(request.date) +
+                                 (request.time ? " " + ClockTimeText(*request.time) : "")),
+                               Q(NumberText(period)),
+                               Q(PeriodEntries()[static_cast<std::size_t>(period - 1)])));
         json["method"] = "target time";
         json["period"] = period;
     }
@@ -339,7 +409,7 @@ int Cast(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, st
     HexagramTexts texts{};
     LoadCustomTexts(texts, directory);
     const Reading reading = ComputeReading(cast.outer, cast.inner, cast.changeLine);
-    const ReadingText blocks = ComposeReadingText(texts, reading);
+    const ReadingText blocks = ComposeReadingText(texts, reading, InterfaceLanguage());
 
     std::string output;
     if (request.json) {
@@ -386,7 +456,7 @@ int Cast(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, st
                                                             CurrentLocalTime()));
         }
         if (error.Failed()) {
-            err << "zandrel: " << error.Message() << "\n";
+            err << "zandrel: " << FileErrorMessage(error) << "\n";
             status = 1;
         }
     }
@@ -397,11 +467,11 @@ int Cast(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, st
 
 int Lunar(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, std::string* error) {
     if (parsed.plain.empty()) {
-        *error = "give the date as YYYY-MM-DD";
+        *error = Tr(QT_TRANSLATE_NOOP("Commands", "give the date as YYYY-MM-DD"));
         return kBadInput;
     }
     if (parsed.plain.size() > 2) {
-        *error = "unexpected argument '" + parsed.plain[2] + "'";
+        *error = UnexpectedArgument(parsed.plain[2]);
         return kBadInput;
     }
     const DateInput date = ReadCalendarDate(parsed.plain[0]);
@@ -429,29 +499,28 @@ int Lunar(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, s
         }
         return Print(out, err, JsonLine(json));
     }
-    return Print(out, err,
-                 LunarDateText(lunar, hour) + "\n" + LunarDateChineseText(lunar, hour) + "\n");
+    return Print(out, err, LunarDateLines(lunar, hour) + "\n");
 }
 
 // --- text ---------------------------------------------------------------------------------
 
 int Text(const ParsedArguments& parsed, std::ostream& out, std::ostream& err, std::string* error) {
     if (parsed.plain.empty()) {
-        *error = "give the hexagram's number, 1 to 64";
+        *error = Tr(QT_TRANSLATE_NOOP("Commands", "give the hexagram's number, 1 to 64"));
         return kBadInput;
     }
     if (parsed.plain.size() > 1) {
-        *error = "unexpected argument '" + parsed.plain[1] + "'";
+        *error = UnexpectedArgument(parsed.plain[1]);
         return kBadInput;
     }
     const std::optional<int> n = ParseNumber(parsed.plain[0], 1, kHexagramCount);
     if (!n) {
-        *error = "'" + parsed.plain[0] + "' is not a hexagram: give 1 to 64";
+        *error = FillIn(Commands::tr("'%1' is not a hexagram: give 1 to 64"), {parsed.plain[0]});
         return kBadInput;
     }
     HexagramTexts texts{};
     LoadCustomTexts(texts, DataDirectory(parsed.Flag("--user-data")));
-    return Print(out, err, TerminalText(FullHexagramText(texts, *n)));
+    return Print(out, err, TerminalText(FullHexagramText(texts, *n, InterfaceLanguage())));
 }
 
 } // namespace
@@ -461,19 +530,31 @@ bool IsCommandName(std::string_view name) {
 }
 
 int RunCommand(std::string_view name, const std::vector<std::string>& arguments, std::ostream& out,
-               std::ostream& err) {
-    ParsedArguments parsed;
-    if (name == "cast") {
-        parsed = ParseArguments(arguments, {"--date", "--period", "--time", "--question"},
-                                {"--traditional", "--json", "--log", "--user-data"});
-    } else if (name == "lunar") {
-        parsed = ParseArguments(arguments, {}, {"--json"});
-    } else {
-        parsed = ParseArguments(arguments, {}, {"--user-data"});
-    }
+               std::ostream& err, Language language) {
+    const auto parse = [&] {
+        if (name == "cast") {
+            return ParseArguments(arguments,
+                                  {"--date", "--period", "--time", "--question", "--language"},
+                                  {"--traditional", "--json", "--log", "--user-data"});
+        }
+        if (name == "lunar") {
+            return ParseArguments(arguments, {"--language"}, {"--json"});
+        }
+        return ParseArguments(arguments, {"--language"}, {"--user-data"});
+    };
+    // The language first, so that every word after it is in it, the complaints too.
+    const ParsedArguments first = parse();
+    const std::string* named = first.Value("--language");
+    const std::optional<Language> chosen = named ? LanguageNamed(*named) : std::nullopt;
+    const PrintingLanguage session(chosen.value_or(language));
+    const ParsedArguments parsed = parse();
     const std::string prefix = "zandrel " + std::string(name) + ": ";
     if (!parsed.error.empty()) {
         err << prefix << parsed.error << "\n";
+        return kBadInput;
+    }
+    if (named != nullptr && !chosen) {
+        err << prefix << UnknownLanguageText(*named) << "\n";
         return kBadInput;
     }
     if (parsed.help) {
@@ -490,20 +571,23 @@ int RunCommand(std::string_view name, const std::vector<std::string>& arguments,
 }
 
 std::string CommandUsageText() {
-    return "Commands, which need no display:\n"
-           "  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]\n"
-           "               [--traditional] [--json] [--log] [--user-data]\n"
-           "      Prints the reading of a target time query: the date's year, month and day\n"
-           "      and the two-hour period N (1 is 11PM - 1AM, 12 is 9PM - 11PM) or the one\n"
-           "      that holds the time. With --traditional, casts by the lunar date and hour\n"
-           "      instead. --json prints one JSON object, --log also adds the entry to the\n"
-           "      query log. Dates run from 1998-01-01 to 2099-12-31.\n"
-           "  zandrel lunar YYYY-MM-DD [HH:MM] [--json]\n"
-           "      Prints the lunar date, and the hour of the time.\n"
-           "  zandrel text N [--user-data]\n"
-           "      Prints the full text of hexagram N (1 to 64), as the text browser shows it.\n"
-           "  Their lines end in LF; in the JSON \"text\" the reading keeps the CR LF of the\n"
-           "  log. Exit status: 0 done, 1 a file error, 2 bad input.\n";
+    return Tr(QT_TRANSLATE_NOOP(
+        "Commands",
+        "Commands, which need no display:\n"
+        "  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]\n"
+        "               [--traditional] [--json] [--log] [--user-data]\n"
+        "      Prints the reading of a target time query: the date's year, month and day\n"
+        "      and the two-hour period N (1 is 11PM - 1AM, 12 is 9PM - 11PM) or the one\n"
+        "      that holds the time. With --traditional, casts by the lunar date and hour\n"
+        "      instead. --json prints one JSON object, --log also adds the entry to the\n"
+        "      query log. Dates run from 1998-01-01 to 2099-12-31.\n"
+        "  zandrel lunar YYYY-MM-DD [HH:MM] [--json]\n"
+        "      Prints the lunar date, and the hour of the time.\n"
+        "  zandrel text N [--user-data]\n"
+        "      Prints the full text of hexagram N (1 to 64), as the text browser shows it.\n"
+        "  Each takes --language LANG too, and then prints in that language.\n"
+        "  Their lines end in LF; in the JSON \"text\" the reading keeps the CR LF of the\n"
+        "  log. Exit status: 0 done, 1 a file error, 2 bad input.\n"));
 }
 
 std::string TerminalText(std::string_view text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/language.h"
+
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -13,11 +15,13 @@ namespace zandrel {
 // Whether `name` is one of the commands.
 bool IsCommandName(std::string_view name);
 
-// Runs command `name` with the arguments that follow it, printing to `out` and `err`. Returns
-// the exit status: 0 done, 1 a file error (reported with the text the window shows) or output
-// that could not be written, 2 bad input (one line on `err`).
+// Runs command `name` with the arguments that follow it, printing to `out` and `err`, in the
+// language its --language option names or else in `language`. Returns the exit status: 0 done,
+// 1 a file error (reported with the text the window shows) or output that could not be
+// written, 2 bad input (one line on `err`). The JSON keeps its English words in every language;
+// only its reading "text" follows the language, as the log does.
 int RunCommand(std::string_view name, const std::vector<std::string>& arguments, std::ostream& out,
-               std::ostream& err);
+               std::ostream& err, Language language = Language::English);
 
 // The commands' part of the usage text.
 std::string CommandUsageText();

@@ -1,12 +1,23 @@
 #include "ui/date_input.h"
 
+#include "platform/qt_text.h"
 #include "ui/lunar_labels.h"
+
+#include <QCoreApplication>
 
 #include <array>
 #include <cctype>
 
 namespace zandrel {
 namespace {
+
+class DateInputWords {
+    Q_DECLARE_TR_FUNCTIONS(DateInputWords)
+};
+
+QString Q(std::string_view text) {
+    return ToQString(text);
+}
 
 std::string_view Trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -45,8 +56,18 @@ bool TakeChar(std::string_view& text, char c) {
 }
 
 constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
+    QT_TRANSLATE_NOOP("DateInputWords", "January"),
+    QT_TRANSLATE_NOOP("DateInputWords", "February"),
+    QT_TRANSLATE_NOOP("DateInputWords", "March"),
+    QT_TRANSLATE_NOOP("DateInputWords", "April"),
+    QT_TRANSLATE_NOOP("DateInputWords", "May"),
+    QT_TRANSLATE_NOOP("DateInputWords", "June"),
+    QT_TRANSLATE_NOOP("DateInputWords", "July"),
+    QT_TRANSLATE_NOOP("DateInputWords", "August"),
+    QT_TRANSLATE_NOOP("DateInputWords", "September"),
+    QT_TRANSLATE_NOOP("DateInputWords", "October"),
+    QT_TRANSLATE_NOOP("DateInputWords", "November"),
+    QT_TRANSLATE_NOOP("DateInputWords", "December"),
 };
 
 int DaysInMonth(int year, int month) {
@@ -60,14 +81,17 @@ int DaysInMonth(int year, int month) {
 // Why a date of the right form does not exist.
 std::string MissingDateReason(CivilDate date) {
     if (date.month < 1 || date.month > 12) {
-        return "there is no month " + std::to_string(date.month);
+        return ToUtf8(DateInputWords::tr("there is no month %1").arg(date.month));
     }
     if (date.day < 1) {
-        return "there is no day 0";
+        return ToUtf8(DateInputWords::tr("there is no day 0"));
     }
-    return std::string(kMonthNames[static_cast<std::size_t>(date.month - 1)]) + " " +
-           std::to_string(date.year) + " has " +
-           std::to_string(DaysInMonth(date.year, date.month)) + " days";
+    //: "February 2023 has 28 days": the month's name, the year and its number of days
+    return ToUtf8(
+        DateInputWords::tr("%1 %2 has %3 days")
+            .arg(DateInputWords::tr(kMonthNames[static_cast<std::size_t>(date.month - 1)]))
+            .arg(date.year)
+            .arg(DaysInMonth(date.year, date.month)));
 }
 
 } // namespace
@@ -106,29 +130,33 @@ DateInput ReadCalendarDate(std::string_view text) {
     const std::optional<CivilDate> date = ParseDate(text);
     if (!date) {
         return {std::nullopt,
-                "'" + std::string(Trimmed(text)) +
-                    "' is not a date: write it as YYYY-MM-DD, for example 2024-02-10."};
+                FillIn(DateInputWords::tr(
+                           "'%1' is not a date: write it as YYYY-MM-DD, for example 2024-02-10."),
+                       {Trimmed(text)})};
     }
     switch (CheckDate(*date)) {
     case CalendarError::None:
         return {date, {}};
     case CalendarError::OutsideRange:
-        return {std::nullopt, CivilDateText(*date) + " is outside the calendar, which runs from " +
-                                  CivilDateText(kFirstLunarDate) + " to " +
-                                  CivilDateText(kLastLunarDate) + "."};
+        return {std::nullopt,
+                ToUtf8(DateInputWords::tr("%1 is outside the calendar, which runs from %2 to %3.")
+                           .arg(Q(CivilDateText(*date)), Q(CivilDateText(kFirstLunarDate)),
+                                Q(CivilDateText(kLastLunarDate))))};
     case CalendarError::NotADate:
     case CalendarError::NotATime:
         break;
     }
-    return {std::nullopt,
-            CivilDateText(*date) + " does not exist: " + MissingDateReason(*date) + "."};
+    return {std::nullopt, ToUtf8(DateInputWords::tr("%1 does not exist: %2.")
+                                     .arg(Q(CivilDateText(*date)), Q(MissingDateReason(*date))))};
 }
 
 TimeInput ReadClockTime(std::string_view text) {
     const std::optional<ClockTime> time = ParseTime(text);
     if (!time || CheckTime(*time) != CalendarError::None) {
-        return {std::nullopt, "'" + std::string(Trimmed(text)) +
-                                  "' is not a time: write it as HH:MM, from 00:00 to 23:59."};
+        return {std::nullopt,
+                FillIn(DateInputWords::tr(
+                           "'%1' is not a time: write it as HH:MM, from 00:00 to 23:59."),
+                       {Trimmed(text)})};
     }
     return {time, {}};
 }

@@ -1,6 +1,7 @@
 #include "ui/hex_text_dlg.h"
 
 #include "platform/accessibility.h"
+#include "platform/qt_text.h"
 #include "res/resource.h"
 #include "res/templates.h"
 
@@ -18,17 +19,17 @@ void CHexTextDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CHexTextDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetAccessibleText(*hexagramText, {"Hexagram text", ""});
+    SetAccessibleText(*hexagramText, {ToUtf8(tr("Hexagram text")), ""});
     for (int n = 1; n <= kHexagramCount; ++n) {
         SetAccessibleText(*GetDlgItem(IDC_HEXAGRAM1 + n - 1),
-                          {"Hexagram " + std::to_string(n), ""});
+                          {ToUtf8(tr("Hexagram %1").arg(n)), ""});
     }
     return true;
 }
 
 void CHexTextDlg::OnHexagram(int id) {
     // Built anew at every press, so it always shows the records as they are now.
-    hexagramText->SetWindowText(FullHexagramText(store.hexagramTexts, id - IDC_HEXAGRAM1 + 1));
+    hexagramText->SetWindowText(FullHexagramText(store, id - IDC_HEXAGRAM1 + 1));
 }
 
 } // namespace zandrel

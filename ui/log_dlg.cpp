@@ -2,6 +2,7 @@
 
 #include "log/query_log.h"
 #include "platform/accessibility.h"
+#include "platform/qt_text.h"
 #include "res/resource.h"
 #include "res/templates.h"
 
@@ -19,7 +20,7 @@ void CLogDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CLogDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetAccessibleText(*logText, {"Query log", ""});
+    SetAccessibleText(*logText, {ToUtf8(tr("Query log")), ""});
     LoadLogText();
     return true;
 }
@@ -29,7 +30,7 @@ void CLogDlg::LoadLogText() {
     // first line says where the entries before it are.
     std::string text;
     if (const std::string older = OlderLogPath(dataDirectory); !older.empty()) {
-        text = "[Older entries are in " + older + "]\r\n";
+        text = FillIn(tr("[Older entries are in %1]"), {older}) + "\r\n";
     }
     text += zandrel::LoadLogText(dataDirectory);
     if (!text.empty()) {

@@ -1,6 +1,11 @@
 #include "ui/lunar_labels.h"
 
 #include "core/range.h"
+#include "platform/qt_text.h"
+#include "text/chinese_names.h"
+#include "ui/interface_language.h"
+
+#include <QCoreApplication>
 
 #include <array>
 #include <cstdio>
@@ -9,15 +14,24 @@
 namespace zandrel {
 namespace {
 
+class LunarWords {
+    Q_DECLARE_TR_FUNCTIONS(LunarWords)
+};
+
 constexpr std::array<std::string_view, 10> kStems = {
     "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸",
 };
 constexpr std::array<std::string_view, 12> kBranches = {
     "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥",
 };
+//: The animal of a year's earthly branch
 constexpr std::array<std::string_view, 12> kAnimals = {
-    "Rat",   "Ox",   "Tiger",  "Rabbit",  "Dragon", "Snake",
-    "Horse", "Goat", "Monkey", "Rooster", "Dog",    "Pig",
+    QT_TRANSLATE_NOOP("LunarWords", "Rat"),    QT_TRANSLATE_NOOP("LunarWords", "Ox"),
+    QT_TRANSLATE_NOOP("LunarWords", "Tiger"),  QT_TRANSLATE_NOOP("LunarWords", "Rabbit"),
+    QT_TRANSLATE_NOOP("LunarWords", "Dragon"), QT_TRANSLATE_NOOP("LunarWords", "Snake"),
+    QT_TRANSLATE_NOOP("LunarWords", "Horse"),  QT_TRANSLATE_NOOP("LunarWords", "Goat"),
+    QT_TRANSLATE_NOOP("LunarWords", "Monkey"), QT_TRANSLATE_NOOP("LunarWords", "Rooster"),
+    QT_TRANSLATE_NOOP("LunarWords", "Dog"),    QT_TRANSLATE_NOOP("LunarWords", "Pig"),
 };
 constexpr std::array<std::string_view, 11> kNumerals = {
     "", "一", "二", "三", "四", "五", "六", "七", "八", "九", "十",
@@ -85,14 +99,34 @@ std::string LunarDateText(const LunarDate& date, std::optional<int> hourBranch) 
     return text;
 }
 
-std::string LunarDateChineseText(const LunarDate& date, std::optional<int> hourBranch) {
+std::string LunarDateChineseText(const LunarDate& date, std::optional<int> hourBranch,
+                                 bool simplified) {
     std::string text = StemBranchName(date.yearStem, date.yearBranch) + "年 " +
-                       (date.leap ? "閏" : "") + ChineseMonth(date.month) + " " +
-                       ChineseDay(date.day);
+                       (date.leap ? (simplified ? "闰" : "閏") : "") + ChineseMonth(date.month) +
+                       " " + ChineseDay(date.day);
     if (hourBranch) {
-        text += " " + BranchName(*hourBranch) + "時";
+        text += " " + BranchName(*hourBranch) + (simplified ? "时" : "時");
     }
     return text;
+}
+
+std::string LunarDateLines(const LunarDate& date, std::optional<int> hourBranch) {
+    const auto script = ScriptOf(InterfaceLanguage());
+    if (!script) {
+        return LunarDateText(date, hourBranch) + "\n" + LunarDateChineseText(date, hourBranch);
+    }
+    const QString animal = LunarWords::tr(Pick(kAnimals, date.yearBranch).data());
+    QString notes = LunarWords::tr("Year of the %1").arg(animal);
+    if (hourBranch) {
+        const int start = (23 + 2 * static_cast<int>(RangeIndex(*hourBranch, 1, 12))) % 24;
+        //: The clock hours of a two-hour period, on the 24-hour clock: "23–1"
+        const QString hours = LunarWords::tr("%1–%2 h").arg(start).arg((start + 2) % 24);
+        //: The year's animal, then the hour by its earthly branch and its clock hours
+        notes = LunarWords::tr("Year of the %1; hour %2: %3")
+                    .arg(animal, ToQString(BranchName(*hourBranch)), hours);
+    }
+    return LunarDateChineseText(date, hourBranch, *script == ChineseScript::Simplified) + "\n" +
+           ToUtf8(notes);
 }
 
 std::string CivilDateText(CivilDate date) {

@@ -24,8 +24,14 @@ std::string HourRangeText(int branch);
 // ", hour 子 (11PM–1AM)" when an hour branch is given.
 std::string LunarDateText(const LunarDate& date, std::optional<int> hourBranch);
 // The same in Chinese: "戊寅年 正月 初一", with "閏四月" for a leap month and " 子時" for the
-// hour.
-std::string LunarDateChineseText(const LunarDate& date, std::optional<int> hourBranch);
+// hour; in simplified characters "闰四月" and " 子时".
+std::string LunarDateChineseText(const LunarDate& date, std::optional<int> hourBranch,
+                                 bool simplified = false);
+
+// The lunar date in two lines, as the traditional time query shows it: in English the English
+// and the Chinese text; in a Chinese interface the Chinese text in its script, then the year's
+// animal and the hour's clock hours in its words.
+std::string LunarDateLines(const LunarDate& date, std::optional<int> hourBranch);
 
 // "2024-02-10" and "09:05".
 std::string CivilDateText(CivilDate date);

@@ -3,9 +3,11 @@
 #include "platform/accessibility.h"
 #include "platform/density_art.h"
 #include "platform/pumping_wait.h"
+#include "platform/qt_text.h"
 #include "res/resource.h"
 #include "res/templates.h"
 #include "ui/about_dlg.h"
+#include "ui/interface_language.h"
 
 #include <QKeySequence>
 #include <QShortcut>
@@ -20,7 +22,9 @@ constexpr std::uint32_t kSplashMilliseconds = 2000;
 } // namespace
 
 CMainDlg::CMainDlg(std::string dataDirectory, QWidget* owner)
-    : CDialog(FindDialogTemplate(IDD_MAIN), owner), texts{std::move(dataDirectory), {}},
+    : CDialog(FindDialogTemplate(IDD_MAIN), owner), texts{std::move(dataDirectory),
+                                                          {},
+                                                          InterfaceLanguage()},
       icon(LoadIconResource(IDR_MAINFRAME)) {
     MapCommand(IDC_INNER_TRIGRAM, [this] { OnInnerTrigram(); });
     MapCommand(IDC_OUTER_TRIGRAM, [this] { OnOuterTrigram(); });
@@ -74,20 +78,20 @@ bool CMainDlg::OnInitDialog() {
     // The traditional time query stands in a group of its own, so that the menu still ends
     // with a separator and "About...".
     AppendSystemMenuSeparator();
-    AppendSystemMenuItem(IDM_TRADITIONAL, "&Traditional Time Query...\tCtrl+T");
+    AppendSystemMenuItem(IDM_TRADITIONAL, ToUtf8(tr("&Traditional Time Query...\tCtrl+T")));
     AppendSystemMenuSeparator();
-    AppendSystemMenuItem(IDM_ABOUTBOX, "&About...");
+    AppendSystemMenuItem(IDM_ABOUTBOX, ToUtf8(tr("&About...")));
     // The menu only shows the shortcut; the window itself takes it.
     auto* traditional = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(traditional, &QShortcut::activated, this, [this] { SendSysCommand(IDM_TRADITIONAL); });
 
     setWindowIcon(icon);
     // A drop-down list's name is its selected entry; what it chooses is its description.
-    SetAccessibleText(*yearList, {"", "Year"});
-    SetAccessibleText(*monthList, {"", "Month"});
-    SetAccessibleText(*dayList, {"", "Day"});
-    SetAccessibleText(*periodList, {"", "Two-hour period"});
-    SetAccessibleText(*readingTextBox, {"Reading text", ""});
+    SetAccessibleText(*yearList, {"", ToUtf8(tr("Year"))});
+    SetAccessibleText(*monthList, {"", ToUtf8(tr("Month"))});
+    SetAccessibleText(*dayList, {"", ToUtf8(tr("Day"))});
+    SetAccessibleText(*periodList, {"", ToUtf8(tr("Two-hour period"))});
+    SetAccessibleText(*readingTextBox, {ToUtf8(tr("Reading text")), ""});
 
     InitReadingControls();
 

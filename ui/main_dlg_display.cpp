@@ -1,6 +1,7 @@
 // The reading display of the main window: its empty state and the writing of a reading.
 
 #include "core/reading.h"
+#include "platform/qt_text.h"
 #include "res/resource.h"
 #include "res/trigram_bitmaps.h"
 #include "text/reading_text.h"
@@ -29,9 +30,12 @@ const std::array<CMainDlg::TrigramDisplay, 2> CMainDlg::kTrigramDisplays = {{
 }};
 
 const std::array<CMainDlg::NumberDisplay, 3> CMainDlg::kNumberDisplays = {{
-    {&CMainDlg::originalNumberLabel, &Reading::original, "Original hexagram"},
-    {&CMainDlg::changeLineNumberLabel, &Reading::changeLine, "Change line"},
-    {&CMainDlg::finalNumberLabel, &Reading::final, "Final hexagram"},
+    {&CMainDlg::originalNumberLabel, &Reading::original,
+     QT_TRANSLATE_NOOP("AccessibleNames", "Original hexagram")},
+    {&CMainDlg::changeLineNumberLabel, &Reading::changeLine,
+     QT_TRANSLATE_NOOP("AccessibleNames", "Change line")},
+    {&CMainDlg::finalNumberLabel, &Reading::final,
+     QT_TRANSLATE_NOOP("AccessibleNames", "Final hexagram")},
 }};
 
 void RefreshBitmapButton(CBitmapButton& button, int bitmapId) {
@@ -68,8 +72,11 @@ void CMainDlg::ShowDisplay(const Reading* reading) {
     const auto trigramAt = [reading](Position p) { return reading ? reading->TrigramAt(p) : 0; };
     for (const PositionDisplay& row : kPositionDisplays) {
         RefreshBitmapButton(*(this->*row.picture), SmallTrigramBitmap(trigramAt(row.position)));
-        (this->*row.elementLabel)
-            ->SetWindowText(reading ? ElementMarkText(reading->Mark(row.position)) : "");
+        CButton& elementLabel = *(this->*row.elementLabel);
+        elementLabel.SetWindowText(reading ? ElementMarkText(reading->Mark(row.position)) : "");
+        // The label shows only + or -; its tooltip names the classical relation.
+        elementLabel.setToolTip(reading ? ToQString(RelationSentence(reading->Mark(row.position)))
+                                        : QString());
         SetAccessibleText(*(this->*row.picture), SmallPictureText(row.position, reading));
         SetAccessibleText(*(this->*row.elementLabel), ElementLabelText(row.position, reading));
     }
@@ -100,7 +107,7 @@ void CMainDlg::ShowReading(Trigram outer, Trigram inner, int changeLine) {
     ShowDisplay(&reading);
     CheckRadioButton(IDC_LINE1, IDC_LINE6, IDC_LINE1 + changeLine - 1);
 
-    const ReadingText text = ComposeReadingText(texts.hexagramTexts, reading);
+    const ReadingText text = ComposeReadingText(texts, reading);
     readingTextBox->SetWindowText("");
     AppendReadingText(text.originalText);
     readingText.originalText = text.originalText;

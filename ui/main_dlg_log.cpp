@@ -3,6 +3,7 @@
 
 #include "log/query_log.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
 #include "ui/log_dlg.h"
 #include "ui/main_dlg.h"
 
@@ -23,9 +24,9 @@ void CMainDlg::OnViewLog() {
 }
 
 void CMainDlg::ResetLog() {
-    const int answer =
-        ShowMessageBox(this, {"Do you really want to delete the log file?", "Reset Log",
-                              MessageIcon::Question, MessageButtons::YesNo, IDNO});
+    const int answer = ShowMessageBox(
+        this, {ToUtf8(tr("Do you really want to delete the log file?")), ToUtf8(tr("Reset Log")),
+               MessageIcon::Question, MessageButtons::YesNo, IDNO});
     if (answer != IDYES) {
         return;
     }

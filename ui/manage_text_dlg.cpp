@@ -1,6 +1,7 @@
 #include "ui/manage_text_dlg.h"
 
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
 #include "res/resource.h"
 #include "res/templates.h"
 
@@ -70,8 +71,8 @@ void CManageTextDlg::OnUpdateText() {
         RefuseTooLong(texts);
         return;
     }
-    ShowMessageBox(
-        this, {"Text updated.", "Update Text", MessageIcon::Information, MessageButtons::Ok, IDOK});
+    ShowMessageBox(this, {ToUtf8(tr("Text updated.")), ToUtf8(tr("Update Text")),
+                          MessageIcon::Information, MessageButtons::Ok, IDOK});
 }
 
 void CManageTextDlg::OnRestoreText() {
@@ -80,36 +81,40 @@ void CManageTextDlg::OnRestoreText() {
         return;
     }
     OnSelChangeHexagram();
-    ShowMessageBox(this, {"Default text restored.", "Restore Text", MessageIcon::Information,
-                          MessageButtons::Ok, IDOK});
+    ShowMessageBox(this, {ToUtf8(tr("Default text restored.")), ToUtf8(tr("Restore Text")),
+                          MessageIcon::Information, MessageButtons::Ok, IDOK});
 }
 
 void CManageTextDlg::OnRestoreAllText() {
     const int answer = ShowMessageBox(
-        this, {"Do you really want to remove all custom text and reset to default text?",
-               "Restore All Text", MessageIcon::Question, MessageButtons::YesNo, IDNO});
+        this,
+        {ToUtf8(tr("Do you really want to remove all custom text and reset to default text?")),
+         ToUtf8(tr("Restore All Text")), MessageIcon::Question, MessageButtons::YesNo, IDNO});
     if (answer != IDYES) {
         return;
     }
     RestoreAllText(store.hexagramTexts);
     OnSelChangeHexagram();
-    ShowMessageBox(this, {"Default text restored.", "Restore All Text", MessageIcon::Information,
-                          MessageButtons::Ok, IDOK});
+    ShowMessageBox(this, {ToUtf8(tr("Default text restored.")), ToUtf8(tr("Restore All Text")),
+                          MessageIcon::Information, MessageButtons::Ok, IDOK});
 }
 
 void CManageTextDlg::RefuseTooLong(const EightTexts& texts) {
     // Nothing is cut: the user sees which text is too long and where its limit falls.
-    static const char* const kNames[] = {"Title",  "Main Text", "Line 1", "Line 2",
-                                         "Line 3", "Line 4",    "Line 5", "Line 6"};
+    //: The texts of a custom hexagram text, named in the message that one is too long
+    static const char* const kNames[] = {
+        QT_TR_NOOP("Title"),  QT_TR_NOOP("Main Text"), QT_TR_NOOP("Line 1"), QT_TR_NOOP("Line 2"),
+        QT_TR_NOOP("Line 3"), QT_TR_NOOP("Line 4"),    QT_TR_NOOP("Line 5"), QT_TR_NOOP("Line 6")};
     const auto i = static_cast<std::size_t>(
         std::find_if_not(texts.begin(), texts.end(), FitsCustomText) - texts.begin());
     ShowMessageBox(this,
-                   {std::string(kNames[i]) + " is too long to be stored: it takes " +
-                        std::to_string(texts[i].size()) + " bytes, and a text may take at most " +
-                        std::to_string(kMaxCustomTextBytes) +
-                        " (a plain letter takes 1 byte, most other characters 2 to 4). "
-                        "Nothing was updated.",
-                    "Update Text", MessageIcon::Exclamation, MessageButtons::Ok, IDOK});
+                   {ToUtf8(tr("%1 is too long to be stored: it takes %2 bytes, and a text "
+                              "may take at most %3 (a plain letter takes 1 byte, most other "
+                              "characters 2 to 4). Nothing was updated.")
+                               .arg(tr(kNames[i]))
+                               .arg(texts[i].size())
+                               .arg(kMaxCustomTextBytes)),
+                    ToUtf8(tr("Update Text")), MessageIcon::Exclamation, MessageButtons::Ok, IDOK});
     textBoxes[i]->setFocus();
     textBoxes[i]->SelectPastBytes(kMaxCustomTextBytes);
 }

@@ -1,6 +1,7 @@
 #include "ui/traditional_dlg.h"
 
 #include "platform/accessibility.h"
+#include "platform/qt_text.h"
 #include "res/resource.h"
 #include "res/templates.h"
 #include "ui/date_input.h"
@@ -22,7 +23,7 @@ std::string LunarDateDisplay(CivilDate date, ClockTime time) {
     if (!lunar || !hour) {
         return {};
     }
-    return LunarDateText(*lunar, hour) + "\n" + LunarDateChineseText(*lunar, hour);
+    return LunarDateLines(*lunar, hour);
 }
 
 CTraditionalDlg::CTraditionalDlg(CivilDate date, ClockTime time, QWidget* owner)
@@ -39,7 +40,7 @@ bool CTraditionalDlg::OnInitDialog() {
     timeBox->SetLimitText(kTimeCharacters);
     dateBox->SetWindowText(CivilDateText(date));
     timeBox->SetWindowText(ClockTimeText(time));
-    SetAccessibleText(*GetDlgItem(IDC_LUNAR_DATE), {"", "Lunar date and hour"});
+    SetAccessibleText(*GetDlgItem(IDC_LUNAR_DATE), {"", ToUtf8(tr("Lunar date and hour"))});
     OnInputChange();
     return true;
 }
