@@ -19,11 +19,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # zandrel_<version>_<architecture>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program loads at run time, which no look at its binary can find: the dialog font
-# whose sizes every dialog is laid out for, a font with the Chinese characters of the lunar
-# dates, and a font with the symbols the viewers show for control characters (U+2400 to
-# U+2421; Symbola has them all in 3 MB, where FreeFont takes 7 MB and Noto's core set 43 MB).
+# whose sizes every dialog is laid out for; the Chinese font of the Chinese interfaces and the
+# lunar dates, Noto Sans CJK, whose SC and TC faces draw the glyph forms of each script (a
+# one-style font such as WenQuanYi Micro Hei draws traditional text in mainland forms); a font
+# with the symbols the viewers show for control characters (U+2400 to U+2421; Symbola has them
+# all in 3 MB, where FreeFont takes 7 MB and Noto's core set 43 MB); and Qt's own
+# translations, so that nothing Qt draws stays English in a Chinese interface.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation, fonts-wqy-microhei | fonts-noto-cjk | fonts-wqy-zenhei, fonts-symbola")
+    "fonts-liberation, fonts-noto-cjk, fonts-symbola, qt6-translations-l10n")
 # Qt's own Wayland platform. The program runs as it is under X11 and XWayland; the package
 # brings some 200 others with it, so it is only suggested.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)

@@ -469,6 +469,23 @@ void CStatic::SetWindowText(std::string_view text) {
     text_ = text;
     const QString shown = ToQString(text);
     setText(noPrefix_ ? shown : WithoutMnemonics(shown));
+    AlignText();
+}
+
+void CStatic::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    AlignText();
+}
+
+void CStatic::AlignText() {
+    if (!icon_.at1x.isNull()) {
+        return;
+    }
+    // Text of several lines keeps its first lines in view, as it always has.
+    const int lineHeight = heightForWidth(QWIDGETSIZE_MAX);
+    const bool taller = !text().isEmpty() && !text().contains(QLatin1Char('\n')) &&
+                        heightForWidth(width()) == lineHeight && lineHeight > height();
+    setAlignment(Qt::AlignLeft | (taller ? Qt::AlignVCenter : Qt::AlignTop));
 }
 
 CGroupBox::CGroupBox(QWidget* parent, const ControlTemplate& control, CommandSink sink)

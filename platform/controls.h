@@ -260,8 +260,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // One line taller than the control (a CJK face's line spacing in a one-line label) is
+    // centred on it, where its glyphs, which stay well inside that spacing, fit; otherwise the
+    // text starts at the top.
+    void AlignText();
+
     bool noPrefix_;
     std::string text_;
     DensityArt icon_; // an icon control's picture

@@ -40,7 +40,8 @@ field() { dpkg-deb --field "$deb" "$1"; }
 # version bound its package's symbols give), and the dialog font, which no library names.
 depends=$(field Depends)
 echo "Depends: $depends"
-for package in libc6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation fonts-symbola; do
+for package in libc6 libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation fonts-symbola \
+    fonts-noto-cjk qt6-translations-l10n; do
     grep -qE "(^|, )$package( \(>= [^)]+\))?(,|$)" <<<"$depends" ||
         fail "Depends does not name $package"
 done

@@ -12,3 +12,12 @@ if [ ${#missing[@]} -ne 0 ]; then
     exit 1
 fi
 echo "fonts: every control character's symbol is in an installed font"
+
+# The Chinese interfaces draw in the face of their script's glyph forms.
+for family in "Noto Sans CJK SC" "Noto Sans CJK TC"; do
+    if ! fc-list ":family=$family" family | grep -q .; then
+        echo "FAIL: the Chinese face '$family' is not installed"
+        exit 1
+    fi
+done
+echo "fonts: the simplified and the traditional Chinese faces are installed"
