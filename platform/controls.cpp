@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include "platform/accessibility.h"
 #include "platform/qt_text.h"
 
 #include <QCoreApplication>
@@ -172,6 +173,9 @@ CComboBox::CComboBox(QWidget* parent, const ControlTemplate& control, CommandSin
     : QComboBox(parent), CControl(control, std::move(sink)) {
     setInsertPolicy(QComboBox::InsertAtBottom);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (hasFocus()) {
+            AnnounceValue(*this, currentText());
+        }
         if (!quiet_) {
             Notify(CBN_SELCHANGE);
         }
@@ -388,6 +392,14 @@ void CTextViewer::SetWindowText(std::string_view text) {
     }
     text_ = DisplayedText(FromCrLf(text));
     setPlainText(text_.Shown());
+}
+
+void CTextViewer::BringCaretIntoView() {
+    const QTextCursor caret = textCursor();
+    if (!caret.atEnd() && viewport()->rect().intersects(cursorRect())) {
+        return;
+    }
+    setTextCursor(cursorForPosition(QPoint(0, 0)));
 }
 
 std::string CTextViewer::GetWindowText() const {

@@ -239,6 +239,11 @@ public:
     void SetWindowText(std::string_view text) override;
     std::string GetWindowText() const override;
 
+    // Puts the caret at the start of the first line in view when it stands out of view or at
+    // the end of the text, where reading from the caret would find nothing: the keyboard's
+    // way in then starts where the user's eyes would.
+    void BringCaretIntoView();
+
 protected:
     QMimeData* createMimeDataFromSelection() const override;
 

@@ -430,6 +430,9 @@ bool CDialog::HandleDialogKey(QKeyEvent* event) {
         if (qobject_cast<CMultiLineEdit*>(focused) != nullptr) {
             return false; // an editable text box takes its own line breaks
         }
+        if (qobject_cast<CTextViewer*>(focused) != nullptr) {
+            return true; // a read-only text box has nothing to do with Enter
+        }
         // A window without an OK button still takes Enter as OK.
         const int id = DefaultCommand();
         if (const auto button = controls_.find(id);
@@ -438,6 +441,8 @@ bool CDialog::HandleDialogKey(QKeyEvent* event) {
         }
         return true;
     }
+    case Qt::Key_F6:
+        return modifiers == Qt::NoModifier && SwitchToText();
     case Qt::Key_F10:
         if (modifiers != Qt::ShiftModifier) {
             return false;
@@ -452,6 +457,45 @@ bool CDialog::HandleDialogKey(QKeyEvent* event) {
     default:
         return false;
     }
+}
+
+bool CDialog::SwitchToText() {
+    // The text is out of the Tab order, as the window's template says; F6 is the keyboard's
+    // way into it, as it moves between the panes of other programs.
+    CTextViewer* text = nullptr;
+    for (CControl* control : controlsInOrder_) {
+        if (auto* viewer = dynamic_cast<CTextViewer*>(control);
+            viewer != nullptr && viewer->isVisible() && viewer->isEnabled()) {
+            text = viewer;
+            break;
+        }
+    }
+    if (text == nullptr) {
+        return false;
+    }
+    if (focusWidget() != text) {
+        focusBeforeText_ = focusWidget();
+        text->BringCaretIntoView();
+        text->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    QWidget* back = focusBeforeText_.data();
+    if (back == nullptr || !back->isVisible() || !back->isEnabled()) {
+        // The control that had the focus is gone or disabled: the first that Tab reaches.
+        back = nullptr;
+        for (CControl* control : controlsInOrder_) {
+            QWidget& widget = control->Widget();
+            if ((widget.focusPolicy() & Qt::TabFocus) != 0 && widget.isVisible() &&
+                widget.isEnabled()) {
+                back = &widget;
+                break;
+            }
+        }
+    }
+    if (back != nullptr) {
+        back->setFocus(Qt::ShortcutFocusReason);
+    }
+    return true;
 }
 
 void CDialog::ShowSystemMenu(const QPoint& globalPos) {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QMargins>
+#include <QPointer>
 
 #include <functional>
 #include <map>
@@ -134,6 +135,8 @@ private:
     void CentreWindow();
     void CentreAgainOnceFramed();
     bool HandleDialogKey(QKeyEvent* event);
+    // F6: into the window's read-only text, and from there back to where the focus was.
+    bool SwitchToText();
     void ShowSystemMenu(const QPoint& globalPos);
     void UpdateSystemMenu();
 
@@ -144,6 +147,7 @@ private:
     std::map<int, CControl*> controls_;
     std::vector<CommandEntry> commands_;
     QMenu* systemMenu_ = nullptr;
+    QPointer<QWidget> focusBeforeText_;
     // The frame the window was centred with, before the window manager gave it its own.
     QMargins assumedFrame_;
 };

@@ -111,6 +111,27 @@ std::string HeaderBlock(const HexagramTexts& texts, int n, Language language) {
     return std::string(DefaultText(DefaultTextNumber(n, 0)));
 }
 
+std::string HexagramTitle(const HexagramTexts& texts, int n, Language language) {
+    if (!IsHexagram(n)) {
+        return {};
+    }
+    if (const HexagramText* r = ActiveRecord(texts, n)) {
+        return r->title;
+    }
+    if (const std::optional<ChineseScript> script = ScriptOf(language)) {
+        return ClassicalTexts(*script, n)[0];
+    }
+    // The default heading reads "Hexagram N Title".
+    const std::string line = HeadingLine(texts, n, language);
+    const std::string number = "Hexagram " + std::to_string(n) + " ";
+    return line.starts_with(number) ? line.substr(number.size()) : line;
+}
+
+std::string HeadingLine(const HexagramTexts& texts, int n, Language language) {
+    const std::string header = HeaderBlock(texts, n, language);
+    return header.substr(0, header.find("\r\n"));
+}
+
 std::string LineBlock(const HexagramTexts& texts, int n, int k, Language language) {
     if (!IsHexagram(n) || k < 1 || k > 6) {
         return {};

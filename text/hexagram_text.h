@@ -52,6 +52,11 @@ void LoadCustomTexts(HexagramTexts& texts, const std::string& directory);
 // and the default texts (the English ones, or the classical texts in either script); a custom
 // text keeps its title and texts as written in every language.
 std::string HeaderBlock(const HexagramTexts& texts, int n, Language language = Language::English);
+// The title of hexagram n as its heading shows it, without the heading's number: the custom
+// title when its record is Active, else the default ("Peace", or 地天泰 in Chinese).
+std::string HexagramTitle(const HexagramTexts& texts, int n, Language language = Language::English);
+// The first line of the header block, without its line end: "Hexagram 11 Peace".
+std::string HeadingLine(const HexagramTexts& texts, int n, Language language = Language::English);
 // The heading and text of line k (1..6) of hexagram n, ending in CR LF: "Line 1", or in
 // Chinese the line's name (初九).
 std::string LineBlock(const HexagramTexts& texts, int n, int k,

@@ -154,6 +154,10 @@
       <source>Final hexagram</source>
       <translation>變卦</translation>
     </message>
+    <message>
+      <source>Original hexagram %1, %2. Change line %3. Final hexagram %4, %5. Body: %6. Use: %7.</source>
+      <translation>本卦第%1卦%2，動爻%3，變卦第%4卦%5。體：%6。用：%7。</translation>
+    </message>
   </context>
   <context>
     <name>CommandLineWords</name>
@@ -891,8 +895,9 @@ The options of every Qt program, such as -platform and -style, work as well.
       <translation>卦爻辭</translation>
     </message>
     <message>
-      <source>Hexagram %1</source>
-      <translation>第 %1 卦</translation>
+      <source>Hexagram %1, %2</source>
+      <extracomment>A hexagram button's accessible name: its number, then its title</extracomment>
+      <translation>第 %1 卦，%2</translation>
     </message>
   </context>
   <context>

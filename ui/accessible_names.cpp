@@ -178,4 +178,23 @@ AccessibleText LineMarkerText(int line, const Reading* reading) {
     return {ToUtf8(name), ToUtf8(description)};
 }
 
+std::string ReadingAnnouncement(const Reading& reading, const TextStore& texts) {
+    const auto title = [&texts](int n) {
+        return Q(HexagramTitle(texts.hexagramTexts, n, texts.language));
+    };
+    const auto trigram = [&reading](Position position) {
+        //: A trigram's place in the reading, then its element: "outer trigram, Metal"
+        return AccessibleNames::tr("%1, %2").arg(Q(Lowercase(LargeName(position))),
+                                                 Q(ElementWord(reading.Mark(position).element)));
+    };
+    const Position body = reading.BodyPosition();
+    const Position use = body == Position::Outer ? Position::Inner : Position::Outer;
+    // One arg() call, so that a custom title holding "%1" is taken as it stands.
+    return ToUtf8(AccessibleNames::tr("Original hexagram %1, %2. Change line %3. Final hexagram "
+                                      "%4, %5. Body: %6. Use: %7.")
+                      .arg(QString::number(reading.original), title(reading.original),
+                           QString::number(reading.changeLine), QString::number(reading.final),
+                           title(reading.final), trigram(body), trigram(use)));
+}
+
 } // namespace zandrel

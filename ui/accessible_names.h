@@ -2,7 +2,9 @@
 
 #include "core/reading.h"
 #include "platform/accessibility.h"
+#include "text/hexagram_text.h"
 
+#include <string>
 #include <string_view>
 
 namespace zandrel {
@@ -26,5 +28,9 @@ AccessibleText RoleLabelText(Position position, const Reading* reading);
 AccessibleText NumberLabelText(std::string_view what, int value);
 // The marker of line 1 (bottom) .. 6 (top).
 AccessibleText LineMarkerText(int line, const Reading* reading);
+
+// What a screen reader says as a reading appears: the original hexagram with its number and
+// title, the change line, the final hexagram, and body and use with their elements.
+std::string ReadingAnnouncement(const Reading& reading, const TextStore& texts);
 
 } // namespace zandrel

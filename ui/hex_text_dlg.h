@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/accessibility.h"
 #include "platform/dialog.h"
 #include "text/hexagram_text.h"
 
@@ -21,8 +22,12 @@ protected:
 private:
     void OnHexagram(int id);
 
+    // The buttons stand in rows of eight.
+    static constexpr int kColumns = 8;
+
     const TextStore& store;
     CTextViewer* hexagramText = nullptr;
+    CAnnouncer* announcer = nullptr;
 };
 
 } // namespace zandrel

@@ -86,13 +86,14 @@ bool CMainDlg::OnInitDialog() {
     connect(traditional, &QShortcut::activated, this, [this] { SendSysCommand(IDM_TRADITIONAL); });
 
     setWindowIcon(icon);
-    // A drop-down list's name is its selected entry; what it chooses is its description.
-    SetAccessibleText(*yearList, {"", ToUtf8(tr("Year"))});
-    SetAccessibleText(*monthList, {"", ToUtf8(tr("Month"))});
-    SetAccessibleText(*dayList, {"", ToUtf8(tr("Day"))});
-    SetAccessibleText(*periodList, {"", ToUtf8(tr("Two-hour period"))});
+    // The lists have no labels of their own: their names say what they choose.
+    SetAccessibleText(*yearList, {ToUtf8(tr("Year")), ""});
+    SetAccessibleText(*monthList, {ToUtf8(tr("Month")), ""});
+    SetAccessibleText(*dayList, {ToUtf8(tr("Day")), ""});
+    SetAccessibleText(*periodList, {ToUtf8(tr("Two-hour period")), ""});
     SetAccessibleText(*readingTextBox, {ToUtf8(tr("Reading text")), ""});
 
+    announcer = new CAnnouncer(*this);
     InitReadingControls();
 
     {

@@ -3,6 +3,7 @@
 #include "core/casting.h"
 #include "core/reading.h"
 #include "core/trigrams.h"
+#include "platform/accessibility.h"
 #include "platform/dialog.h"
 #include "text/hexagram_text.h"
 #include "text/reading_text.h"
@@ -113,6 +114,8 @@ private:
     CButton* changeLineButton = nullptr;
     CButton* changeLineNumberLabel = nullptr;
     CTextViewer* readingTextBox = nullptr;
+    // Speaks each reading as it appears.
+    CAnnouncer* announcer = nullptr;
     CComboBox* yearList = nullptr;
     CComboBox* monthList = nullptr;
     CComboBox* periodList = nullptr;

@@ -117,6 +117,7 @@ void CMainDlg::ShowReading(Trigram outer, Trigram inner, int changeLine) {
     readingText.finalText = text.finalText;
     // Brings the first line of any shorter reading back into view.
     readingTextBox->LineScroll(-100);
+    announcer->Announce(ReadingAnnouncement(reading, texts));
 }
 
 void CMainDlg::AppendReadingText(const std::string& block) {

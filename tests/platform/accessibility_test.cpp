@@ -1,6 +1,7 @@
 // What a dialog offers a person who uses assistive technology or the keyboard alone: images and
-// labels shown as what they are, boxes named by their labels, the arrow keys within a group of
-// buttons, and a focus that always shows.
+// labels shown as what they are, boxes named by their labels, lists that tell each new value,
+// announcements, the arrow keys within a group of buttons and a grid that is one Tab stop, and
+// a focus that always shows.
 
 #include "platform/accessibility.h"
 #include "platform/dialog.h"
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include <span>
+#include <vector>
 
 using namespace zandrel;
 using namespace zandrel::test;
@@ -66,6 +68,71 @@ QImage Above(CDialog& dialog, int id) {
     return dialog.grab(QRect(control.left(), control.top() - 2, control.width(), 2)).toImage();
 }
 
+// The accessibility events the program makes itself, as "type:text" (a text insertion's
+// text), for each object. Qt passes none on where no assistive technology listens, as here.
+class EventRecorder {
+public:
+    EventRecorder() {
+        recorded_.clear();
+        previous_ = SetAccessibleEventSink(&Record);
+    }
+    ~EventRecorder() { SetAccessibleEventSink(previous_); }
+    EventRecorder(const EventRecorder&) = delete;
+    EventRecorder& operator=(const EventRecorder&) = delete;
+
+    QStringList Of(const QObject* object) const {
+        QStringList told;
+        for (const auto& [from, text] : recorded_) {
+            if (from == object) {
+                told << text;
+            }
+        }
+        return told;
+    }
+
+private:
+    static void Record(QAccessibleEvent* event) {
+        QString text = QString::number(event->type(), 16);
+        if (event->type() == QAccessible::TextInserted) {
+            text += ":" + static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
+        }
+        recorded_.emplace_back(event->object(), text);
+    }
+
+    static inline std::vector<std::pair<QObject*, QString>> recorded_;
+    AccessibleEventSink previous_ = nullptr;
+};
+
+QString Inserted(const QString& text) {
+    return QString::number(QAccessible::TextInserted, 16) + ":" + text;
+}
+
+// Counts the times a widget is shown.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        shows += event->type() == QEvent::Show ? 1 : 0;
+        return false;
+    }
+};
+
+// Six buttons in two rows of three, then OK.
+constexpr int kFirstCell = 301;
+constexpr ControlTemplate kGridControls[] = {
+    {kFirstCell, K::PushButton, "1", {10, 10, 20, 14}, kTabStop},
+    {kFirstCell + 1, K::PushButton, "2", {30, 10, 20, 14}, kTabStop},
+    {kFirstCell + 2, K::PushButton, "3", {50, 10, 20, 14}, kTabStop},
+    {kFirstCell + 3, K::PushButton, "4", {10, 24, 20, 14}, kTabStop},
+    {kFirstCell + 4, K::PushButton, "5", {30, 24, 20, 14}, kTabStop},
+    {kFirstCell + 5, K::PushButton, "6", {50, 24, 20, 14}, kTabStop},
+    {IDOK, K::PushButton, "OK", {10, 50, 40, 14}, kTabStop | kDefaultButton},
+};
+constexpr DialogTemplate kGrid{911, "Grid", 100, 70, kCaption | kModalFrame, kGridControls};
+
 } // namespace
 
 class AccessibilityTest : public QObject {
@@ -79,6 +146,9 @@ private slots:
     void boxesAreNamedByTheirLabels();
     void arrowKeysMoveAmongButtonsThatStandTogether();
     void focusShowsOnEveryControlThatTakesIt();
+    void listsSayWhatTheyChooseAndTellEachNewValue();
+    void anAnnouncementIsShownOnceTheDisplayHasSettled();
+    void aGridOfButtonsIsOneTabStop();
 };
 
 void AccessibilityTest::picturesAndLabelsAreShownAsWhatTheyAre() {
@@ -172,6 +242,104 @@ void AccessibilityTest::focusShowsOnEveryControlThatTakesIt() {
             QVERIFY(Above(dialog, id) != focusedAbove);
         }
     }
+}
+
+void AccessibilityTest::listsSayWhatTheyChooseAndTellEachNewValue() {
+    CDialog dialog(kTemplate);
+    dialog.Create();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* list = dialog.DlgItem<CComboBox>(kSize);
+    for (const char* size : {"Small", "Medium", "Large"}) {
+        list->AddString(size);
+    }
+    // Named by its label, without the colon; the entry it shows is its value and its text.
+    QAccessibleInterface* access = Accessible(dialog, kSize);
+    QCOMPARE(access->role(), QAccessible::ComboBox);
+    QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Size"));
+    QCOMPARE(access->text(QAccessible::Value), QStringLiteral("Small"));
+    QCOMPARE(access->textInterface()->text(0, access->textInterface()->characterCount()),
+             QStringLiteral("Small"));
+
+    EventRecorder events;
+    // Changed by the program, away from the focus: nothing to tell.
+    list->SetCurSel(1);
+    QCOMPARE(events.Of(list), QStringList());
+    // Each value the user moves to is told as it comes.
+    list->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(events.Of(list),
+             (QStringList{Inserted("Large"), Inserted("Medium"), Inserted("Small")}));
+    // The text told is all selected, which is what makes a screen reader speak it.
+    int start = -1;
+    int end = -1;
+    access->textInterface()->selection(0, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, 5));
+}
+
+void AccessibilityTest::anAnnouncementIsShownOnceTheDisplayHasSettled() {
+    CDialog dialog(kTemplate);
+    dialog.Create();
+    auto* announcer = new CAnnouncer(dialog);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(announcer);
+    QCOMPARE(access->role(), QAccessible::Notification);
+    QVERIFY(!announcer->Announced());
+
+    // Shown anew for each text, which is what a screen reader speaks (Qt tells assistive
+    // technology of each showing).
+    const ShowCounter* counter = new ShowCounter(announcer);
+    announcer->Announce("first");
+    announcer->Announce("second"); // replaces the first, which is never shown
+    QCOMPARE(announcer->Text(), std::string("second"));
+    QVERIFY(!announcer->Announced());
+    QTRY_VERIFY(announcer->Announced());
+    QCOMPARE(counter->shows, 1);
+    QCOMPARE(access->text(QAccessible::Name), QStringLiteral("second"));
+    QCOMPARE(announcer->size(), QSize(0, 0));
+
+    // The same text again is shown anew, so that it is spoken again.
+    announcer->Announce("second");
+    QTRY_COMPARE(counter->shows, 2);
+    QVERIFY(announcer->Announced());
+}
+
+void AccessibilityTest::aGridOfButtonsIsOneTabStop() {
+    CDialog dialog(kGrid);
+    std::vector<QWidget*> cells;
+    dialog.Create();
+    for (int i = 0; i < 6; ++i) {
+        cells.push_back(dialog.GetDlgItem(kFirstCell + i));
+    }
+    MakeOneTabStop(cells, 3);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QWidget* ok = dialog.GetDlgItem(IDOK);
+    const auto focusedCell = [] { return QApplication::focusWidget()->objectName().toInt(); };
+
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Tab);
+    QCOMPARE(focusedCell(), kFirstCell);
+    struct Step {
+        Qt::Key key;
+        int to;
+    };
+    // Edges hold the focus; Home and End go to the first and the last.
+    const Step steps[] = {{Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 4},
+                          {Qt::Key_Down, 4}, {Qt::Key_Right, 5}, {Qt::Key_Right, 5},
+                          {Qt::Key_Up, 2},   {Qt::Key_Up, 2},    {Qt::Key_Home, 0},
+                          {Qt::Key_End, 5},  {Qt::Key_Left, 4}};
+    for (const Step& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key);
+        QCOMPARE(focusedCell(), kFirstCell + step.to);
+    }
+    // Tab leaves the grid at once, and comes back to the cell it left.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Backtab);
+    QCOMPARE(focusedCell(), kFirstCell + 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), ok);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -1,14 +1,14 @@
 // The dialog layer: templates turned into windows, the control kinds, the keys of the dialog
 // rules, command routing, the system menu, message boxes and the pumping wait.
 
+#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/density_art.h"
 #include "platform/dialog.h"
+#include "platform/dialog_style.h"
 #include "platform/message_box.h"
 #include "platform/pumping_wait.h"
 #include "platform/qt_text.h"
-#include "platform/application.h"
-#include "platform/dialog_style.h"
 #include "tests/platform/gui_test_support.h"
 
 #include <QClipboard>
@@ -145,6 +145,7 @@ private slots:
     void everyKindPassesItsTextInAndOut();
     void keysFollowTheDialogRules_data();
     void keysFollowTheDialogRules();
+    void f6MovesIntoTheReadOnlyTextAndBack();
     void modalRunReturnsHowTheDialogEnded_data();
     void modalRunReturnsHowTheDialogEnded();
     void commandsGoByIdAndDisplayControlsIgnoreClicks();
@@ -320,16 +321,16 @@ void DialogTest::keysFollowTheDialogRules_data() {
     QTest::addColumn<bool>("withDefault");
     QTest::addColumn<int>("focus");
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("command");
-    QTest::addColumn<int>("result"); // 0: the dialog stays open
+    QTest::addColumn<int>("command"); // 0: none
+    QTest::addColumn<int>("result");  // 0: the dialog stays open
 
     QTest::newRow("Enter on a push button clicks it")
         << false << kAct << int(Qt::Key_Return) << kAct << 0;
     QTest::newRow("Enter on a list is OK") << false << kList << int(Qt::Key_Return) << IDOK << IDOK;
     QTest::newRow("keypad Enter on a list is OK")
         << false << kList << int(Qt::Key_Enter) << IDOK << IDOK;
-    QTest::newRow("Enter in a read-only text is OK")
-        << false << kReadOnlyText << int(Qt::Key_Return) << IDOK << IDOK;
+    QTest::newRow("Enter in a read-only text does nothing")
+        << false << kReadOnlyText << int(Qt::Key_Return) << 0 << 0;
     QTest::newRow("Enter in a line edit is OK")
         << false << kLine << int(Qt::Key_Return) << IDOK << IDOK;
     QTest::newRow("Escape on a push button is Cancel")
@@ -357,11 +358,44 @@ void DialogTest::keysFollowTheDialogRules() {
     QTRY_COMPARE(QApplication::focusWidget(), target);
 
     QTest::keyClick(target, Qt::Key(key));
-    QCOMPARE(dialog.commands, std::vector<int>{command});
+    QCOMPARE(dialog.commands, command == 0 ? std::vector<int>{} : std::vector<int>{command});
     QCOMPARE(dialog.isVisible(), result == 0);
     if (result != 0) {
         QCOMPARE(dialog.result(), result);
     }
+}
+
+void DialogTest::f6MovesIntoTheReadOnlyTextAndBack() {
+    RecordingDialog dialog(kFixture);
+    dialog.Create();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* text = dialog.DlgItem<CTextViewer>(kReadOnlyText);
+    text->SetWindowText(std::string(30, 'x') + "\r\nsecond line\r\nthird line");
+    const int length = static_cast<int>(text->GetWindowText().size());
+    text->SetSel(length, length);
+    QWidget* list = dialog.GetDlgItem(kList);
+    list->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+
+    // In: the caret, left at the end where reading from it finds nothing, goes to the top.
+    QTest::keyClick(list, Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), text);
+    int start = -1;
+    int end = -1;
+    text->GetSel(&start, &end);
+    QCOMPARE(start, 0);
+    // Out: back where the focus was; Tab order is untouched meanwhile.
+    QTest::keyClick(text, Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(text->focusPolicy() & Qt::TabFocus, 0);
+
+    // The control it came from is disabled meanwhile: out goes to the first Tab stop.
+    QTest::keyClick(list, Qt::Key_F6);
+    list->setEnabled(false);
+    QTest::keyClick(text, Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), dialog.GetDlgItem(kAct));
+    QVERIFY(dialog.commands.empty());
+    QVERIFY(dialog.isVisible());
 }
 
 void DialogTest::modalRunReturnsHowTheDialogEnded_data() {

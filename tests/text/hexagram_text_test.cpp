@@ -181,6 +181,37 @@ TEST(BlocksTest, ActiveRecordsReplaceTheWholeSet) {
     EXPECT_EQ(LineBlock(texts, 6, 3), DefaultText(DefaultTextNumber(6, 3)));
 }
 
+TEST(BlocksTest, TitlesAndHeadingLinesFollowTheRecordsAndTheLanguage) {
+    TempDir dir;
+    dir.Write("custom6.txt", "Hexagram 6 of mine\r\nmain\r\n");
+    dir.Write("custom7.txt", "\r\n");
+    HexagramTexts texts;
+    LoadCustomTexts(texts, dir.Path());
+    struct Row {
+        int n;
+        Language language;
+        const char* title;
+        const char* heading;
+    };
+    const Row rows[] = {
+        {11, Language::English, "Peace", "Hexagram 11 Peace"},
+        {1, Language::English, "Creative Yang Force", "Hexagram 1 Creative Yang Force"},
+        {11, Language::SimplifiedChinese, "地天泰", "第十一卦\u3000地天泰"},
+        {33, Language::TraditionalChinese, "天山遯", "第三十三卦\u3000天山遯"},
+        // A custom title stands as written, in every language, even one that looks like a
+        // heading; an empty one is empty.
+        {6, Language::English, "Hexagram 6 of mine", "Hexagram 6 Hexagram 6 of mine"},
+        {6, Language::SimplifiedChinese, "Hexagram 6 of mine", "第六卦\u3000Hexagram 6 of mine"},
+        {7, Language::English, "", "Hexagram 7 "},
+        {65, Language::English, "", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.n);
+        EXPECT_EQ(HexagramTitle(texts, row.n, row.language), row.title);
+        EXPECT_EQ(HeadingLine(texts, row.n, row.language), row.heading);
+    }
+}
+
 TEST(StateTest, Transitions) {
     enum class Event { Update, Restore, RestoreAll, Commit };
     const struct {

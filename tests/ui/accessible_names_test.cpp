@@ -11,6 +11,7 @@
 #include "ui/query_dlg.h"
 
 #include <QAccessible>
+#include <QFile>
 
 using namespace zandrel;
 using namespace zandrel::test;
@@ -69,6 +70,7 @@ private slots:
     void namesFollowTheCastAndEachNewReading();
     void dialogBoxesAndButtonsAreNamed();
     void browserAndEditorAreReachedByKeys();
+    void readingIsAnnouncedAsItAppears();
 };
 
 void AccessibleNamesTest::emptyWindowSaysWhatIsEmpty() {
@@ -112,11 +114,17 @@ void AccessibleNamesTest::emptyWindowSaysWhatIsEmpty() {
     }
     QCOMPARE(Accessible(window, IDC_LINE1)->role(), QAccessible::RadioButton);
 
-    // A list's name is its entry; what it chooses is its description.
-    const QString lists[] = {"1998|Year", "Jan|Month", "1|Day", "11PM - 1AM|Two-hour period"};
+    // A list's name says what it chooses, its value and its text are the entry it shows.
+    const QString lists[] = {"Year|1998", "Month|Jan", "Day|1", "Two-hour period|11PM - 1AM"};
     for (std::size_t i = 0; i < std::size(kLists); ++i) {
-        QCOMPARE(Name(window, kLists[i]) + "|" + Description(window, kLists[i]), lists[i]);
+        QAccessibleInterface* list = Accessible(window, kLists[i]);
+        QCOMPARE(list->role(), QAccessible::ComboBox);
+        QCOMPARE(Name(window, kLists[i]) + "|" + list->text(QAccessible::Value), lists[i]);
+        QAccessibleTextInterface* text = list->textInterface();
+        QVERIFY(text != nullptr);
+        QCOMPARE(text->text(0, text->characterCount()), lists[i].section('|', 1));
     }
+    QCOMPARE(Accessible(window, IDC_YEAR)->childCount(), 1); // the popup's list
     QCOMPARE(Name(window, IDC_HEXAGRAM_TEXT), QStringLiteral("Reading text"));
     QCOMPARE(Name(window, IDC_INNER_TRIGRAM), QStringLiteral("Inner Trigram"));
 }
@@ -265,7 +273,8 @@ void AccessibleNamesTest::dialogBoxesAndButtonsAreNamed() {
     });
     window.SendCommand(IDC_VIEW_TEXT);
     QVERIFY(browsed->Fired());
-    QCOMPARE(browser, (QStringList{"Hexagram text", "Hexagram 1", "Hexagram 64", "OK"}));
+    QCOMPARE(browser, (QStringList{"Hexagram text", "Hexagram 1, Creative Yang Force",
+                                   "Hexagram 64, Before Completion", "OK"}));
 
     QString log;
     auto viewed = WhenModal::Act<CLogDlg>([&](CLogDlg* dialog) {
@@ -285,16 +294,22 @@ void AccessibleNamesTest::browserAndEditorAreReachedByKeys() {
     // walk by rows and columns; Enter shows a hexagram, Escape closes.
     QList<int> visited;
     QString shown;
+    std::string spoken;
     auto browsed = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* dialog) {
         visited << FocusId(*dialog);
+        // The grid is one Tab stop: Tab leaves it for OK, Shift+Tab comes back where it was.
         for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down,
-                            Qt::Key_Left, Qt::Key_Up}) {
+                            Qt::Key_Left, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Backtab}) {
             Press(*dialog, key);
             visited << FocusId(*dialog);
         }
         Press(*dialog, Qt::Key_Return);
         shown =
             QString::fromStdString(dialog->GetDlgItemText(IDC_HEXAGRAM_TEXT)).section('\r', 0, 0);
+        // The text appears away from the focus, so its first line is announced.
+        const auto* announcer = dialog->findChild<CAnnouncer*>();
+        QTRY_VERIFY(announcer->Announced());
+        spoken = announcer->Text();
         Press(*dialog, Qt::Key_Escape);
     });
     window.GetDlgItem(IDC_VIEW_TEXT)->setFocus();
@@ -302,8 +317,9 @@ void AccessibleNamesTest::browserAndEditorAreReachedByKeys() {
     QVERIFY(browsed->Fired());
     const int first = IDC_HEXAGRAM1;
     QCOMPARE(visited, (QList<int>{IDOK, IDC_HEXAGRAM_TEXT, first, first + 1, first + 9, first + 17,
-                                  first + 16, first + 8}));
+                                  first + 16, first + 8, IDOK, first + 8}));
     QCOMPARE(shown, QStringLiteral("Hexagram 9 Small Power"));
+    QCOMPARE(spoken, std::string("Hexagram 9 Small Power"));
 
     // The editor: the list, the eight boxes and its four buttons by Tab, the buttons also by
     // the arrow keys.
@@ -333,6 +349,31 @@ void AccessibleNamesTest::browserAndEditorAreReachedByKeys() {
                          IDC_CUSTOM_LINE6, IDC_UPDATE_TEXT, IDC_RESTORE_TEXT, IDC_RESTORE_ALL_TEXT,
                          IDOK, IDC_RESTORE_ALL_TEXT, IDC_RESTORE_TEXT, IDC_RESTORE_ALL_TEXT}));
     QVERIFY(window.isVisible());
+}
+
+void AccessibleNamesTest::readingIsAnnouncedAsItAppears() {
+    MainWindow fixture;
+    // A custom title is the one spoken, as it stands.
+    QFile custom(fixture.Path() + "/custom39.txt");
+    QVERIFY(custom.open(QIODevice::WriteOnly));
+    custom.write("Trouble %1 ahead\r\nmain\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+    custom.close();
+    CMainDlg& window = fixture.Start();
+    // The main window is a frame, which a screen reader does not read out in full each time
+    // one of its dialogs closes.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+    const auto* announcer = window.findChild<CAnnouncer*>();
+    QVERIFY(announcer != nullptr);
+
+    window.ShowReading(2, 7, 4); // 31 over Dui and Gen; line 4 changes the outer trigram
+    QCOMPARE(announcer->Text(),
+             std::string("Original hexagram 31, Stimulation. Change line 4. Final hexagram 39, "
+                         "Trouble %1 ahead. Body: inner trigram, Earth. Use: outer trigram, "
+                         "Metal."));
+    QTRY_VERIFY(announcer->Announced());
+    QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<CAnnouncer*>(announcer))
+                 ->text(QAccessible::Name),
+             QString::fromStdString(announcer->Text()));
 }
 
 QTEST_MAIN(AccessibleNamesTest)

@@ -274,6 +274,7 @@ void LanguageTest::elementLabelsNameTheRelationToTheBody_data() {
     QTest::addColumn<Language>("language");
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<QStringList>("tips");
+    QTest::addColumn<QString>("announced");
     // In display order: outer (use), inner (body), nuclear upper and lower, final outer and
     // inner.
     QTest::newRow("en") << Language::English << QStringList{"-Wood-",  "(Earth)", "+Fire+",
@@ -283,21 +284,28 @@ void LanguageTest::elementLabelsNameTheRelationToTheBody_data() {
                                        "Use feeds the body: favourable",
                                        "The body controls use: favourable",
                                        "The body feeds use: unfavourable",
-                                       "Same element as the body: favourable"};
-    QTest::newRow("zh_CN") << Language::SimplifiedChinese
-                           << QStringList{"-木-", "(土)", "+火+", "+水+", "-金-", "+土+"}
-                           << QStringList{"用克体：不利", "体：其余各卦与之论生克", "用生体：有利",
-                                          "体克用：有利", "体生用：不利",           "比和：有利"};
-    QTest::newRow("zh_TW") << Language::TraditionalChinese
-                           << QStringList{"-木-", "(土)", "+火+", "+水+", "-金-", "+土+"}
-                           << QStringList{"用克體：不利", "體：其餘各卦與之論生克", "用生體：有利",
-                                          "體克用：有利", "體生用：不利",           "比和：有利"};
+                                       "Same element as the body: favourable"}
+                        << "Original hexagram 53, Gradual Progress. Change line 4. Final hexagram "
+                           "33, Yielding. Body: inner trigram, Earth. Use: outer trigram, Wood.";
+    QTest::newRow("zh_CN")
+        << Language::SimplifiedChinese
+        << QStringList{"-木-", "(土)", "+火+", "+水+", "-金-", "+土+"}
+        << QStringList{"用克体：不利", "体：其余各卦与之论生克", "用生体：有利",
+                       "体克用：有利", "体生用：不利",           "比和：有利"}
+        << "本卦第53卦风山渐，动爻4，变卦第33卦天山遁。体：内卦，土。用：外卦，木。";
+    QTest::newRow("zh_TW")
+        << Language::TraditionalChinese
+        << QStringList{"-木-", "(土)", "+火+", "+水+", "-金-", "+土+"}
+        << QStringList{"用克體：不利", "體：其餘各卦與之論生克", "用生體：有利",
+                       "體克用：有利", "體生用：不利",           "比和：有利"}
+        << "本卦第53卦風山漸，動爻4，變卦第33卦天山遯。體：內卦，土。用：外卦，木。";
 }
 
 void LanguageTest::elementLabelsNameTheRelationToTheBody() {
     QFETCH(Language, language);
     QFETCH(QStringList, labels);
     QFETCH(QStringList, tips);
+    QFETCH(QString, announced);
     const LanguageSession session(language);
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
@@ -323,6 +331,8 @@ void LanguageTest::elementLabelsNameTheRelationToTheBody() {
             QVERIFY2(descriptions[i].contains(tips[i]), qPrintable(descriptions[i]));
         }
     }
+    // And so does the announcement of the reading, with the titles in the language's script.
+    QCOMPARE(QString::fromStdString(window.findChild<CAnnouncer*>()->Text()), announced);
 }
 
 void LanguageTest::chineseNamesComeFromTheClassicalData() {
