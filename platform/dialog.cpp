@@ -37,7 +37,16 @@ CDialog::~CDialog() = default;
 
 int CDialog::DoModal() {
     InitialiseWindow();
-    return exec();
+    const int result = exec();
+    // The owner is the active window again once its dialog has ended, as the user expects,
+    // whether or not the window manager hands the focus back: without it the keyboard and a
+    // screen reader were left nowhere until the user clicked.
+    QWidget* owner = parentWidget();
+    const QWidget* active = QApplication::activeWindow();
+    if (owner != nullptr && owner->isVisible() && (active == nullptr || active == this)) {
+        owner->activateWindow();
+    }
+    return result;
 }
 
 void CDialog::Create() {
@@ -475,8 +484,10 @@ bool CDialog::SwitchToText() {
     }
     if (focusWidget() != text) {
         focusBeforeText_ = focusWidget();
-        text->BringCaretIntoView();
+        // The focus first, so that a screen reader hears of the text before its caret moves:
+        // a caret that moves before the focus takes the focus there without a word.
         text->setFocus(Qt::ShortcutFocusReason);
+        text->BringCaretIntoView();
         return true;
     }
     QWidget* back = focusBeforeText_.data();
