@@ -158,6 +158,14 @@
       <source>Original hexagram %1, %2. Change line %3. Final hexagram %4, %5. Body: %6. Use: %7.</source>
       <translation>本卦第%1卦%2，動爻%3，變卦第%4卦%5。體：%6。用：%7。</translation>
     </message>
+    <message>
+      <source>%1 element: casting</source>
+      <translation>%1五行：正在起卦</translation>
+    </message>
+    <message>
+      <source>Role of the %1: casting</source>
+      <translation>%1的體用：正在起卦</translation>
+    </message>
   </context>
   <context>
     <name>CommandLineWords</name>

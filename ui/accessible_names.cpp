@@ -113,6 +113,25 @@ AccessibleText CastingPictureText(Position position) {
     return {ToUtf8(AccessibleNames::tr("%1: casting").arg(Q(LargeName(position)))), ""};
 }
 
+AccessibleText CastingSmallPictureText(Position position) {
+    return {ToUtf8(AccessibleNames::tr("%1: casting").arg(Q(SmallName(position)))), ""};
+}
+
+AccessibleText CastingElementLabelText(Position position) {
+    return {ToUtf8(AccessibleNames::tr("%1 element: casting").arg(Q(SmallName(position)))), ""};
+}
+
+AccessibleText CastingRoleLabelText(Position position) {
+    return {
+        ToUtf8(
+            AccessibleNames::tr("Role of the %1: casting").arg(Q(Lowercase(LargeName(position))))),
+        ""};
+}
+
+AccessibleText CastingNumberLabelText(std::string_view what) {
+    return {ToUtf8(AccessibleNames::tr("%1: casting").arg(Q(Tr(std::string(what).c_str())))), ""};
+}
+
 AccessibleText SmallPictureText(Position position, const Reading* reading) {
     const Trigram shown = reading != nullptr ? reading->TrigramAt(position) : 0;
     return PictureText(SmallName(position), shown, Role(position, reading));

@@ -20,6 +20,12 @@ class CDialog;
 AccessibleText LargePictureText(Position position, Trigram shown, const Reading* reading);
 // A large picture while its animation runs.
 AccessibleText CastingPictureText(Position position);
+// The rest of the display while the first cast runs, which shows no reading yet but is not
+// empty either: a small picture, an element label, a role label and a number label.
+AccessibleText CastingSmallPictureText(Position position);
+AccessibleText CastingElementLabelText(Position position);
+AccessibleText CastingRoleLabelText(Position position);
+AccessibleText CastingNumberLabelText(std::string_view what);
 AccessibleText SmallPictureText(Position position, const Reading* reading);
 AccessibleText ElementLabelText(Position position, const Reading* reading);
 // The role label beside a large picture's small copy, Outer or Inner.

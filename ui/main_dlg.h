@@ -94,6 +94,9 @@ private:
     void ShowDisplay(const Reading* reading);
     void AppendReadingText(const std::string& block);
     void SetCastingState(CastingState state);
+    // Before the first reading: the display says it is being cast while an animation runs,
+    // and empty otherwise.
+    void ShowCastingDisplay(bool casting);
     // Ends a casting step in `state`, with the focus on the button of the step to come.
     void FinishStep(CastingState state, QWidget* nextStep);
     // Asks the question of a new cast; on OK it becomes `question`. False when cancelled.

@@ -36,6 +36,10 @@ void CMainDlg::SetCastingState(CastingState state) {
     if (state == CastingState::Busy) {
         parkedFocus_ = focusWidget();
     }
+    // Once a reading is shown, the display tells it until the next one.
+    if (readingText.originalText.empty()) {
+        ShowCastingDisplay(state == CastingState::Busy);
+    }
 }
 
 void CMainDlg::FinishStep(CastingState state, QWidget* nextStep) {

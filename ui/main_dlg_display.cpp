@@ -98,6 +98,24 @@ void CMainDlg::ShowDisplay(const Reading* reading) {
     }
 }
 
+void CMainDlg::ShowCastingDisplay(bool casting) {
+    for (const PositionDisplay& row : kPositionDisplays) {
+        SetAccessibleText(*(this->*row.picture), casting ? CastingSmallPictureText(row.position)
+                                                         : SmallPictureText(row.position, nullptr));
+        SetAccessibleText(*(this->*row.elementLabel),
+                          casting ? CastingElementLabelText(row.position)
+                                  : ElementLabelText(row.position, nullptr));
+    }
+    for (const TrigramDisplay& row : kTrigramDisplays) {
+        SetAccessibleText(*(this->*row.roleLabel), casting ? CastingRoleLabelText(row.position)
+                                                           : RoleLabelText(row.position, nullptr));
+    }
+    for (const NumberDisplay& row : kNumberDisplays) {
+        SetAccessibleText(*(this->*row.label), casting ? CastingNumberLabelText(row.name)
+                                                       : NumberLabelText(row.name, 0));
+    }
+}
+
 CBitmapButton& CMainDlg::LargePicture(Position position) const {
     return *(position == Position::Outer ? outerImage : innerImage);
 }

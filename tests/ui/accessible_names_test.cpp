@@ -71,6 +71,7 @@ private slots:
     void dialogBoxesAndButtonsAreNamed();
     void browserAndEditorAreReachedByKeys();
     void readingIsAnnouncedAsItAppears();
+    void theFirstCastIsNotCalledEmptyWhileItRuns();
 };
 
 void AccessibleNamesTest::emptyWindowSaysWhatIsEmpty() {
@@ -374,6 +375,31 @@ void AccessibleNamesTest::readingIsAnnouncedAsItAppears() {
     QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<CAnnouncer*>(announcer))
                  ->text(QAccessible::Name),
              QString::fromStdString(announcer->Text()));
+}
+
+void AccessibleNamesTest::theFirstCastIsNotCalledEmptyWhileItRuns() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    const SteppingTickCount ticks(48, 3); // the animation takes many turns of the event loop
+    const int ids[] = {IDC_ORIGINAL_NUMBER, IDC_OUTER_ELEMENT, IDC_OUTER_ROLE,
+                       IDC_FINAL_OUTER_SMALL};
+    QStringList whileCasting;
+    auto answer = WhenModal::Act<CQueryDlg>([&](CQueryDlg* dialog) {
+        QTimer::singleShot(0, &window, [&] {
+            for (int id : ids) {
+                whileCasting << Name(window, id);
+            }
+        });
+        QTest::keyClicks(dialog->DlgItem<CEdit>(IDC_QUESTION), "first?");
+        QTest::keyClick(dialog->DlgItem<CEdit>(IDC_QUESTION), Qt::Key_Return);
+    });
+    QTest::keyClick(window.GetDlgItem(IDC_INNER_TRIGRAM), Qt::Key_Return);
+    QVERIFY(answer->Fired());
+    QCOMPARE(whileCasting,
+             (QStringList{"Original hexagram: casting", "Original outer trigram element: casting",
+                          "Role of the outer trigram: casting", "Final outer trigram: casting"}));
+    // Between the steps nothing runs, and no reading is shown yet.
+    QCOMPARE(Name(window, IDC_ORIGINAL_NUMBER), QStringLiteral("Original hexagram: empty"));
 }
 
 QTEST_MAIN(AccessibleNamesTest)
