@@ -10,7 +10,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 
 #include <algorithm>
 #include <limits>
