@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/periods.h"
 #include "core/trigrams.h"
 
 #include <cstdint>
@@ -22,7 +23,6 @@ inline constexpr int kFirstYear = 1998;
 inline constexpr int kYearCount = 102;
 inline constexpr int kMonthCount = 12;
 inline constexpr int kDayCount = 31;
-inline constexpr int kPeriodCount = 12;
 
 // Sum of the question's bytes (UTF-8), each read as a signed 8-bit number.
 std::int32_t QuestionSum(std::string_view question);

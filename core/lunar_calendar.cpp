@@ -73,7 +73,7 @@ std::optional<int> HourBranch(ClockTime time) {
     if (CheckTime(time) != CalendarError::None) {
         return std::nullopt;
     }
-    return (time.hour + 1) / 2 % 12 + 1;
+    return PeriodOfHour(time.hour);
 }
 
 std::optional<CastValues> TraditionalCast(CivilDate date, ClockTime time) {

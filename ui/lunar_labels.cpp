@@ -1,5 +1,6 @@
 #include "ui/lunar_labels.h"
 
+#include "core/periods.h"
 #include "core/range.h"
 #include "platform/qt_text.h"
 #include "text/chinese_names.h"
@@ -84,8 +85,7 @@ std::string AnimalName(int branch) {
 }
 
 std::string HourRangeText(int branch) {
-    const int start = (23 + 2 * static_cast<int>(RangeIndex(branch, 1, 12))) % 24;
-    return HourText(start) + "–" + HourText((start + 2) % 24);
+    return HourText(PeriodStartHour(branch)) + "–" + HourText(PeriodEndHour(branch));
 }
 
 std::string LunarDateText(const LunarDate& date, std::optional<int> hourBranch) {
@@ -118,9 +118,10 @@ std::string LunarDateLines(const LunarDate& date, std::optional<int> hourBranch)
     const QString animal = LunarWords::tr(Pick(kAnimals, date.yearBranch).data());
     QString notes = LunarWords::tr("Year of the %1").arg(animal);
     if (hourBranch) {
-        const int start = (23 + 2 * static_cast<int>(RangeIndex(*hourBranch, 1, 12))) % 24;
         //: The clock hours of a two-hour period, on the 24-hour clock: "23–1"
-        const QString hours = LunarWords::tr("%1–%2 h").arg(start).arg((start + 2) % 24);
+        const QString hours = LunarWords::tr("%1–%2 h")
+                                  .arg(PeriodStartHour(*hourBranch))
+                                  .arg(PeriodEndHour(*hourBranch));
         //: The year's animal, then the hour by its earthly branch and its clock hours
         notes = LunarWords::tr("Year of the %1; hour %2: %3")
                     .arg(animal, ToQString(BranchName(*hourBranch)), hours);
