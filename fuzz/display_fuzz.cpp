@@ -6,6 +6,7 @@
 // as each change says.
 
 #include "fuzz/fuzz_check.h"
+#include "platform/displayed_text.h"
 #include "platform/qt_text.h"
 
 #include <QString>

@@ -2,6 +2,7 @@
 
 #include "platform/density_art.h"
 #include "platform/dialog_template.h"
+#include "platform/displayed_text.h"
 #include "platform/qt_text.h"
 
 #include <QAbstractButton>

@@ -1,45 +1,13 @@
 #pragma once
 
+#include "platform/file_error.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zandrel {
-
-// Why a file operation failed, in the terms the user is told.
-enum class FileCause {
-    None,
-    Generic,
-    FileNotFound,
-    BadPath,
-    TooManyOpenFiles,
-    AccessDenied,
-    InvalidFile,
-    RemoveCurrentDir,
-    DirectoryFull,
-    BadSeek,
-    HardIO,
-    SharingViolation,
-    LockViolation,
-    DiskFull,
-    EndOfFile,
-};
-
-FileCause CauseOfErrno(int err);
-
-// The outcome of a file operation: no cause means success. `name` fills the %1 of the text:
-// the bare name when the file could not be opened, its full path after it was.
-struct FileError {
-    FileCause cause = FileCause::None;
-    std::string name;
-
-    bool Failed() const { return cause != FileCause::None; }
-    std::string Message() const;
-};
-
-// The user-facing text of a cause with %1 replaced by name.
-std::string FileErrorText(FileCause cause, std::string_view name);
 
 // A program file, opened by a name relative to a directory (always given) and held with an
 // exclusive, non-blocking lock for as long as it is open. A lock held by anyone else is a

@@ -51,47 +51,6 @@ void KeepCaptionWhole(QMessageBox& box) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-// The file layer's texts (platform/file.cpp), word for word, for the translation.
-const char* FileErrorPattern(FileCause cause) {
-    switch (cause) {
-    case FileCause::None:
-        return QT_TRANSLATE_NOOP("FileError", "No error occurred.");
-    case FileCause::Generic:
-        return QT_TRANSLATE_NOOP("FileError", "An unknown error occurred while accessing %1.");
-    case FileCause::FileNotFound:
-        return QT_TRANSLATE_NOOP("FileError", "%1 was not found.");
-    case FileCause::BadPath:
-        return QT_TRANSLATE_NOOP("FileError", "%1 contains an invalid path.");
-    case FileCause::TooManyOpenFiles:
-        return QT_TRANSLATE_NOOP("FileError",
-                                 "%1 could not be opened because there are too many open files.");
-    case FileCause::AccessDenied:
-        return QT_TRANSLATE_NOOP("FileError", "Access to %1 was denied.");
-    case FileCause::InvalidFile:
-        return QT_TRANSLATE_NOOP("FileError", "An invalid file handle was associated with %1.");
-    case FileCause::RemoveCurrentDir:
-        return QT_TRANSLATE_NOOP("FileError",
-                                 "%1 could not be removed because it is the current directory.");
-    case FileCause::DirectoryFull:
-        return QT_TRANSLATE_NOOP("FileError",
-                                 "%1 could not be created because the directory is full.");
-    case FileCause::BadSeek:
-        return QT_TRANSLATE_NOOP("FileError", "Seek failed on %1");
-    case FileCause::HardIO:
-        return QT_TRANSLATE_NOOP("FileError",
-                                 "A hardware I/O error was reported while accessing %1.");
-    case FileCause::SharingViolation:
-        return QT_TRANSLATE_NOOP("FileError", "A sharing violation occurred while accessing %1.");
-    case FileCause::LockViolation:
-        return QT_TRANSLATE_NOOP("FileError", "A locking violation occurred while accessing %1.");
-    case FileCause::DiskFull:
-        return QT_TRANSLATE_NOOP("FileError", "Disk full while accessing %1.");
-    case FileCause::EndOfFile:
-        return QT_TRANSLATE_NOOP("FileError", "An attempt was made to access %1 past its end.");
-    }
-    return "";
-}
-
 } // namespace
 
 std::string FileErrorMessage(const FileError& error) {

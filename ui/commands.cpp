@@ -1,6 +1,7 @@
 #include "ui/commands.h"
 
 #include "core/casting.h"
+#include "core/control_pictures.h"
 #include "core/lunar_calendar.h"
 #include "core/reading.h"
 #include "log/query_log.h"
@@ -260,7 +261,7 @@ int PeriodOf(ClockTime time) {
 
 // The clock time a period starts at: 23:00 for the first.
 ClockTime PeriodStart(int period) {
-    return {(21 + 2 * period) % 24, 0};
+    return {PeriodStartHour(period), 0};
 }
 
 std::string PositionName(Position position) {
@@ -599,11 +600,7 @@ std::string TerminalText(std::string_view text) {
         if (c == u'\r' && i + 1 < decoded.size() && decoded[i + 1] == u'\n') {
             continue; // the LF that follows ends the line
         }
-        if (c < 0x20 && c != u'\t' && c != u'\n') {
-            shown.append(QChar(char16_t(0x2400 + c)));
-        } else {
-            shown.append(c == 0x7F ? QChar(char16_t(0x2421)) : QChar(c));
-        }
+        shown.append(QChar(static_cast<char16_t>(VisibleCharacter(c))));
     }
     return ToUtf8(shown);
 }

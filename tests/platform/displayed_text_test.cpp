@@ -1,7 +1,7 @@
 // A text as a read-only box shows it: positions both ways around the line breaks added to
 // show it, what a copy gives, replacing a range, and the symbols of control characters.
 
-#include "platform/qt_text.h"
+#include "platform/displayed_text.h"
 
 #include <QTest>
 
