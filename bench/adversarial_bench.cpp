@@ -10,13 +10,13 @@
 // sparse and takes no space).
 
 #include "core/trigrams.h"
-#include "platform/pumping_wait.h"
+#include "gui/hex_text_dlg.h"
+#include "gui/log_dlg.h"
+#include "gui/main_dlg.h"
+#include "gui/manage_text_dlg.h"
 #include "platform/application.h"
+#include "platform/pumping_wait.h"
 #include "res/resource.h"
-#include "ui/hex_text_dlg.h"
-#include "ui/log_dlg.h"
-#include "ui/main_dlg.h"
-#include "ui/manage_text_dlg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -106,7 +106,8 @@ int RunCase(const Case& c, int argc, char* argv[]) {
 
     QElapsedTimer timer;
     timer.start();
-    CMainDlg window(directory.path().toStdString());
+    Session session(directory.path().toStdString(), Language::English);
+    CMainDlg window(session);
     window.Create();
     QCoreApplication::processEvents();
     std::printf("  start-up        %8.3f s\n", Seconds(timer));

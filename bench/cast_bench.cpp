@@ -3,11 +3,11 @@
 // processor time it used (target: under 50 ms; a polling wait would burn the whole second).
 // Runs in a temporary current directory; needs a display, or QT_QPA_PLATFORM=offscreen.
 
-#include "platform/pumping_wait.h"
+#include "gui/main_dlg.h"
+#include "gui/query_dlg.h"
 #include "platform/application.h"
+#include "platform/pumping_wait.h"
 #include "res/resource.h"
-#include "ui/main_dlg.h"
-#include "ui/query_dlg.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,7 +58,9 @@ int main(int argc, char** argv) {
     zandrel::Enable3dControlsStatic();
     QTemporaryDir directory;
 
-    zandrel::CMainDlg window(directory.path().toStdString());
+    zandrel::Session session(directory.path().toStdString(), zandrel::Language::English);
+
+    zandrel::CMainDlg window(session);
     {
         // The splash's two seconds are not what is measured here.
         std::uint32_t fake = 0;

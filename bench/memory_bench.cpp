@@ -10,12 +10,12 @@
 // heaptrack. Needs a display or QT_QPA_PLATFORM=offscreen; the files are made in a temporary
 // directory.
 
+#include "gui/log_dlg.h"
+#include "gui/main_dlg.h"
 #include "log/query_log.h"
 #include "platform/application.h"
 #include "platform/pumping_wait.h"
 #include "text/custom_file.h"
-#include "ui/log_dlg.h"
-#include "ui/main_dlg.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -107,7 +107,9 @@ int RunCase(const Case& c, int argc, char* argv[]) {
     std::uint32_t now = 0;
     SetTickCountSource([&now] { return now += 5000; }); // no splash wait
 
-    CMainDlg window(directory.path().toStdString());
+    Session session(directory.path().toStdString(), Language::English);
+
+    CMainDlg window(session);
     window.Create();
     QCoreApplication::processEvents();
     PrintStep("main window up");

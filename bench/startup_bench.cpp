@@ -10,10 +10,11 @@
 // QT_QPA_PLATFORM=offscreen.
 //   startup_bench [LANGUAGE]   en (the default), zh_CN or zh_TW, as --language takes it
 
+#include "app/languages.h"
+#include "gui/language_session.h"
+#include "gui/main_dlg.h"
 #include "platform/application.h"
 #include "platform/pumping_wait.h"
-#include "ui/interface_language.h"
-#include "ui/main_dlg.h"
 
 #include <QApplication>
 #include <QDir>
@@ -103,7 +104,8 @@ int RunProgram(int argc, char* argv[], zandrel::Language language) {
     const zandrel::LanguageSession session(language);
     QTemporaryDir directory; // the program's files, if it wrote any, land here
     zandrel::Enable3dControlsStatic();
-    zandrel::CMainDlg window(directory.path().toStdString());
+    zandrel::Session windowSession(directory.path().toStdString(), language);
+    zandrel::CMainDlg window(windowSession);
     FirstPaint probe(window);
     window.installEventFilter(&probe);
     window.DoModal();
@@ -118,7 +120,7 @@ int main(int argc, char* argv[]) {
     const char* name = argc > (program ? 2 : 1) ? argv[program ? 2 : 1] : "en";
     const std::optional<zandrel::Language> language = zandrel::LanguageNamed(name);
     if (!language) {
-        std::fprintf(stderr, "%s\n", zandrel::UnknownLanguageText(name).c_str());
+        std::fprintf(stderr, "unknown language '%s'\n", name);
         return 2;
     }
     if (program) {

@@ -1,5 +1,7 @@
 #include "core/civil_date.h"
 
+#include <cstdio>
+
 namespace zandrel {
 
 bool IsRealDate(CivilDate date) {
@@ -35,6 +37,12 @@ CivilDate CivilDateOfDays(long days) {
     date.month = static_cast<int>(shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9);
     date.year = static_cast<int>(yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0));
     return date;
+}
+
+std::string CivilDateText(CivilDate date) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return text;
 }
 
 } // namespace zandrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace zandrel {
 
 // A date of the (proleptic) Gregorian calendar, as the user gives it.
@@ -17,5 +19,8 @@ bool IsRealDate(CivilDate date);
 // Days since 1970-01-01 of a real date, and the date of such a day number.
 long DaysSinceEpoch(CivilDate date);
 CivilDate CivilDateOfDays(long days);
+
+// "2024-02-10".
+std::string CivilDateText(CivilDate date);
 
 } // namespace zandrel

@@ -2,6 +2,8 @@
 
 #include "core/lunar_table.h"
 
+#include <cstdio>
+
 namespace zandrel {
 namespace {
 
@@ -67,6 +69,12 @@ std::optional<LunarDate> LunarDateOf(CivilDate date) {
         }
     }
     return std::nullopt; // not reached: the table's years follow each other without a gap
+}
+
+std::string ClockTimeText(ClockTime time) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", time.hour, time.minute);
+    return text;
 }
 
 std::optional<int> HourBranch(ClockTime time) {

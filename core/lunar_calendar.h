@@ -4,6 +4,7 @@
 #include "core/civil_date.h"
 
 #include <optional>
+#include <string>
 
 namespace zandrel {
 
@@ -11,7 +12,12 @@ namespace zandrel {
 struct ClockTime {
     int hour = 0;
     int minute = 0;
+
+    friend bool operator==(const ClockTime&, const ClockTime&) = default;
 };
+
+// "09:05".
+std::string ClockTimeText(ClockTime time);
 
 // A date of the Chinese lunisolar calendar.
 struct LunarDate {

@@ -5,7 +5,6 @@
 #include "platform/dialog_template.h"
 #include "platform/qt_text.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -53,11 +52,6 @@ void KeepCaptionWhole(QMessageBox& box) {
 
 } // namespace
 
-std::string FileErrorMessage(const FileError& error) {
-    return FillIn(QCoreApplication::translate("FileError", FileErrorPattern(error.cause)),
-                  {error.name});
-}
-
 int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request) {
     if (const auto& answerer = Answerer()) {
         return answerer(request);
@@ -80,9 +74,9 @@ int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request) {
     return IDOK;
 }
 
-void ReportFileError(QWidget* owner, const FileError& error) {
-    ShowMessageBox(owner, {FileErrorMessage(error), ApplicationName(), MessageIcon::Stop,
-                           MessageButtons::Ok, IDOK});
+void ReportFileError(QWidget* owner, const std::string& message) {
+    ShowMessageBox(owner,
+                   {message, ApplicationName(), MessageIcon::Stop, MessageButtons::Ok, IDOK});
 }
 
 MessageBoxAnswerer SetMessageBoxAnswerer(MessageBoxAnswerer answerer) {

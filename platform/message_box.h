@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/file.h"
-
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,13 +23,9 @@ struct MessageBoxRequest {
 // and returns the button pressed (IDOK, IDYES or IDNO).
 int ShowMessageBox(QWidget* owner, const MessageBoxRequest& request);
 
-// The text of a file failure in the interface's language: the file layer's own text
-// (FileError::Message) translated, with the name inserted as it is.
-std::string FileErrorMessage(const FileError& error);
-
-// Shows the platform's file-error box: the text of the failure, the stop icon, an OK button
-// and the application's name as caption.
-void ReportFileError(QWidget* owner, const FileError& error);
+// Shows the platform's file-error box: `message`, the text of a file failure as the caller
+// words it, the stop icon, an OK button and the application's name as caption.
+void ReportFileError(QWidget* owner, const std::string& message);
 
 // Answers every following box instead of showing it, until replaced, and returns the
 // answerer it replaces; an empty function shows the boxes. For tests.

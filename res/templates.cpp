@@ -1,7 +1,7 @@
 #include "res/templates.h"
 
+#include "core/version.h"
 #include "res/resource.h"
-#include "res/version.h"
 
 #include <QtGlobal>
 

@@ -1,188 +1,158 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
-  <context>
+<context>
     <name>AccessibleNames</name>
     <message>
-      <source>Outer trigram</source>
-      <translation>外卦</translation>
+        <source>trigram %1, %2</source>
+        <translation>%1卦，%2</translation>
     </message>
     <message>
-      <source>Inner trigram</source>
-      <translation>内卦</translation>
+        <source>%1, %2</source>
+        <extracomment>A trigram&apos;s words, then its role (body or use)
+----------
+A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Metal&quot;</extracomment>
+        <translation>%1，%2</translation>
     </message>
     <message>
-      <source>Original outer trigram</source>
-      <translation>本卦外卦</translation>
+        <source>solid</source>
+        <translation>阳爻</translation>
     </message>
     <message>
-      <source>Original inner trigram</source>
-      <translation>本卦内卦</translation>
+        <source>broken</source>
+        <translation>阴爻</translation>
     </message>
     <message>
-      <source>Upper nuclear trigram</source>
-      <translation>互卦上卦</translation>
+        <source>Lines from the top: %1, %2, %3.</source>
+        <translation>自上而下：%1、%2、%3。</translation>
     </message>
     <message>
-      <source>Lower nuclear trigram</source>
-      <translation>互卦下卦</translation>
+        <source>%1: %2</source>
+        <extracomment>An accessible name: what a control shows, then its value</extracomment>
+        <translation>%1：%2</translation>
     </message>
     <message>
-      <source>Final outer trigram</source>
-      <translation>变卦外卦</translation>
+        <source>%1: empty</source>
+        <translation>%1：空</translation>
     </message>
     <message>
-      <source>Final inner trigram</source>
-      <translation>变卦内卦</translation>
+        <source>An empty frame.</source>
+        <translation>空白的框。</translation>
     </message>
     <message>
-      <source>trigram %1, %2</source>
-      <translation>%1卦，%2</translation>
+        <source>%1: casting</source>
+        <translation>%1：正在起卦</translation>
     </message>
     <message>
-      <source>%1, %2</source>
-      <extracomment>A trigram's words, then its role (body or use)</extracomment>
-      <translation>%1，%2</translation>
+        <source>%1 element: empty</source>
+        <translation>%1五行：空</translation>
     </message>
     <message>
-      <source>solid</source>
-      <translation>阳爻</translation>
+        <source>Element of the %1.</source>
+        <translation>%1的五行。</translation>
     </message>
     <message>
-      <source>broken</source>
-      <translation>阴爻</translation>
+        <source>Element of the %1, which is the body.</source>
+        <translation>%1的五行，为体。</translation>
     </message>
     <message>
-      <source>Lines from the top: %1, %2, %3.</source>
-      <translation>自上而下：%1、%2、%3。</translation>
+        <source>%1, favourable</source>
+        <translation>%1，有利</translation>
     </message>
     <message>
-      <source>%1: %2</source>
-      <extracomment>An accessible name: what a control shows, then its value</extracomment>
-      <translation>%1：%2</translation>
+        <source>%1, unfavourable</source>
+        <translation>%1，不利</translation>
     </message>
     <message>
-      <source>%1: empty</source>
-      <translation>%1：空</translation>
+        <source>Element of the %1. %2.</source>
+        <translation>%1的五行。%2。</translation>
     </message>
     <message>
-      <source>An empty frame.</source>
-      <translation>空白的框。</translation>
+        <source>Role of the %1: %2</source>
+        <translation>%1的体用：%2</translation>
     </message>
     <message>
-      <source>%1: casting</source>
-      <translation>%1：正在起卦</translation>
+        <source>empty</source>
+        <translation>空</translation>
     </message>
     <message>
-      <source>%1 element: empty</source>
-      <translation>%1五行：空</translation>
+        <source>%1 %2</source>
+        <extracomment>What a number is, then the number: &quot;Original hexagram 49&quot;</extracomment>
+        <translation>%1 %2</translation>
     </message>
     <message>
-      <source>Element of the %1.</source>
-      <translation>%1的五行。</translation>
+        <source>bottom</source>
+        <translation>下</translation>
     </message>
     <message>
-      <source>Element of the %1, which is the body.</source>
-      <translation>%1的五行，为体。</translation>
+        <source>middle</source>
+        <translation>中</translation>
     </message>
     <message>
-      <source>%1, favourable</source>
-      <translation>%1，有利</translation>
+        <source>top</source>
+        <translation>上</translation>
     </message>
     <message>
-      <source>%1, unfavourable</source>
-      <translation>%1，不利</translation>
+        <source>Line %1 of 6, counted from the bottom: the %2 line of the outer trigram.</source>
+        <translation>自下而上第 %1 爻（共六爻）：外卦的%2爻。</translation>
     </message>
     <message>
-      <source>Element of the %1. %2.</source>
-      <translation>%1的五行。%2。</translation>
+        <source>Line %1 of 6, counted from the bottom: the %2 line of the inner trigram.</source>
+        <translation>自下而上第 %1 爻（共六爻）：内卦的%2爻。</translation>
     </message>
     <message>
-      <source>Role of the %1: %2</source>
-      <translation>%1的体用：%2</translation>
+        <source>Line %1</source>
+        <translation>第 %1 爻</translation>
     </message>
     <message>
-      <source>empty</source>
-      <translation>空</translation>
+        <source>%1, the change line</source>
+        <translation>%1，动爻</translation>
     </message>
     <message>
-      <source>%1 %2</source>
-      <extracomment>What a number is, then the number: "Original hexagram 49"</extracomment>
-      <translation>%1 %2</translation>
+        <source>%1, not the change line</source>
+        <translation>%1，非动爻</translation>
     </message>
     <message>
-      <source>bottom</source>
-      <translation>下</translation>
+        <source>Original hexagram</source>
+        <translation>本卦</translation>
     </message>
     <message>
-      <source>middle</source>
-      <translation>中</translation>
+        <source>Change line</source>
+        <translation>动爻</translation>
     </message>
     <message>
-      <source>top</source>
-      <translation>上</translation>
+        <source>Final hexagram</source>
+        <translation>变卦</translation>
     </message>
     <message>
-      <source>Line %1 of 6, counted from the bottom: the %2 line of the outer trigram.</source>
-      <translation>自下而上第 %1 爻（共六爻）：外卦的%2爻。</translation>
+        <source>Original hexagram %1, %2. Change line %3. Final hexagram %4, %5. Body: %6. Use: %7.</source>
+        <translation>本卦第%1卦%2，动爻%3，变卦第%4卦%5。体：%6。用：%7。</translation>
     </message>
     <message>
-      <source>Line %1 of 6, counted from the bottom: the %2 line of the inner trigram.</source>
-      <translation>自下而上第 %1 爻（共六爻）：内卦的%2爻。</translation>
+        <source>%1 element: casting</source>
+        <translation>%1五行：正在起卦</translation>
     </message>
     <message>
-      <source>Line %1</source>
-      <translation>第 %1 爻</translation>
+        <source>Role of the %1: casting</source>
+        <translation>%1的体用：正在起卦</translation>
     </message>
-    <message>
-      <source>%1, the change line</source>
-      <translation>%1，动爻</translation>
-    </message>
-    <message>
-      <source>%1, not the change line</source>
-      <translation>%1，非动爻</translation>
-    </message>
-    <message>
-      <source>Original hexagram</source>
-      <translation>本卦</translation>
-    </message>
-    <message>
-      <source>Change line</source>
-      <translation>动爻</translation>
-    </message>
-    <message>
-      <source>Final hexagram</source>
-      <translation>变卦</translation>
-    </message>
-    <message>
-      <source>Original hexagram %1, %2. Change line %3. Final hexagram %4, %5. Body: %6. Use: %7.</source>
-      <translation>本卦第%1卦%2，动爻%3，变卦第%4卦%5。体：%6。用：%7。</translation>
-    </message>
-    <message>
-      <source>%1 element: casting</source>
-      <translation>%1五行：正在起卦</translation>
-    </message>
-    <message>
-      <source>Role of the %1: casting</source>
-      <translation>%1的体用：正在起卦</translation>
-    </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>CommandLineWords</name>
     <message>
-      <source>option '%1' needs a value</source>
-      <translation>选项“%1”需要一个值</translation>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>选项“%1”需要一个值</translation>
     </message>
     <message>
-      <source>unknown option '%1'</source>
-      <translation>未知选项“%1”</translation>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>未知选项“%1”</translation>
     </message>
     <message>
-      <source>unexpected argument '%1'</source>
-      <translation>多余的参数“%1”</translation>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>多余的参数“%1”</translation>
     </message>
     <message>
-      <source>Usage: zandrel [--user-data]
+        <source>Usage: zandrel [--user-data]
        zandrel cast|lunar|text ...
        zandrel --help | --version
 
@@ -194,14 +164,14 @@ Options:
                creating it when missing; the desktop menu entry passes this
   --language LANG
                speak LANG: en (English), zh_CN (simplified Chinese) or zh_TW
-               (traditional Chinese), instead of the desktop's language
+               (traditional Chinese), instead of the desktop&apos;s language
   -h, --help   print this help and exit
   --version    print the version and exit
 
 The options of every Qt program, such as -platform and -style, work as well.
 
 </source>
-      <translation>用法：zandrel [--user-data]
+        <translation>用法：zandrel [--user-data]
       zandrel cast|lunar|text ...
       zandrel --help | --version
 
@@ -221,812 +191,850 @@ The options of every Qt program, such as -platform and -style, work as well.
 
 </translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>Commands</name>
     <message>
-      <source>option '%1' needs a value</source>
-      <translation>选项“%1”需要一个值</translation>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>选项“%1”需要一个值</translation>
     </message>
     <message>
-      <source>option '%1' takes no value</source>
-      <translation>选项“%1”不接受值</translation>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>选项“%1”不接受值</translation>
     </message>
     <message>
-      <source>unknown option '%1'</source>
-      <translation>未知选项“%1”</translation>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>未知选项“%1”</translation>
     </message>
     <message>
-      <source>the question is not UTF-8 text</source>
-      <translation>问题不是 UTF-8 文本</translation>
+        <source>the question is not UTF-8 text</source>
+        <translation>问题不是 UTF-8 文本</translation>
     </message>
     <message>
-      <source>the question has %1 characters; the question dialog takes at most %2</source>
-      <translation>问题有 %1 个字符；提问对话框最多接受 %2 个</translation>
+        <source>the question has %1 characters; the question dialog takes at most %2</source>
+        <translation>问题有 %1 个字符；提问对话框最多接受 %2 个</translation>
     </message>
     <message>
-      <source>cannot write to the standard output</source>
-      <translation>无法写入标准输出</translation>
+        <source>cannot write to the standard output</source>
+        <translation>无法写入标准输出</translation>
     </message>
     <message>
-      <source>unexpected argument '%1'</source>
-      <translation>多余的参数“%1”</translation>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>多余的参数“%1”</translation>
     </message>
     <message>
-      <source>give the date with --date YYYY-MM-DD</source>
-      <translation>请用 --date YYYY-MM-DD 给出日期</translation>
+        <source>give the date with --date YYYY-MM-DD</source>
+        <translation>请用 --date YYYY-MM-DD 给出日期</translation>
     </message>
     <message>
-      <source>give the hour with --period N or --time HH:MM</source>
-      <translation>请用 --period N 或 --time HH:MM 给出时辰</translation>
+        <source>give the hour with --period N or --time HH:MM</source>
+        <translation>请用 --period N 或 --time HH:MM 给出时辰</translation>
     </message>
     <message>
-      <source>give either --period or --time, not both</source>
-      <translation>--period 与 --time 只能给出其一</translation>
+        <source>give either --period or --time, not both</source>
+        <translation>--period 与 --time 只能给出其一</translation>
     </message>
     <message>
-      <source>'%1' is not a period: give 1 (%2) to 12 (%3)</source>
-      <translation>“%1”不是时辰：请给出 1（%2）到 12（%3）</translation>
+        <source>&apos;%1&apos; is not a period: give 1 (%2) to 12 (%3)</source>
+        <translation>“%1”不是时辰：请给出 1（%2）到 12（%3）</translation>
     </message>
     <message>
-      <source>Outer trigram</source>
-      <translation>外卦</translation>
+        <source>favourable: %1</source>
+        <translation>有利：%1</translation>
     </message>
     <message>
-      <source>Inner trigram</source>
-      <translation>内卦</translation>
+        <source>unfavourable: %1</source>
+        <translation>不利：%1</translation>
     </message>
     <message>
-      <source>Upper nuclear trigram</source>
-      <translation>互卦上卦</translation>
+        <source>%1; %2</source>
+        <extracomment>A trigram&apos;s role, then how its element stands to the body&apos;s</extracomment>
+        <translation>%1；%2</translation>
     </message>
     <message>
-      <source>Lower nuclear trigram</source>
-      <translation>互卦下卦</translation>
+        <source>Question: %1</source>
+        <translation>问题：%1</translation>
     </message>
     <message>
-      <source>Final outer trigram</source>
-      <translation>变卦外卦</translation>
+        <source>Original hexagram %1, change line %2, final hexagram %3</source>
+        <translation>本卦 %1，动爻 %2，变卦 %3</translation>
     </message>
     <message>
-      <source>Final inner trigram</source>
-      <translation>变卦内卦</translation>
+        <source>Traditional time query: %1, %2</source>
+        <translation>年月日时起卦：%1，%2</translation>
     </message>
     <message>
-      <source>favourable: %1</source>
-      <translation>有利：%1</translation>
+        <source>Target time query: %1, period %2 (%3)</source>
+        <translation>指定时间起卦：%1，时辰 %2：%3</translation>
     </message>
     <message>
-      <source>unfavourable: %1</source>
-      <translation>不利：%1</translation>
+        <source>give the date as YYYY-MM-DD</source>
+        <translation>请以 YYYY-MM-DD 给出日期</translation>
     </message>
     <message>
-      <source>%1; %2</source>
-      <extracomment>A trigram's role, then how its element stands to the body's</extracomment>
-      <translation>%1；%2</translation>
+        <source>give the hexagram&apos;s number, 1 to 64</source>
+        <translation>请给出卦的编号，1 到 64</translation>
     </message>
     <message>
-      <source>Question: %1</source>
-      <translation>问题：%1</translation>
+        <source>&apos;%1&apos; is not a hexagram: give 1 to 64</source>
+        <translation>“%1”不是卦：请给出 1 到 64</translation>
     </message>
     <message>
-      <source>Original hexagram %1, change line %2, final hexagram %3</source>
-      <translation>本卦 %1，动爻 %2，变卦 %3</translation>
+        <source>Commands, which need no display:
+</source>
+        <translation>无需显示器的命令：
+</translation>
     </message>
     <message>
-      <source>Traditional time query: %1, %2</source>
-      <translation>年月日时起卦：%1，%2</translation>
-    </message>
-    <message>
-      <source>Target time query: %1, period %2 (%3)</source>
-      <translation>指定时间起卦：%1，时辰 %2：%3</translation>
-    </message>
-    <message>
-      <source>give the date as YYYY-MM-DD</source>
-      <translation>请以 YYYY-MM-DD 给出日期</translation>
-    </message>
-    <message>
-      <source>give the hexagram's number, 1 to 64</source>
-      <translation>请给出卦的编号，1 到 64</translation>
-    </message>
-    <message>
-      <source>'%1' is not a hexagram: give 1 to 64</source>
-      <translation>“%1”不是卦：请给出 1 到 64</translation>
-    </message>
-    <message>
-      <source>Commands, which need no display:
-  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
+        <source>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
                [--traditional] [--json] [--log] [--user-data]
-      Prints the reading of a target time query: the date's year, month and day
+      Prints the reading of a target time query: the date&apos;s year, month and day
       and the two-hour period N (1 is 11PM - 1AM, 12 is 9PM - 11PM) or the one
       that holds the time. With --traditional, casts by the lunar date and hour
       instead. --json prints one JSON object, --log also adds the entry to the
       query log. Dates run from 1998-01-01 to 2099-12-31.
-  zandrel lunar YYYY-MM-DD [HH:MM] [--json]
-      Prints the lunar date, and the hour of the time.
-  zandrel text N [--user-data]
-      Prints the full text of hexagram N (1 to 64), as the text browser shows it.
-  Each takes --language LANG too, and then prints in that language.
-  Their lines end in LF; in the JSON "text" the reading keeps the CR LF of the
-  log. Exit status: 0 done, 1 a file error, 2 bad input.
 </source>
-      <translation>无需显示器的命令：
-  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
+        <translation>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
                [--traditional] [--json] [--log] [--user-data]
       显示指定时间起卦的结果：取日期的年、月、日和时辰 N（1 为子时 23–1 点，
       12 为亥时 21–23 点），或该时间所在的时辰。加 --traditional 则按农历
       日期和时辰起卦。--json 输出一个 JSON 对象，--log 同时把这一卦记入占问
       日志。日期范围为 1998-01-01 至 2099-12-31。
-  zandrel lunar YYYY-MM-DD [HH:MM] [--json]
+</translation>
+    </message>
+    <message>
+        <source>  zandrel lunar YYYY-MM-DD [HH:MM] [--json]
+      Prints the lunar date, and the hour of the time.
+</source>
+        <translation>  zandrel lunar YYYY-MM-DD [HH:MM] [--json]
       显示农历日期，以及该时间的时辰。
-  zandrel text N [--user-data]
+</translation>
+    </message>
+    <message>
+        <source>  zandrel text N [--user-data]
+      Prints the full text of hexagram N (1 to 64), as the text browser shows it.
+</source>
+        <translation>  zandrel text N [--user-data]
       显示第 N 卦（1 至 64）的全文，与卦爻辞窗口所示相同。
-  每个命令也接受 --language LANG，并以该语言输出。
-  输出的行以 LF 结尾；JSON 的 "text" 中卦辞保留日志中的 CR LF。
+</translation>
+    </message>
+    <message>
+        <source>  Each takes --language LANG too, and then prints in that language.
+  Their lines end in LF; in the JSON &quot;text&quot; the reading keeps the CR LF of the
+  log. Exit status: 0 done, 1 a file error, 2 bad input.
+</source>
+        <translation>  每个命令也接受 --language LANG，并以该语言输出。
+  输出的行以 LF 结尾；JSON 的 &quot;text&quot; 中卦辞保留日志中的 CR LF。
   退出状态：0 完成，1 文件错误，2 输入有误。
 </translation>
     </message>
-  </context>
-  <context>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two items of a list, or the list so far and its next item</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The list so far and its last item</extracomment>
+        <translation>%1 或 %2</translation>
+    </message>
+    <message>
+        <source>General query</source>
+        <translation>即时起卦</translation>
+    </message>
+</context>
+<context>
     <name>DateInputWords</name>
     <message>
-      <source>January</source>
-      <translation>一月</translation>
+        <source>there is no month %1</source>
+        <translation>没有 %1 月</translation>
     </message>
     <message>
-      <source>February</source>
-      <translation>二月</translation>
+        <source>there is no day 0</source>
+        <translation>没有 0 日</translation>
     </message>
     <message>
-      <source>March</source>
-      <translation>三月</translation>
+        <source>%1 %2 has %3 days</source>
+        <extracomment>&quot;February 2023 has 28 days&quot;: the month&apos;s name, the year and its number of days</extracomment>
+        <translation>%2 年%1共有 %3 天</translation>
     </message>
     <message>
-      <source>April</source>
-      <translation>四月</translation>
+        <source>&apos;%1&apos; is not a date: write it as YYYY-MM-DD, for example 2024-02-10.</source>
+        <translation>“%1”不是日期：请写成 YYYY-MM-DD，例如 2024-02-10。</translation>
     </message>
     <message>
-      <source>May</source>
-      <translation>五月</translation>
+        <source>%1 is outside the calendar, which runs from %2 to %3.</source>
+        <translation>%1 超出历法的范围：历法自 %2 至 %3。</translation>
     </message>
     <message>
-      <source>June</source>
-      <translation>六月</translation>
+        <source>%1 does not exist: %2.</source>
+        <translation>%1 不存在：%2。</translation>
     </message>
     <message>
-      <source>July</source>
-      <translation>七月</translation>
+        <source>&apos;%1&apos; is not a time: write it as HH:MM, from 00:00 to 23:59.</source>
+        <translation>“%1”不是时间：请写成 HH:MM，从 00:00 到 23:59。</translation>
     </message>
-    <message>
-      <source>August</source>
-      <translation>八月</translation>
-    </message>
-    <message>
-      <source>September</source>
-      <translation>九月</translation>
-    </message>
-    <message>
-      <source>October</source>
-      <translation>十月</translation>
-    </message>
-    <message>
-      <source>November</source>
-      <translation>十一月</translation>
-    </message>
-    <message>
-      <source>December</source>
-      <translation>十二月</translation>
-    </message>
-    <message>
-      <source>there is no month %1</source>
-      <translation>没有 %1 月</translation>
-    </message>
-    <message>
-      <source>there is no day 0</source>
-      <translation>没有 0 日</translation>
-    </message>
-    <message>
-      <source>%1 %2 has %3 days</source>
-      <extracomment>"February 2023 has 28 days": the month's name, the year and its number of days</extracomment>
-      <translation>%2 年%1共有 %3 天</translation>
-    </message>
-    <message>
-      <source>'%1' is not a date: write it as YYYY-MM-DD, for example 2024-02-10.</source>
-      <translation>“%1”不是日期：请写成 YYYY-MM-DD，例如 2024-02-10。</translation>
-    </message>
-    <message>
-      <source>%1 is outside the calendar, which runs from %2 to %3.</source>
-      <translation>%1 超出历法的范围：历法自 %2 至 %3。</translation>
-    </message>
-    <message>
-      <source>%1 does not exist: %2.</source>
-      <translation>%1 不存在：%2。</translation>
-    </message>
-    <message>
-      <source>'%1' is not a time: write it as HH:MM, from 00:00 to 23:59.</source>
-      <translation>“%1”不是时间：请写成 HH:MM，从 00:00 到 23:59。</translation>
-    </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>DialogTemplate</name>
     <message>
-      <source>Disclaimer</source>
-      <translation>免责声明</translation>
+        <source>Disclaimer</source>
+        <translation>免责声明</translation>
     </message>
     <message>
-      <source>OK</source>
-      <translation>确定</translation>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
     <message>
-      <source>Inner Trigram</source>
-      <translation>内卦</translation>
+        <source>Inner Trigram</source>
+        <translation>内卦</translation>
     </message>
     <message>
-      <source>Outer Trigram</source>
-      <translation>外卦</translation>
+        <source>Outer Trigram</source>
+        <translation>外卦</translation>
     </message>
     <message>
-      <source>Change Line</source>
-      <translation>动爻</translation>
+        <source>Change Line</source>
+        <translation>动爻</translation>
     </message>
     <message>
-      <source>General Query</source>
-      <translation>即时起卦</translation>
+        <source>General Query</source>
+        <translation>即时起卦</translation>
     </message>
     <message>
-      <source>Run</source>
-      <translation>起卦</translation>
+        <source>Run</source>
+        <translation>起卦</translation>
     </message>
     <message>
-      <source>Target Time Query</source>
-      <translation>指定时间起卦</translation>
+        <source>Target Time Query</source>
+        <translation>指定时间起卦</translation>
     </message>
     <message>
-      <source>Original Hexagram</source>
-      <translation>本卦</translation>
+        <source>Original Hexagram</source>
+        <translation>本卦</translation>
     </message>
     <message>
-      <source>Final Hexagram</source>
-      <translation>变卦</translation>
+        <source>Final Hexagram</source>
+        <translation>变卦</translation>
     </message>
     <message>
-      <source>View Log</source>
-      <translation>查看日志</translation>
+        <source>View Log</source>
+        <translation>查看日志</translation>
     </message>
     <message>
-      <source>Delete Log</source>
-      <translation>删除日志</translation>
+        <source>Delete Log</source>
+        <translation>删除日志</translation>
     </message>
     <message>
-      <source>View Text</source>
-      <translation>查看卦辞</translation>
+        <source>View Text</source>
+        <translation>查看卦辞</translation>
     </message>
     <message>
-      <source>Manage Text</source>
-      <translation>管理卦辞</translation>
+        <source>Manage Text</source>
+        <translation>管理卦辞</translation>
     </message>
     <message>
-      <source>Cancel</source>
-      <translation>取消</translation>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
     <message>
-      <source>Enter your question below:</source>
-      <translation>请在下面输入您的问题：</translation>
+        <source>Enter your question below:</source>
+        <translation>请在下面输入您的问题：</translation>
     </message>
     <message>
-      <source>Update Text</source>
-      <translation>更新文字</translation>
+        <source>Update Text</source>
+        <translation>更新文字</translation>
     </message>
     <message>
-      <source>Restore Text</source>
-      <translation>恢复文字</translation>
+        <source>Restore Text</source>
+        <translation>恢复文字</translation>
     </message>
     <message>
-      <source>Restore All Text</source>
-      <translation>全部恢复</translation>
+        <source>Restore All Text</source>
+        <translation>全部恢复</translation>
     </message>
     <message>
-      <source>Close</source>
-      <translation>关闭</translation>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
     <message>
-      <source>Hexagram:</source>
-      <translation>卦：</translation>
+        <source>Hexagram:</source>
+        <translation>卦：</translation>
     </message>
     <message>
-      <source>Title:</source>
-      <translation>标题：</translation>
+        <source>Title:</source>
+        <translation>标题：</translation>
     </message>
     <message>
-      <source>Main Text:</source>
-      <translation>卦辞：</translation>
+        <source>Main Text:</source>
+        <translation>卦辞：</translation>
     </message>
     <message>
-      <source>Line 1:</source>
-      <translation>第一爻：</translation>
+        <source>Line 1:</source>
+        <translation>第一爻：</translation>
     </message>
     <message>
-      <source>Line 2:</source>
-      <translation>第二爻：</translation>
+        <source>Line 2:</source>
+        <translation>第二爻：</translation>
     </message>
     <message>
-      <source>Line 3:</source>
-      <translation>第三爻：</translation>
+        <source>Line 3:</source>
+        <translation>第三爻：</translation>
     </message>
     <message>
-      <source>Line 4:</source>
-      <translation>第四爻：</translation>
+        <source>Line 4:</source>
+        <translation>第四爻：</translation>
     </message>
     <message>
-      <source>Line 5:</source>
-      <translation>第五爻：</translation>
+        <source>Line 5:</source>
+        <translation>第五爻：</translation>
     </message>
     <message>
-      <source>Line 6:</source>
-      <translation>第六爻：</translation>
+        <source>Line 6:</source>
+        <translation>第六爻：</translation>
     </message>
     <message>
-      <source>Cast...</source>
-      <translation>起卦...</translation>
+        <source>Cast...</source>
+        <translation>起卦...</translation>
     </message>
     <message>
-      <source>Date (YYYY-MM-DD):</source>
-      <translation>日期 (YYYY-MM-DD)：</translation>
+        <source>Date (YYYY-MM-DD):</source>
+        <translation>日期 (YYYY-MM-DD)：</translation>
     </message>
     <message>
-      <source>Time (HH:MM):</source>
-      <translation>时间 (HH:MM)：</translation>
+        <source>Time (HH:MM):</source>
+        <translation>时间 (HH:MM)：</translation>
     </message>
     <message>
-      <source>Lunar Date and Hour</source>
-      <translation>农历日期与时辰</translation>
+        <source>Lunar Date and Hour</source>
+        <translation>农历日期与时辰</translation>
     </message>
     <message>
-      <source>About Zandrel</source>
-      <translation>关于 Zandrel</translation>
+        <source>About Zandrel</source>
+        <translation>关于 Zandrel</translation>
     </message>
     <message>
-      <source>Zandrel</source>
-      <translation>Zandrel</translation>
+        <source>Zandrel</source>
+        <translation>Zandrel</translation>
     </message>
     <message>
-      <source>Query Auvrel</source>
-      <translation>向 Auvrel 提问</translation>
+        <source>Query Auvrel</source>
+        <translation>向 Auvrel 提问</translation>
     </message>
     <message>
-      <source>Auvrel Log</source>
-      <translation>Auvrel 日志</translation>
+        <source>Auvrel Log</source>
+        <translation>Auvrel 日志</translation>
     </message>
     <message>
-      <source>Hexagram Text</source>
-      <translation>卦爻辞</translation>
+        <source>Hexagram Text</source>
+        <translation>卦爻辞</translation>
     </message>
     <message>
-      <source>Manage Custom Hexagram Text</source>
-      <translation>管理自定义卦辞</translation>
+        <source>Manage Custom Hexagram Text</source>
+        <translation>管理自定义卦辞</translation>
     </message>
     <message>
-      <source>Traditional Time Query</source>
-      <translation>年月日时起卦</translation>
+        <source>Traditional Time Query</source>
+        <translation>年月日时起卦</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>FileError</name>
     <message>
-      <source>No error occurred.</source>
-      <translation>没有发生错误。</translation>
+        <source>No error occurred.</source>
+        <translation>没有发生错误。</translation>
     </message>
     <message>
-      <source>An unknown error occurred while accessing %1.</source>
-      <translation>访问 %1 时发生未知错误。</translation>
+        <source>An unknown error occurred while accessing %1.</source>
+        <translation>访问 %1 时发生未知错误。</translation>
     </message>
     <message>
-      <source>%1 was not found.</source>
-      <translation>找不到 %1。</translation>
+        <source>%1 was not found.</source>
+        <translation>找不到 %1。</translation>
     </message>
     <message>
-      <source>%1 contains an invalid path.</source>
-      <translation>%1 含有无效的路径。</translation>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 含有无效的路径。</translation>
     </message>
     <message>
-      <source>%1 could not be opened because there are too many open files.</source>
-      <translation>打开的文件过多，无法打开 %1。</translation>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>打开的文件过多，无法打开 %1。</translation>
     </message>
     <message>
-      <source>Access to %1 was denied.</source>
-      <translation>拒绝访问 %1。</translation>
+        <source>Access to %1 was denied.</source>
+        <translation>拒绝访问 %1。</translation>
     </message>
     <message>
-      <source>An invalid file handle was associated with %1.</source>
-      <translation>%1 关联了无效的文件句柄。</translation>
+        <source>An invalid file handle was associated with %1.</source>
+        <translation>%1 关联了无效的文件句柄。</translation>
     </message>
     <message>
-      <source>%1 could not be removed because it is the current directory.</source>
-      <translation>%1 是当前目录，无法删除。</translation>
+        <source>%1 could not be removed because it is the current directory.</source>
+        <translation>%1 是当前目录，无法删除。</translation>
     </message>
     <message>
-      <source>%1 could not be created because the directory is full.</source>
-      <translation>目录已满，无法创建 %1。</translation>
+        <source>%1 could not be created because the directory is full.</source>
+        <translation>目录已满，无法创建 %1。</translation>
     </message>
     <message>
-      <source>Seek failed on %1</source>
-      <translation>在 %1 中定位失败</translation>
+        <source>Seek failed on %1</source>
+        <translation>在 %1 中定位失败</translation>
     </message>
     <message>
-      <source>A hardware I/O error was reported while accessing %1.</source>
-      <translation>访问 %1 时报告了硬件 I/O 错误。</translation>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>访问 %1 时报告了硬件 I/O 错误。</translation>
     </message>
     <message>
-      <source>A sharing violation occurred while accessing %1.</source>
-      <translation>访问 %1 时发生共享冲突。</translation>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>访问 %1 时发生共享冲突。</translation>
     </message>
     <message>
-      <source>A locking violation occurred while accessing %1.</source>
-      <translation>访问 %1 时发生锁定冲突。</translation>
+        <source>A locking violation occurred while accessing %1.</source>
+        <translation>访问 %1 时发生锁定冲突。</translation>
     </message>
     <message>
-      <source>Disk full while accessing %1.</source>
-      <translation>访问 %1 时磁盘已满。</translation>
+        <source>Disk full while accessing %1.</source>
+        <translation>访问 %1 时磁盘已满。</translation>
     </message>
     <message>
-      <source>An attempt was made to access %1 past its end.</source>
-      <translation>试图越过 %1 的末尾进行访问。</translation>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>试图越过 %1 的末尾进行访问。</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>InterfaceLanguageWords</name>
     <message>
-      <source>unknown language '%1': give en, zh_CN or zh_TW</source>
-      <translation>未知语言“%1”：请给出 en、zh_CN 或 zh_TW</translation>
+        <source>unknown language &apos;%1&apos;: give %2</source>
+        <extracomment>The language named on the command line, then the codes of those the program speaks</extracomment>
+        <translation>未知语言“%1”：请给出 %2</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>LunarWords</name>
     <message>
-      <source>Rat</source>
-      <extracomment>The animal of a year's earthly branch</extracomment>
-      <translation>鼠</translation>
+        <source>Year of the %1</source>
+        <translation>生肖属%1</translation>
     </message>
     <message>
-      <source>Ox</source>
-      <translation>牛</translation>
+        <source>%1–%2 h</source>
+        <extracomment>The clock hours of a two-hour period, on the 24-hour clock: &quot;23–1&quot;</extracomment>
+        <translation>%1–%2 点</translation>
     </message>
     <message>
-      <source>Tiger</source>
-      <translation>虎</translation>
+        <source>Year of the %1; hour %2: %3</source>
+        <extracomment>The year&apos;s animal, then the hour by its earthly branch and its clock hours</extracomment>
+        <translation>生肖属%1；%2时：%3</translation>
     </message>
-    <message>
-      <source>Rabbit</source>
-      <translation>兔</translation>
-    </message>
-    <message>
-      <source>Dragon</source>
-      <translation>龙</translation>
-    </message>
-    <message>
-      <source>Snake</source>
-      <translation>蛇</translation>
-    </message>
-    <message>
-      <source>Horse</source>
-      <translation>马</translation>
-    </message>
-    <message>
-      <source>Goat</source>
-      <translation>羊</translation>
-    </message>
-    <message>
-      <source>Monkey</source>
-      <translation>猴</translation>
-    </message>
-    <message>
-      <source>Rooster</source>
-      <translation>鸡</translation>
-    </message>
-    <message>
-      <source>Dog</source>
-      <translation>狗</translation>
-    </message>
-    <message>
-      <source>Pig</source>
-      <translation>猪</translation>
-    </message>
-    <message>
-      <source>Year of the %1</source>
-      <translation>生肖属%1</translation>
-    </message>
-    <message>
-      <source>%1–%2 h</source>
-      <extracomment>The clock hours of a two-hour period, on the 24-hour clock: "23–1"</extracomment>
-      <translation>%1–%2 点</translation>
-    </message>
-    <message>
-      <source>Year of the %1; hour %2: %3</source>
-      <extracomment>The year's animal, then the hour by its earthly branch and its clock hours</extracomment>
-      <translation>生肖属%1；%2时：%3</translation>
-    </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>ReadingLabels</name>
     <message>
-      <source>Jan</source>
-      <extracomment>The entries of the month list of the target time query</extracomment>
-      <translation>一月</translation>
+        <source>The body: the element the others are judged against</source>
+        <translation>体：其余各卦与之论生克</translation>
     </message>
     <message>
-      <source>Feb</source>
-      <translation>二月</translation>
+        <source>%1: favourable</source>
+        <translation>%1：有利</translation>
     </message>
     <message>
-      <source>Mar</source>
-      <translation>三月</translation>
+        <source>%1: unfavourable</source>
+        <translation>%1：不利</translation>
+    </message>
+</context>
+<context>
+    <name>Vocabulary</name>
+    <message>
+        <source>Outer trigram</source>
+        <translation>外卦</translation>
     </message>
     <message>
-      <source>Apr</source>
-      <translation>四月</translation>
+        <source>Inner trigram</source>
+        <translation>内卦</translation>
     </message>
     <message>
-      <source>May</source>
-      <translation>五月</translation>
+        <source>Original outer trigram</source>
+        <translation>本卦外卦</translation>
     </message>
     <message>
-      <source>Jun</source>
-      <translation>六月</translation>
+        <source>Original inner trigram</source>
+        <translation>本卦内卦</translation>
     </message>
     <message>
-      <source>Jul</source>
-      <translation>七月</translation>
+        <source>Upper nuclear trigram</source>
+        <translation>互卦上卦</translation>
     </message>
     <message>
-      <source>Aug</source>
-      <translation>八月</translation>
+        <source>Lower nuclear trigram</source>
+        <translation>互卦下卦</translation>
     </message>
     <message>
-      <source>Sep</source>
-      <translation>九月</translation>
+        <source>Final outer trigram</source>
+        <translation>变卦外卦</translation>
     </message>
     <message>
-      <source>Oct</source>
-      <translation>十月</translation>
+        <source>Final inner trigram</source>
+        <translation>变卦内卦</translation>
     </message>
     <message>
-      <source>Nov</source>
-      <translation>十一月</translation>
+        <source>Rat</source>
+        <extracomment>The animal of a year&apos;s earthly branch</extracomment>
+        <translation>鼠</translation>
     </message>
     <message>
-      <source>Dec</source>
-      <translation>十二月</translation>
+        <source>Ox</source>
+        <translation>牛</translation>
     </message>
     <message>
-      <source>11PM - 1AM</source>
-      <translation>子时 (23–1)</translation>
+        <source>Tiger</source>
+        <translation>虎</translation>
     </message>
     <message>
-      <source>1AM - 3AM</source>
-      <translation>丑时 (1–3)</translation>
+        <source>Rabbit</source>
+        <translation>兔</translation>
     </message>
     <message>
-      <source>3AM - 5AM</source>
-      <translation>寅时 (3–5)</translation>
+        <source>Dragon</source>
+        <translation>龙</translation>
     </message>
     <message>
-      <source>5AM - 7AM</source>
-      <translation>卯时 (5–7)</translation>
+        <source>Snake</source>
+        <translation>蛇</translation>
     </message>
     <message>
-      <source>7AM - 9AM</source>
-      <translation>辰时 (7–9)</translation>
+        <source>Horse</source>
+        <translation>马</translation>
     </message>
     <message>
-      <source>9AM - 11AM</source>
-      <translation>巳时 (9–11)</translation>
+        <source>Goat</source>
+        <translation>羊</translation>
     </message>
     <message>
-      <source>11AM - 1PM</source>
-      <translation>午时 (11–13)</translation>
+        <source>Monkey</source>
+        <translation>猴</translation>
     </message>
     <message>
-      <source>1PM - 3-PM</source>
-      <translation>未时 (13–15)</translation>
+        <source>Rooster</source>
+        <translation>鸡</translation>
     </message>
     <message>
-      <source>3PM - 5PM</source>
-      <translation>申时 (15–17)</translation>
+        <source>Dog</source>
+        <translation>狗</translation>
     </message>
     <message>
-      <source>5PM - 7PM</source>
-      <translation>酉时 (17–19)</translation>
+        <source>Pig</source>
+        <translation>猪</translation>
     </message>
     <message>
-      <source>7PM - 9PM</source>
-      <translation>戌时 (19–21)</translation>
+        <source>Jan</source>
+        <extracomment>The entries of the month list of the target time query</extracomment>
+        <translation>一月</translation>
     </message>
     <message>
-      <source>9PM - 11PM</source>
-      <translation>亥时 (21–23)</translation>
+        <source>Feb</source>
+        <translation>二月</translation>
     </message>
     <message>
-      <source>The body: the element the others are judged against</source>
-      <translation>体：其余各卦与之论生克</translation>
+        <source>Mar</source>
+        <translation>三月</translation>
     </message>
     <message>
-      <source>%1: favourable</source>
-      <translation>%1：有利</translation>
+        <source>Apr</source>
+        <translation>四月</translation>
     </message>
     <message>
-      <source>%1: unfavourable</source>
-      <translation>%1：不利</translation>
+        <source>May</source>
+        <translation>五月</translation>
     </message>
-  </context>
-  <context>
+    <message>
+        <source>Jun</source>
+        <translation>六月</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>七月</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>八月</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>九月</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>十月</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>十一月</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>十二月</translation>
+    </message>
+    <message>
+        <source>11PM - 1AM</source>
+        <translation>子时 (23–1)</translation>
+    </message>
+    <message>
+        <source>1AM - 3AM</source>
+        <translation>丑时 (1–3)</translation>
+    </message>
+    <message>
+        <source>3AM - 5AM</source>
+        <translation>寅时 (3–5)</translation>
+    </message>
+    <message>
+        <source>5AM - 7AM</source>
+        <translation>卯时 (5–7)</translation>
+    </message>
+    <message>
+        <source>7AM - 9AM</source>
+        <translation>辰时 (7–9)</translation>
+    </message>
+    <message>
+        <source>9AM - 11AM</source>
+        <translation>巳时 (9–11)</translation>
+    </message>
+    <message>
+        <source>11AM - 1PM</source>
+        <translation>午时 (11–13)</translation>
+    </message>
+    <message>
+        <source>1PM - 3-PM</source>
+        <translation>未时 (13–15)</translation>
+    </message>
+    <message>
+        <source>3PM - 5PM</source>
+        <translation>申时 (15–17)</translation>
+    </message>
+    <message>
+        <source>5PM - 7PM</source>
+        <translation>酉时 (17–19)</translation>
+    </message>
+    <message>
+        <source>7PM - 9PM</source>
+        <translation>戌时 (19–21)</translation>
+    </message>
+    <message>
+        <source>9PM - 11PM</source>
+        <translation>亥时 (21–23)</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>一月</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>二月</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>三月</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>四月</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>六月</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>七月</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>八月</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>九月</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>十月</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>十一月</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>十二月</translation>
+    </message>
+</context>
+<context>
     <name>zandrel::CAboutDlg</name>
     <message>
-      <source>Zandrel Version %1</source>
-      <translation>Zandrel 版本 %1</translation>
+        <source>Zandrel Version %1</source>
+        <translation>Zandrel 版本 %1</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>zandrel::CDialog</name>
     <message>
-      <source>&amp;Restore</source>
-      <translation>还原(&amp;R)</translation>
+        <source>&amp;Restore</source>
+        <translation>还原(&amp;R)</translation>
     </message>
     <message>
-      <source>&amp;Move</source>
-      <translation>移动(&amp;M)</translation>
+        <source>&amp;Move</source>
+        <translation>移动(&amp;M)</translation>
     </message>
     <message>
-      <source>&amp;Size</source>
-      <translation>大小(&amp;S)</translation>
+        <source>&amp;Size</source>
+        <translation>大小(&amp;S)</translation>
     </message>
     <message>
-      <source>Mi&amp;nimize</source>
-      <translation>最小化(&amp;N)</translation>
+        <source>Mi&amp;nimize</source>
+        <translation>最小化(&amp;N)</translation>
     </message>
     <message>
-      <source>Ma&amp;ximize</source>
-      <translation>最大化(&amp;X)</translation>
+        <source>Ma&amp;ximize</source>
+        <translation>最大化(&amp;X)</translation>
     </message>
     <message>
-      <source>&amp;Close	Alt+F4</source>
-      <translation>关闭(&amp;C)	Alt+F4</translation>
+        <source>&amp;Close	Alt+F4</source>
+        <translation>关闭(&amp;C)	Alt+F4</translation>
     </message>
     <message>
-      <source>Please enter no more than %1 characters.</source>
-      <translation>请输入不超过 %1 个字符。</translation>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>请输入不超过 %1 个字符。</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>zandrel::CHexTextDlg</name>
     <message>
-      <source>Hexagram text</source>
-      <translation>卦爻辞</translation>
+        <source>Hexagram text</source>
+        <translation>卦爻辞</translation>
     </message>
     <message>
-      <source>Hexagram %1, %2</source>
-      <extracomment>A hexagram button's accessible name: its number, then its title</extracomment>
-      <translation>第 %1 卦，%2</translation>
+        <source>Hexagram %1, %2</source>
+        <extracomment>A hexagram button&apos;s accessible name: its number, then its title</extracomment>
+        <translation>第 %1 卦，%2</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>zandrel::CLogDlg</name>
     <message>
-      <source>Query log</source>
-      <translation>占问日志</translation>
+        <source>Query log</source>
+        <translation>占问日志</translation>
     </message>
     <message>
-      <source>[Older entries are in %1]</source>
-      <translation>[更早的记录在 %1]</translation>
+        <source>[Older entries are in %1]</source>
+        <translation>[更早的记录在 %1]</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>zandrel::CMainDlg</name>
     <message>
-      <source>&amp;Traditional Time Query...	Ctrl+T</source>
-      <translation>年月日时起卦(&amp;T)...	Ctrl+T</translation>
+        <source>&amp;Traditional Time Query...	Ctrl+T</source>
+        <translation>年月日时起卦(&amp;T)...	Ctrl+T</translation>
     </message>
     <message>
-      <source>&amp;About...</source>
-      <translation>关于(&amp;A)...</translation>
+        <source>&amp;About...</source>
+        <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-      <source>Year</source>
-      <translation>年</translation>
+        <source>Year</source>
+        <translation>年</translation>
     </message>
     <message>
-      <source>Month</source>
-      <translation>月</translation>
+        <source>Month</source>
+        <translation>月</translation>
     </message>
     <message>
-      <source>Day</source>
-      <translation>日</translation>
+        <source>Day</source>
+        <translation>日</translation>
     </message>
     <message>
-      <source>Two-hour period</source>
-      <translation>时辰</translation>
+        <source>Two-hour period</source>
+        <translation>时辰</translation>
     </message>
     <message>
-      <source>Reading text</source>
-      <translation>本次卦辞</translation>
+        <source>Reading text</source>
+        <translation>本次卦辞</translation>
     </message>
     <message>
-      <source>Do you really want to delete the log file?</source>
-      <translation>确定要删除日志文件吗？</translation>
+        <source>Do you really want to delete the log file?</source>
+        <translation>确定要删除日志文件吗？</translation>
     </message>
     <message>
-      <source>Reset Log</source>
-      <translation>清除日志</translation>
+        <source>Reset Log</source>
+        <translation>清除日志</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>zandrel::CManageTextDlg</name>
     <message>
-      <source>Text updated.</source>
-      <translation>文字已更新。</translation>
+        <source>Text updated.</source>
+        <translation>文字已更新。</translation>
     </message>
     <message>
-      <source>Update Text</source>
-      <translation>更新文字</translation>
+        <source>Update Text</source>
+        <translation>更新文字</translation>
     </message>
     <message>
-      <source>Default text restored.</source>
-      <translation>已恢复默认文字。</translation>
+        <source>Default text restored.</source>
+        <translation>已恢复默认文字。</translation>
     </message>
     <message>
-      <source>Restore Text</source>
-      <translation>恢复文字</translation>
+        <source>Restore Text</source>
+        <translation>恢复文字</translation>
     </message>
     <message>
-      <source>Do you really want to remove all custom text and reset to default text?</source>
-      <translation>确定要删除所有自定义文字并恢复默认文字吗？</translation>
+        <source>Do you really want to remove all custom text and reset to default text?</source>
+        <translation>确定要删除所有自定义文字并恢复默认文字吗？</translation>
     </message>
     <message>
-      <source>Restore All Text</source>
-      <translation>全部恢复</translation>
+        <source>Restore All Text</source>
+        <translation>全部恢复</translation>
     </message>
     <message>
-      <source>Title</source>
-      <extracomment>The texts of a custom hexagram text, named in the message that one is too long</extracomment>
-      <translation>标题</translation>
+        <source>Title</source>
+        <extracomment>The texts of a custom hexagram text, named in the message that one is too long</extracomment>
+        <translation>标题</translation>
     </message>
     <message>
-      <source>Main Text</source>
-      <translation>卦辞</translation>
+        <source>Main Text</source>
+        <translation>卦辞</translation>
     </message>
     <message>
-      <source>Line 1</source>
-      <translation>第一爻</translation>
+        <source>Line 1</source>
+        <translation>第一爻</translation>
     </message>
     <message>
-      <source>Line 2</source>
-      <translation>第二爻</translation>
+        <source>Line 2</source>
+        <translation>第二爻</translation>
     </message>
     <message>
-      <source>Line 3</source>
-      <translation>第三爻</translation>
+        <source>Line 3</source>
+        <translation>第三爻</translation>
     </message>
     <message>
-      <source>Line 4</source>
-      <translation>第四爻</translation>
+        <source>Line 4</source>
+        <translation>第四爻</translation>
     </message>
     <message>
-      <source>Line 5</source>
-      <translation>第五爻</translation>
+        <source>Line 5</source>
+        <translation>第五爻</translation>
     </message>
     <message>
-      <source>Line 6</source>
-      <translation>第六爻</translation>
+        <source>Line 6</source>
+        <translation>第六爻</translation>
     </message>
     <message>
-      <source>%1 is too long to be stored: it takes %2 bytes, and a text may take at most %3 (a plain letter takes 1 byte, most other characters 2 to 4). Nothing was updated.</source>
-      <translation>%1太长，无法保存：它占 %2 字节，而一段文字最多只能占 %3 字节（一个英文字母占 1 字节，其他大多数字符占 2 到 4 字节）。未作任何更新。</translation>
+        <source>%1 is too long to be stored: it takes %2 bytes, and a text may take at most %3 (a plain letter takes 1 byte, most other characters 2 to 4). Nothing was updated.</source>
+        <translation>%1太长，无法保存：它占 %2 字节，而一段文字最多只能占 %3 字节（一个英文字母占 1 字节，其他大多数字符占 2 到 4 字节）。未作任何更新。</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>zandrel::CTraditionalDlg</name>
     <message>
-      <source>Lunar date and hour</source>
-      <translation>农历日期与时辰</translation>
+        <source>Lunar date and hour</source>
+        <translation>农历日期与时辰</translation>
     </message>
-  </context>
+</context>
 </TS>

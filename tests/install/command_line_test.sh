@@ -86,6 +86,11 @@ command_cases=(
     "cast --date 2024-02-10 --period 1 --bogus|2||zandrel cast: unknown option '--bogus'"
     "lunar 2024-02-10 -platform|2||zandrel lunar: unknown option '-platform'"
     "text 65|2||zandrel text: '65' is not a hexagram: give 1 to 64"
+    # The program's --language and --user-data may come before the command too.
+    "--language zh_CN lunar 2024-02-10|0|甲辰年 正月 初一|"
+    "--language=zh_TW --user-data text 1|0|第一卦　乾為天|"
+    "--user-data lunar 2024-02-10|2||zandrel lunar: unknown option '--user-data'"
+    "--language fr lunar 2024-02-10|2||zandrel lunar: unknown language 'fr': give en, zh_CN or zh_TW"
 )
 mkdir "$tmp/data"
 for c in "${command_cases[@]}"; do

@@ -821,7 +821,7 @@ void DialogTest::messageBoxesGoThroughOneAnswerableFunction() {
     QCOMPARE(ShowMessageBox(nullptr, {"Delete?", "Reset Log", MessageIcon::Question,
                                       MessageButtons::YesNo, IDNO}),
              IDNO);
-    ReportFileError(nullptr, {FileCause::AccessDenied, "auvrel.log"});
+    ReportFileError(nullptr, "Access to auvrel.log was denied.");
 
     QCOMPARE(answers.Requests().size(), std::size_t{2});
     const MessageBoxRequest& fileBox = answers.Requests()[1];

@@ -15,8 +15,8 @@ for language in zh_CN zh_TW; do
     ts="$source/translations/zandrel_$language.ts"
     cp "$ts" "$tmp/"
     copy="$tmp/zandrel_$language.ts"
-    "$lupdate" -silent -no-obsolete -locations none -I "$source" "$source/platform" "$source/res" \
-        "$source/ui" -ts "$copy" >"$tmp/lupdate.log" 2>&1 || {
+    "$lupdate" -silent -no-obsolete -locations none -I "$source" "$source/platform" "$source/res" "$source/app" "$source/cli" "$source/gui" \
+        -ts "$copy" >"$tmp/lupdate.log" 2>&1 || {
         cat "$tmp/lupdate.log"
         echo "FAIL: lupdate failed on $ts"
         failures=$((failures + 1))

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/cast_request.h"
+#include "app/vocabulary.h"
+#include "core/reading.h"
+#include "platform/file_error.h"
+#include "text/hexagram_text.h"
+#include "text/reading_text.h"
+
+#include <optional>
+#include <string>
+
+namespace zandrel {
+
+// One cast as the session made it: what was asked for and how, the reading and its texts.
+struct CastResult {
+    CastRequest request;
+    std::string question;
+    Reading reading;
+    ReadingText text;
+};
+
+// The program without a screen: the data folder, the hexagram texts read from it and the
+// language, and the one way a reading is cast and logged. Every front end (the window, the
+// command line) casts through a session and assembles no cast of its own; the dialogs that
+// show or edit the texts are handed the session's text store while they are open.
+class Session {
+public:
+    // Works in `dataDirectory`, which the caller has found (and made, where it had to).
+    Session(std::string dataDirectory, Language language);
+    virtual ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    const std::string& DataDirectory() const { return texts_.dataDirectory; }
+    Language Speaks() const { return texts_.language; }
+    const Vocabulary& Words() const { return *words_; }
+    TextStore& Texts() { return texts_; }
+    const TextStore& Texts() const { return texts_; }
+
+    // Reads the custom texts of the data folder, replacing those held.
+    void LoadTexts();
+
+    // The reading of `request` for `question`, with its texts composed from the texts held, in
+    // the session's language; none for a request whose values cannot be cast (a traditional
+    // date outside the calendar, which the front ends refuse before they ask).
+    virtual std::optional<CastResult> Cast(const CastRequest& request, std::string question) const;
+
+    // Appends the entry of `result` to the query log, stamped with the local time now.
+    FileError Log(const CastResult& result) const;
+
+private:
+    TextStore texts_;
+    const Vocabulary* words_;
+};
+
+} // namespace zandrel

@@ -1,0 +1,260 @@
+#include "app/vocabulary.h"
+
+#include "app/languages.h"
+#include "core/range.h"
+#include "platform/qt_text.h"
+#include "text/chinese_names.h"
+
+#include <QTranslator>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace zandrel {
+namespace {
+
+constexpr std::array<std::string_view, kElementCount> kEnglishElements = {
+    "Metal", "Wood", "Water", "Fire", "Earth",
+};
+
+constexpr std::array<std::string_view, 10> kStems = {
+    "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸",
+};
+constexpr std::array<std::string_view, 12> kBranches = {
+    "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥",
+};
+constexpr std::array<std::string_view, 11> kNumerals = {
+    "", "一", "二", "三", "四", "五", "六", "七", "八", "九", "十",
+};
+
+std::string_view EnglishRelation(Relation relation) {
+    switch (relation) {
+    case Relation::UseControlsBody:
+        return "use controls body";
+    case Relation::BodyFeedsUse:
+        return "body feeds use";
+    case Relation::BodyControlsUse:
+        return "body controls use";
+    case Relation::UseFeedsBody:
+        return "use feeds body";
+    case Relation::SameElement:
+        break;
+    }
+    return "same element";
+}
+
+std::string_view EnglishRelationPhrase(Relation relation) {
+    switch (relation) {
+    case Relation::UseControlsBody:
+        return "Use controls the body";
+    case Relation::BodyFeedsUse:
+        return "The body feeds use";
+    case Relation::BodyControlsUse:
+        return "The body controls use";
+    case Relation::UseFeedsBody:
+        return "Use feeds the body";
+    case Relation::SameElement:
+        break;
+    }
+    return "Same element as the body";
+}
+
+constexpr std::array<const char*, kPositionCount> kPositions = {
+    QT_TRANSLATE_NOOP("Vocabulary", "Outer trigram"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Inner trigram"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Upper nuclear trigram"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Lower nuclear trigram"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Final outer trigram"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Final inner trigram"),
+};
+constexpr std::array<const char*, 2> kOriginalPictures = {
+    QT_TRANSLATE_NOOP("Vocabulary", "Original outer trigram"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Original inner trigram"),
+};
+
+//: The animal of a year's earthly branch
+constexpr std::array<const char*, 12> kAnimals = {
+    QT_TRANSLATE_NOOP("Vocabulary", "Rat"),    QT_TRANSLATE_NOOP("Vocabulary", "Ox"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Tiger"),  QT_TRANSLATE_NOOP("Vocabulary", "Rabbit"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Dragon"), QT_TRANSLATE_NOOP("Vocabulary", "Snake"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Horse"),  QT_TRANSLATE_NOOP("Vocabulary", "Goat"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Monkey"), QT_TRANSLATE_NOOP("Vocabulary", "Rooster"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Dog"),    QT_TRANSLATE_NOOP("Vocabulary", "Pig"),
+};
+
+//: The entries of the month list of the target time query
+constexpr std::array<const char*, 12> kMonthEntries = {
+    QT_TRANSLATE_NOOP("Vocabulary", "Jan"), QT_TRANSLATE_NOOP("Vocabulary", "Feb"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Mar"), QT_TRANSLATE_NOOP("Vocabulary", "Apr"),
+    QT_TRANSLATE_NOOP("Vocabulary", "May"), QT_TRANSLATE_NOOP("Vocabulary", "Jun"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Jul"), QT_TRANSLATE_NOOP("Vocabulary", "Aug"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Sep"), QT_TRANSLATE_NOOP("Vocabulary", "Oct"),
+    QT_TRANSLATE_NOOP("Vocabulary", "Nov"), QT_TRANSLATE_NOOP("Vocabulary", "Dec"),
+};
+
+constexpr std::array<const char*, 12> kMonthNames = {
+    QT_TRANSLATE_NOOP("Vocabulary", "January"),   QT_TRANSLATE_NOOP("Vocabulary", "February"),
+    QT_TRANSLATE_NOOP("Vocabulary", "March"),     QT_TRANSLATE_NOOP("Vocabulary", "April"),
+    QT_TRANSLATE_NOOP("Vocabulary", "May"),       QT_TRANSLATE_NOOP("Vocabulary", "June"),
+    QT_TRANSLATE_NOOP("Vocabulary", "July"),      QT_TRANSLATE_NOOP("Vocabulary", "August"),
+    QT_TRANSLATE_NOOP("Vocabulary", "September"), QT_TRANSLATE_NOOP("Vocabulary", "October"),
+    QT_TRANSLATE_NOOP("Vocabulary", "November"),  QT_TRANSLATE_NOOP("Vocabulary", "December"),
+};
+
+// The two-hour periods as the list names them, in Chinese by their earthly branch with the
+// clock hours. "1PM - 3-PM" is written that way on purpose: it is the entry users have always
+// seen.
+constexpr std::array<const char*, 12> kPeriodEntries = {
+    QT_TRANSLATE_NOOP("Vocabulary", "11PM - 1AM"), QT_TRANSLATE_NOOP("Vocabulary", "1AM - 3AM"),
+    QT_TRANSLATE_NOOP("Vocabulary", "3AM - 5AM"),  QT_TRANSLATE_NOOP("Vocabulary", "5AM - 7AM"),
+    QT_TRANSLATE_NOOP("Vocabulary", "7AM - 9AM"),  QT_TRANSLATE_NOOP("Vocabulary", "9AM - 11AM"),
+    QT_TRANSLATE_NOOP("Vocabulary", "11AM - 1PM"), QT_TRANSLATE_NOOP("Vocabulary", "1PM - 3-PM"),
+    QT_TRANSLATE_NOOP("Vocabulary", "3PM - 5PM"),  QT_TRANSLATE_NOOP("Vocabulary", "5PM - 7PM"),
+    QT_TRANSLATE_NOOP("Vocabulary", "7PM - 9PM"),  QT_TRANSLATE_NOOP("Vocabulary", "9PM - 11PM"),
+};
+
+// The entry of a 1-based number in a table; a number outside it stops a debug build.
+template <class T, std::size_t N> T Numbered(const std::array<T, N>& table, int n) {
+    return table[RangeIndex(n, 1, static_cast<int>(N))];
+}
+
+} // namespace
+
+const Vocabulary& Vocabulary::Of(Language language) {
+    static std::vector<std::unique_ptr<Vocabulary>> made(LanguageTable().size());
+    std::unique_ptr<Vocabulary>& vocabulary =
+        made[static_cast<std::size_t>(&RowOf(language) - LanguageTable().data())];
+    if (!vocabulary) {
+        vocabulary.reset(new Vocabulary(language));
+    }
+    return *vocabulary;
+}
+
+Vocabulary::Vocabulary(Language language) : language_(language) {
+    if (language == Language::English) {
+        return;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("zandrel_") + QString::fromLatin1(LanguageCode(language)),
+                         QStringLiteral(":/i18n"))) {
+        translator_ = std::move(translator);
+    }
+}
+
+Vocabulary::~Vocabulary() = default;
+
+QString Vocabulary::translate(const char* context, const char* source, const char* disambiguation,
+                              int n) const {
+    if (translator_) {
+        const QString translated = translator_->translate(context, source, disambiguation, n);
+        if (!translated.isNull()) {
+            return translated;
+        }
+    }
+    return QString::fromUtf8(source);
+}
+
+std::string Vocabulary::Tr(const char* context, const char* source) const {
+    return ToUtf8(translate(context, source));
+}
+
+std::string_view Vocabulary::ElementName(Element element) const {
+    if (const auto script = ScriptOf(language_)) {
+        return zandrel::ElementName(*script, element);
+    }
+    return Numbered(kEnglishElements, static_cast<int>(element) + 1);
+}
+
+std::string_view Vocabulary::RoleName(bool isBody) const {
+    if (const auto script = ScriptOf(language_)) {
+        return TermName(*script, isBody ? ReadingTerm::Body : ReadingTerm::Use);
+    }
+    return isBody ? "Body" : "Use";
+}
+
+std::string_view Vocabulary::RelationName(Relation relation) const {
+    if (const auto script = ScriptOf(language_)) {
+        return zandrel::RelationName(*script, relation);
+    }
+    return EnglishRelation(relation);
+}
+
+std::string_view Vocabulary::RelationPhrase(Relation relation) const {
+    if (const auto script = ScriptOf(language_)) {
+        return zandrel::RelationName(*script, relation);
+    }
+    return EnglishRelationPhrase(relation);
+}
+
+std::string_view Vocabulary::TrigramName(Trigram trigram) const {
+    const auto script = ScriptOf(language_);
+    return script ? zandrel::TrigramName(*script, trigram) : std::string_view();
+}
+
+std::string_view Vocabulary::HexagramName(Hexagram hexagram) const {
+    const auto script = ScriptOf(language_);
+    return script ? HexagramFullName(*script, hexagram) : std::string_view();
+}
+
+std::string_view Vocabulary::StemName(int stem) const {
+    return Numbered(kStems, stem);
+}
+
+std::string_view Vocabulary::BranchName(int branch) const {
+    return Numbered(kBranches, branch);
+}
+
+std::string_view Vocabulary::Word(LunarWord word) const {
+    const bool simplified = language_ == Language::SimplifiedChinese;
+    switch (word) {
+    case LunarWord::Year:
+        return "年";
+    case LunarWord::Month:
+        return "月";
+    case LunarWord::FirstMonth:
+        return "正月";
+    case LunarWord::Leap:
+        return simplified ? "闰" : "閏";
+    case LunarWord::Hour:
+        return simplified ? "时" : "時";
+    case LunarWord::DayPrefix:
+        return "初";
+    case LunarWord::Twenty:
+        return "廿";
+    }
+    return {};
+}
+
+std::string_view Vocabulary::Numeral(int n) const {
+    return kNumerals[RangeIndex(n, 0, 10)];
+}
+
+std::string Vocabulary::PositionName(Position position) const {
+    return Tr("Vocabulary", kPositions[static_cast<std::size_t>(position)]);
+}
+
+std::string Vocabulary::PictureName(Position position) const {
+    if (position == Position::Outer || position == Position::Inner) {
+        return Tr("Vocabulary", kOriginalPictures[static_cast<std::size_t>(position)]);
+    }
+    return PositionName(position);
+}
+
+std::string Vocabulary::AnimalName(int branch) const {
+    return Tr("Vocabulary", Numbered(kAnimals, branch));
+}
+
+std::string Vocabulary::MonthEntry(int month) const {
+    return Tr("Vocabulary", Numbered(kMonthEntries, month));
+}
+
+std::string Vocabulary::MonthName(int month) const {
+    return Tr("Vocabulary", Numbered(kMonthNames, month));
+}
+
+std::string Vocabulary::PeriodEntry(int period) const {
+    return Tr("Vocabulary", Numbered(kPeriodEntries, period));
+}
+
+} // namespace zandrel

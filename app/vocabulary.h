@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/reading.h"
+#include "core/trigrams.h"
+#include "text/language.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QTranslator;
+
+namespace zandrel {
+
+// The words the Chinese lunar calendar writes dates with.
+enum class LunarWord : std::uint8_t {
+    Year,       // 年
+    Month,      // 月
+    FirstMonth, // 正月
+    Leap,       // 闰 (閏)
+    Hour,       // 时 (時)
+    DayPrefix,  // 初, before the days 1 to 10
+    Twenty,     // 廿, before the days 21 to 29
+};
+
+// The words of one language: the names of the method (elements, roles, relations to the body,
+// the six trigram positions, trigrams and hexagrams, stems and branches, the lunar calendar's
+// words, the months and the two-hour periods) and the translation of every sentence the
+// program composes. Whatever speaks to the user is given the vocabulary of its language; no
+// language in force is read from anywhere else, so one process can speak several at once.
+class Vocabulary {
+public:
+    // The words of `language`, made once and kept for the life of the program.
+    static const Vocabulary& Of(Language language);
+
+    Vocabulary(const Vocabulary&) = delete;
+    Vocabulary& operator=(const Vocabulary&) = delete;
+    ~Vocabulary();
+
+    Language Speaks() const { return language_; }
+
+    // `source` of translation context `context` in this language, from this language's own
+    // translation rather than any installed for the program, so that every language can be
+    // spoken at any moment; `source` itself in English and wherever the translation lacks it.
+    // Named as Qt names it, so that the translation tools gather every text passed to it.
+    QString translate(const char* context, const char* source, const char* disambiguation = nullptr,
+                      int n = -1) const;
+    // The same as UTF-8.
+    std::string Tr(const char* context, const char* source) const;
+
+    std::string_view ElementName(Element element) const;      // Metal; 金
+    std::string_view RoleName(bool isBody) const;             // Body, Use; 体, 用
+    std::string_view RelationName(Relation relation) const;   // use feeds body; 用生体
+    std::string_view RelationPhrase(Relation relation) const; // Use feeds the body; 用生体
+    // 乾 .. 坤 and 乾为天 .. 火水未济; empty where the language names them by number alone.
+    std::string_view TrigramName(Trigram trigram) const;
+    std::string_view HexagramName(Hexagram hexagram) const;
+    // 甲 .. 癸 and 子 .. 亥, which every language writes alike.
+    std::string_view StemName(int stem) const;
+    std::string_view BranchName(int branch) const;
+    std::string_view Word(LunarWord word) const;
+    // 一 .. 十 for 1 .. 10.
+    std::string_view Numeral(int n) const;
+
+    // The six trigram positions of a reading: "Outer trigram" .. "Final inner trigram".
+    std::string PositionName(Position position) const;
+    // The small pictures name the trigrams of the original hexagram as such: "Original outer
+    // trigram"; the others as PositionName does.
+    std::string PictureName(Position position) const;
+    // "Rat" .. "Pig" for the branches 1 .. 12.
+    std::string AnimalName(int branch) const;
+    // "Jan" .. "Dec" as the month list shows them, and "January" .. "December".
+    std::string MonthEntry(int month) const;
+    std::string MonthName(int month) const;
+    // "11PM - 1AM" .. "9PM - 11PM": the two-hour periods as the period list shows them.
+    std::string PeriodEntry(int period) const;
+
+private:
+    explicit Vocabulary(Language language);
+
+    Language language_;
+    std::unique_ptr<QTranslator> translator_;
+};
+
+} // namespace zandrel

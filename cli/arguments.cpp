@@ -1,0 +1,56 @@
+#include "cli/arguments.h"
+
+#include "platform/qt_text.h"
+
+#include <algorithm>
+
+namespace zandrel {
+
+ParsedArguments ParseArguments(const Vocabulary& words, const std::vector<std::string>& arguments,
+                               std::span<const std::string_view> valueOptions,
+                               std::span<const std::string_view> flagOptions) {
+    ParsedArguments parsed;
+    const auto among = [](std::span<const std::string_view> list, std::string_view name) {
+        return std::find(list.begin(), list.end(), name) != list.end();
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            parsed.help = true;
+            continue;
+        }
+        if (argument.size() < 2 || argument[0] != '-') {
+            parsed.plain.push_back(argument);
+            continue;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        if (among(valueOptions, name)) {
+            if (equals != std::string::npos) {
+                parsed.values[name] = argument.substr(equals + 1);
+            } else if (i + 1 < arguments.size()) {
+                parsed.values[name] = arguments[++i];
+            } else {
+                parsed.error =
+                    FillIn(words.translate("Commands", "option '%1' needs a value"), {name});
+                return parsed;
+            }
+        } else if (among(flagOptions, name) && equals == std::string::npos) {
+            parsed.flags.insert(name);
+        } else if (among(flagOptions, name)) {
+            parsed.error =
+                FillIn(words.translate("Commands", "option '%1' takes no value"), {name});
+            return parsed;
+        } else {
+            parsed.error = FillIn(words.translate("Commands", "unknown option '%1'"), {argument});
+            return parsed;
+        }
+    }
+    return parsed;
+}
+
+std::string UnexpectedArgument(const Vocabulary& words, std::string_view argument) {
+    return FillIn(words.translate("Commands", "unexpected argument '%1'"), {argument});
+}
+
+} // namespace zandrel

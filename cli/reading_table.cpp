@@ -1,0 +1,88 @@
+#include "cli/reading_table.h"
+
+#include "app/languages.h"
+#include "app/lunar_words.h"
+#include "app/reading_words.h"
+#include "cli/terminal.h"
+#include "platform/qt_text.h"
+
+#include <algorithm>
+
+namespace zandrel {
+namespace {
+
+QString Q(std::string_view text) {
+    return ToQString(text);
+}
+
+// The first line: the method, the date and the hour it was cast by.
+std::string Heading(const Vocabulary& words, const ReadingReport& report) {
+    std::string civil = report.date ? CivilDateText(*report.date) : std::string();
+    if (report.time) {
+        civil += " " + ClockTimeText(*report.time);
+    }
+    if (report.method == kTraditionalMethod && report.lunar) {
+        const LunarFacts& lunar = *report.lunar;
+        const bool chinese = RowOf(words.Speaks()).chineseDates == words.Speaks();
+        const std::string date = chinese ? LunarDateChineseText(words, lunar.date, lunar.hourBranch)
+                                         : LunarDateText(words, lunar.date, lunar.hourBranch);
+        return ToUtf8(
+            words.translate("Commands", "Traditional time query: %1, %2").arg(Q(civil), Q(date)));
+    }
+    if (report.method == kTargetTimeMethod && report.period) {
+        return ToUtf8(words.translate("Commands", "Target time query: %1, period %2 (%3)")
+                          .arg(Q(civil), Q(NumberText(*report.period)),
+                               Q(words.PeriodEntry(*report.period))));
+    }
+    return ToUtf8(words.translate("Commands", "General query"));
+}
+
+// "use; unfavourable: body feeds use", "body", "favourable: same element"; in Chinese with the
+// classical names (用；不利：体生用).
+std::string JudgementText(const Vocabulary& words, const Reading& reading, Position position) {
+    const ElementMark& mark = reading.Mark(position);
+    QString role;
+    if (position == Position::Outer || position == Position::Inner) {
+        role = Q(words.RoleName(position == reading.BodyPosition())).toLower();
+    }
+    if (mark.isBody) {
+        return ToUtf8(role);
+    }
+    const QString relation = Q(words.RelationName(mark.relation));
+    const QString judgement = mark.Favourable()
+                                  ? words.translate("Commands", "favourable: %1").arg(relation)
+                                  : words.translate("Commands", "unfavourable: %1").arg(relation);
+    //: A trigram's role, then how its element stands to the body's
+    return ToUtf8(role.isEmpty() ? judgement
+                                 : words.translate("Commands", "%1; %2").arg(role, judgement));
+}
+
+} // namespace
+
+std::string ReadingTable(const Vocabulary& words, const ReadingReport& report) {
+    const Reading& reading = report.reading;
+    std::string text = Heading(words, report) + "\n";
+    text += FillIn(words.translate("Commands", "Question: %1"), {report.question}) + "\n";
+    text +=
+        ToUtf8(
+            words.translate("Commands", "Original hexagram %1, change line %2, final hexagram %3")
+                .arg(Q(HexagramWords(words, reading.original)), Q(NumberText(reading.changeLine)),
+                     Q(HexagramWords(words, reading.final)))) +
+        "\n";
+    // The trigrams' column is as wide as the widest of them, with two blanks after it.
+    std::size_t trigramWidth = 0;
+    for (Trigram t = 1; t <= 8; ++t) {
+        trigramWidth = std::max(trigramWidth, Columns(TrigramWords(words, t)));
+    }
+    for (int p = 0; p < kPositionCount; ++p) {
+        const auto position = static_cast<Position>(p);
+        const Trigram trigram = reading.TrigramAt(position);
+        text += Padded(words.PositionName(position), 23) +
+                Padded(TrigramWords(words, trigram), trigramWidth + 2) +
+                Padded(std::string(words.ElementName(ElementOfTrigram(trigram))), 7) +
+                JudgementText(words, reading, position) + "\n";
+    }
+    return text + "\n" + TerminalText(report.text);
+}
+
+} // namespace zandrel

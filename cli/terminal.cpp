@@ -1,0 +1,53 @@
+#include "cli/terminal.h"
+
+#include "core/control_pictures.h"
+#include "platform/qt_text.h"
+
+#include <ostream>
+
+namespace zandrel {
+
+int Print(std::ostream& out, std::ostream& err, const Vocabulary& words, const std::string& text) {
+    out << text << std::flush;
+    if (!out) {
+        err << "zandrel: "
+            << ToUtf8(words.translate("Commands", "cannot write to the standard output")) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+std::string TerminalText(std::string_view text) {
+    const QString decoded = ToQString(text);
+    QString shown;
+    shown.reserve(decoded.size());
+    for (qsizetype i = 0; i < decoded.size(); ++i) {
+        const char16_t c = decoded[i].unicode();
+        if (c == u'\r' && i + 1 < decoded.size() && decoded[i + 1] == u'\n') {
+            continue; // the LF that follows ends the line
+        }
+        shown.append(QChar(static_cast<char16_t>(VisibleCharacter(c))));
+    }
+    return ToUtf8(shown);
+}
+
+std::size_t Columns(std::string_view text) {
+    const QString decoded = ToQString(text);
+    std::size_t columns = 0;
+    for (const QChar c : decoded) {
+        if (c.isLowSurrogate()) {
+            continue;
+        }
+        columns += c.unicode() >= 0x1100 && (c.unicode() < 0x2000 || c.unicode() >= 0x2E80) ? 2 : 1;
+    }
+    return columns;
+}
+
+std::string Padded(std::string text, std::size_t width) {
+    if (const std::size_t columns = Columns(text); columns < width) {
+        text.append(width - columns, ' ');
+    }
+    return text;
+}
+
+} // namespace zandrel

@@ -1,0 +1,41 @@
+#include "gui/log_dlg.h"
+
+#include "log/query_log.h"
+#include "platform/accessibility.h"
+#include "platform/qt_text.h"
+#include "res/resource.h"
+#include "res/templates.h"
+
+#include <utility>
+
+namespace zandrel {
+
+CLogDlg::CLogDlg(std::string dataDirectory, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_LOG), owner), dataDirectory(std::move(dataDirectory)) {}
+
+void CLogDlg::DoDataExchange(CDataExchange& dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_LOG_TEXT, logText);
+}
+
+bool CLogDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetAccessibleText(*logText, {ToUtf8(tr("Query log")), ""});
+    LoadLogText();
+    return true;
+}
+
+void CLogDlg::LoadLogText() {
+    // The text is built anew at every opening. Once the size rule has started a new log, the
+    // first line says where the entries before it are.
+    std::string text;
+    if (const std::string older = OlderLogPath(dataDirectory); !older.empty()) {
+        text = FillIn(tr("[Older entries are in %1]"), {older}) + "\r\n";
+    }
+    text += zandrel::LoadLogText(dataDirectory);
+    if (!text.empty()) {
+        logText->SetWindowText(text);
+    }
+}
+
+} // namespace zandrel

@@ -1,0 +1,120 @@
+#include "gui/main_dlg.h"
+
+#include "gui/about_dlg.h"
+#include "platform/accessibility.h"
+#include "platform/density_art.h"
+#include "platform/pumping_wait.h"
+#include "platform/qt_text.h"
+#include "res/resource.h"
+#include "res/templates.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+
+namespace zandrel {
+namespace {
+
+constexpr std::uint32_t kSplashMilliseconds = 2000;
+
+} // namespace
+
+CMainDlg::CMainDlg(Session& session, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_MAIN), owner), session(session),
+      icon(LoadIconResource(IDR_MAINFRAME)) {
+    MapCommand(IDC_INNER_TRIGRAM, [this] { OnInnerTrigram(); });
+    MapCommand(IDC_OUTER_TRIGRAM, [this] { OnOuterTrigram(); });
+    MapCommand(IDC_CHANGE_LINE, [this] { OnChangeLine(); });
+    MapCommand(IDC_RUN, [this] { OnRun(); });
+    MapCommand(IDC_VIEW_LOG, [this] { OnViewLog(); });
+    MapCommand(IDC_DELETE_LOG, [this] { ResetLog(); });
+    MapCommand(IDC_VIEW_TEXT, [this] { OnViewText(); });
+    MapCommand(IDC_MANAGE_TEXT, [this] { OnManageText(); });
+}
+
+CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::DoDataExchange(CDataExchange& dx) {
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_RUN, runButton);
+    DDX_Control(dx, IDC_OUTER_TRIGRAM, outerTrigramButton);
+    DDX_Control(dx, IDC_INNER_TRIGRAM, innerTrigramButton);
+    DDX_Control(dx, IDC_CHANGE_LINE, changeLineButton);
+    DDX_Control(dx, IDC_CHANGE_LINE_NUMBER, changeLineNumberLabel);
+    DDX_Control(dx, IDC_HEXAGRAM_TEXT, readingTextBox);
+    DDX_Control(dx, IDC_YEAR, yearList);
+    DDX_Control(dx, IDC_MONTH, monthList);
+    DDX_Control(dx, IDC_PERIOD, periodList);
+    DDX_Control(dx, IDC_DAY, dayList);
+    DDX_Control(dx, IDC_OUTER_IMAGE, outerImage);
+    DDX_Control(dx, IDC_INNER_IMAGE, innerImage);
+    DDX_Control(dx, IDC_OUTER_SMALL, outerSmallImage);
+    DDX_Control(dx, IDC_OUTER_ROLE, outerRoleLabel);
+    DDX_Control(dx, IDC_OUTER_ELEMENT, outerElementLabel);
+    DDX_Control(dx, IDC_INNER_SMALL, innerSmallImage);
+    DDX_Control(dx, IDC_INNER_ROLE, innerRoleLabel);
+    DDX_Control(dx, IDC_INNER_ELEMENT, innerElementLabel);
+    DDX_Control(dx, IDC_ORIGINAL_NUMBER, originalNumberLabel);
+    DDX_Control(dx, IDC_NUCLEAR_LOWER_SMALL, nuclearLowerSmallImage);
+    DDX_Control(dx, IDC_NUCLEAR_LOWER_ELEMENT, nuclearLowerElementLabel);
+    DDX_Control(dx, IDC_NUCLEAR_UPPER_SMALL, nuclearUpperSmallImage);
+    DDX_Control(dx, IDC_NUCLEAR_UPPER_ELEMENT, nuclearUpperElementLabel);
+    DDX_Control(dx, IDC_FINAL_OUTER_SMALL, finalOuterSmallImage);
+    DDX_Control(dx, IDC_FINAL_OUTER_ELEMENT, finalOuterElementLabel);
+    DDX_Control(dx, IDC_FINAL_INNER_SMALL, finalInnerSmallImage);
+    DDX_Control(dx, IDC_FINAL_INNER_ELEMENT, finalInnerElementLabel);
+    DDX_Control(dx, IDC_FINAL_NUMBER, finalNumberLabel);
+}
+
+bool CMainDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    // Size and Maximize are greyed by the system menu itself: the window has a fixed size
+    // and no maximize box.
+    // The traditional time query stands in a group of its own, so that the menu still ends
+    // with a separator and "About...".
+    AppendSystemMenuSeparator();
+    AppendSystemMenuItem(IDM_TRADITIONAL, ToUtf8(tr("&Traditional Time Query...\tCtrl+T")));
+    AppendSystemMenuSeparator();
+    AppendSystemMenuItem(IDM_ABOUTBOX, ToUtf8(tr("&About...")));
+    // The menu only shows the shortcut; the window itself takes it.
+    auto* traditional = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
+    connect(traditional, &QShortcut::activated, this, [this] { SendSysCommand(IDM_TRADITIONAL); });
+
+    setWindowIcon(icon);
+    // The lists have no labels of their own: their names say what they choose.
+    SetAccessibleText(*yearList, {ToUtf8(tr("Year")), ""});
+    SetAccessibleText(*monthList, {ToUtf8(tr("Month")), ""});
+    SetAccessibleText(*dayList, {ToUtf8(tr("Day")), ""});
+    SetAccessibleText(*periodList, {ToUtf8(tr("Two-hour period")), ""});
+    SetAccessibleText(*readingTextBox, {ToUtf8(tr("Reading text")), ""});
+
+    announcer = new CAnnouncer(*this);
+    InitReadingControls();
+
+    {
+        // Owned by the main window, which is not shown yet; events keep flowing meanwhile,
+        // so the splash gets painted.
+        CAboutDlg splash(IDD_SPLASH, this);
+        splash.Create();
+        PumpingWait(kSplashMilliseconds);
+        splash.DestroyWindow();
+    }
+
+    session.LoadTexts();
+    return true;
+}
+
+void CMainDlg::OnSysCommand(int id) {
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about(IDD_ABOUTBOX, this);
+        about.DoModal();
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_TRADITIONAL) {
+        OnTraditionalQuery();
+        return;
+    }
+    CDialog::OnSysCommand(id);
+}
+
+} // namespace zandrel

@@ -1,0 +1,384 @@
+// The commands that run without a window: what they print for good input in every language,
+// the one line and the exit status of bad input, the log entry and the file errors. Each test
+// hands the commands folders of its own; none changes the working directory.
+
+#include "cli/commands.h"
+#include "cli/terminal.h"
+#include "core/reading.h"
+#include "log/query_log.h"
+#include "tests/support/fault_helpers.h"
+#include "text/hexagram_text.h"
+#include "text/reading_text.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace zandrel {
+namespace {
+
+using fixtures::TempDir;
+
+struct CommandRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+CommandRun RunWith(const CommandContext& context, std::string_view command,
+                   const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CommandRun run;
+    const Command* found = FindCommand(command);
+    EXPECT_NE(found, nullptr) << command;
+    run.status = found ? RunCommand(*found, arguments, out, err, context) : -1;
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+QJsonObject Json(const CommandRun& run) {
+    QJsonParseError error{};
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out;
+    return document.object();
+}
+
+// Each test runs with a data folder of its own as the current directory, and the user's data
+// folder inside it, as the program's main would find them.
+class CommandsTest : public testing::Test {
+protected:
+    CommandRun RunArgs(std::string_view command, const std::vector<std::string>& arguments,
+                       Language desktop = Language::English) {
+        CommandContext context = Context();
+        context.language = desktop;
+        return RunWith(context, command, arguments);
+    }
+    CommandContext Context() const {
+        return {dir.Path(), dir.File("data/zandrel"), Language::English, {}};
+    }
+
+    TempDir dir;
+};
+
+// The three values and the hexagrams of casts whose values are known: the target time query's
+// worked examples, the clock time mapped to its period at the period's edges, and the
+// traditional cast of a New Year's Day, the last day of a lunar year at 23:30, and a leap month.
+TEST_F(CommandsTest, CastPrintsTheReadingOfTheDateAsJson) {
+    const struct {
+        std::vector<std::string> arguments;
+        int outer, inner, changeLine;
+        const char* method;
+    } cases[] = {
+        {{"--date", "2001-03-15", "--period", "5", "--question", "abc"}, 1, 6, 2, "target time"},
+        {{"--date", "1998-01-01", "--period", "1"}, 8, 1, 3, "target time"},
+        {{"--date", "1998-01-01", "--time", "23:30"}, 8, 1, 3, "target time"},
+        {{"--date", "1998-01-01", "--time", "00:59"}, 8, 1, 3, "target time"},
+        {{"--date", "1998-01-01", "--time", "01:00"}, 8, 2, 4, "target time"},
+        {{"--date", "2004-01-31", "--period", "1"}, 6, 7, 3, "target time"},
+        {{"--date=2099-12-30", "--time=22:00"}, 5, 1, 5, "target time"},
+        {{"--traditional", "--date", "2024-02-10", "--time", "12:00"}, 7, 6, 2, "traditional"},
+        // 癸卯 (4) + month 12 + day 30 = 46; hour 子 (1) gives 47.
+        {{"--traditional", "--date", "2024-02-09", "--time", "23:30"}, 6, 7, 5, "traditional"},
+        {{"--traditional", "--date", "2024-02-09", "--period", "1"}, 6, 7, 5, "traditional"},
+        // The leap second month counts as month 2: 4 + 2 + 1 = 7, hour 午 (7) gives 14.
+        {{"--traditional", "--date", "2023-03-22", "--time", "12:00"}, 7, 6, 2, "traditional"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.push_back("--json");
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        const CommandRun run = RunArgs("cast", arguments);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        ASSERT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one line of JSON";
+        const QJsonObject json = Json(run);
+        const Reading reading = ComputeReading(c.outer, c.inner, c.changeLine);
+        EXPECT_EQ(json["outer"].toInt(), c.outer);
+        EXPECT_EQ(json["inner"].toInt(), c.inner);
+        EXPECT_EQ(json["change_line"].toInt(), c.changeLine);
+        EXPECT_EQ(json["original"].toInt(), reading.original);
+        EXPECT_EQ(json["final"].toInt(), reading.final);
+        EXPECT_EQ(json["method"].toString().toStdString(), c.method);
+        const ReadingText text = ComposeReadingText(HexagramTexts{}, reading);
+        EXPECT_EQ(json["text"].toString().toStdString(),
+                  text.originalText + text.lineText + text.finalText);
+    }
+    // The issue's own example: hexagram 4.
+    const CommandRun run =
+        RunArgs("cast", {"--traditional", "--date", "2024-02-10", "--time", "12:00", "--json"});
+    const QJsonObject json = Json(run);
+    EXPECT_EQ(json["original"].toInt(), 4);
+    EXPECT_EQ(json["lunar"].toObject()["year_branch"].toInt(), 5);
+    EXPECT_EQ(json["lunar"].toObject()["hour_branch"].toInt(), 7);
+}
+
+// The whole text form of one cast: its heading, the numbers, each trigram with its element and
+// how it stands to the body, and the reading text with LF line ends.
+TEST_F(CommandsTest, CastPrintsTheReadingAsText) {
+    const CommandRun run = RunArgs("cast", {"--date", "2024-02-10", "--time", "12:00",
+                                            "--traditional", "--question", "Will it\nrain?\n"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Reading reading = ComputeReading(7, 6, 2);
+    const ReadingText text = ComposeReadingText(HexagramTexts{}, reading);
+    EXPECT_EQ(run.out,
+              "Traditional time query: 2024-02-10 12:00, Year 甲辰 (Dragon), month 1, day 1, "
+              "hour 午 (11AM–1PM)\n"
+              "Question: Will it rain?\n"
+              "Original hexagram 4, change line 2, final hexagram 23\n"
+              "Outer trigram          7  Earth  body\n"
+              "Inner trigram          6  Water  use; favourable: body controls use\n"
+              "Upper nuclear trigram  8  Earth  favourable: same element\n"
+              "Lower nuclear trigram  4  Wood   unfavourable: use controls body\n"
+              "Final outer trigram    7  Earth  favourable: same element\n"
+              "Final inner trigram    8  Earth  favourable: same element\n"
+              "\n" +
+                  TerminalText(text.originalText + text.lineText + text.finalText));
+    EXPECT_EQ(run.out.find('\r'), std::string::npos);
+}
+
+TEST_F(CommandsTest, BadInputPrintsOneLineAndExitsTwo) {
+    const struct {
+        const char* command;
+        std::vector<std::string> arguments;
+        const char* error;
+    } cases[] = {
+        {"cast", {"--period", "1"}, "zandrel cast: give the date with --date YYYY-MM-DD"},
+        {"cast",
+         {"--date", "2024-02-10"},
+         "zandrel cast: give the hour with --period N or --time HH:MM"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "--time", "12:00"},
+         "zandrel cast: give either --period or --time, not both"},
+        {"cast",
+         {"--date", "2100-01-01", "--period", "1"},
+         "zandrel cast: 2100-01-01 is outside the calendar, which runs from 1998-01-01 to "
+         "2099-12-31."},
+        {"cast",
+         {"--date", "1997-12-31", "--period", "1", "--traditional"},
+         "zandrel cast: 1997-12-31 is outside the calendar, which runs from 1998-01-01 to "
+         "2099-12-31."},
+        {"cast",
+         {"--date", "2023-02-30", "--period", "1"},
+         "zandrel cast: 2023-02-30 does not exist: February 2023 has 28 days."},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "13"},
+         "zandrel cast: '13' is not a period: give 1 (11PM - 1AM) to 12 (9PM - 11PM)"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "0"},
+         "zandrel cast: '0' is not a period: give 1 (11PM - 1AM) to 12 (9PM - 11PM)"},
+        {"cast",
+         {"--date", "2024-02-10", "--time", "24:00"},
+         "zandrel cast: '24:00' is not a time: write it as HH:MM, from 00:00 to 23:59."},
+        {"cast", {"--date"}, "zandrel cast: option '--date' needs a value"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "--json=yes"},
+         "zandrel cast: option '--json' takes no value"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "--bogus"},
+         "zandrel cast: unknown option '--bogus'"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "now"},
+         "zandrel cast: unexpected argument 'now'"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "--question", std::string(256, 'q')},
+         "zandrel cast: the question has 256 characters; the question dialog takes at most 255"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "--question", "caf\xE9"},
+         "zandrel cast: the question is not UTF-8 text"},
+        {"lunar", {}, "zandrel lunar: give the date as YYYY-MM-DD"},
+        {"lunar",
+         {"2024-02-30"},
+         "zandrel lunar: 2024-02-30 does not exist: February 2024 has 29 days."},
+        {"lunar",
+         {"2024-02-10", "25:00"},
+         "zandrel lunar: '25:00' is not a time: write it as HH:MM, from 00:00 to 23:59."},
+        {"lunar", {"2024-02-10", "12:00", "x"}, "zandrel lunar: unexpected argument 'x'"},
+        {"lunar", {"2024-02-10", "--user-data"}, "zandrel lunar: unknown option '--user-data'"},
+        {"text", {}, "zandrel text: give the hexagram's number, 1 to 64"},
+        {"text", {"65"}, "zandrel text: '65' is not a hexagram: give 1 to 64"},
+        {"text", {"0"}, "zandrel text: '0' is not a hexagram: give 1 to 64"},
+        {"text", {"-1"}, "zandrel text: unknown option '-1'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        const CommandRun run = RunArgs(c.command, c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, std::string(c.error) + "\n");
+    }
+    EXPECT_TRUE(dir.Entries().empty()) << "bad input writes nothing";
+}
+
+TEST_F(CommandsTest, CastLogsTheEntryTheWindowWrites) {
+    const std::vector<std::string> arguments = {"--date",     "2001-03-15", "--period", "5",
+                                                "--question", "abc",        "--log"};
+    ASSERT_EQ(RunArgs("cast", arguments).status, 0);
+    ASSERT_EQ(RunArgs("cast", arguments).status, 0);
+    const ReadingText text = ComposeReadingText(HexagramTexts{}, ComputeReading(1, 6, 2));
+    const std::string tail = "]\r\nabc\r\n\r\n[Auvrel's reply]\r\n" + text.originalText +
+                             text.lineText + text.finalText + "\r\n\r\n\r\n";
+    const std::string log = dir.Read("auvrel.log");
+    ASSERT_EQ(log.rfind("[Your query on ", 0), 0U);
+    const std::size_t second = log.find("[Your query on ", 1);
+    ASSERT_NE(second, std::string::npos);
+    const std::string header = log.substr(0, log.find("]\r\n"));
+    EXPECT_EQ(log.substr(header.size(), second - header.size()), tail);
+    EXPECT_EQ(log.size(), 2 * second) << "two entries alike but for their time";
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"auvrel.log"});
+}
+
+TEST_F(CommandsTest, ALogThatCannotBeWrittenIsReportedAsTheWindowReportsIt) {
+    // A folder where the log should be.
+    ASSERT_EQ(::mkdir(dir.File("auvrel.log").c_str(), 0700), 0);
+    const FileError expected = AppendLogEntry(dir.Path(), "entry");
+    ASSERT_TRUE(expected.Failed());
+    const CommandRun run = RunArgs("cast", {"--date", "2024-02-10", "--period", "1", "--log"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "zandrel: " + expected.Message() + "\n");
+    EXPECT_NE(run.out.find("Original hexagram"), std::string::npos) << "the reading is printed";
+
+    // --user-data makes the folder as the window does, and reports it as the window does.
+    dir.Write("not-a-folder", "");
+    CommandContext blocked = Context();
+    blocked.userDataDirectory = dir.File("not-a-folder/zandrel");
+    const CommandRun made =
+        RunWith(blocked, "cast", {"--date", "2024-02-10", "--period", "1", "--log", "--user-data"});
+    EXPECT_EQ(made.status, 1);
+    EXPECT_EQ(made.err,
+              "zandrel: " + dir.File("not-a-folder/zandrel") + " contains an invalid path.\n");
+    const CommandRun logged =
+        RunArgs("cast", {"--date", "2024-02-10", "--period", "1", "--log", "--user-data"});
+    EXPECT_EQ(logged.status, 0) << logged.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir.File("data/zandrel/auvrel.log")));
+}
+
+TEST_F(CommandsTest, CustomTextsOfTheDataFolderAreUsed) {
+    // Hexagram 1 with a custom title and a bell in line 1's text.
+    dir.Write("custom1.txt", "Mine\r\nMain\r\nOne\a\r\nTwo\r\nThree\r\nFour\r\nFive\r\nSix\r\n");
+    HexagramTexts texts{};
+    LoadCustomTexts(texts, dir.Path());
+
+    const CommandRun text = RunArgs("text", {"1"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, TerminalText(FullHexagramText(texts, 1)));
+    EXPECT_NE(text.out.find("Hexagram 1 Mine\nMain\nLine 1\nOne\u2407\n"), std::string::npos)
+        << text.out;
+    EXPECT_EQ(text.out.find('\r'), std::string::npos);
+
+    // 6 + 1 + 10 = 17 and period 8: outer 1, inner 1, change line 1, so hexagram 1 and its
+    // line 1 are the custom ones.
+    const CommandRun cast = RunArgs("cast", {"--date", "1998-01-10", "--period", "8", "--json"});
+    const ReadingText blocks = ComposeReadingText(texts, ComputeReading(1, 1, 1));
+    const std::string shown = Json(cast)["text"].toString().toStdString();
+    EXPECT_EQ(shown, blocks.originalText + blocks.lineText + blocks.finalText);
+    EXPECT_EQ(shown.rfind("Hexagram 1 Mine\r\nMain\r\nLine 1\r\nOne\a\r\n", 0), 0U) << shown;
+}
+
+TEST_F(CommandsTest, LunarPrintsTheLunarDateAndHour) {
+    const CommandRun text = RunArgs("lunar", {"1998-01-01", "23:00"});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out,
+              "Year 丁丑 (Ox), month 12, day 3, hour 子 (11PM–1AM)\n丁丑年 十二月 初三 子時\n");
+
+    const QJsonObject plain = Json(RunArgs("lunar", {"--json", "1998-01-01"}));
+    EXPECT_EQ(plain["year"].toInt(), 1997);
+    EXPECT_EQ(plain["year_branch"].toInt(), 2);
+    EXPECT_EQ(plain["month"].toInt(), 12);
+    EXPECT_EQ(plain["leap"], QJsonValue(false));
+    EXPECT_EQ(plain["day"].toInt(), 3);
+    EXPECT_FALSE(plain.contains("hour_branch"));
+
+    const QJsonObject leap = Json(RunArgs("lunar", {"1998-06-24", "21:00", "--json"}));
+    EXPECT_EQ(leap["year"].toInt(), 1998);
+    EXPECT_EQ(leap["month"].toInt(), 5);
+    EXPECT_EQ(leap["leap"], QJsonValue(true));
+    EXPECT_EQ(leap["hour_branch"].toInt(), 12);
+}
+
+TEST_F(CommandsTest, TextPrintsTheClassicalTextInTheScriptAsked) {
+    const CommandRun simplified = RunArgs("text", {"1", "--language", "zh_CN"});
+    EXPECT_EQ(simplified.status, 0) << simplified.err;
+    EXPECT_TRUE(simplified.out.starts_with("第一卦　乾为天\n乾：元亨利贞。\n初九\n潜龙勿用。\n"))
+        << simplified.out;
+    EXPECT_TRUE(simplified.out.ends_with("用九\n见群龙无首，吉。\n")) << simplified.out;
+    const CommandRun traditional = RunArgs("text", {"--language=zh_HK", "1"});
+    EXPECT_TRUE(traditional.out.starts_with("第一卦　乾為天\n乾：元亨利貞。\n")) << traditional.out;
+    // The desktop's language, when the command names none; English by a name.
+    EXPECT_EQ(RunArgs("text", {"1"}, Language::TraditionalChinese).out, traditional.out);
+    EXPECT_TRUE(RunArgs("text", {"1", "--language", "en"}, Language::TraditionalChinese)
+                    .out.starts_with("Hexagram 1 "));
+    // A custom text replaces the classical one in every language.
+    dir.Write("custom1.txt", "Mine\r\nmain\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+    EXPECT_TRUE(
+        RunArgs("text", {"1", "--language", "zh_CN"}).out.starts_with("第一卦　Mine\nmain\n"));
+}
+
+TEST_F(CommandsTest, CastSpeaksChineseButItsJsonKeepsItsEnglishWords) {
+    const std::vector<std::string> cast = {"cast",  "--date",     "2024-02-10", "--time",
+                                           "12:00", "--question", "天"};
+    std::vector<std::string> arguments(cast.begin() + 1, cast.end());
+    arguments.insert(arguments.end(), {"--language", "zh_TW"});
+    const CommandRun text = RunArgs("cast", arguments);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out.substr(0, text.out.find("\n\n")),
+              "指定時間起卦：2024-02-10 12:00，時辰 7：午時 (11–13)\n"
+              "問題：天\n"
+              "本卦 48 水風井，動爻 5，變卦 46 地風升\n"
+              "外卦                   6 坎  水     用；有利：用生體\n"
+              "內卦                   5 巽  木     體\n"
+              "互卦上卦               3 離  火     不利：體生用\n"
+              "互卦下卦               2 兌  金     不利：用克體\n"
+              "變卦外卦               8 坤  土     有利：體克用\n"
+              "變卦內卦               5 巽  木     有利：比和");
+    EXPECT_NE(text.out.find("第四十八卦　水風井\n"), std::string::npos);
+
+    arguments.push_back("--json");
+    const CommandRun json = RunArgs("cast", arguments);
+    const QJsonObject object =
+        QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    EXPECT_EQ(object["method"].toString(), "target time");
+    const QJsonObject outer = object["trigrams"].toArray()[0].toObject();
+    EXPECT_EQ(outer["element"].toString(), "Water");
+    EXPECT_EQ(outer["relation"].toString(), "use feeds body");
+    EXPECT_TRUE(object["text"].toString().startsWith(QStringLiteral("第四十八卦　水風井\r\n")));
+}
+
+TEST_F(CommandsTest, TheLogKeepsItsFrameInEveryLanguage) {
+    const CommandRun run = RunArgs("cast", {"--date", "2024-02-10", "--period", "7", "--question",
+                                            "问", "--log", "--language", "zh_CN"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string log = dir.Read("auvrel.log");
+    EXPECT_TRUE(log.starts_with("[Your query on ")) << log;
+    const std::string reply = "]\r\n问\r\n\r\n[Auvrel's reply]\r\n第";
+    EXPECT_NE(log.find(reply), std::string::npos) << log;
+    EXPECT_TRUE(log.ends_with("\r\n\r\n\r\n"));
+}
+
+TEST_F(CommandsTest, WordsOfBadInputAndAnUnknownLanguage) {
+    const CommandRun period =
+        RunArgs("cast", {"--date", "2024-02-10", "--period", "13", "--language", "zh_CN"});
+    EXPECT_EQ(period.status, 2);
+    EXPECT_EQ(period.err,
+              "zandrel cast: “13”不是时辰：请给出 1（子时 (23–1)）到 12（亥时 (21–23)）\n");
+    EXPECT_EQ(RunArgs("lunar", {"2024-02-10", "12:00", "--language", "zh_TW"}).out,
+              "甲辰年 正月 初一 午時\n生肖屬龍；午時：11–13 點\n");
+    const CommandRun unknown = RunArgs("text", {"1", "--language", "fr"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "zandrel text: unknown language 'fr': give en, zh_CN or zh_TW\n");
+    EXPECT_EQ(RunArgs("text", {"1", "--language"}).err,
+              "zandrel text: option '--language' needs a value\n");
+    EXPECT_EQ(RunArgs("text", {"65"}, Language::SimplifiedChinese).err,
+              "zandrel text: “65”不是卦：请给出 1 到 64\n");
+}
+
+} // namespace
+} // namespace zandrel

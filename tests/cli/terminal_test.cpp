@@ -1,0 +1,24 @@
+// Text as the commands print it to a terminal.
+
+#include "cli/terminal.h"
+
+#include <gtest/gtest.h>
+
+namespace zandrel {
+namespace {
+
+TEST(TerminalTextTest, LineEndsAndControlCharacters) {
+    EXPECT_EQ(TerminalText("a\r\nb\r\n"), "a\nb\n");
+    EXPECT_EQ(TerminalText("a\rb\x1b[2J\x7f\tc"), "a\u240Db\u241B[2J\u2421\tc");
+    EXPECT_EQ(TerminalText("caf\xE9\r\n"), "caf\u00E9\n"); // not UTF-8: read as Windows-1252
+}
+
+TEST(TerminalTextTest, WideCharactersTakeTwoColumns) {
+    EXPECT_EQ(Columns("Earth"), 5U);
+    EXPECT_EQ(Columns("6 坎"), 4U);
+    EXPECT_EQ(Padded("坎", 4), "坎  ");
+    EXPECT_EQ(Padded("Outer trigram", 5), "Outer trigram");
+}
+
+} // namespace
+} // namespace zandrel

@@ -1,0 +1,213 @@
+// Where the program keeps its files: the current directory, or with --user-data the user's
+// data folder, found by the XDG rules and made when missing; and what the user is told when
+// it cannot be made.
+
+#include "app/data_directory.h"
+#include "gui/divination_app.h"
+#include "gui/main_dlg.h"
+#include "platform/application.h"
+#include "tests/platform/gui_test_support.h"
+#include "tests/support/fault_helpers.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <optional>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace zandrel;
+using namespace zandrel::test;
+using fixtures::TempDir;
+
+namespace {
+
+// Sets or unsets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, std::optional<QByteArray> value)
+        : name_(name),
+          saved_(qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name))
+                                                 : std::nullopt) {
+        Set(value);
+    }
+    ~ScopedEnv() { Set(saved_); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    void Set(const std::optional<QByteArray>& value) {
+        if (value) {
+            qputenv(name_, *value);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+    const char* name_;
+    std::optional<QByteArray> saved_;
+};
+
+int Mode(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+}
+
+// Runs the application object, the splash's wait skipped, and closes the main window as soon
+// as it is up. Returns the data directory the window got, or "none" when no main window ran.
+QString RunApp(CDivinationApp& app) {
+    SteppingTickCount ticks(5000);
+    QString directory = "none";
+    const auto closer = WhenModal::Act<CMainDlg>(
+        [&](CMainDlg* window) {
+            directory = QString::fromStdString(window->Texts().dataDirectory);
+            window->EndDialog(IDCANCEL);
+        },
+        3000);
+    app.InitInstance();
+    return directory;
+}
+
+} // namespace
+
+class DivinationAppTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGuiTests(); }
+
+    void userDataDirectoryFollowsTheXdgRules_data();
+    void userDataDirectoryFollowsTheXdgRules();
+    void createsMissingFoldersForTheOwnerOnly();
+    void reportsAFolderThatCannotBeMade_data();
+    void reportsAFolderThatCannotBeMade();
+    void mainWindowWorksInTheChosenDirectory();
+    void endsWithAnErrorBoxWhenTheFolderCannotBeMade();
+};
+
+void DivinationAppTest::userDataDirectoryFollowsTheXdgRules_data() {
+    QTest::addColumn<std::optional<QByteArray>>("dataHome");
+    QTest::addColumn<std::optional<QByteArray>>("home");
+    QTest::addColumn<QString>("expected"); // "~" stands for the user database's home folder
+
+    const std::optional<QByteArray> unset;
+    QTest::newRow("absolute") << std::optional<QByteArray>("/srv/data") << unset
+                              << "/srv/data/zandrel";
+    QTest::newRow("trailing slash")
+        << std::optional<QByteArray>("/srv/data/") << unset << "/srv/data/zandrel";
+    QTest::newRow("unset") << unset << std::optional<QByteArray>("/home/ann")
+                           << "/home/ann/.local/share/zandrel";
+    QTest::newRow("empty") << std::optional<QByteArray>("") << std::optional<QByteArray>("/h")
+                           << "/h/.local/share/zandrel";
+    QTest::newRow("relative is ignored")
+        << std::optional<QByteArray>("data") << std::optional<QByteArray>("/h")
+        << "/h/.local/share/zandrel";
+    QTest::newRow("no HOME") << unset << unset << "~/.local/share/zandrel";
+    QTest::newRow("relative HOME")
+        << unset << std::optional<QByteArray>("ann") << "~/.local/share/zandrel";
+}
+
+void DivinationAppTest::userDataDirectoryFollowsTheXdgRules() {
+    QFETCH(std::optional<QByteArray>, dataHome);
+    QFETCH(std::optional<QByteArray>, home);
+    QFETCH(QString, expected);
+    const passwd* user = getpwuid(getuid());
+    QVERIFY(user != nullptr);
+    expected.replace("~", user->pw_dir);
+
+    const ScopedEnv setDataHome("XDG_DATA_HOME", dataHome);
+    const ScopedEnv setHome("HOME", home);
+    QCOMPARE(QString::fromStdString(UserDataDirectory()), expected);
+}
+
+void DivinationAppTest::createsMissingFoldersForTheOwnerOnly() {
+    const TempDir temp;
+    const std::string path = temp.File("share/deeper/zandrel");
+    QVERIFY(!CreateDirectories(path).Failed());
+    QCOMPARE(Mode(temp.File("share")), 0700);
+    QCOMPARE(Mode(temp.File("share/deeper")), 0700);
+    QCOMPARE(Mode(path), 0700);
+
+    // A folder that is there already is used as it is.
+    QVERIFY(chmod(path.c_str(), 0755) == 0);
+    QVERIFY(!CreateDirectories(path).Failed());
+    QVERIFY(!CreateDirectories(path + "/").Failed());
+    QCOMPARE(Mode(path), 0755);
+}
+
+void DivinationAppTest::reportsAFolderThatCannotBeMade_data() {
+    QTest::addColumn<QString>("blocker");   // a regular file made at this place, if any
+    QTest::addColumn<bool>("readOnlyBase"); // the temporary folder is not writable
+    QTest::addColumn<QString>("message");   // %1 is the folder's path
+
+    QTest::newRow("file in its place") << "zandrel" << false << "%1 contains an invalid path.";
+    QTest::newRow("file above it") << "share" << false << "%1 contains an invalid path.";
+    QTest::newRow("no write access above it") << "" << true << "Access to %1 was denied.";
+}
+
+void DivinationAppTest::reportsAFolderThatCannotBeMade() {
+    QFETCH(QString, blocker);
+    QFETCH(bool, readOnlyBase);
+    QFETCH(QString, message);
+    const TempDir temp;
+    const std::string path =
+        temp.File(blocker == "zandrel" ? "zandrel" : "share/zandrel"); // as under XDG_DATA_HOME
+    if (!blocker.isEmpty()) {
+        temp.Write(blocker.toStdString(), "not a folder");
+    }
+    FileError error;
+    if (readOnlyBase) {
+        QVERIFY(chmod(temp.Path().c_str(), 0555) == 0);
+        error = fixtures::RunInChild([&] { return CreateDirectories(path); }, -1, true);
+    } else {
+        error = CreateDirectories(path);
+    }
+    QCOMPARE(QString::fromStdString(error.Message()), message.arg(QString::fromStdString(path)));
+}
+
+void DivinationAppTest::mainWindowWorksInTheChosenDirectory() {
+    const TempDir current;
+    const TempDir dataHome;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(QString::fromStdString(current.Path())));
+    const ScopedEnv setDataHome("XDG_DATA_HOME", QByteArray::fromStdString(dataHome.Path()));
+
+    // As the program's main finds them.
+    CDivinationApp fromTerminal;
+    fromTerminal.dataDirectory = DataDirectory(false);
+    const auto terminalDirectory = RunApp(fromTerminal);
+    CDivinationApp fromMenu;
+    fromMenu.userDataDirectory = true;
+    fromMenu.dataDirectory = DataDirectory(true);
+    const auto menuDirectory = RunApp(fromMenu);
+    QVERIFY(QDir::setCurrent(before));
+
+    QCOMPARE(terminalDirectory, QString::fromStdString(current.Path()));
+    QCOMPARE(menuDirectory, QString::fromStdString(dataHome.File("zandrel")));
+    QCOMPARE(Mode(dataHome.File("zandrel")), 0700);
+    QCOMPARE(fromTerminal.exitCode, 0);
+    QCOMPARE(fromMenu.exitCode, 0);
+    // Nothing is made in the current directory for a run from the menu.
+    QVERIFY(current.Entries().empty());
+}
+
+void DivinationAppTest::endsWithAnErrorBoxWhenTheFolderCannotBeMade() {
+    const TempDir temp;
+    temp.Write("data", "a file where the data folder should be");
+    const MessageBoxAnswers answers({IDOK});
+    CDivinationApp app;
+    app.userDataDirectory = true;
+    app.dataDirectory = temp.File("data/zandrel");
+    // Should a main window come up anyway, it is closed and the test fails.
+    QCOMPARE(RunApp(app), QStringLiteral("none"));
+    QCOMPARE(app.exitCode, 1);
+
+    QCOMPARE(answers.Requests().size(), std::size_t(1));
+    const MessageBoxRequest& box = answers.Requests().front();
+    QCOMPARE(box.text, temp.File("data") + "/zandrel contains an invalid path.");
+    QCOMPARE(box.caption, ApplicationName());
+    QCOMPARE(int(box.icon), int(MessageIcon::Stop));
+}
+
+QTEST_MAIN(DivinationAppTest)
+#include "divination_app_test.moc"

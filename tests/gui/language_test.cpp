@@ -1,0 +1,411 @@
+// Every window of the program in every language it speaks: no caption, list entry or label cut
+// off or too big for its control, and in Chinese nothing that a user reads left in English, be
+// it a widget's text, a tooltip, a menu item, a message box or what assistive technology
+// reads; with the Chinese names of the method where the method has them.
+
+#include "app/file_error_message.h"
+#include "app/reading_words.h"
+#include "core/reading.h"
+#include "gui/about_dlg.h"
+#include "gui/hex_text_dlg.h"
+#include "gui/language_session.h"
+#include "gui/log_dlg.h"
+#include "gui/manage_text_dlg.h"
+#include "gui/query_dlg.h"
+#include "gui/traditional_dlg.h"
+#include "platform/message_box.h"
+#include "res/resource.h"
+#include "tests/gui/main_window_fixture.h"
+#include "text/chinese_names.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QRegularExpression>
+
+#include <functional>
+#include <memory>
+
+using namespace zandrel;
+using namespace zandrel::test;
+
+namespace {
+
+// English words in a text, leaving out the names and notations that every language writes
+// alike.
+QStringList EnglishWords(QString text) {
+    static const QRegularExpression kept(
+        QStringLiteral("Zandrel|Auvrel|auvrel\\.log|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+T"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    text.remove(kept);
+    QStringList words;
+    for (auto match = word.globalMatch(text); match.hasNext();) {
+        words << match.next().captured();
+    }
+    return words;
+}
+
+// What a user reads of `dialog` and its controls: window title, captions, list entries and
+// tooltips, the system menu, and every name and description of its accessible tree, each with
+// where it was found.
+QStringList ReadableTexts(CDialog& dialog) {
+    QStringList texts;
+    const auto add = [&texts](const QString& where, const QString& text) {
+        if (!text.isEmpty()) {
+            texts << where + "\t" + text;
+        }
+    };
+    add("title", dialog.windowTitle());
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        const QString id = widget->objectName();
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            add(id, label->text());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            add(id, button->text());
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            add(id, group->title());
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            for (int i = 0; i < list->count(); ++i) {
+                add(id, list->itemText(i));
+            }
+        }
+        add(id + " tooltip", widget->toolTip());
+    }
+    if ((dialog.Template().styles & kSysMenu) != 0) {
+        for (const QAction* action : dialog.GetSystemMenu()->actions()) {
+            add("system menu", action->text());
+        }
+    }
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        if (node == nullptr) {
+            return;
+        }
+        add("accessible name", node->text(QAccessible::Name));
+        add("accessible description", node->text(QAccessible::Description));
+        for (int i = 0; i < node->childCount(); ++i) {
+            walk(node->child(i));
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(&dialog));
+    return texts;
+}
+
+// The failures of one window in one language: what does not fit, and in Chinese what is left
+// in English.
+QStringList Faults(CDialog& dialog, Language language) {
+    QStringList faults;
+    for (const std::string& overflowing : OverflowingCaptions(dialog)) {
+        faults << "cut off: " + QString::fromStdString(overflowing);
+    }
+    if (language != Language::English) {
+        for (const QString& text : ReadableTexts(dialog)) {
+            if (!EnglishWords(text.section(QLatin1Char('\t'), 1)).isEmpty()) {
+                faults << "in English: " + text;
+            }
+        }
+    }
+    return faults;
+}
+
+// The faults of `dialog` once made, for a readable failure.
+#define CHECK_WINDOW(dialog, language)                                                             \
+    do {                                                                                           \
+        const QStringList faults = Faults(dialog, language);                                       \
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));                                 \
+    } while (false)
+
+// A reading of every relation to the body: the body Earth (艮 inner, the change line in the
+// outer trigram), the use Wood (巽), the nuclear Fire and Water, the final Metal and Earth.
+constexpr int kOuter = 5;
+constexpr int kInner = 7;
+constexpr int kChangeLine = 4;
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGuiTests(); }
+    void cleanup() { SetMessageBoxAnswerer({}); }
+
+    void everyWindowFitsAndSpeaksTheLanguage_data();
+    void everyWindowFitsAndSpeaksTheLanguage();
+    void messageBoxesSpeakTheLanguage_data();
+    void messageBoxesSpeakTheLanguage();
+    void elementLabelsNameTheRelationToTheBody_data();
+    void elementLabelsNameTheRelationToTheBody();
+    void chineseNamesComeFromTheClassicalData();
+    void qtsOwnWordsAreTranslated();
+    void englishIsTheDefaultAndComesBack();
+};
+
+void LanguageTest::everyWindowFitsAndSpeaksTheLanguage_data() {
+    QTest::addColumn<Language>("language");
+    QTest::newRow("en") << Language::English;
+    QTest::newRow("zh_CN") << Language::SimplifiedChinese;
+    QTest::newRow("zh_TW") << Language::TraditionalChinese;
+}
+
+void LanguageTest::everyWindowFitsAndSpeaksTheLanguage() {
+    QFETCH(Language, language);
+    const LanguageSession session(language);
+    QVERIFY(session.Complete());
+
+    MainWindow fixture(language);
+    CMainDlg& window = fixture.Start();
+    CHECK_WINDOW(window, language); // before the first reading
+    window.ShowReading(kOuter, kInner, kChangeLine);
+    CHECK_WINDOW(window, language);
+
+    for (const int id : {IDD_ABOUTBOX, IDD_SPLASH}) {
+        CAboutDlg about(id, &window);
+        about.Create();
+        CHECK_WINDOW(about, language);
+        about.DestroyWindow();
+    }
+    {
+        CQueryDlg query(&window);
+        query.Create();
+        CHECK_WINDOW(query, language);
+        query.DestroyWindow();
+    }
+    {
+        // An older log, whose place the viewer's first line tells.
+        QFile older(QDir(fixture.Path()).filePath("auvrel.log.1"));
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.close();
+        CLogDlg viewer(fixture.Path().toStdString(), &window);
+        viewer.Create();
+        CHECK_WINDOW(viewer, language);
+        viewer.DestroyWindow();
+    }
+    {
+        CHexTextDlg browser(window.Texts(), &window);
+        browser.Create();
+        browser.SendCommand(IDC_HEXAGRAM1);
+        CHECK_WINDOW(browser, language);
+        browser.DestroyWindow();
+    }
+    {
+        TextStore store = window.Texts();
+        CManageTextDlg editor(store, &window);
+        editor.Create();
+        CHECK_WINDOW(editor, language);
+        editor.DestroyWindow();
+    }
+    {
+        // The lunar date of a leap month at the longest hour, then each complaint of a wrong
+        // input, in the two lines the dialog has for them.
+        CTraditionalDlg query(Vocabulary::Of(language), {2023, 4, 1}, {23, 30}, &window);
+        query.Create();
+        CHECK_WINDOW(query, language);
+        for (const auto& [date, time] : {std::pair{"2023-02-30", "23:30"},
+                                         {"1997-12-31", "23:30"},
+                                         {"2023-13-01", "23:30"},
+                                         {"2023/04/01", "23:30"},
+                                         {"2023-04-01", "25:00"}}) {
+            query.SetDlgItemText(IDC_CIVIL_DATE, date);
+            query.SetDlgItemText(IDC_CLOCK_TIME, time);
+            QVERIFY(!query.GetDlgItemText(IDC_LUNAR_DATE).empty());
+            CHECK_WINDOW(query, language);
+        }
+        query.DestroyWindow();
+    }
+}
+
+void LanguageTest::messageBoxesSpeakTheLanguage_data() {
+    everyWindowFitsAndSpeaksTheLanguage_data();
+}
+
+void LanguageTest::messageBoxesSpeakTheLanguage() {
+    QFETCH(Language, language);
+    const LanguageSession session(language);
+    MainWindow fixture(language);
+    CMainDlg& window = fixture.Start();
+    MessageBoxAnswers answers({IDNO, IDOK, IDYES, IDOK, IDOK, IDOK});
+    window.SendCommand(IDC_DELETE_LOG);
+    {
+        TextStore store = window.Texts();
+        CManageTextDlg editor(store, &window);
+        editor.Create();
+        editor.SetDlgItemText(IDC_CUSTOM_TITLE, "x");
+        editor.SendCommand(IDC_UPDATE_TEXT);
+        editor.SendCommand(IDC_RESTORE_ALL_TEXT);
+        editor.SetDlgItemText(IDC_CUSTOM_TITLE, std::string(kMaxCustomTextBytes + 1, 'x'));
+        editor.SendCommand(IDC_UPDATE_TEXT);
+        editor.DestroyWindow();
+    }
+    ReportFileError(&window, FileErrorMessage(Vocabulary::Of(language),
+                                              {FileCause::SharingViolation, "auvrel.log"}));
+    QCOMPARE(answers.Requests().size(), std::size_t{6});
+    for (const MessageBoxRequest& request : answers.Requests()) {
+        const QString text = QString::fromStdString(request.text);
+        // The file-error box's caption is the program's file name, in every language.
+        const QString caption =
+            QString::fromStdString(request.caption).remove(QCoreApplication::applicationName());
+        QVERIFY(!text.isEmpty() && !request.caption.empty());
+        if (language != Language::English) {
+            QVERIFY2(EnglishWords(text + " " + caption).isEmpty(),
+                     qPrintable(caption + ": " + text));
+        }
+    }
+
+    // Every cause of a file error; in English exactly the file layer's own text.
+    for (int cause = static_cast<int>(FileCause::None);
+         cause <= static_cast<int>(FileCause::EndOfFile); ++cause) {
+        const std::string name = "/tmp/100% \xff.txt";
+        const FileError error{static_cast<FileCause>(cause), name};
+        const std::string text = FileErrorMessage(Vocabulary::Of(language), error);
+        if (language == Language::English) {
+            QCOMPARE(text, error.Message());
+        } else {
+            const std::size_t at = text.find(name);
+            QVERIFY2(error.cause == FileCause::None || at != std::string::npos,
+                     "the name goes in as its bytes");
+            const std::string words =
+                at == std::string::npos ? text : text.substr(0, at) + text.substr(at + name.size());
+            QVERIFY2(EnglishWords(QString::fromStdString(words)).isEmpty(), text.c_str());
+        }
+    }
+}
+
+void LanguageTest::elementLabelsNameTheRelationToTheBody_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QStringList>("tips");
+    QTest::addColumn<QString>("announced");
+    // In display order: outer (use), inner (body), nuclear upper and lower, final outer and
+    // inner.
+    QTest::newRow("en") << Language::English << QStringList{"-Wood-",  "(Earth)", "+Fire+",
+                                                            "+Water+", "-Metal-", "+Earth+"}
+                        << QStringList{"Use controls the body: unfavourable",
+                                       "The body: the element the others are judged against",
+                                       "Use feeds the body: favourable",
+                                       "The body controls use: favourable",
+                                       "The body feeds use: unfavourable",
+                                       "Same element as the body: favourable"}
+                        << "Original hexagram 53, Gradual Progress. Change line 4. Final hexagram "
+                           "33, Yielding. Body: inner trigram, Earth. Use: outer trigram, Wood.";
+    QTest::newRow("zh_CN")
+        << Language::SimplifiedChinese
+        << QStringList{"-木-", "(土)", "+火+", "+水+", "-金-", "+土+"}
+        << QStringList{"用克体：不利", "体：其余各卦与之论生克", "用生体：有利",
+                       "体克用：有利", "体生用：不利",           "比和：有利"}
+        << "本卦第53卦风山渐，动爻4，变卦第33卦天山遁。体：内卦，土。用：外卦，木。";
+    QTest::newRow("zh_TW")
+        << Language::TraditionalChinese
+        << QStringList{"-木-", "(土)", "+火+", "+水+", "-金-", "+土+"}
+        << QStringList{"用克體：不利", "體：其餘各卦與之論生克", "用生體：有利",
+                       "體克用：有利", "體生用：不利",           "比和：有利"}
+        << "本卦第53卦風山漸，動爻4，變卦第33卦天山遯。體：內卦，土。用：外卦，木。";
+}
+
+void LanguageTest::elementLabelsNameTheRelationToTheBody() {
+    QFETCH(Language, language);
+    QFETCH(QStringList, labels);
+    QFETCH(QStringList, tips);
+    QFETCH(QString, announced);
+    const LanguageSession session(language);
+    MainWindow fixture(language);
+    CMainDlg& window = fixture.Start();
+    window.ShowReading(kOuter, kInner, kChangeLine);
+    const int ids[] = {IDC_OUTER_ELEMENT,         IDC_INNER_ELEMENT,
+                       IDC_NUCLEAR_UPPER_ELEMENT, IDC_NUCLEAR_LOWER_ELEMENT,
+                       IDC_FINAL_OUTER_ELEMENT,   IDC_FINAL_INNER_ELEMENT};
+    QStringList shown;
+    QStringList shownTips;
+    QStringList descriptions;
+    for (const int id : ids) {
+        QWidget* label = window.GetDlgItem(id);
+        shown << QString::fromStdString(window.DlgItem<CButton>(id)->GetWindowText());
+        shownTips << label->toolTip();
+        descriptions << QAccessible::queryAccessibleInterface(label)->text(
+            QAccessible::Description);
+    }
+    QCOMPARE(shown, labels);
+    QCOMPARE(shownTips, tips);
+    // What a screen reader hears says it too.
+    for (int i = 0; i < tips.size(); ++i) {
+        if (i != 1) {
+            QVERIFY2(descriptions[i].contains(tips[i]), qPrintable(descriptions[i]));
+        }
+    }
+    // And so does the announcement of the reading, with the titles in the language's script.
+    QCOMPARE(QString::fromStdString(window.findChild<CAnnouncer*>()->Text()), announced);
+}
+
+void LanguageTest::chineseNamesComeFromTheClassicalData() {
+    for (const auto& [language, script] :
+         {std::pair{Language::SimplifiedChinese, ChineseScript::Simplified},
+          {Language::TraditionalChinese, ChineseScript::Traditional}}) {
+        const LanguageSession session(language);
+        MainWindow fixture(language);
+        CMainDlg& window = fixture.Start();
+        window.ShowReading(kOuter, kInner, kChangeLine);
+        const auto caption = [&window](const char* english) {
+            for (const QLabel* label : window.findChildren<QLabel*>()) {
+                if (label->text() == QCoreApplication::translate("DialogTemplate", english)) {
+                    return label->text().toStdString();
+                }
+            }
+            return std::string();
+        };
+        QCOMPARE(caption("Original Hexagram"),
+                 std::string(TermName(script, ReadingTerm::Original)));
+        QCOMPARE(caption("Final Hexagram"), std::string(TermName(script, ReadingTerm::Final)));
+        QCOMPARE(window.DlgItem<CButton>(IDC_INNER_ROLE)->GetWindowText(),
+                 std::string(TermName(script, ReadingTerm::Body)));
+        QCOMPARE(window.DlgItem<CButton>(IDC_OUTER_ROLE)->GetWindowText(),
+                 std::string(TermName(script, ReadingTerm::Use)));
+        // The reading: the ordinal heading, the full name and the line named by its place.
+        const std::string text =
+            window.LastReadingText().originalText + window.LastReadingText().lineText;
+        const Hexagram original = ComputeReading(kOuter, kInner, kChangeLine).original;
+        QVERIFY2(text.starts_with(HexagramOrdinal(original)), text.c_str());
+        QVERIFY(text.find(HexagramFullName(script, original)) != std::string::npos);
+        QVERIFY(text.find(LineName(script, original, kChangeLine)) != std::string::npos);
+        const QStringList months = ListEntries(window).filter(QStringLiteral("月"));
+        QVERIFY2(!months.isEmpty(), qPrintable(ListEntries(window).join(',')));
+    }
+}
+
+void LanguageTest::qtsOwnWordsAreTranslated() {
+    // What Qt draws itself: the buttons of a message box, an edit box's context menu.
+    for (const Language language : {Language::SimplifiedChinese, Language::TraditionalChinese}) {
+        const LanguageSession session(language);
+        QVERIFY(session.Complete());
+        for (const auto& [context, text] : {std::pair{"QPlatformTheme", "&Yes"},
+                                            {"QPlatformTheme", "&No"},
+                                            {"QPlatformTheme", "OK"},
+                                            {"QLineEdit", "&Undo"},
+                                            {"QLineEdit", "Select All"}}) {
+            const QString translated = QCoreApplication::translate(context, text);
+            QVERIFY2(EnglishWords(translated).isEmpty(), qPrintable(translated));
+        }
+    }
+}
+
+// The window's language is installed for its dialogs and Qt's own words while a session
+// lasts, and goes again with it; the words of a reading come from the vocabulary each window
+// is given, whatever is installed.
+void LanguageTest::englishIsTheDefaultAndComesBack() {
+    QCOMPARE(QCoreApplication::translate("DialogTemplate", "View Log"), QStringLiteral("View Log"));
+    {
+        const LanguageSession session(Language::TraditionalChinese);
+        QCOMPARE(QCoreApplication::translate("DialogTemplate", "View Log"),
+                 QStringLiteral("檢視日誌"));
+        QCOMPARE(MonthEntries(Vocabulary::Of(Language::English)).front(), std::string("Jan"));
+        MainWindow fixture(Language::SimplifiedChinese);
+        CMainDlg& window = fixture.Start();
+        QCOMPARE(window.DlgItem<CComboBox>(IDC_MONTH)->itemText(0), QStringLiteral("一月"));
+        QCOMPARE(window.DlgItem<CComboBox>(IDC_PERIOD)->itemText(0), QStringLiteral("子时 (23–1)"));
+    }
+    QCOMPARE(QCoreApplication::translate("DialogTemplate", "View Log"), QStringLiteral("View Log"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+}
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"

@@ -1,0 +1,84 @@
+#pragma once
+
+// What the main window's tests share: a window with its own temporary data directory, and
+// everything it shows as one readable text.
+
+#include "gui/main_dlg.h"
+#include "res/resource.h"
+#include "tests/platform/gui_test_support.h"
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace zandrel::test {
+
+// The image buttons, in the order the snapshot lists them.
+inline constexpr int kImages[] = {
+    IDC_OUTER_IMAGE,         IDC_INNER_IMAGE,         IDC_OUTER_SMALL,       IDC_INNER_SMALL,
+    IDC_NUCLEAR_UPPER_SMALL, IDC_NUCLEAR_LOWER_SMALL, IDC_FINAL_OUTER_SMALL, IDC_FINAL_INNER_SMALL};
+// The label buttons, likewise.
+inline constexpr int kLabels[] = {IDC_OUTER_ROLE,
+                                  IDC_INNER_ROLE,
+                                  IDC_OUTER_ELEMENT,
+                                  IDC_INNER_ELEMENT,
+                                  IDC_NUCLEAR_UPPER_ELEMENT,
+                                  IDC_NUCLEAR_LOWER_ELEMENT,
+                                  IDC_FINAL_OUTER_ELEMENT,
+                                  IDC_FINAL_INNER_ELEMENT,
+                                  IDC_ORIGINAL_NUMBER,
+                                  IDC_CHANGE_LINE_NUMBER,
+                                  IDC_FINAL_NUMBER};
+inline constexpr int kLists[] = {IDC_YEAR, IDC_MONTH, IDC_DAY, IDC_PERIOD};
+
+// Everything the window shows of a reading, and the blocks it keeps, as one readable text: for
+// telling that nothing changed.
+QString Snapshot(const CMainDlg& window);
+
+// The facts of the display one by one, so that a failure names the element that differs.
+// The bitmaps the image buttons show, in kImages order.
+QList<int> Images(const CMainDlg& window);
+// The texts of the label buttons, in kLabels order.
+QStringList Labels(const CMainDlg& window);
+// The ids of the checked line markers.
+QList<int> CheckedMarkers(const CMainDlg& window);
+// The entries the four lists show.
+QStringList ListEntries(const CMainDlg& window);
+
+// The display before the first reading.
+inline const QList<int> kEmptyImages{144, 144, 142, 142, 142, 142, 142, 142};
+inline const QStringList kEmptyLabels(11);
+
+// A main window over a session of its own temporary data directory, in English unless told
+// otherwise, by default started without the splash's wait.
+class MainWindow {
+public:
+    explicit MainWindow(bool realClock = false) : MainWindow(Language::English, realClock) {}
+    explicit MainWindow(Language language, bool realClock = false)
+        : ticks_(realClock ? nullptr : std::make_unique<SteppingTickCount>(5000)),
+          session(directory_.path().toStdString(), language) {}
+
+    CMainDlg& Start() {
+        window.Create();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            qFatal("the main window did not become active");
+        }
+        return window;
+    }
+    QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
+    QString Path() const { return directory_.path(); }
+
+private:
+    QTemporaryDir directory_;
+    std::unique_ptr<SteppingTickCount> ticks_;
+
+public:
+    Session session;
+    CMainDlg window{session};
+};
+
+} // namespace zandrel::test

@@ -1,0 +1,496 @@
+// The traditional time query of the main window: its dialog (prefilled with now, the lunar
+// date following the date and time typed, wrong dates refused), the cast it makes and its log
+// entry; and the window and `zandrel cast --json` giving the same reading for the same input.
+
+#include "app/reading_words.h"
+#include "core/reading.h"
+#include "gui/query_dlg.h"
+#include "gui/traditional_dlg.h"
+#include "log/query_log.h"
+#include "res/trigram_bitmaps.h"
+#include "tests/gui/main_window_fixture.h"
+#include "text/reading_text.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QProcess>
+
+#include <ctime>
+#include <optional>
+
+using namespace zandrel;
+using namespace zandrel::test;
+
+namespace {
+
+// Answers the next question dialog with `text` (typed, then Enter), or cancels it.
+std::shared_ptr<WhenModal> AnswerQuestion(std::optional<QString> text) {
+    return WhenModal::Act<CQueryDlg>([text](CQueryDlg* dialog) {
+        auto* edit = dialog->DlgItem<CEdit>(IDC_QUESTION);
+        if (!text) {
+            QTest::keyClick(edit, Qt::Key_Escape);
+            return;
+        }
+        edit->insert(*text); // as typed; keyClicks takes Latin-1 only
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+void Retype(CEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+QString LunarText(const CTraditionalDlg& dialog) {
+    return QString::fromStdString(dialog.GetDlgItemText(IDC_LUNAR_DATE));
+}
+
+// In the dialog that opens next: types the date and the time, presses "Cast..." and answers
+// the question.
+std::shared_ptr<WhenModal> CastInDialog(const QString& date, const QString& time,
+                                        const QString& question) {
+    return WhenModal::Act<CTraditionalDlg>([=](CTraditionalDlg* dialog) {
+        Retype(dialog->DlgItem<CEdit>(IDC_CIVIL_DATE), date);
+        Retype(dialog->DlgItem<CEdit>(IDC_CLOCK_TIME), time);
+        auto answer = AnswerQuestion(question);
+        QTest::mouseClick(dialog->GetDlgItem(IDOK), Qt::LeftButton);
+        QVERIFY(answer->Fired());
+    });
+}
+
+QByteArray ReadLog(const MainWindow& fixture) {
+    QFile file(fixture.Path() + "/auvrel.log");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The entries of a log, each without its header line.
+QList<QByteArray> EntryBodies(const QByteArray& log) {
+    QList<QByteArray> bodies;
+    qsizetype at = log.indexOf("[Your query on ");
+    while (at >= 0) {
+        const qsizetype next = log.indexOf("[Your query on ", at + 1);
+        const QByteArray entry = log.mid(at, next < 0 ? -1 : next - at);
+        bodies << entry.mid(entry.indexOf("]\r\n") + 3);
+        at = next;
+    }
+    return bodies;
+}
+
+// Opens the traditional time query from the system menu, as a mouse user does.
+void ChooseFromSystemMenu(CMainDlg& window) {
+    window.SystemMenuItem(IDM_TRADITIONAL)->trigger();
+}
+
+// Runs the program's command line in `directory`, with no display to be had.
+QJsonObject RunCast(const QString& directory, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(directory);
+    process.start(QStringLiteral(ZANDREL_PROGRAM), QStringList{"cast"} + arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        qWarning() << "zandrel cast" << arguments << "failed:" << process.readAllStandardError();
+        return {};
+    }
+    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+}
+
+// What the window shows for one trigram position of the command's reading.
+QString MarkOf(const QJsonObject& trigram) {
+    const QString element = trigram["element"].toString();
+    if (trigram["body"].toBool()) {
+        return "(" + element + ")";
+    }
+    const QString sign = trigram["favourable"].toBool() ? "+" : "-";
+    return sign + element + sign;
+}
+
+// Whether the window shows the reading the command printed: the pictures, the numbers, the
+// elements with their marks, and the reading text byte for byte.
+QString Differences(const CMainDlg& window, const QJsonObject& json) {
+    QStringList differences;
+    const auto expect = [&](const QString& what, const QString& shown, const QString& printed) {
+        if (shown != printed) {
+            differences << what + ": window " + shown + ", command " + printed;
+        }
+    };
+    const auto bitmap = [&](int id) {
+        return QString::number(window.DlgItem<CBitmapButton>(id)->BitmapId());
+    };
+    const auto text = [&](int id) { return QString::fromStdString(window.GetDlgItemText(id)); };
+    expect("outer", bitmap(IDC_OUTER_IMAGE),
+           QString::number(LargeTrigramBitmap(json["outer"].toInt())));
+    expect("inner", bitmap(IDC_INNER_IMAGE),
+           QString::number(LargeTrigramBitmap(json["inner"].toInt())));
+    expect("original", text(IDC_ORIGINAL_NUMBER), QString::number(json["original"].toInt()));
+    expect("change line", text(IDC_CHANGE_LINE_NUMBER),
+           QString::number(json["change_line"].toInt()));
+    expect("final", text(IDC_FINAL_NUMBER), QString::number(json["final"].toInt()));
+    constexpr int kElementLabels[] = {IDC_OUTER_ELEMENT,         IDC_INNER_ELEMENT,
+                                      IDC_NUCLEAR_UPPER_ELEMENT, IDC_NUCLEAR_LOWER_ELEMENT,
+                                      IDC_FINAL_OUTER_ELEMENT,   IDC_FINAL_INNER_ELEMENT};
+    constexpr int kSmallPictures[] = {IDC_OUTER_SMALL,         IDC_INNER_SMALL,
+                                      IDC_NUCLEAR_UPPER_SMALL, IDC_NUCLEAR_LOWER_SMALL,
+                                      IDC_FINAL_OUTER_SMALL,   IDC_FINAL_INNER_SMALL};
+    const QJsonArray trigrams = json["trigrams"].toArray();
+    if (trigrams.size() != kPositionCount) {
+        differences << "the command printed " + QString::number(trigrams.size()) + " trigrams";
+    }
+    for (int p = 0; p < kPositionCount && p < trigrams.size(); ++p) {
+        const QJsonObject trigram = trigrams[p].toObject();
+        const QString position = trigram["position"].toString();
+        expect(position + " picture", bitmap(kSmallPictures[p]),
+               QString::number(SmallTrigramBitmap(trigram["trigram"].toInt())));
+        expect(position + " mark", text(kElementLabels[p]), MarkOf(trigram));
+    }
+    expect("text", text(IDC_HEXAGRAM_TEXT), json["text"].toString());
+    return differences.join('\n');
+}
+
+// Today's date and the time now, as the dialog is prefilled with them.
+QString DateNow() {
+    const std::tm now = CurrentLocalTime();
+    return QString::asprintf("%04d-%02d-%02d", now.tm_year + 1900, now.tm_mon + 1, now.tm_mday);
+}
+QString TimeNow() {
+    const std::tm now = CurrentLocalTime();
+    return QString::asprintf("%02d:%02d", now.tm_hour, now.tm_min);
+}
+
+} // namespace
+
+class TraditionalQueryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGuiTests(); }
+
+    void lunarDateFollowsWhatIsTyped();
+    void aDateThatCannotBeCastIsRefused();
+    void systemMenuAndShortcutOpenTheDialogWithNow_data();
+    void systemMenuAndShortcutOpenTheDialogWithNow();
+    void castShowsAndLogsTheTraditionalReading();
+    void cancellingTheQuestionGoesBackToTheDialog();
+    void waitsForAGeneralQueryToEnd();
+    void windowAndCommandGiveTheSameReading_data();
+    void windowAndCommandGiveTheSameReading();
+};
+
+void TraditionalQueryTest::lunarDateFollowsWhatIsTyped() {
+    CTraditionalDlg dialog(Vocabulary::Of(Language::English), {1998, 1, 1}, {23, 30});
+    dialog.Create();
+    auto* date = dialog.DlgItem<CEdit>(IDC_CIVIL_DATE);
+    auto* time = dialog.DlgItem<CEdit>(IDC_CLOCK_TIME);
+    QCOMPARE(date->text(), QStringLiteral("1998-01-01"));
+    QCOMPARE(time->text(), QStringLiteral("23:30"));
+    QCOMPARE(dialog.focusWidget(), date);
+    QCOMPARE(LunarText(dialog),
+             QStringLiteral("Year 丁丑 (Ox), month 12, day 3, hour 子 (11PM–1AM)\n"
+                            "丁丑年 十二月 初三 子時"));
+
+    const struct {
+        const char* date;
+        const char* time;
+        const char* shown;
+    } steps[] = {
+        {"2024-02-10", "23:30",
+         "Year 甲辰 (Dragon), month 1, day 1, hour 子 (11PM–1AM)\n"
+         "甲辰年 正月 初一 子時"},
+        {"2024-02-10", "12:00",
+         "Year 甲辰 (Dragon), month 1, day 1, hour 午 (11AM–1PM)\n"
+         "甲辰年 正月 初一 午時"},
+        {"2023-03-22", "12:00",
+         "Year 癸卯 (Rabbit), leap month 2, day 1, hour 午 (11AM–1PM)\n"
+         "癸卯年 閏二月 初一 午時"},
+        {"2023-02-29", "12:00", "2023-02-29 does not exist: February 2023 has 28 days."},
+        {"2100-01-01", "12:00",
+         "2100-01-01 is outside the calendar, which runs from 1998-01-01 to 2099-12-31."},
+        {"1997-12-31", "12:00",
+         "1997-12-31 is outside the calendar, which runs from 1998-01-01 to 2099-12-31."},
+        {"2024-2-10", "12:60", "'12:60' is not a time: write it as HH:MM, from 00:00 to 23:59."},
+        {"10.2.2024", "12:00",
+         "'10.2.2024' is not a date: write it as YYYY-MM-DD, for example 2024-02-10."},
+        {"2099-12-31", "22:59",
+         "Year 己未 (Goat), month 11, day 20, hour 亥 (9PM–11PM)\n"
+         "己未年 十一月 二十 亥時"},
+    };
+    for (const auto& step : steps) {
+        Retype(date, QString::fromUtf8(step.date));
+        Retype(time, QString::fromUtf8(step.time));
+        QCOMPARE(LunarText(dialog), QString::fromUtf8(step.shown));
+        const bool castable = QString::fromUtf8(step.shown).startsWith(QLatin1String("Year"));
+        QCOMPARE(dialog.GetDlgItem(IDOK)->isEnabled(), castable);
+        const auto overflowing = OverflowingCaptions(dialog);
+        QVERIFY2(overflowing.empty(), overflowing.empty() ? "" : overflowing.front().c_str());
+    }
+}
+
+void TraditionalQueryTest::aDateThatCannotBeCastIsRefused() {
+    CTraditionalDlg dialog(Vocabulary::Of(Language::English), {2023, 2, 28}, {12, 0});
+    dialog.Create();
+    auto* date = dialog.DlgItem<CEdit>(IDC_CIVIL_DATE);
+    // Any question dialog that comes up is noted and cancelled.
+    int asked = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* query = qobject_cast<CQueryDlg*>(QApplication::activeModalWidget())) {
+            ++asked;
+            query->EndDialog(IDCANCEL);
+        }
+    });
+    closer.start(10);
+
+    Retype(date, QStringLiteral("2023-02-29"));
+    QVERIFY(!dialog.GetDlgItem(IDOK)->isEnabled());
+    QTest::keyClick(date, Qt::Key_Return);
+    dialog.SendCommand(IDOK); // as the button would send it
+    QCOMPARE(asked, 0);
+    QVERIFY(dialog.isVisible());
+
+    Retype(date, QStringLiteral("2024-02-29"));
+    QTest::keyClick(date, Qt::Key_Return);
+    QCOMPARE(asked, 1);
+    QVERIFY(dialog.isVisible()); // the question was cancelled
+    QCOMPARE(dialog.result(), 0);
+}
+
+void TraditionalQueryTest::systemMenuAndShortcutOpenTheDialogWithNow_data() {
+    QTest::addColumn<bool>("shortcut");
+    QTest::newRow("system menu") << false;
+    QTest::newRow("Ctrl+T") << true;
+}
+
+void TraditionalQueryTest::systemMenuAndShortcutOpenTheDialogWithNow() {
+    QFETCH(bool, shortcut);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    window.ShowReading(1, 8, 5);
+    const QString before = Snapshot(window);
+
+    const QList<QAction*> items = window.GetSystemMenu()->actions();
+    QCOMPARE(items.size(), 10);
+    QVERIFY(items[6]->isSeparator());
+    QCOMPARE(items[7]->text(), QStringLiteral("&Traditional Time Query...\tCtrl+T"));
+    QCOMPARE(items[7]->data().toInt(), IDM_TRADITIONAL);
+    QVERIFY(items[7]->isEnabled());
+    QVERIFY(items[8]->isSeparator());
+    QCOMPARE(items[9]->text(), QStringLiteral("&About..."));
+
+    const QString dayBefore = DateNow();
+    const QString timeBefore = TimeNow();
+    QString seen;
+    auto act = WhenModal::Act<CTraditionalDlg>([&](CTraditionalDlg* dialog) {
+        seen = dialog->windowTitle() + "|" +
+               QString::fromStdString(dialog->GetDlgItemText(IDC_CIVIL_DATE)) + "|" +
+               QString::fromStdString(dialog->GetDlgItemText(IDC_CLOCK_TIME)) + "|" +
+               QString::number(LunarText(*dialog).startsWith(QLatin1String("Year ")));
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+    });
+    if (shortcut) {
+        QTest::keyClick(window.focusWidget(), Qt::Key_T, Qt::ControlModifier);
+    } else {
+        ChooseFromSystemMenu(window);
+    }
+    QVERIFY(act->Fired());
+    const QStringList parts = seen.split('|');
+    QCOMPARE(parts.size(), 4);
+    QCOMPARE(parts[0], QStringLiteral("Traditional Time Query"));
+    QVERIFY2(parts[1] == dayBefore || parts[1] == DateNow(), qPrintable(seen));
+    QVERIFY2(parts[2] >= timeBefore || parts[2] == TimeNow(), qPrintable(seen));
+    QCOMPARE(parts[3], QStringLiteral("1"));
+    // Escape casts nothing.
+    QCOMPARE(Snapshot(window), before);
+    QVERIFY(fixture.Files().isEmpty());
+}
+
+void TraditionalQueryTest::castShowsAndLogsTheTraditionalReading() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    // Where the user left the focus, which the cast gives back.
+    QWidget* focus = window.GetDlgItem(IDC_VIEW_LOG);
+    focus->setFocus();
+    // What the casting buttons and the menu item do while the cast runs.
+    QStringList seen;
+    QTimer recorder;
+    QObject::connect(&recorder, &QTimer::timeout, [&] {
+        const QString state = QString::number(window.GetDlgItem(IDC_RUN)->isEnabled()) +
+                              QString::number(window.GetDlgItem(IDC_INNER_TRIGRAM)->isEnabled()) +
+                              QString::number(window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
+        if (seen.isEmpty() || seen.last() != state) {
+            seen << state;
+        }
+    });
+    recorder.start(0);
+
+    // Each 50 ms wait of the animation then ends after a pass through the event loop, in
+    // which the recorder looks.
+    const SteppingTickCount ticks(48);
+    // 10 February 2024 at noon: upper 7, lower 6, line 2, hexagram 4.
+    auto cast = CastInDialog("2024-02-10", "12:00", "Will it rain?");
+    ChooseFromSystemMenu(window);
+    QVERIFY(cast->Fired());
+    recorder.stop();
+
+    // Ready while the dialog is open, Busy during the animation, and Ready again after it.
+    QCOMPARE(seen, QStringList({"111", "000"}));
+    QVERIFY(window.GetDlgItem(IDC_RUN)->isEnabled() &&
+            window.GetDlgItem(IDC_INNER_TRIGRAM)->isEnabled() &&
+            window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
+    QCOMPARE(window.Question(), std::string("Will it rain?"));
+    QCOMPARE(window.DlgItem<CBitmapButton>(IDC_OUTER_IMAGE)->BitmapId(), LargeTrigramBitmap(7));
+    QCOMPARE(window.DlgItem<CBitmapButton>(IDC_INNER_IMAGE)->BitmapId(), LargeTrigramBitmap(6));
+    QCOMPARE(window.GetDlgItemText(IDC_ORIGINAL_NUMBER), std::string("4"));
+    QCOMPARE(window.GetDlgItemText(IDC_CHANGE_LINE_NUMBER), std::string("2"));
+    QVERIFY(window.IsDlgButtonChecked(IDC_LINE2));
+    QCOMPARE(window.focusWidget(), focus);
+
+    const ReadingText text =
+        ComposeReadingText(window.Texts().hexagramTexts, ComputeReading(7, 6, 2));
+    const QList<QByteArray> entries = EntryBodies(ReadLog(fixture));
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries[0], QByteArray::fromStdString("Will it rain?\r\n\r\n[Auvrel's reply]\r\n" +
+                                                   text.originalText + text.lineText +
+                                                   text.finalText + "\r\n\r\n\r\n"));
+    QVERIFY(ReadLog(fixture).startsWith("[Your query on "));
+}
+
+void TraditionalQueryTest::cancellingTheQuestionGoesBackToTheDialog() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    const QString before = Snapshot(window);
+    QString after;
+    auto act = WhenModal::Act<CTraditionalDlg>([&](CTraditionalDlg* dialog) {
+        Retype(dialog->DlgItem<CEdit>(IDC_CIVIL_DATE), QStringLiteral("2030-02-03"));
+        auto cancel = AnswerQuestion(std::nullopt);
+        QTest::keyClick(dialog->DlgItem<CEdit>(IDC_CIVIL_DATE), Qt::Key_Return);
+        QVERIFY(cancel->Fired());
+        after = QString::number(dialog->isVisible()) +
+                QString::fromStdString(dialog->GetDlgItemText(IDC_CIVIL_DATE));
+        QTest::mouseClick(dialog->GetDlgItem(IDCANCEL), Qt::LeftButton);
+    });
+    ChooseFromSystemMenu(window);
+    QVERIFY(act->Fired());
+    QCOMPARE(after, QStringLiteral("12030-02-03"));
+    QCOMPARE(Snapshot(window), before);
+    QCOMPARE(window.Question(), std::string());
+    QVERIFY(fixture.Files().isEmpty());
+}
+
+void TraditionalQueryTest::waitsForAGeneralQueryToEnd() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    auto answer = AnswerQuestion(QStringLiteral("first"));
+    window.SendCommand(IDC_INNER_TRIGRAM);
+    QVERIFY(answer->Fired());
+    QVERIFY(!window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
+
+    int opened = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<CTraditionalDlg*>(QApplication::activeModalWidget())) {
+            ++opened;
+            dialog->EndDialog(IDCANCEL);
+        }
+    });
+    closer.start(10);
+    QTest::keyClick(window.focusWidget(), Qt::Key_T, Qt::ControlModifier);
+    window.SendSysCommand(IDM_TRADITIONAL);
+    QCOMPARE(opened, 0);
+
+    window.SendCommand(IDC_OUTER_TRIGRAM);
+    window.SendCommand(IDC_CHANGE_LINE);
+    QVERIFY(window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
+}
+
+void TraditionalQueryTest::windowAndCommandGiveTheSameReading_data() {
+    QTest::addColumn<bool>("traditional");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("hour"); // a period for the target time query, else a time
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("hexagram1"); // whose custom text both show
+    QTest::newRow("target time, worked example") << false << "2001-03-15"
+                                                 << "5"
+                                                 << "abc" << false;
+    QTest::newRow("target time, negative sum") << false << "1998-01-01"
+                                               << "1" << QStringLiteral("ééééé") << false;
+    QTest::newRow("target time, day 31") << false << "2099-12-31"
+                                         << "12"
+                                         << "" << false;
+    // 6 + 1 + 10 = 17 and period 8 give 25: outer 1, inner 1.
+    QTest::newRow("target time, custom text") << false << "1998-01-10"
+                                              << "8"
+                                              << "" << true;
+    QTest::newRow("traditional, new year") << true << "2024-02-10"
+                                           << "12:00"
+                                           << "Will it rain?" << false;
+    QTest::newRow("traditional, leap month at 23:30") << true << "2023-03-22"
+                                                      << "23:30"
+                                                      << "" << false;
+    QTest::newRow("traditional, first day") << true << "1998-01-01"
+                                            << "00:00"
+                                            << "q" << false;
+    // 丁丑 (2) + month 12 + day 3 = 17, hour 未 (8) gives 25: outer 1, inner 1.
+    QTest::newRow("traditional, custom text") << true << "1998-01-01"
+                                              << "13:30"
+                                              << "mine" << true;
+}
+
+void TraditionalQueryTest::windowAndCommandGiveTheSameReading() {
+    QFETCH(bool, traditional);
+    QFETCH(QString, date);
+    QFETCH(QString, hour);
+    QFETCH(QString, question);
+    QFETCH(bool, hexagram1);
+    MainWindow fixture;
+    // Hexagram 1 has a custom text in the folder both read.
+    {
+        QFile custom(fixture.Path() + "/custom1.txt");
+        QVERIFY(custom.open(QIODevice::WriteOnly));
+        custom.write("Mine\r\nOwn main text\r\nL1\r\nL2\r\nL3\r\nL4\r\nL5\r\nL6\r\n");
+    }
+    CMainDlg& window = fixture.Start();
+
+    if (traditional) {
+        auto cast = CastInDialog(date, hour, question);
+        ChooseFromSystemMenu(window);
+        QVERIFY(cast->Fired());
+    } else {
+        const QStringList ymd = date.split('-');
+        window.DlgItem<CComboBox>(IDC_YEAR)->SetCurSel(ymd[0].toInt() - 1998);
+        window.DlgItem<CComboBox>(IDC_MONTH)->SetCurSel(ymd[1].toInt() - 1);
+        window.DlgItem<CComboBox>(IDC_DAY)->SetCurSel(ymd[2].toInt() - 1);
+        window.DlgItem<CComboBox>(IDC_PERIOD)->SetCurSel(hour.toInt() - 1);
+        auto answer = AnswerQuestion(question);
+        window.SendCommand(IDC_RUN);
+        QVERIFY(answer->Fired());
+    }
+
+    QStringList arguments = {"--date", date,         traditional ? "--time" : "--period",
+                             hour,     "--question", question,
+                             "--json", "--log"};
+    if (traditional) {
+        arguments << "--traditional";
+    }
+    const QJsonObject json = RunCast(fixture.Path(), arguments);
+    QVERIFY(!json.isEmpty());
+    const QString differences = Differences(window, json);
+    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    if (hexagram1) {
+        QVERIFY(json["text"].toString().startsWith(QLatin1String("Hexagram 1 Mine\r\n")));
+    }
+    // The two log entries are alike but for their time.
+    const QList<QByteArray> entries = EntryBodies(ReadLog(fixture));
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[1], entries[0]);
+}
+
+QTEST_MAIN(TraditionalQueryTest)
+#include "traditional_query_test.moc"
