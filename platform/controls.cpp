@@ -1,6 +1,6 @@
 #include "platform/controls.h"
 
-#include "platform/accessibility.h"
+#include "platform/announcer.h"
 #include "platform/qt_text.h"
 
 #include <QCoreApplication>

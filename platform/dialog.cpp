@@ -1,11 +1,15 @@
 #include "platform/dialog.h"
 
-#include "platform/accessibility.h"
+#include "platform/accessible_roles.h"
 #include "platform/application.h"
 #include "platform/dialog_style.h"
+#include "platform/focus_cue.h"
+#include "platform/label_links.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -26,6 +30,26 @@ namespace {
 QRect FocusRing(const QWidget& control) {
     constexpr int kWidth = 2;
     return control.geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth);
+}
+
+// The program's main window is a frame, as main windows are: a screen reader then says its
+// title and the control with the focus when it comes back to it, where it would read every
+// text in a dialog again each time one of its dialogs closes.
+QAccessibleInterface* MainWindowRole(const QString&, QObject* object) {
+    if (auto* dialog = qobject_cast<CDialog*>(object);
+        dialog != nullptr && (dialog->Template().styles & kAppWindow) != 0) {
+        return new QAccessibleWidget(dialog, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+// Once per process, beside the roles of the controls.
+void InstallMainWindowRole() {
+    static const bool installed = [] {
+        QAccessible::installFactory(MainWindowRole);
+        return true;
+    }();
+    (void)installed;
 }
 
 } // namespace
@@ -311,6 +335,7 @@ void CDialog::CreateWindow() {
     setWindowFlags(flags);
     ShowFocusFromTheStart(*this);
     InstallAccessibleRoles();
+    InstallMainWindowRole();
     setWindowTitle(ToQString(TemplateText(dialog.title)));
     setFont(DialogFont());
     setFixedSize(dialog.width * kPixelsPerDialogUnit, dialog.height * kPixelsPerDialogUnit);
