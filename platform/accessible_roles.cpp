@@ -1,7 +1,8 @@
 #include "platform/accessible_roles.h"
 
 #include "platform/announcer.h"
-#include "platform/controls.h"
+#include "platform/buttons.h"
+#include "platform/combo_box.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,7 +1,8 @@
 #include "platform/label_links.h"
 
-#include "platform/controls.h"
+#include "platform/control.h"
 #include "platform/dialog_template.h"
+#include "platform/static_controls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
