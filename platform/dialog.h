@@ -14,6 +14,7 @@
 #include <vector>
 
 class QMenu;
+class QPainter;
 
 namespace zandrel {
 
@@ -137,6 +138,8 @@ private:
     bool HandleDialogKey(QKeyEvent* event);
     // F6: into the window's read-only text, and from there back to where the focus was.
     bool SwitchToText();
+    // The ring around a text box that has the focus, which shows none of its own.
+    void PaintFocusRing(QPainter& painter);
     void ShowSystemMenu(const QPoint& globalPos);
     void UpdateSystemMenu();
 

@@ -3,7 +3,7 @@
 // What the units of the file layer share: opening files (file.cpp) and replacing their
 // content (file_replace.cpp and the units it uses). Not for use outside platform/.
 
-#include "platform/file.h"
+#include "platform/file_error.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "platform/message_box.h"
 
-#include "platform/accessibility.h"
 #include "platform/application.h"
 #include "platform/dialog_template.h"
+#include "platform/focus_cue.h"
 #include "platform/qt_text.h"
 
 #include <QGridLayout>

@@ -1,0 +1,189 @@
+#include "platform/text_box.h"
+
+#include "platform/qt_text.h"
+
+#include <QCoreApplication>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <utility>
+
+namespace zandrel {
+namespace {
+
+std::string ToCrLf(QString text) {
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return ToUtf8(text);
+}
+
+} // namespace
+
+TextBoxControl::TextBoxControl(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : QPlainTextEdit(parent), CControl(control, std::move(sink)) {
+    // Without sideways scrolling the lines wrap at the box's width, long words too.
+    if (HasStyle(control, kAutoHScroll)) {
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+    } else {
+        setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+    setVerticalScrollBarPolicy(HasStyle(control, kVScroll) ? Qt::ScrollBarAlwaysOn
+                                                           : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A client edge is the sunken double frame; a border alone is one plain line.
+    if (HasStyle(control, kClientEdge)) {
+        setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    } else if (HasStyle(control, kBorder)) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    } else {
+        setFrameStyle(QFrame::NoFrame);
+    }
+}
+
+void TextBoxControl::ScrollCaret() {
+    ensureCursorVisible();
+}
+
+void TextBoxControl::LineScroll(int lines) {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + lines);
+}
+
+int TextBoxControl::FirstVisibleLine() const {
+    return verticalScrollBar()->value();
+}
+
+CMultiLineEdit::CMultiLineEdit(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : TextBoxControl(parent, control, std::move(sink)) {
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingText_) {
+            Notify(EN_CHANGE);
+        }
+    });
+    Place(control);
+}
+
+void CMultiLineEdit::SetWindowText(std::string_view text) {
+    settingText_ = true;
+    setPlainText(FromCrLf(text));
+    settingText_ = false;
+}
+
+std::string CMultiLineEdit::GetWindowText() const {
+    return ToCrLf(toPlainText());
+}
+
+void CMultiLineEdit::GetSel(int* start, int* end) const {
+    const QTextCursor cursor = textCursor();
+    *start = cursor.selectionStart();
+    *end = cursor.selectionEnd();
+}
+
+void CMultiLineEdit::SetSel(int start, int end) {
+    const int last = document()->characterCount() - 1;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(std::clamp(start, 0, last));
+    cursor.setPosition(std::clamp(end, 0, last), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void CMultiLineEdit::ReplaceSel(std::string_view text) {
+    const bool undo = isUndoRedoEnabled();
+    setUndoRedoEnabled(false);
+    settingText_ = true;
+    QTextCursor cursor = textCursor();
+    cursor.insertText(FromCrLf(text));
+    setTextCursor(cursor);
+    settingText_ = false;
+    setUndoRedoEnabled(undo);
+}
+
+CTextViewer::CTextViewer(QWidget* parent, const ControlTemplate& control, CommandSink sink)
+    : TextBoxControl(parent, control, std::move(sink)) {
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The box changes only through the program, which keeps no undo.
+    setUndoRedoEnabled(false);
+    Place(control);
+}
+
+void CTextViewer::SetWindowText(std::string_view text) {
+    // A box not shown yet lays out every line of its text when it and its viewport first
+    // get their sizes, which costs some 250 bytes a line: they take their sizes first, so
+    // that only the lines in view are ever laid out.
+    ensurePolished();
+    for (QWidget* widget : {static_cast<QWidget*>(this), viewport()}) {
+        if (widget->testAttribute(Qt::WA_PendingResizeEvent)) {
+            QResizeEvent resize(widget->size(), QSize());
+            QCoreApplication::sendEvent(widget, &resize);
+            widget->setAttribute(Qt::WA_PendingResizeEvent, false);
+        }
+    }
+    text_ = DisplayedText(FromCrLf(text));
+    setPlainText(text_.Shown());
+}
+
+void CTextViewer::BringCaretIntoView() {
+    const QTextCursor caret = textCursor();
+    if (!caret.atEnd() && viewport()->rect().intersects(cursorRect())) {
+        return;
+    }
+    setTextCursor(cursorForPosition(QPoint(0, 0)));
+}
+
+std::string CTextViewer::GetWindowText() const {
+    return ToCrLf(text_.Text());
+}
+
+void CTextViewer::GetSel(int* start, int* end) const {
+    const QTextCursor cursor = textCursor();
+    *start = static_cast<int>(text_.ToText(cursor.selectionStart()));
+    *end = static_cast<int>(text_.ToText(cursor.selectionEnd()));
+}
+
+void CTextViewer::SetSel(int start, int end) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(static_cast<int>(text_.ToShown(start)));
+    cursor.setPosition(static_cast<int>(text_.ToShown(end)), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void CTextViewer::ReplaceSel(std::string_view text) {
+    int start = 0;
+    int end = 0;
+    GetSel(&start, &end);
+    const QString inserted = FromCrLf(text);
+    const DisplayedText::Change change = text_.Replace(start, end, inserted);
+    QTextCursor shown(document());
+    shown.setPosition(static_cast<int>(change.shownStart));
+    shown.setPosition(static_cast<int>(change.shownEnd), QTextCursor::KeepAnchor);
+    shown.insertText(change.shown);
+    // The changed blocks are laid out now and the box told how many lines they take; it would
+    // otherwise count each as one line, and could neither scroll the caret into view nor
+    // scroll by the lines as shown.
+    auto* layout = static_cast<QPlainTextDocumentLayout*>(document()->documentLayout());
+    const QTextBlock last =
+        document()->findBlock(static_cast<int>(change.shownStart + change.shown.size()));
+    for (QTextBlock block = document()->findBlock(static_cast<int>(change.shownStart));
+         block.isValid(); block = block.next()) {
+        layout->ensureBlockLayout(block);
+        if (block == last) {
+            break;
+        }
+    }
+    emit layout->documentSizeChanged(layout->documentSize());
+    const int after = start + static_cast<int>(inserted.size());
+    SetSel(after, after);
+}
+
+QMimeData* CTextViewer::createMimeDataFromSelection() const {
+    const QTextCursor cursor = textCursor();
+    auto* data = new QMimeData;
+    data->setText(text_.TextOf(cursor.selectionStart(), cursor.selectionEnd()));
+    return data;
+}
+
+} // namespace zandrel
