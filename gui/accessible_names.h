@@ -2,7 +2,7 @@
 
 #include "app/vocabulary.h"
 #include "core/reading.h"
-#include "platform/accessibility.h"
+#include "platform/accessible_text.h"
 #include "text/hexagram_text.h"
 
 #include <string>

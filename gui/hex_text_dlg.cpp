@@ -1,7 +1,9 @@
 #include "gui/hex_text_dlg.h"
 
-#include "platform/accessibility.h"
+#include "platform/accessible_text.h"
+#include "platform/announcer.h"
 #include "platform/qt_text.h"
+#include "platform/tab_grid.h"
 #include "res/resource.h"
 #include "res/templates.h"
 

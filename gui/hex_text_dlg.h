@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/accessibility.h"
+#include "platform/announcer.h"
 #include "platform/dialog.h"
 #include "text/hexagram_text.h"
 

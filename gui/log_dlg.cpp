@@ -1,7 +1,7 @@
 #include "gui/log_dlg.h"
 
 #include "log/query_log.h"
-#include "platform/accessibility.h"
+#include "platform/accessible_text.h"
 #include "platform/qt_text.h"
 #include "res/resource.h"
 #include "res/templates.h"

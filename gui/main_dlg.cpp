@@ -1,7 +1,8 @@
 #include "gui/main_dlg.h"
 
 #include "gui/about_dlg.h"
-#include "platform/accessibility.h"
+#include "platform/accessible_text.h"
+#include "platform/announcer.h"
 #include "platform/density_art.h"
 #include "platform/pumping_wait.h"
 #include "platform/qt_text.h"

@@ -4,7 +4,7 @@
 #include "core/casting.h"
 #include "core/reading.h"
 #include "core/trigrams.h"
-#include "platform/accessibility.h"
+#include "platform/announcer.h"
 #include "platform/dialog.h"
 #include "text/hexagram_text.h"
 #include "text/reading_text.h"

@@ -4,7 +4,7 @@
 #include "app/lunar_words.h"
 #include "core/periods.h"
 #include "gui/query_dlg.h"
-#include "platform/accessibility.h"
+#include "platform/accessible_text.h"
 #include "platform/qt_text.h"
 #include "res/resource.h"
 #include "res/templates.h"

@@ -3,8 +3,10 @@
 // announcements, the arrow keys within a group of buttons and a grid that is one Tab stop, and
 // a focus that always shows.
 
-#include "platform/accessibility.h"
+#include "platform/accessible_text.h"
+#include "platform/announcer.h"
 #include "platform/dialog.h"
+#include "platform/tab_grid.h"
 #include "tests/platform/gui_test_support.h"
 
 #include <QAccessible>
