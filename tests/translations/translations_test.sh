@@ -3,19 +3,26 @@
 # no string that a .ts file lacks (a new tr() nobody translated), and no entry of either file is
 # unfinished, empty, or kept for a string the sources no longer have. A translation keeps the
 # places (%1, %2 ...) of its source text.
-#   translations_test.sh <lupdate> <source dir>
+# Every translation file of translations/ is checked.
+#   translations_test.sh <lupdate> <source dir> <folder of the sources>...
 set -uo pipefail
 lupdate=$1
 source=$2
+shift 2
+folders=()
+for folder in "$@"; do
+    folders+=("$source/$folder")
+done
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 failures=0
-for language in zh_CN zh_TW; do
-    ts="$source/translations/zandrel_$language.ts"
+files=("$source"/translations/zandrel_*.ts)
+[ -e "${files[0]}" ] || { echo "FAIL: no translation files in $source/translations"; exit 1; }
+for ts in "${files[@]}"; do
     cp "$ts" "$tmp/"
-    copy="$tmp/zandrel_$language.ts"
-    "$lupdate" -silent -no-obsolete -locations none -I "$source" "$source/platform" "$source/res" "$source/app" "$source/cli" "$source/gui" \
+    copy="$tmp/$(basename "$ts")"
+    "$lupdate" -silent -no-obsolete -locations none -I "$source" "${folders[@]}" \
         -ts "$copy" >"$tmp/lupdate.log" 2>&1 || {
         cat "$tmp/lupdate.log"
         echo "FAIL: lupdate failed on $ts"
@@ -50,5 +57,5 @@ for fault in sorted(faults):
 sys.exit(1 if faults else 0)
 PY
 done
-[ "$failures" -eq 0 ] && echo "translations: both files whole and up to date"
+[ "$failures" -eq 0 ] && echo "translations: ${#files[@]} files whole and up to date"
 exit $((failures > 0))
