@@ -6,43 +6,33 @@
 #include "platform/qt_text.h"
 
 namespace zandrel {
-namespace {
 
-template <class... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
-template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
-} // namespace
+std::optional<CastValues> GeneralDraw::Values(std::string_view) const {
+    return drawn;
+}
 
 TargetTime TargetTime::FromLists(int yearIndex, int monthIndex, int dayIndex, int periodIndex) {
     return {{kFirstYear + yearIndex, monthIndex + 1, dayIndex + 1}, periodIndex + 1, std::nullopt};
+}
+
+std::optional<CastValues> TargetTime::Values(std::string_view question) const {
+    return TimeCast(date.year - kFirstYear, date.month - 1, date.day - 1, period - 1, question);
 }
 
 ClockTime Traditional::Time() const {
     return time.value_or(ClockTime{PeriodStartHour(period), 0});
 }
 
+std::optional<CastValues> Traditional::Values(std::string_view) const {
+    return TraditionalCast(date, Time());
+}
+
 std::string_view MethodKey(const CastRequest& request) {
-    return std::visit(Overloaded{
-                          [](const GeneralDraw&) { return kGeneralMethod; },
-                          [](const TargetTime&) { return kTargetTimeMethod; },
-                          [](const Traditional&) { return kTraditionalMethod; },
-                      },
-                      request);
+    return std::visit([](const auto& method) { return method.kMethod; }, request);
 }
 
 std::optional<CastValues> CastValuesOf(const CastRequest& request, std::string_view question) {
-    return std::visit(
-        Overloaded{
-            [](const GeneralDraw& draw) -> std::optional<CastValues> { return draw.drawn; },
-            [question](const TargetTime& target) -> std::optional<CastValues> {
-                return TimeCast(target.date.year - kFirstYear, target.date.month - 1,
-                                target.date.day - 1, target.period - 1, question);
-            },
-            [](const Traditional& traditional) {
-                return TraditionalCast(traditional.date, traditional.Time());
-            },
-        },
-        request);
+    return std::visit([question](const auto& method) { return method.Values(question); }, request);
 }
 
 std::optional<int> ReadPeriod(std::string_view text) {

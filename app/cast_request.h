@@ -11,14 +11,24 @@
 #include <variant>
 
 // What a cast is asked for: one request type per way of casting, each holding the inputs the
-// user gave and checking them, each named by a stable method key (the JSON's "method", the
-// record a cast leaves). The session turns any of them into a reading.
+// user gave, named by a stable method key (the JSON's "method", the record a cast leaves), and
+// turning its inputs into the three values of a cast by core's arithmetic. The session casts
+// any of them. A new way of casting is one more type here, with its kMethod and Values, and
+// one more alternative of CastRequest.
 
 namespace zandrel {
 
+inline constexpr std::string_view kGeneralMethod = "general";
+inline constexpr std::string_view kTargetTimeMethod = "target time";
+inline constexpr std::string_view kTraditionalMethod = "traditional";
+
 // The general query: three values drawn from the millisecond clock, one button at a time.
 struct GeneralDraw {
+    static constexpr std::string_view kMethod = kGeneralMethod;
+
     CastValues drawn;
+
+    std::optional<CastValues> Values(std::string_view question) const;
 };
 
 // The target time query: a year, month and day of its lists and a two-hour period 1..12, with
@@ -26,36 +36,39 @@ struct GeneralDraw {
 // need not exist (February 31); from text only a real date is read. `time` is the clock time
 // the period was taken from, where one was given.
 struct TargetTime {
+    static constexpr std::string_view kMethod = kTargetTimeMethod;
+
     CivilDate date{kFirstYear, 1, 1};
     int period = 1;
     std::optional<ClockTime> time;
 
     // The lists' entries, chosen by their zero-based indexes.
     static TargetTime FromLists(int yearIndex, int monthIndex, int dayIndex, int periodIndex);
+    // The question's bytes are folded in.
+    std::optional<CastValues> Values(std::string_view question) const;
 };
 
 // The traditional time query: a civil date and clock time, cast by the lunisolar calendar.
 // From the command line the hour may be a period instead, whose start stands for the time.
 struct Traditional {
+    static constexpr std::string_view kMethod = kTraditionalMethod;
+
     CivilDate date{kFirstYear, 1, 1};
     int period = 1;
     std::optional<ClockTime> time;
 
     // The clock time the cast is made for.
     ClockTime Time() const;
+    // None for a date outside the calendar.
+    std::optional<CastValues> Values(std::string_view question) const;
 };
 
 using CastRequest = std::variant<GeneralDraw, TargetTime, Traditional>;
 
-inline constexpr std::string_view kGeneralMethod = "general";
-inline constexpr std::string_view kTargetTimeMethod = "target time";
-inline constexpr std::string_view kTraditionalMethod = "traditional";
-
-// kGeneralMethod, kTargetTimeMethod or kTraditionalMethod.
+// The request's kMethod.
 std::string_view MethodKey(const CastRequest& request);
 
-// The three values a request casts; the target time query folds the question's bytes in. A
-// request of values that cannot be cast (a traditional date outside the calendar) gives none.
+// The three values a request casts; none for a request that cannot be cast.
 std::optional<CastValues> CastValuesOf(const CastRequest& request, std::string_view question);
 
 // A date and the hour of a cast as text gives them: the date, and either a period 1..12 or a
