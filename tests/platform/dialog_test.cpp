@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -169,32 +168,6 @@ private slots:
     void maxCharsRefusesLongerTextWithBox();
     void pumpingWaitDispatchesEventsUntilDeadline();
     void pumpingWaitSurvivesTickCountWrap();
-    void aModalHelperThatGivesUpFailsAtOnce();
-};
-
-// Run only in a child process by aModalHelperThatGivesUpFailsAtOnce: each must fail, quickly,
-// instead of hanging on the dialog it leaves open.
-class ExpectedFailures : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { InitGuiTests(); }
-
-    void modalWidgetThatNeverComes() {
-        RecordingDialog dialog(kFixture);
-        auto act = WhenModal::Act<QMessageBox>([](QMessageBox*) {}, 300);
-        dialog.DoModal();
-    }
-    void actionThatFailsBeforeClosing() {
-        RecordingDialog dialog(kFixture);
-        auto act = WhenModal::Act<RecordingDialog>([](RecordingDialog*) { QVERIFY(false); });
-        dialog.DoModal();
-    }
-    void actionThatLeavesItsDialogOpen() {
-        RecordingDialog dialog(kFixture);
-        auto act = WhenModal::Act<RecordingDialog>([](RecordingDialog*) {}, 300);
-        dialog.DoModal();
-    }
 };
 
 void DialogTest::controlsAreFoundByIdInTemplateOrder() {
@@ -935,34 +908,9 @@ void DialogTest::pumpingWaitSurvivesTickCountWrap() {
     QCOMPARE(ticks.Reads(), 5);
 }
 
-void DialogTest::aModalHelperThatGivesUpFailsAtOnce() {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("ZANDREL_EXPECTED_FAILURES"), QStringLiteral("1"));
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {});
-    // Far below the test's own time limit: a helper that hung would never get here.
-    QVERIFY(child.waitForFinished(30000));
-    const QByteArray output = child.readAll();
-    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::modalWidgetThatNeverComes() no modal "
-                             "QMessageBox came up; RecordingDialog was the active modal widget"),
-             output.constData());
-    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::actionThatFailsBeforeClosing()"),
-             output.constData());
-    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::actionThatLeavesItsDialogOpen() the "
-                             "action left its RecordingDialog open"),
-             output.constData());
-    QCOMPARE(child.exitCode(), 3); // the three failed functions
-}
-
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QTEST_DISABLE_KEYPAD_NAVIGATION
-    if (qEnvironmentVariableIsSet("ZANDREL_EXPECTED_FAILURES")) {
-        ExpectedFailures failures;
-        return QTest::qExec(&failures, argc, argv);
-    }
     DialogTest test;
     return QTest::qExec(&test, argc, argv);
 }
