@@ -155,8 +155,6 @@ private slots:
     void textViewerAppendsInPlaceWithTheCaretInView();
     void editableTextBoxTakesTheUsersLines();
     void textBoxFramesFollowTheirStyles();
-    void displayTextBreaksLongLinesAndShowsControls_data();
-    void displayTextBreaksLongLinesAndShowsControls();
     void readOnlyBoxKeepsItsTextWhateverItShows();
     void bitmapButtonDrawsUnscaledFromTopLeftAndClips();
     void centresOverOwnerOrInWorkArea();
@@ -520,45 +518,6 @@ void DialogTest::textBoxFramesFollowTheirStyles() {
     const auto [plainTop, plainBottom] = edges(kPlainText);
     QCOMPARE(plainTop, plainBottom);
     QCOMPARE(dialog.DlgItem<QFrame>(kPlainText)->frameWidth(), 1);
-}
-
-void DialogTest::displayTextBreaksLongLinesAndShowsControls_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<qsizetype>>("breaks");
-    QTest::addColumn<QString>("shownStart"); // what is shown of the first line
-    const qsizetype block = kMaxDisplayBlock;
-    QTest::newRow("a short text") << "a\tb\nc" << QList<qsizetype>{} << "a\tb";
-    QTest::newRow("control characters")
-        << QString::fromUtf16(u"\u0000\r\u001b\u007f", 4) << QList<qsizetype>{}
-        << QString::fromUtf16(u"\u2400\u240d\u241b\u2421");
-    QTest::newRow("a long run without blanks")
-        << QString(2 * block + 5, 'x') << QList<qsizetype>{block, 2 * block} << QString(block, 'x');
-    QTest::newRow("a long line with blanks")
-        << QString(block - 10, 'x') + " " + QString(block, 'y') << QList<qsizetype>{block - 9}
-        << QString(block - 10, 'x') + " ";
-    QTest::newRow("a character of two units at the block's end")
-        << QString(block - 1, 'x') + QString::fromUtf16(u"\U0001F600") + "z"
-        << QList<qsizetype>{block - 1} << QString(block - 1, 'x');
-    QTest::newRow("the second of two lines")
-        << "short\n" + QString(block + 1, 'x') << QList<qsizetype>{6 + block} << "short";
-}
-
-void DialogTest::displayTextBreaksLongLinesAndShowsControls() {
-    QFETCH(QString, text);
-    QFETCH(QList<qsizetype>, breaks);
-    QFETCH(QString, shownStart);
-    std::vector<qsizetype> added;
-    const QString shown = DisplayText(text, &added);
-    QCOMPARE(QList<qsizetype>(added.begin(), added.end()), breaks);
-    QCOMPARE(shown.section('\n', 0, 0), shownStart);
-    // Only line feeds are added, every other character keeps its place.
-    QCOMPARE(shown.size(), text.size() + breaks.size());
-    for (qsizetype i = 0, j = 0; i < text.size(); ++i, ++j) {
-        if (std::find(added.begin(), added.end(), i) != added.end()) {
-            QCOMPARE(shown[j++], QChar('\n'));
-        }
-        QVERIFY(shown[j] == text[i] || shown[j].unicode() >= 0x2400);
-    }
 }
 
 void DialogTest::readOnlyBoxKeepsItsTextWhateverItShows() {
