@@ -238,26 +238,18 @@ void TraditionalQueryTest::aDateThatCannotBeCastIsRefused() {
     dialog.Create();
     auto* date = dialog.DlgItem<CEdit>(IDC_CIVIL_DATE);
     // Any question dialog that comes up is noted and cancelled.
-    int asked = 0;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* query = qobject_cast<CQueryDlg*>(QApplication::activeModalWidget())) {
-            ++asked;
-            query->EndDialog(IDCANCEL);
-        }
-    });
-    closer.start(10);
+    const auto asked = WhenModal::CloseEach<CQueryDlg>();
 
     Retype(date, QStringLiteral("2023-02-29"));
     QVERIFY(!dialog.GetDlgItem(IDOK)->isEnabled());
     QTest::keyClick(date, Qt::Key_Return);
     dialog.SendCommand(IDOK); // as the button would send it
-    QCOMPARE(asked, 0);
+    QCOMPARE(asked->Closed(), 0);
     QVERIFY(dialog.isVisible());
 
     Retype(date, QStringLiteral("2024-02-29"));
     QTest::keyClick(date, Qt::Key_Return);
-    QCOMPARE(asked, 1);
+    QCOMPARE(asked->Closed(), 1);
     QVERIFY(dialog.isVisible()); // the question was cancelled
     QCOMPARE(dialog.result(), 0);
 }
@@ -392,18 +384,9 @@ void TraditionalQueryTest::waitsForAGeneralQueryToEnd() {
     QVERIFY(answer->Fired());
     QVERIFY(!window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
 
-    int opened = 0;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<CTraditionalDlg*>(QApplication::activeModalWidget())) {
-            ++opened;
-            dialog->EndDialog(IDCANCEL);
-        }
-    });
-    closer.start(10);
+    const auto forbidden = WhenModal::Forbid<CTraditionalDlg>();
     QTest::keyClick(window.focusWidget(), Qt::Key_T, Qt::ControlModifier);
     window.SendSysCommand(IDM_TRADITIONAL);
-    QCOMPARE(opened, 0);
 
     window.SendCommand(IDC_OUTER_TRIGRAM);
     window.SendCommand(IDC_CHANGE_LINE);

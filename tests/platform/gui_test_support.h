@@ -40,13 +40,35 @@ public:
             Widget::staticMetaObject.className(), timeoutMs);
     }
 
+    // Closes each modal widget of type Widget that comes up while the helper lasts, as Cancel
+    // does, and counts them in Closed(): for a test that checks how many came up.
+    template <class Widget> static std::shared_ptr<WhenModal> CloseEach() {
+        return Watch(IsA<Widget>, Widget::staticMetaObject.className(), false);
+    }
+
+    // The same for a widget that must not come up at all: each one that does is closed and
+    // fails the test at that moment, so that the test goes on instead of hanging on it.
+    template <class Widget> static std::shared_ptr<WhenModal> Forbid() {
+        return Watch(IsA<Widget>, Widget::staticMetaObject.className(), true);
+    }
+
     bool Fired() const { return fired_; }
+    int Closed() const { return closed_; }
 
 private:
+    template <class Widget> static bool IsA(QWidget* widget) {
+        return qobject_cast<Widget*>(widget) != nullptr;
+    }
+
+    // A helper whose `tick` runs every 10 ms while it lasts.
+    static std::shared_ptr<WhenModal> Poll(std::function<void(WhenModal&, QTimer&)> tick);
     static std::shared_ptr<WhenModal> Start(std::function<bool(QWidget*)> tryAct, const char* kind,
                                             int timeoutMs);
+    static std::shared_ptr<WhenModal> Watch(std::function<bool(QWidget*)> isKind, const char* kind,
+                                            bool forbidden);
 
     bool fired_ = false;
+    int closed_ = 0;
     std::unique_ptr<QTimer> timer_;
 };
 

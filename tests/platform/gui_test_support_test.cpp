@@ -1,7 +1,9 @@
-// The GUI tests' own helpers around modal widgets: each one that gives up fails the test at
-// once instead of hanging on a dialog nobody closes.
+// The GUI tests' own helpers around modal widgets: each one that gives up, or meets a widget a
+// test forbids, fails the test at once instead of hanging on a dialog nobody closes; and the
+// closer that counts closes only its own kind.
 
 #include "platform/dialog.h"
+#include "platform/message_box.h"
 #include "tests/platform/gui_test_support.h"
 
 #include <QMessageBox>
@@ -34,6 +36,7 @@ class GuiTestSupportTest : public QObject {
 private slots:
     void initTestCase() { InitGuiTests(); }
 
+    void closeEachCountsItsKindAndLeavesTheRest();
     void aModalHelperThatGivesUpFailsAtOnce();
 };
 
@@ -60,7 +63,31 @@ private slots:
         auto act = WhenModal::Act<PlainDialog>([](PlainDialog*) {}, 300);
         dialog.DoModal();
     }
+    void forbiddenWidgetThatComes() {
+        const auto forbidden = WhenModal::Forbid<PlainDialog>();
+        PlainDialog dialog;
+        dialog.DoModal();
+    }
 };
+
+void GuiTestSupportTest::closeEachCountsItsKindAndLeavesTheRest() {
+    const auto closer = WhenModal::CloseEach<PlainDialog>();
+    QVERIFY(!closer->Fired());
+    for (int shown = 1; shown <= 2; ++shown) {
+        PlainDialog dialog;
+        QCOMPARE(dialog.DoModal(), IDCANCEL);
+        QCOMPARE(closer->Closed(), shown);
+    }
+    QVERIFY(closer->Fired());
+
+    // Another kind is left to whoever answers it.
+    auto answer =
+        WhenModal::Act<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    ShowMessageBox(nullptr,
+                   {"Left alone", "Plain", MessageIcon::Information, MessageButtons::Ok, IDOK});
+    QVERIFY(answer->Fired());
+    QCOMPARE(closer->Closed(), 2);
+}
 
 void GuiTestSupportTest::aModalHelperThatGivesUpFailsAtOnce() {
     QProcess child;
@@ -80,7 +107,10 @@ void GuiTestSupportTest::aModalHelperThatGivesUpFailsAtOnce() {
     QVERIFY2(output.contains("FAIL!  : ExpectedFailures::actionThatLeavesItsDialogOpen() the "
                              "action left its PlainDialog open"),
              output.constData());
-    QCOMPARE(child.exitCode(), 3); // the three failed functions
+    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::forbiddenWidgetThatComes() a modal "
+                             "PlainDialog came up, which the test forbids; it was closed"),
+             output.constData());
+    QCOMPARE(child.exitCode(), 4); // the four failed functions
 }
 
 int main(int argc, char* argv[]) {
