@@ -11,7 +11,6 @@
 #include "tests/gui/main_window_fixture.h"
 
 #include <QAccessible>
-#include <QFile>
 
 using namespace zandrel;
 using namespace zandrel::test;
@@ -355,10 +354,7 @@ void AccessibleNamesTest::browserAndEditorAreReachedByKeys() {
 void AccessibleNamesTest::readingIsAnnouncedAsItAppears() {
     MainWindow fixture;
     // A custom title is the one spoken, as it stands.
-    QFile custom(fixture.Path() + "/custom39.txt");
-    QVERIFY(custom.open(QIODevice::WriteOnly));
-    custom.write("Trouble %1 ahead\r\nmain\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
-    custom.close();
+    fixture.WriteFile("custom39.txt", "Trouble %1 ahead\r\nmain\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
     CMainDlg& window = fixture.Start();
     // The main window is a frame, which a screen reader does not read out in full each time
     // one of its dialogs closes.

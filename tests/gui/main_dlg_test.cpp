@@ -1,5 +1,5 @@
 // The main window: start-up, its empty state, the reading display, its keys and its system
-// menu with the about box. Every window runs in a temporary current directory, the program's
+// menu with the about box. Every window runs in a temporary data directory, the program's
 // only place for files.
 
 #include "core/reading.h"
@@ -11,13 +11,10 @@
 #include "tests/platform/gui_test_support.h"
 #include "text/reading_text.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <fstream>
 #include <memory>
 
 using namespace zandrel;
@@ -111,8 +108,7 @@ void MainDlgTest::showsEveryElementOfAReading() {
     QCOMPARE(Images(window), images);
     QCOMPARE(Labels(window), labels);
     QCOMPARE(CheckedMarkers(window), QList<int>{checked});
-    const ReadingText text =
-        ComposeReadingText(window.Texts().hexagramTexts, ComputeReading(outer, inner, changeLine));
+    const ReadingText text = ReadingTextOf(window, outer, inner, changeLine);
     QCOMPARE(window.LastReadingText().originalText, text.originalText);
     QCOMPARE(window.LastReadingText().lineText, text.lineText);
     QCOMPARE(window.LastReadingText().finalText, text.finalText);
@@ -163,11 +159,8 @@ void MainDlgTest::secondReadingLeavesNoTraceOfTheFirst() {
 
 void MainDlgTest::readingTextUsesCustomTextsLoadedAtStart() {
     MainWindow fixture;
-    {
-        std::ofstream file(QDir(fixture.Path()).filePath("custom12.txt").toStdString(),
-                           std::ios::binary);
-        file << "My title\r\nMy main text\r\n1\r\n2\r\n3\r\n4\r\nMy fifth line\r\n6\r\n";
-    }
+    fixture.WriteFile("custom12.txt",
+                      "My title\r\nMy main text\r\n1\r\n2\r\n3\r\n4\r\nMy fifth line\r\n6\r\n");
     CMainDlg& window = fixture.Start();
     QCOMPARE(window.Texts().hexagramTexts[11].state, CustomTextState::Active);
 
@@ -335,10 +328,7 @@ void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
 
 void MainDlgTest::splashShowsForTwoSecondsBeforeTheWindow() {
     MainWindow fixture(true);
-    {
-        std::ofstream file(QDir(fixture.Path()).filePath("custom1.txt").toStdString());
-        file << "Title\n";
-    }
+    fixture.WriteFile("custom1.txt", "Title\n");
     // Each read of the tick count is 1999 ms later than the one before: the splash's wait of
     // 2000 ms dispatches events once (after 1999 ms) and then ends, without waiting for real.
     const SteppingTickCount ticks(1999);

@@ -14,9 +14,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QMessageBox>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <optional>
@@ -48,36 +46,16 @@ QByteArray CustomFile(const QStringList& texts) {
 }
 
 // A text store over a temporary data directory, loaded as the main window loads its own.
-class Store {
+class Store : public DataFolder {
 public:
-    Store() { texts.dataDirectory = directory_.path().toStdString(); }
+    Store() { texts.dataDirectory = Path().toStdString(); }
 
     // Reads the custom text files, as a start of the program does.
     TextStore& Load() {
         LoadCustomTexts(texts.hexagramTexts, texts.dataDirectory);
         return texts;
     }
-    QString Path() const { return directory_.path(); }
-    QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
 
-    void WriteFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path() + "/" + name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            qFatal("cannot write %s", qPrintable(name));
-        }
-    }
-    std::optional<QByteArray> ReadFile(const QString& name) const {
-        QFile file(Path() + "/" + name);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return std::nullopt;
-        }
-        return file.readAll();
-    }
-
-private:
-    QTemporaryDir directory_;
-
-public:
     TextStore texts;
 };
 
@@ -682,10 +660,7 @@ void TextDialogsTest::aFailedCommitKeepsTheOldFileAndTheDialogOpen() {
 
 void TextDialogsTest::bothOpenFromTheMainWindowOverItsTexts() {
     MainWindow fixture;
-    QFile custom7(fixture.Path() + "/custom7.txt");
-    QVERIFY(custom7.open(QIODevice::WriteOnly));
-    custom7.write(CustomFile({"Mine", "Main", "1", "2", "3", "4", "5", "6"}));
-    custom7.close();
+    fixture.WriteFile("custom7.txt", CustomFile({"Mine", "Main", "1", "2", "3", "4", "5", "6"}));
     CMainDlg& window = fixture.Start();
 
     QString browsed;
@@ -710,9 +685,8 @@ void TextDialogsTest::bothOpenFromTheMainWindowOverItsTexts() {
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
 
     // Committed into the window's data directory, and in effect for the next reading.
-    QFile custom12(fixture.Path() + "/custom12.txt");
-    QVERIFY(custom12.open(QIODevice::ReadOnly));
-    QCOMPARE(custom12.readAll(), CustomFile({"My title", "My main text", "", "", "", "", "", ""}));
+    QCOMPARE(fixture.ReadFile("custom12.txt"),
+             CustomFile({"My title", "My main text", "", "", "", "", "", ""}));
     window.ShowReading(1, 8, 1); // hexagram 12
     QCOMPARE(QString::fromStdString(window.LastReadingText().originalText),
              QStringLiteral("Hexagram 12 My title\r\nMy main text\r\n"));

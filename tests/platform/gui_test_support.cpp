@@ -128,6 +128,28 @@ std::shared_ptr<WhenModal> WhenModal::Watch(std::function<bool(QWidget*)> isKind
     });
 }
 
+ChangeRecorder::ChangeRecorder(std::function<QString()> look) {
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this, look = std::move(look)] {
+        const QString now = look();
+        if (seen_.isEmpty() || seen_.last() != now) {
+            seen_ << now;
+        }
+    });
+    timer_.start(0);
+}
+
+QStringList ChangeRecorder::Take() {
+    QStringList seen = seen_;
+    seen_.clear();
+    return seen;
+}
+
+void TypeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
 ProgramStop RunToStop(const std::function<void()>& action) {
     int output[2];
     if (::pipe(output) != 0) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 
 #include <cstdint>
@@ -74,6 +75,24 @@ private:
 
 // Ends every modal widget that is up, innermost first.
 void CloseModalWidgets();
+
+// Records what `look` sees each time events are dispatched while it lasts (during a modal
+// dialog or the wait of an animation), each change once.
+class ChangeRecorder {
+public:
+    explicit ChangeRecorder(std::function<QString()> look);
+
+    // What it saw since it started or since the last Take.
+    QStringList Take();
+
+private:
+    QTimer timer_;
+    QStringList seen_;
+};
+
+// Types `text` into `widget` one key press a character, in any script (QTest::keyClicks
+// takes Latin-1 only).
+void TypeKeys(QWidget* widget, const QString& text);
 
 // Answers every message box from a list instead of showing it, and keeps what was asked.
 class MessageBoxAnswers {
