@@ -1,6 +1,7 @@
 // The hexagram text browser and the custom text editor, each over a text store of its own in a
 // temporary data directory, as the main window hands them its store; and once opened from the
-// main window's buttons, where the reading text follows what the editor commits.
+// main window's buttons, where the keys reach every command of both and the reading text
+// follows what the editor commits.
 
 #include "core/reading.h"
 #include "core/trigrams.h"
@@ -162,6 +163,17 @@ private:
     sighandler_t previousHandler_ = SIG_DFL;
 };
 
+// The id of the control that has the focus in `dialog`, 0 when none has.
+int FocusId(const QWidget& dialog) {
+    const QWidget* focus = dialog.focusWidget();
+    return focus != nullptr ? focus->objectName().toInt() : 0;
+}
+
+// Presses `key` where the focus of `dialog` is, which is where the user's key goes.
+void Press(QWidget& dialog, Qt::Key key) {
+    QTest::keyClick(dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog, key);
+}
+
 } // namespace
 
 class TextDialogsTest : public QObject {
@@ -190,6 +202,7 @@ private slots:
     void aFailedCommitKeepsTheOldFileAndTheDialogOpen_data();
     void aFailedCommitKeepsTheOldFileAndTheDialogOpen();
 
+    void browserAndEditorAreReachedByKeys();
     void bothOpenFromTheMainWindowOverItsTexts();
 };
 
@@ -656,6 +669,71 @@ void TextDialogsTest::aFailedCommitKeepsTheOldFileAndTheDialogOpen() {
     QCOMPARE(fixture.ReadFile("custom9.txt"), CustomFile({"New 9", "", "", "", "", "", "", ""}));
     QCOMPARE(store.hexagramTexts[4].state, CustomTextState::Active);
     QVERIFY(BrowserText(store, 5).startsWith("Hexagram 5 New 5\r\n"));
+}
+
+void TextDialogsTest::browserAndEditorAreReachedByKeys() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+
+    // The browser: Tab from OK to the text and into the grid, whose 64 buttons the arrow keys
+    // walk by rows and columns; Enter shows a hexagram, Escape closes.
+    QList<int> visited;
+    QString shown;
+    std::string spoken;
+    auto browsed = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* dialog) {
+        visited << FocusId(*dialog);
+        // The grid is one Tab stop: Tab leaves it for OK, Shift+Tab comes back where it was.
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down,
+                            Qt::Key_Left, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Backtab}) {
+            Press(*dialog, key);
+            visited << FocusId(*dialog);
+        }
+        Press(*dialog, Qt::Key_Return);
+        shown =
+            QString::fromStdString(dialog->GetDlgItemText(IDC_HEXAGRAM_TEXT)).section('\r', 0, 0);
+        // The text appears away from the focus, so its first line is announced.
+        const auto* announcer = dialog->findChild<CAnnouncer*>();
+        QTRY_VERIFY(announcer->Announced());
+        spoken = announcer->Text();
+        Press(*dialog, Qt::Key_Escape);
+    });
+    window.GetDlgItem(IDC_VIEW_TEXT)->setFocus();
+    QTest::keyClick(window.GetDlgItem(IDC_VIEW_TEXT), Qt::Key_Return);
+    QVERIFY(browsed->Fired());
+    const int first = IDC_HEXAGRAM1;
+    QCOMPARE(visited, (QList<int>{IDOK, IDC_HEXAGRAM_TEXT, first, first + 1, first + 9, first + 17,
+                                  first + 16, first + 8, IDOK, first + 8}));
+    QCOMPARE(shown, QStringLiteral("Hexagram 9 Small Power"));
+    QCOMPARE(spoken, std::string("Hexagram 9 Small Power"));
+
+    // The editor: the list, the eight boxes and its four buttons by Tab, the buttons also by
+    // the arrow keys.
+    QList<int> order;
+    auto edited = WhenModal::Act<CManageTextDlg>([&](CManageTextDlg* dialog) {
+        order << FocusId(*dialog);
+        for (int i = 0; i < 12; ++i) {
+            Press(*dialog, Qt::Key_Tab);
+            order << FocusId(*dialog);
+        }
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Right}) {
+            Press(*dialog, key);
+            order << FocusId(*dialog);
+        }
+        Press(*dialog, Qt::Key_Escape);
+    });
+    // Back in the main window once the browser has gone (the offscreen platform has no window
+    // manager to give it back its activation).
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.GetDlgItem(IDC_MANAGE_TEXT)->setFocus();
+    QTest::keyClick(window.GetDlgItem(IDC_MANAGE_TEXT), Qt::Key_Return);
+    QVERIFY(edited->Fired());
+    QCOMPARE(order,
+             (QList<int>{IDC_CUSTOM_HEXAGRAM, IDC_CUSTOM_TITLE, IDC_CUSTOM_MAIN, IDC_CUSTOM_LINE1,
+                         IDC_CUSTOM_LINE2, IDC_CUSTOM_LINE3, IDC_CUSTOM_LINE4, IDC_CUSTOM_LINE5,
+                         IDC_CUSTOM_LINE6, IDC_UPDATE_TEXT, IDC_RESTORE_TEXT, IDC_RESTORE_ALL_TEXT,
+                         IDOK, IDC_RESTORE_ALL_TEXT, IDC_RESTORE_TEXT, IDC_RESTORE_ALL_TEXT}));
+    QVERIFY(window.isVisible());
 }
 
 void TextDialogsTest::bothOpenFromTheMainWindowOverItsTexts() {
