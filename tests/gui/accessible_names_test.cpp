@@ -1,7 +1,6 @@
 // What assistive technology reads of the program's windows through QAccessible: the names
 // and descriptions of the reading display before the first reading, for a reading and as the
-// readings change; the names of the dialogs' boxes and buttons; and the keys that reach every
-// command of the text browser and the editor.
+// readings change; the names of the dialogs' boxes and buttons; and the reading announced.
 
 #include "gui/hex_text_dlg.h"
 #include "gui/log_dlg.h"
@@ -11,7 +10,6 @@
 #include "tests/gui/main_window_fixture.h"
 
 #include <QAccessible>
-#include <QFile>
 
 using namespace zandrel;
 using namespace zandrel::test;
@@ -45,17 +43,6 @@ QStringList DisplayNames(const CMainDlg& window) {
     return names;
 }
 
-// The id of the control that has the focus in `dialog`, 0 when none has.
-int FocusId(const QWidget& dialog) {
-    const QWidget* focus = dialog.focusWidget();
-    return focus != nullptr ? focus->objectName().toInt() : 0;
-}
-
-// Presses `key` where the focus of `dialog` is, which is where the user's key goes.
-void Press(QWidget& dialog, Qt::Key key) {
-    QTest::keyClick(dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog, key);
-}
-
 } // namespace
 
 class AccessibleNamesTest : public QObject {
@@ -69,7 +56,6 @@ private slots:
     void readingIsToldByEveryElement();
     void namesFollowTheCastAndEachNewReading();
     void dialogBoxesAndButtonsAreNamed();
-    void browserAndEditorAreReachedByKeys();
     void readingIsAnnouncedAsItAppears();
     void theFirstCastIsNotCalledEmptyWhileItRuns();
 };
@@ -287,78 +273,10 @@ void AccessibleNamesTest::dialogBoxesAndButtonsAreNamed() {
     QCOMPARE(log, QStringLiteral("Query log"));
 }
 
-void AccessibleNamesTest::browserAndEditorAreReachedByKeys() {
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
-
-    // The browser: Tab from OK to the text and into the grid, whose 64 buttons the arrow keys
-    // walk by rows and columns; Enter shows a hexagram, Escape closes.
-    QList<int> visited;
-    QString shown;
-    std::string spoken;
-    auto browsed = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* dialog) {
-        visited << FocusId(*dialog);
-        // The grid is one Tab stop: Tab leaves it for OK, Shift+Tab comes back where it was.
-        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down,
-                            Qt::Key_Left, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Backtab}) {
-            Press(*dialog, key);
-            visited << FocusId(*dialog);
-        }
-        Press(*dialog, Qt::Key_Return);
-        shown =
-            QString::fromStdString(dialog->GetDlgItemText(IDC_HEXAGRAM_TEXT)).section('\r', 0, 0);
-        // The text appears away from the focus, so its first line is announced.
-        const auto* announcer = dialog->findChild<CAnnouncer*>();
-        QTRY_VERIFY(announcer->Announced());
-        spoken = announcer->Text();
-        Press(*dialog, Qt::Key_Escape);
-    });
-    window.GetDlgItem(IDC_VIEW_TEXT)->setFocus();
-    QTest::keyClick(window.GetDlgItem(IDC_VIEW_TEXT), Qt::Key_Return);
-    QVERIFY(browsed->Fired());
-    const int first = IDC_HEXAGRAM1;
-    QCOMPARE(visited, (QList<int>{IDOK, IDC_HEXAGRAM_TEXT, first, first + 1, first + 9, first + 17,
-                                  first + 16, first + 8, IDOK, first + 8}));
-    QCOMPARE(shown, QStringLiteral("Hexagram 9 Small Power"));
-    QCOMPARE(spoken, std::string("Hexagram 9 Small Power"));
-
-    // The editor: the list, the eight boxes and its four buttons by Tab, the buttons also by
-    // the arrow keys.
-    QList<int> order;
-    auto edited = WhenModal::Act<CManageTextDlg>([&](CManageTextDlg* dialog) {
-        order << FocusId(*dialog);
-        for (int i = 0; i < 12; ++i) {
-            Press(*dialog, Qt::Key_Tab);
-            order << FocusId(*dialog);
-        }
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Right}) {
-            Press(*dialog, key);
-            order << FocusId(*dialog);
-        }
-        Press(*dialog, Qt::Key_Escape);
-    });
-    // Back in the main window once the browser has gone (the offscreen platform has no window
-    // manager to give it back its activation).
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.GetDlgItem(IDC_MANAGE_TEXT)->setFocus();
-    QTest::keyClick(window.GetDlgItem(IDC_MANAGE_TEXT), Qt::Key_Return);
-    QVERIFY(edited->Fired());
-    QCOMPARE(order,
-             (QList<int>{IDC_CUSTOM_HEXAGRAM, IDC_CUSTOM_TITLE, IDC_CUSTOM_MAIN, IDC_CUSTOM_LINE1,
-                         IDC_CUSTOM_LINE2, IDC_CUSTOM_LINE3, IDC_CUSTOM_LINE4, IDC_CUSTOM_LINE5,
-                         IDC_CUSTOM_LINE6, IDC_UPDATE_TEXT, IDC_RESTORE_TEXT, IDC_RESTORE_ALL_TEXT,
-                         IDOK, IDC_RESTORE_ALL_TEXT, IDC_RESTORE_TEXT, IDC_RESTORE_ALL_TEXT}));
-    QVERIFY(window.isVisible());
-}
-
 void AccessibleNamesTest::readingIsAnnouncedAsItAppears() {
     MainWindow fixture;
     // A custom title is the one spoken, as it stands.
-    QFile custom(fixture.Path() + "/custom39.txt");
-    QVERIFY(custom.open(QIODevice::WriteOnly));
-    custom.write("Trouble %1 ahead\r\nmain\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
-    custom.close();
+    fixture.WriteFile("custom39.txt", "Trouble %1 ahead\r\nmain\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
     CMainDlg& window = fixture.Start();
     // The main window is a frame, which a screen reader does not read out in full each time
     // one of its dialogs closes.

@@ -174,9 +174,7 @@ void LanguageTest::everyWindowFitsAndSpeaksTheLanguage() {
     }
     {
         // An older log, whose place the viewer's first line tells.
-        QFile older(QDir(fixture.Path()).filePath("auvrel.log.1"));
-        QVERIFY(older.open(QIODevice::WriteOnly));
-        older.close();
+        fixture.WriteFile("auvrel.log.1", "");
         CLogDlg viewer(fixture.Path().toStdString(), &window);
         viewer.Create();
         CHECK_WINDOW(viewer, language);

@@ -1,10 +1,9 @@
 // Casting readings through the main window's buttons, as a user does: the question dialog,
 // the animations, the draws from the tick count, the display, the log entry and the casting
-// buttons' states; and the log viewer and the log reset.
+// buttons' states.
 
 #include "core/casting.h"
 #include "core/reading.h"
-#include "gui/log_dlg.h"
 #include "gui/query_dlg.h"
 #include "log/query_log.h"
 #include "platform/pumping_wait.h"
@@ -13,8 +12,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QRegularExpression>
 
 #include <optional>
 
@@ -27,19 +24,6 @@ namespace {
 // short pass through the event loop, and every read gives the same draws, since 48 is a
 // multiple of both 8 and 6: the trigram drawn is (start AND 7) + 1, the line (start mod 6) + 1.
 constexpr std::uint32_t kFixedDraws = 48;
-
-// Answers the next question dialog with `text` (typed, then OK), or cancels it.
-std::shared_ptr<WhenModal> AnswerQuestion(std::optional<QString> text) {
-    return WhenModal::Act<CQueryDlg>([text](CQueryDlg* dialog) {
-        auto* edit = dialog->DlgItem<CEdit>(IDC_QUESTION);
-        if (!text) {
-            QTest::keyClick(edit, Qt::Key_Escape);
-            return;
-        }
-        QTest::keyClicks(edit, *text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    });
-}
 
 // The four casting buttons' enabled states as a name of the casting state.
 QString CastingState(const CMainDlg& window) {
@@ -63,67 +47,6 @@ QString CastingState(const CMainDlg& window) {
     return "invalid";
 }
 
-// Records the casting states seen while events are dispatched (during the question dialog
-// and the animations), each change once.
-class StateRecorder {
-public:
-    explicit StateRecorder(const CMainDlg& window) {
-        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this, &window] {
-            const QString state = CastingState(window);
-            if (seen_.isEmpty() || seen_.last() != state) {
-                seen_ << state;
-            }
-        });
-        timer_.start(0);
-    }
-    QStringList Take() {
-        QStringList seen = seen_;
-        seen_.clear();
-        return seen;
-    }
-
-private:
-    QTimer timer_;
-    QStringList seen_;
-};
-
-QByteArray ReadLog(const MainWindow& fixture) {
-    QFile file(fixture.Path() + "/auvrel.log");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The entry the log must hold for this question and reading, apart from its time.
-QByteArray ExpectedEntryTail(const std::string& question, const ReadingText& text) {
-    return QByteArray::fromStdString(question + "\r\n\r\n[Auvrel's reply]\r\n" + text.originalText +
-                                     text.lineText + text.finalText + "\r\n\r\n\r\n");
-}
-
-// Splits a log into its entries, checking each header's time text on the way.
-QList<QByteArray> Entries(const QByteArray& log) {
-    static const QRegularExpression header(
-        "\\[Your query on (Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday), "
-        "(January|February|March|April|May|June|July|August|September|October|November|"
-        "December) \\d\\d, \\d{4} \\d\\d:\\d\\d:\\d\\d\\]\r\n");
-    QList<QByteArray> entries;
-    const QString text = QString::fromUtf8(log);
-    QRegularExpressionMatchIterator it = header.globalMatch(text);
-    QList<QRegularExpressionMatch> matches;
-    while (it.hasNext()) {
-        matches << it.next();
-    }
-    for (int i = 0; i < matches.size(); ++i) {
-        const int from = matches[i].capturedEnd();
-        const int to = i + 1 < matches.size() ? matches[i + 1].capturedStart() : text.size();
-        entries << text.mid(from, to - from).toUtf8();
-    }
-    return entries;
-}
-
-ReadingText TextOf(const CMainDlg& window, int outer, int inner, int changeLine) {
-    return ComposeReadingText(window.Texts().hexagramTexts,
-                              ComputeReading(outer, inner, changeLine));
-}
-
 } // namespace
 
 class CastingTest : public QObject {
@@ -143,16 +66,12 @@ private slots:
     void twoCastsInARowAreSeparatedByThreeEmptyLines();
     void aFailedLogWriteIsReportedAndTheCastEnds();
     void questionDialogLimitsAndStartsEmpty();
-    void logViewerShowsTheLog_data();
-    void logViewerShowsTheLog();
-    void deleteLogAsksFirst_data();
-    void deleteLogAsksFirst();
 };
 
 void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    StateRecorder states(window);
+    ChangeRecorder states([&] { return CastingState(window); });
     QCOMPARE(CastingState(window), QStringLiteral("Ready"));
 
     // Inner 8 (tick AND 7 = 7), outer 1 (0), change line 5 (tick mod 6 = 4).
@@ -196,9 +115,9 @@ void CastingTest::generalQueryDrawsEachValueFromItsOwnTickCount() {
                                           "+Fire+", "+Earth+", "12", "5", "35"}));
     QCOMPARE(CheckedMarkers(window), QList<int>{IDC_LINE5});
 
-    const QList<QByteArray> entries = Entries(ReadLog(fixture));
+    const QList<QByteArray> entries = LogEntries(ReadLog(fixture));
     QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries[0], ExpectedEntryTail("Is now the time?", TextOf(window, 1, 8, 5)));
+    QCOMPARE(entries[0], LogEntryBody("Is now the time?", ReadingTextOf(window, 1, 8, 5)));
 }
 
 void CastingTest::generalQueryDrawingOnesLogsHexagrams1And44() {
@@ -227,7 +146,7 @@ void CastingTest::generalQueryDrawingOnesLogsHexagrams1And44() {
                                    "\r\n"
                                    "\r\n"
                                    "\r\n"));
-    QCOMPARE(Entries(log).size(), 1);
+    QCOMPARE(LogEntries(log).size(), 1);
 }
 
 void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
@@ -240,7 +159,7 @@ void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
     window.DlgItem<CComboBox>(IDC_MONTH)->SetCurSel(2);
     window.DlgItem<CComboBox>(IDC_DAY)->SetCurSel(14);
     window.DlgItem<CComboBox>(IDC_PERIOD)->SetCurSel(4);
-    StateRecorder states(window);
+    ChangeRecorder states([&] { return CastingState(window); });
 
     const SteppingTickCount ticks(kFixedDraws, 0);
     auto answer = AnswerQuestion(QStringLiteral("abc"));
@@ -258,9 +177,9 @@ void CastingTest::targetTimeQueryCastsFromTheListsAndTheQuestion() {
     QVERIFY(window.IsDlgButtonChecked(IDC_LINE2));
     QCOMPARE(window.Drawn(), drawn);
 
-    const QList<QByteArray> entries = Entries(ReadLog(fixture));
+    const QList<QByteArray> entries = LogEntries(ReadLog(fixture));
     QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries[0], ExpectedEntryTail("abc", TextOf(window, 1, 6, 2)));
+    QCOMPARE(entries[0], LogEntryBody("abc", ReadingTextOf(window, 1, 6, 2)));
 }
 
 void CastingTest::listsChangedDuringTheAnimationCount() {
@@ -300,7 +219,7 @@ void CastingTest::aKeyboardUserCastsWithEnterAlone() {
     QTest::keyClick(window.focusWidget(), Qt::Key_Return);
     QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_INNER_TRIGRAM));
     QVERIFY(window.isVisible());
-    QCOMPARE(Entries(ReadLog(fixture)).size(), 1);
+    QCOMPARE(LogEntries(ReadLog(fixture)).size(), 1);
 
     // Run, whose next neighbour in tab order is View Log: the focus comes back to Run, so
     // the next Enter casts again.
@@ -310,7 +229,7 @@ void CastingTest::aKeyboardUserCastsWithEnterAlone() {
         QTest::keyClick(window.focusWidget(), Qt::Key_Return);
         QVERIFY(run->Fired());
         QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_RUN));
-        QCOMPARE(Entries(ReadLog(fixture)).size(), cast);
+        QCOMPARE(LogEntries(ReadLog(fixture)).size(), cast);
     }
 
     // A button the user moves the focus to during an animation keeps it.
@@ -321,7 +240,7 @@ void CastingTest::aKeyboardUserCastsWithEnterAlone() {
     QTest::keyClick(window.GetDlgItem(IDC_RUN), Qt::Key_Space);
     QVERIFY(moved->Fired());
     QCOMPARE(window.focusWidget(), window.GetDlgItem(IDC_VIEW_TEXT));
-    QCOMPARE(Entries(ReadLog(fixture)).size(), 4);
+    QCOMPARE(LogEntries(ReadLog(fixture)).size(), 4);
 }
 
 void CastingTest::closingTheWindowDuringAnAnimationFinishesTheCast() {
@@ -337,7 +256,7 @@ void CastingTest::closingTheWindowDuringAnAnimationFinishesTheCast() {
     // The window is gone, but the cast it had begun was completed and logged, as the user
     // was shown its animation already.
     QVERIFY(!window.isVisible());
-    QCOMPARE(Entries(ReadLog(fixture)).size(), 1);
+    QCOMPARE(LogEntries(ReadLog(fixture)).size(), 1);
     QCOMPARE(window.GetDlgItemText(IDC_ORIGINAL_NUMBER), std::to_string(HexagramTable(8, 1)));
 }
 
@@ -382,15 +301,15 @@ void CastingTest::twoCastsInARowAreSeparatedByThreeEmptyLines() {
         QVERIFY(answer->Fired());
     }
     const QByteArray log = ReadLog(fixture);
-    const QList<QByteArray> entries = Entries(log);
+    const QList<QByteArray> entries = LogEntries(log);
     QCOMPARE(entries.size(), 2);
     // "1998", "Jan", "1", "11PM - 1AM": "one" sums to 322, "two" to 346.
     const CastValues first = TimeCast(0, 0, 0, 0, "one");
     const CastValues second = TimeCast(0, 0, 0, 0, "two");
-    QCOMPARE(entries[0],
-             ExpectedEntryTail("one", TextOf(window, first.outer, first.inner, first.changeLine)));
-    QCOMPARE(entries[1], ExpectedEntryTail(
-                             "two", TextOf(window, second.outer, second.inner, second.changeLine)));
+    QCOMPARE(entries[0], LogEntryBody("one", ReadingTextOf(window, first.outer, first.inner,
+                                                           first.changeLine)));
+    QCOMPARE(entries[1], LogEntryBody("two", ReadingTextOf(window, second.outer, second.inner,
+                                                           second.changeLine)));
     const int second_header = log.indexOf("[Your query on ", 1);
     QVERIFY(log.left(second_header).endsWith(".\r\n\r\n\r\n\r\n"));
     QVERIFY(!log.left(second_header).endsWith("\r\n\r\n\r\n\r\n\r\n"));
@@ -455,116 +374,8 @@ void CastingTest::questionDialogLimitsAndStartsEmpty() {
     QVERIFY(empty->Fired());
     QCOMPARE(seen, QString());
     QCOMPARE(window.Question(), std::string());
-    QCOMPARE(Entries(ReadLog(fixture)).size(), 2);
-    QVERIFY(Entries(ReadLog(fixture))[1].startsWith("\r\n\r\n[Auvrel's reply]\r\n"));
-}
-
-void CastingTest::logViewerShowsTheLog_data() {
-    QTest::addColumn<std::optional<QByteArray>>("log");
-    QTest::addColumn<bool>("rotated");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("no file") << std::optional<QByteArray>() << false << QString();
-    QTest::newRow("empty file") << std::optional<QByteArray>("") << false << QString();
-    QTest::newRow("written log") << std::optional<QByteArray>("[Your query]\r\nq\r\n\r\n") << false
-                                 << QStringLiteral("[Your query]\nq\n\n");
-    QTest::newRow("last line without line end")
-        << std::optional<QByteArray>("a\r\nlast") << false << QStringLiteral("a\nlast\n");
-    // Once the size rule has kept the full log as the older generation, the first line says
-    // where it is.
-    QTest::newRow("rotated log") << std::optional<QByteArray>("new\r\n") << true
-                                 << QStringLiteral("[Older entries are in %1/auvrel.log.1]\nnew\n");
-    QTest::newRow("rotated, no new log yet")
-        << std::optional<QByteArray>() << true
-        << QStringLiteral("[Older entries are in %1/auvrel.log.1]\n");
-}
-
-void CastingTest::logViewerShowsTheLog() {
-    QFETCH(std::optional<QByteArray>, log);
-    QFETCH(bool, rotated);
-    QFETCH(QString, shown);
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
-    if (log) {
-        QFile file(fixture.Path() + "/auvrel.log");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(*log);
-    }
-    if (rotated) {
-        QFile file(fixture.Path() + "/auvrel.log.1");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("old\r\n");
-        shown = shown.arg(fixture.Path());
-    }
-    QString seen;
-    auto act = WhenModal::Act<CLogDlg>([&](CLogDlg* viewer) {
-        auto* text = viewer->DlgItem<CTextViewer>(IDC_LOG_TEXT);
-        auto* ok = viewer->DlgItem<QPushButton>(IDOK);
-        seen = viewer->windowTitle() + "|" + QString::number(text->isReadOnly()) +
-               QString::number(text->lineWrapMode() == QPlainTextEdit::WidgetWidth) +
-               QString::number(text->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) +
-               QString::number(QApplication::focusWidget() == ok) + "|" + text->toPlainText();
-        QTest::keyClick(ok, Qt::Key_Return);
-    });
-    QTest::mouseClick(window.GetDlgItem(IDC_VIEW_LOG), Qt::LeftButton);
-    QVERIFY(act->Fired());
-    QCOMPARE(seen, "Auvrel Log|1111|" + shown);
-    QCOMPARE(ReadLog(fixture), log.value_or(QByteArray()));
-}
-
-void CastingTest::deleteLogAsksFirst_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("logIsFolder");
-    QTest::addColumn<QByteArray>("after");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("no") << IDNO << false << QByteArray("kept\r\n") << QString();
-    QTest::newRow("yes") << IDYES << false << QByteArray() << QString();
-    QTest::newRow("yes, but it cannot be emptied")
-        << IDYES << true << QByteArray() << QStringLiteral("Access to auvrel.log was denied.");
-}
-
-void CastingTest::deleteLogAsksFirst() {
-    QFETCH(int, answer);
-    QFETCH(bool, logIsFolder);
-    QFETCH(QByteArray, after);
-    QFETCH(QString, error);
-    MainWindow fixture;
-    CMainDlg& window = fixture.Start();
-    if (logIsFolder) {
-        QVERIFY(QDir(fixture.Path()).mkdir("auvrel.log"));
-    } else {
-        QFile file(fixture.Path() + "/auvrel.log");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("kept\r\n");
-    }
-    {
-        QFile older(fixture.Path() + "/auvrel.log.1");
-        QVERIFY(older.open(QIODevice::WriteOnly));
-        older.write("older\r\n");
-    }
-    const QString display = Snapshot(window);
-    MessageBoxAnswers boxes({answer, IDOK});
-    QTest::mouseClick(window.GetDlgItem(IDC_DELETE_LOG), Qt::LeftButton);
-
-    QVERIFY(!boxes.Requests().empty());
-    const MessageBoxRequest& confirm = boxes.Requests()[0];
-    QCOMPARE(confirm.text, std::string("Do you really want to delete the log file?"));
-    QCOMPARE(confirm.caption, std::string("Reset Log"));
-    QCOMPARE(confirm.icon, MessageIcon::Question);
-    QCOMPARE(confirm.buttons, MessageButtons::YesNo);
-    QCOMPARE(confirm.defaultButton, IDNO);
-    if (error.isEmpty()) {
-        QCOMPARE(boxes.Requests().size(), std::size_t{1});
-        QCOMPARE(ReadLog(fixture), after);
-        QVERIFY(QFileInfo(fixture.Path() + "/auvrel.log").isFile());
-        // Yes deletes the older generation too; No keeps it.
-        QCOMPARE(QFileInfo::exists(fixture.Path() + "/auvrel.log.1"), answer == IDNO);
-    } else {
-        QCOMPARE(boxes.Requests().size(), std::size_t{2});
-        QCOMPARE(QString::fromStdString(boxes.Requests()[1].text), error);
-        QCOMPARE(boxes.Requests()[1].icon, MessageIcon::Stop);
-        QVERIFY(QFileInfo::exists(fixture.Path() + "/auvrel.log.1"));
-    }
-    QCOMPARE(Snapshot(window), display);
+    QCOMPARE(LogEntries(ReadLog(fixture)).size(), 2);
+    QVERIFY(LogEntries(ReadLog(fixture))[1].startsWith("\r\n\r\n[Auvrel's reply]\r\n"));
 }
 
 QTEST_MAIN(CastingTest)

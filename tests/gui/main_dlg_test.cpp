@@ -1,9 +1,10 @@
-// The main window: start-up, its empty state, the reading display, its keys and its system
-// menu with the about box. Every window runs in a temporary current directory, the program's
-// only place for files.
+// The main window: start-up, its empty state, the reading display, its keys, its system menu
+// with the about box, and the log viewer and the log reset. Every window runs in a temporary
+// data directory, the program's only place for files.
 
 #include "core/reading.h"
 #include "gui/about_dlg.h"
+#include "gui/log_dlg.h"
 #include "gui/main_dlg.h"
 #include "platform/pumping_wait.h"
 #include "res/resource.h"
@@ -11,13 +12,11 @@
 #include "tests/platform/gui_test_support.h"
 #include "text/reading_text.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QTemporaryDir>
+#include <QPushButton>
 #include <QTest>
 
-#include <fstream>
 #include <memory>
 
 using namespace zandrel;
@@ -44,6 +43,10 @@ private slots:
     void systemMenuEndsWithAboutWhichOpensTheAboutBox_data();
     void systemMenuEndsWithAboutWhichOpensTheAboutBox();
     void splashShowsForTwoSecondsBeforeTheWindow();
+    void logViewerShowsTheLog_data();
+    void logViewerShowsTheLog();
+    void deleteLogAsksFirst_data();
+    void deleteLogAsksFirst();
 };
 
 void MainDlgTest::startsEmptyWithListsFilledAndIdleButtons() {
@@ -111,8 +114,7 @@ void MainDlgTest::showsEveryElementOfAReading() {
     QCOMPARE(Images(window), images);
     QCOMPARE(Labels(window), labels);
     QCOMPARE(CheckedMarkers(window), QList<int>{checked});
-    const ReadingText text =
-        ComposeReadingText(window.Texts().hexagramTexts, ComputeReading(outer, inner, changeLine));
+    const ReadingText text = ReadingTextOf(window, outer, inner, changeLine);
     QCOMPARE(window.LastReadingText().originalText, text.originalText);
     QCOMPARE(window.LastReadingText().lineText, text.lineText);
     QCOMPARE(window.LastReadingText().finalText, text.finalText);
@@ -163,11 +165,8 @@ void MainDlgTest::secondReadingLeavesNoTraceOfTheFirst() {
 
 void MainDlgTest::readingTextUsesCustomTextsLoadedAtStart() {
     MainWindow fixture;
-    {
-        std::ofstream file(QDir(fixture.Path()).filePath("custom12.txt").toStdString(),
-                           std::ios::binary);
-        file << "My title\r\nMy main text\r\n1\r\n2\r\n3\r\n4\r\nMy fifth line\r\n6\r\n";
-    }
+    fixture.WriteFile("custom12.txt",
+                      "My title\r\nMy main text\r\n1\r\n2\r\n3\r\n4\r\nMy fifth line\r\n6\r\n");
     CMainDlg& window = fixture.Start();
     QCOMPARE(window.Texts().hexagramTexts[11].state, CustomTextState::Active);
 
@@ -335,10 +334,7 @@ void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
 
 void MainDlgTest::splashShowsForTwoSecondsBeforeTheWindow() {
     MainWindow fixture(true);
-    {
-        std::ofstream file(QDir(fixture.Path()).filePath("custom1.txt").toStdString());
-        file << "Title\n";
-    }
+    fixture.WriteFile("custom1.txt", "Title\n");
     // Each read of the tick count is 1999 ms later than the one before: the splash's wait of
     // 2000 ms dispatches events once (after 1999 ms) and then ends, without waiting for real.
     const SteppingTickCount ticks(1999);
@@ -369,6 +365,104 @@ void MainDlgTest::splashShowsForTwoSecondsBeforeTheWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         QVERIFY(qobject_cast<CAboutDlg*>(widget) == nullptr || !widget->isVisible());
     }
+}
+
+void MainDlgTest::logViewerShowsTheLog_data() {
+    QTest::addColumn<std::optional<QByteArray>>("log");
+    QTest::addColumn<bool>("rotated");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no file") << std::optional<QByteArray>() << false << QString();
+    QTest::newRow("empty file") << std::optional<QByteArray>("") << false << QString();
+    QTest::newRow("written log") << std::optional<QByteArray>("[Your query]\r\nq\r\n\r\n") << false
+                                 << QStringLiteral("[Your query]\nq\n\n");
+    QTest::newRow("last line without line end")
+        << std::optional<QByteArray>("a\r\nlast") << false << QStringLiteral("a\nlast\n");
+    // Once the size rule has kept the full log as the older generation, the first line says
+    // where it is.
+    QTest::newRow("rotated log") << std::optional<QByteArray>("new\r\n") << true
+                                 << QStringLiteral("[Older entries are in %1/auvrel.log.1]\nnew\n");
+    QTest::newRow("rotated, no new log yet")
+        << std::optional<QByteArray>() << true
+        << QStringLiteral("[Older entries are in %1/auvrel.log.1]\n");
+}
+
+void MainDlgTest::logViewerShowsTheLog() {
+    QFETCH(std::optional<QByteArray>, log);
+    QFETCH(bool, rotated);
+    QFETCH(QString, shown);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    if (log) {
+        fixture.WriteFile("auvrel.log", *log);
+    }
+    if (rotated) {
+        fixture.WriteFile("auvrel.log.1", "old\r\n");
+        shown = shown.arg(fixture.Path());
+    }
+    QString seen;
+    auto act = WhenModal::Act<CLogDlg>([&](CLogDlg* viewer) {
+        auto* text = viewer->DlgItem<CTextViewer>(IDC_LOG_TEXT);
+        auto* ok = viewer->DlgItem<QPushButton>(IDOK);
+        seen = viewer->windowTitle() + "|" + QString::number(text->isReadOnly()) +
+               QString::number(text->lineWrapMode() == QPlainTextEdit::WidgetWidth) +
+               QString::number(text->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) +
+               QString::number(QApplication::focusWidget() == ok) + "|" + text->toPlainText();
+        QTest::keyClick(ok, Qt::Key_Return);
+    });
+    QTest::mouseClick(window.GetDlgItem(IDC_VIEW_LOG), Qt::LeftButton);
+    QVERIFY(act->Fired());
+    QCOMPARE(seen, "Auvrel Log|1111|" + shown);
+    QCOMPARE(ReadLog(fixture), log.value_or(QByteArray()));
+}
+
+void MainDlgTest::deleteLogAsksFirst_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("logIsFolder");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no") << IDNO << false << QByteArray("kept\r\n") << QString();
+    QTest::newRow("yes") << IDYES << false << QByteArray() << QString();
+    QTest::newRow("yes, but it cannot be emptied")
+        << IDYES << true << QByteArray() << QStringLiteral("Access to auvrel.log was denied.");
+}
+
+void MainDlgTest::deleteLogAsksFirst() {
+    QFETCH(int, answer);
+    QFETCH(bool, logIsFolder);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, error);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    if (logIsFolder) {
+        QVERIFY(QDir(fixture.Path()).mkdir("auvrel.log"));
+    } else {
+        fixture.WriteFile("auvrel.log", "kept\r\n");
+    }
+    fixture.WriteFile("auvrel.log.1", "older\r\n");
+    const QString display = Snapshot(window);
+    MessageBoxAnswers boxes({answer, IDOK});
+    QTest::mouseClick(window.GetDlgItem(IDC_DELETE_LOG), Qt::LeftButton);
+
+    QVERIFY(!boxes.Requests().empty());
+    const MessageBoxRequest& confirm = boxes.Requests()[0];
+    QCOMPARE(confirm.text, std::string("Do you really want to delete the log file?"));
+    QCOMPARE(confirm.caption, std::string("Reset Log"));
+    QCOMPARE(confirm.icon, MessageIcon::Question);
+    QCOMPARE(confirm.buttons, MessageButtons::YesNo);
+    QCOMPARE(confirm.defaultButton, IDNO);
+    if (error.isEmpty()) {
+        QCOMPARE(boxes.Requests().size(), std::size_t{1});
+        QCOMPARE(ReadLog(fixture), after);
+        QVERIFY(QFileInfo(fixture.Path() + "/auvrel.log").isFile());
+        // Yes deletes the older generation too; No keeps it.
+        QCOMPARE(QFileInfo::exists(fixture.Path() + "/auvrel.log.1"), answer == IDNO);
+    } else {
+        QCOMPARE(boxes.Requests().size(), std::size_t{2});
+        QCOMPARE(QString::fromStdString(boxes.Requests()[1].text), error);
+        QCOMPARE(boxes.Requests()[1].icon, MessageIcon::Stop);
+        QVERIFY(QFileInfo::exists(fixture.Path() + "/auvrel.log.1"));
+    }
+    QCOMPARE(Snapshot(window), display);
 }
 
 QTEST_MAIN(MainDlgTest)

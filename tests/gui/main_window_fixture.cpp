@@ -1,6 +1,27 @@
 #include "tests/gui/main_window_fixture.h"
 
+#include "core/reading.h"
+#include "gui/query_dlg.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
 namespace zandrel::test {
+
+void DataFolder::WriteFile(const QString& name, const QByteArray& bytes) const {
+    QFile file(Path() + "/" + name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        qFatal("cannot write %s", qPrintable(name));
+    }
+}
+
+std::optional<QByteArray> DataFolder::ReadFile(const QString& name) const {
+    QFile file(Path() + "/" + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.readAll();
+}
 
 QList<int> Images(const CMainDlg& window) {
     QList<int> images;
@@ -55,6 +76,52 @@ QString Snapshot(const CMainDlg& window) {
                                                 window.LastReadingText().lineText + "|" +
                                                 window.LastReadingText().finalText);
     return parts.join('\n');
+}
+
+ReadingText ReadingTextOf(const CMainDlg& window, int outer, int inner, int changeLine) {
+    return ComposeReadingText(window.Texts().hexagramTexts,
+                              ComputeReading(outer, inner, changeLine));
+}
+
+std::shared_ptr<WhenModal> AnswerQuestion(std::optional<QString> text) {
+    return WhenModal::Act<CQueryDlg>([text](CQueryDlg* dialog) {
+        auto* edit = dialog->DlgItem<CEdit>(IDC_QUESTION);
+        if (!text) {
+            QTest::keyClick(edit, Qt::Key_Escape);
+            return;
+        }
+        TypeKeys(edit, *text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+QByteArray ReadLog(const DataFolder& folder) {
+    return folder.ReadFile("auvrel.log").value_or(QByteArray());
+}
+
+QList<QByteArray> LogEntries(const QByteArray& log) {
+    static const QRegularExpression header(
+        "\\[Your query on (Sunday|Monday|Tuesday|Wednesday|Thursday|Friday|Saturday), "
+        "(January|February|March|April|May|June|July|August|September|October|November|"
+        "December) \\d\\d, \\d{4} \\d\\d:\\d\\d:\\d\\d\\]\r\n");
+    QList<QByteArray> entries;
+    const QString text = QString::fromUtf8(log);
+    QRegularExpressionMatchIterator it = header.globalMatch(text);
+    QList<QRegularExpressionMatch> matches;
+    while (it.hasNext()) {
+        matches << it.next();
+    }
+    for (int i = 0; i < matches.size(); ++i) {
+        const int from = matches[i].capturedEnd();
+        const int to = i + 1 < matches.size() ? matches[i + 1].capturedStart() : text.size();
+        entries << text.mid(from, to - from).toUtf8();
+    }
+    return entries;
+}
+
+QByteArray LogEntryBody(const std::string& question, const ReadingText& text) {
+    return QByteArray::fromStdString(question + "\r\n\r\n[Auvrel's reply]\r\n" + text.originalText +
+                                     text.lineText + text.finalText + "\r\n\r\n\r\n");
 }
 
 } // namespace zandrel::test

@@ -1,12 +1,15 @@
 #pragma once
 
-// What the main window's tests share: a window with its own temporary data directory, and
-// everything it shows as one readable text.
+// What the main window's tests share: a window with its own temporary data directory,
+// everything it shows as one readable text, the question dialog answered and the query log
+// read back.
 
 #include "gui/main_dlg.h"
 #include "res/resource.h"
 #include "tests/platform/gui_test_support.h"
+#include "text/reading_text.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -14,6 +17,8 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace zandrel::test {
 
@@ -53,14 +58,30 @@ QStringList ListEntries(const CMainDlg& window);
 inline const QList<int> kEmptyImages{144, 144, 142, 142, 142, 142, 142, 142};
 inline const QStringList kEmptyLabels(11);
 
+// A temporary data directory, the program's only place for files, whose files a test writes
+// and reads by name.
+class DataFolder {
+public:
+    QString Path() const { return directory_.path(); }
+    QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
+
+    // A test cannot go on without the file it sets up, so a failure ends the program.
+    void WriteFile(const QString& name, const QByteArray& bytes) const;
+    // Nothing when the file cannot be read.
+    std::optional<QByteArray> ReadFile(const QString& name) const;
+
+private:
+    QTemporaryDir directory_;
+};
+
 // A main window over a session of its own temporary data directory, in English unless told
 // otherwise, by default started without the splash's wait.
-class MainWindow {
+class MainWindow : public DataFolder {
 public:
     explicit MainWindow(bool realClock = false) : MainWindow(Language::English, realClock) {}
     explicit MainWindow(Language language, bool realClock = false)
         : ticks_(realClock ? nullptr : std::make_unique<SteppingTickCount>(5000)),
-          session(directory_.path().toStdString(), language) {}
+          session(Path().toStdString(), language) {}
 
     CMainDlg& Start() {
         window.Create();
@@ -69,16 +90,29 @@ public:
         }
         return window;
     }
-    QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
-    QString Path() const { return directory_.path(); }
 
 private:
-    QTemporaryDir directory_;
     std::unique_ptr<SteppingTickCount> ticks_;
 
 public:
     Session session;
     CMainDlg window{session};
 };
+
+// The reading text the window composes for this reading from its own texts.
+ReadingText ReadingTextOf(const CMainDlg& window, int outer, int inner, int changeLine);
+
+// Answers the next question dialog with `text` (typed, then Enter), or cancels it (Escape).
+std::shared_ptr<WhenModal> AnswerQuestion(std::optional<QString> text);
+
+// The query log in `folder`, empty when there is none.
+QByteArray ReadLog(const DataFolder& folder);
+
+// The entries of a log, each without its header line. Each header's time text is checked on
+// the way: an entry under a header that does not match stays part of the entry before.
+QList<QByteArray> LogEntries(const QByteArray& log);
+
+// The entry the log must hold for this question and reading, apart from its header.
+QByteArray LogEntryBody(const std::string& question, const ReadingText& text);
 
 } // namespace zandrel::test

@@ -1,6 +1,7 @@
 // The hexagram text browser and the custom text editor, each over a text store of its own in a
 // temporary data directory, as the main window hands them its store; and once opened from the
-// main window's buttons, where the reading text follows what the editor commits.
+// main window's buttons, where the keys reach every command of both and the reading text
+// follows what the editor commits.
 
 #include "core/reading.h"
 #include "core/trigrams.h"
@@ -14,9 +15,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QMessageBox>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <optional>
@@ -48,36 +47,16 @@ QByteArray CustomFile(const QStringList& texts) {
 }
 
 // A text store over a temporary data directory, loaded as the main window loads its own.
-class Store {
+class Store : public DataFolder {
 public:
-    Store() { texts.dataDirectory = directory_.path().toStdString(); }
+    Store() { texts.dataDirectory = Path().toStdString(); }
 
     // Reads the custom text files, as a start of the program does.
     TextStore& Load() {
         LoadCustomTexts(texts.hexagramTexts, texts.dataDirectory);
         return texts;
     }
-    QString Path() const { return directory_.path(); }
-    QStringList Files() const { return QDir(directory_.path()).entryList(QDir::Files); }
 
-    void WriteFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(Path() + "/" + name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            qFatal("cannot write %s", qPrintable(name));
-        }
-    }
-    std::optional<QByteArray> ReadFile(const QString& name) const {
-        QFile file(Path() + "/" + name);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return std::nullopt;
-        }
-        return file.readAll();
-    }
-
-private:
-    QTemporaryDir directory_;
-
-public:
     TextStore texts;
 };
 
@@ -184,6 +163,17 @@ private:
     sighandler_t previousHandler_ = SIG_DFL;
 };
 
+// The id of the control that has the focus in `dialog`, 0 when none has.
+int FocusId(const QWidget& dialog) {
+    const QWidget* focus = dialog.focusWidget();
+    return focus != nullptr ? focus->objectName().toInt() : 0;
+}
+
+// Presses `key` where the focus of `dialog` is, which is where the user's key goes.
+void Press(QWidget& dialog, Qt::Key key) {
+    QTest::keyClick(dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog, key);
+}
+
 } // namespace
 
 class TextDialogsTest : public QObject {
@@ -212,6 +202,7 @@ private slots:
     void aFailedCommitKeepsTheOldFileAndTheDialogOpen_data();
     void aFailedCommitKeepsTheOldFileAndTheDialogOpen();
 
+    void browserAndEditorAreReachedByKeys();
     void bothOpenFromTheMainWindowOverItsTexts();
 };
 
@@ -680,12 +671,74 @@ void TextDialogsTest::aFailedCommitKeepsTheOldFileAndTheDialogOpen() {
     QVERIFY(BrowserText(store, 5).startsWith("Hexagram 5 New 5\r\n"));
 }
 
+void TextDialogsTest::browserAndEditorAreReachedByKeys() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+
+    // The browser: Tab from OK to the text and into the grid, whose 64 buttons the arrow keys
+    // walk by rows and columns; Enter shows a hexagram, Escape closes.
+    QList<int> visited;
+    QString shown;
+    std::string spoken;
+    auto browsed = WhenModal::Act<CHexTextDlg>([&](CHexTextDlg* dialog) {
+        visited << FocusId(*dialog);
+        // The grid is one Tab stop: Tab leaves it for OK, Shift+Tab comes back where it was.
+        for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down,
+                            Qt::Key_Left, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Backtab}) {
+            Press(*dialog, key);
+            visited << FocusId(*dialog);
+        }
+        Press(*dialog, Qt::Key_Return);
+        shown =
+            QString::fromStdString(dialog->GetDlgItemText(IDC_HEXAGRAM_TEXT)).section('\r', 0, 0);
+        // The text appears away from the focus, so its first line is announced.
+        const auto* announcer = dialog->findChild<CAnnouncer*>();
+        QTRY_VERIFY(announcer->Announced());
+        spoken = announcer->Text();
+        Press(*dialog, Qt::Key_Escape);
+    });
+    window.GetDlgItem(IDC_VIEW_TEXT)->setFocus();
+    QTest::keyClick(window.GetDlgItem(IDC_VIEW_TEXT), Qt::Key_Return);
+    QVERIFY(browsed->Fired());
+    const int first = IDC_HEXAGRAM1;
+    QCOMPARE(visited, (QList<int>{IDOK, IDC_HEXAGRAM_TEXT, first, first + 1, first + 9, first + 17,
+                                  first + 16, first + 8, IDOK, first + 8}));
+    QCOMPARE(shown, QStringLiteral("Hexagram 9 Small Power"));
+    QCOMPARE(spoken, std::string("Hexagram 9 Small Power"));
+
+    // The editor: the list, the eight boxes and its four buttons by Tab, the buttons also by
+    // the arrow keys.
+    QList<int> order;
+    auto edited = WhenModal::Act<CManageTextDlg>([&](CManageTextDlg* dialog) {
+        order << FocusId(*dialog);
+        for (int i = 0; i < 12; ++i) {
+            Press(*dialog, Qt::Key_Tab);
+            order << FocusId(*dialog);
+        }
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Right}) {
+            Press(*dialog, key);
+            order << FocusId(*dialog);
+        }
+        Press(*dialog, Qt::Key_Escape);
+    });
+    // Back in the main window once the browser has gone (the offscreen platform has no window
+    // manager to give it back its activation).
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.GetDlgItem(IDC_MANAGE_TEXT)->setFocus();
+    QTest::keyClick(window.GetDlgItem(IDC_MANAGE_TEXT), Qt::Key_Return);
+    QVERIFY(edited->Fired());
+    QCOMPARE(order,
+             (QList<int>{IDC_CUSTOM_HEXAGRAM, IDC_CUSTOM_TITLE, IDC_CUSTOM_MAIN, IDC_CUSTOM_LINE1,
+                         IDC_CUSTOM_LINE2, IDC_CUSTOM_LINE3, IDC_CUSTOM_LINE4, IDC_CUSTOM_LINE5,
+                         IDC_CUSTOM_LINE6, IDC_UPDATE_TEXT, IDC_RESTORE_TEXT, IDC_RESTORE_ALL_TEXT,
+                         IDOK, IDC_RESTORE_ALL_TEXT, IDC_RESTORE_TEXT, IDC_RESTORE_ALL_TEXT}));
+    QVERIFY(window.isVisible());
+}
+
 void TextDialogsTest::bothOpenFromTheMainWindowOverItsTexts() {
     MainWindow fixture;
-    QFile custom7(fixture.Path() + "/custom7.txt");
-    QVERIFY(custom7.open(QIODevice::WriteOnly));
-    custom7.write(CustomFile({"Mine", "Main", "1", "2", "3", "4", "5", "6"}));
-    custom7.close();
+    fixture.WriteFile("custom7.txt", CustomFile({"Mine", "Main", "1", "2", "3", "4", "5", "6"}));
     CMainDlg& window = fixture.Start();
 
     QString browsed;
@@ -710,9 +763,8 @@ void TextDialogsTest::bothOpenFromTheMainWindowOverItsTexts() {
     QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
 
     // Committed into the window's data directory, and in effect for the next reading.
-    QFile custom12(fixture.Path() + "/custom12.txt");
-    QVERIFY(custom12.open(QIODevice::ReadOnly));
-    QCOMPARE(custom12.readAll(), CustomFile({"My title", "My main text", "", "", "", "", "", ""}));
+    QCOMPARE(fixture.ReadFile("custom12.txt"),
+             CustomFile({"My title", "My main text", "", "", "", "", "", ""}));
     window.ShowReading(1, 8, 1); // hexagram 12
     QCOMPARE(QString::fromStdString(window.LastReadingText().originalText),
              QStringLiteral("Hexagram 12 My title\r\nMy main text\r\n"));

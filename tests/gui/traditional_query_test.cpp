@@ -11,7 +11,6 @@
 #include "tests/gui/main_window_fixture.h"
 #include "text/reading_text.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,19 +24,6 @@ using namespace zandrel;
 using namespace zandrel::test;
 
 namespace {
-
-// Answers the next question dialog with `text` (typed, then Enter), or cancels it.
-std::shared_ptr<WhenModal> AnswerQuestion(std::optional<QString> text) {
-    return WhenModal::Act<CQueryDlg>([text](CQueryDlg* dialog) {
-        auto* edit = dialog->DlgItem<CEdit>(IDC_QUESTION);
-        if (!text) {
-            QTest::keyClick(edit, Qt::Key_Escape);
-            return;
-        }
-        edit->insert(*text); // as typed; keyClicks takes Latin-1 only
-        QTest::keyClick(edit, Qt::Key_Return);
-    });
-}
 
 void Retype(CEdit* box, const QString& text) {
     box->selectAll();
@@ -60,24 +46,6 @@ std::shared_ptr<WhenModal> CastInDialog(const QString& date, const QString& time
         QTest::mouseClick(dialog->GetDlgItem(IDOK), Qt::LeftButton);
         QVERIFY(answer->Fired());
     });
-}
-
-QByteArray ReadLog(const MainWindow& fixture) {
-    QFile file(fixture.Path() + "/auvrel.log");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The entries of a log, each without its header line.
-QList<QByteArray> EntryBodies(const QByteArray& log) {
-    QList<QByteArray> bodies;
-    qsizetype at = log.indexOf("[Your query on ");
-    while (at >= 0) {
-        const qsizetype next = log.indexOf("[Your query on ", at + 1);
-        const QByteArray entry = log.mid(at, next < 0 ? -1 : next - at);
-        bodies << entry.mid(entry.indexOf("]\r\n") + 3);
-        at = next;
-    }
-    return bodies;
 }
 
 // Opens the traditional time query from the system menu, as a mouse user does.
@@ -238,26 +206,18 @@ void TraditionalQueryTest::aDateThatCannotBeCastIsRefused() {
     dialog.Create();
     auto* date = dialog.DlgItem<CEdit>(IDC_CIVIL_DATE);
     // Any question dialog that comes up is noted and cancelled.
-    int asked = 0;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* query = qobject_cast<CQueryDlg*>(QApplication::activeModalWidget())) {
-            ++asked;
-            query->EndDialog(IDCANCEL);
-        }
-    });
-    closer.start(10);
+    const auto asked = WhenModal::CloseEach<CQueryDlg>();
 
     Retype(date, QStringLiteral("2023-02-29"));
     QVERIFY(!dialog.GetDlgItem(IDOK)->isEnabled());
     QTest::keyClick(date, Qt::Key_Return);
     dialog.SendCommand(IDOK); // as the button would send it
-    QCOMPARE(asked, 0);
+    QCOMPARE(asked->Closed(), 0);
     QVERIFY(dialog.isVisible());
 
     Retype(date, QStringLiteral("2024-02-29"));
     QTest::keyClick(date, Qt::Key_Return);
-    QCOMPARE(asked, 1);
+    QCOMPARE(asked->Closed(), 1);
     QVERIFY(dialog.isVisible()); // the question was cancelled
     QCOMPARE(dialog.result(), 0);
 }
@@ -318,17 +278,11 @@ void TraditionalQueryTest::castShowsAndLogsTheTraditionalReading() {
     QWidget* focus = window.GetDlgItem(IDC_VIEW_LOG);
     focus->setFocus();
     // What the casting buttons and the menu item do while the cast runs.
-    QStringList seen;
-    QTimer recorder;
-    QObject::connect(&recorder, &QTimer::timeout, [&] {
-        const QString state = QString::number(window.GetDlgItem(IDC_RUN)->isEnabled()) +
-                              QString::number(window.GetDlgItem(IDC_INNER_TRIGRAM)->isEnabled()) +
-                              QString::number(window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
-        if (seen.isEmpty() || seen.last() != state) {
-            seen << state;
-        }
+    ChangeRecorder states([&] {
+        return QString::number(window.GetDlgItem(IDC_RUN)->isEnabled()) +
+               QString::number(window.GetDlgItem(IDC_INNER_TRIGRAM)->isEnabled()) +
+               QString::number(window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
     });
-    recorder.start(0);
 
     // Each 50 ms wait of the animation then ends after a pass through the event loop, in
     // which the recorder looks.
@@ -337,10 +291,9 @@ void TraditionalQueryTest::castShowsAndLogsTheTraditionalReading() {
     auto cast = CastInDialog("2024-02-10", "12:00", "Will it rain?");
     ChooseFromSystemMenu(window);
     QVERIFY(cast->Fired());
-    recorder.stop();
 
     // Ready while the dialog is open, Busy during the animation, and Ready again after it.
-    QCOMPARE(seen, QStringList({"111", "000"}));
+    QCOMPARE(states.Take(), QStringList({"111", "000"}));
     QVERIFY(window.GetDlgItem(IDC_RUN)->isEnabled() &&
             window.GetDlgItem(IDC_INNER_TRIGRAM)->isEnabled() &&
             window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
@@ -352,13 +305,9 @@ void TraditionalQueryTest::castShowsAndLogsTheTraditionalReading() {
     QVERIFY(window.IsDlgButtonChecked(IDC_LINE2));
     QCOMPARE(window.focusWidget(), focus);
 
-    const ReadingText text =
-        ComposeReadingText(window.Texts().hexagramTexts, ComputeReading(7, 6, 2));
-    const QList<QByteArray> entries = EntryBodies(ReadLog(fixture));
+    const QList<QByteArray> entries = LogEntries(ReadLog(fixture));
     QCOMPARE(entries.size(), 1);
-    QCOMPARE(entries[0], QByteArray::fromStdString("Will it rain?\r\n\r\n[Auvrel's reply]\r\n" +
-                                                   text.originalText + text.lineText +
-                                                   text.finalText + "\r\n\r\n\r\n"));
+    QCOMPARE(entries[0], LogEntryBody("Will it rain?", ReadingTextOf(window, 7, 6, 2)));
     QVERIFY(ReadLog(fixture).startsWith("[Your query on "));
 }
 
@@ -392,18 +341,9 @@ void TraditionalQueryTest::waitsForAGeneralQueryToEnd() {
     QVERIFY(answer->Fired());
     QVERIFY(!window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
 
-    int opened = 0;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<CTraditionalDlg*>(QApplication::activeModalWidget())) {
-            ++opened;
-            dialog->EndDialog(IDCANCEL);
-        }
-    });
-    closer.start(10);
+    const auto forbidden = WhenModal::Forbid<CTraditionalDlg>();
     QTest::keyClick(window.focusWidget(), Qt::Key_T, Qt::ControlModifier);
     window.SendSysCommand(IDM_TRADITIONAL);
-    QCOMPARE(opened, 0);
 
     window.SendCommand(IDC_OUTER_TRIGRAM);
     window.SendCommand(IDC_CHANGE_LINE);
@@ -451,11 +391,8 @@ void TraditionalQueryTest::windowAndCommandGiveTheSameReading() {
     QFETCH(bool, hexagram1);
     MainWindow fixture;
     // Hexagram 1 has a custom text in the folder both read.
-    {
-        QFile custom(fixture.Path() + "/custom1.txt");
-        QVERIFY(custom.open(QIODevice::WriteOnly));
-        custom.write("Mine\r\nOwn main text\r\nL1\r\nL2\r\nL3\r\nL4\r\nL5\r\nL6\r\n");
-    }
+    fixture.WriteFile("custom1.txt",
+                      "Mine\r\nOwn main text\r\nL1\r\nL2\r\nL3\r\nL4\r\nL5\r\nL6\r\n");
     CMainDlg& window = fixture.Start();
 
     if (traditional) {
@@ -487,7 +424,7 @@ void TraditionalQueryTest::windowAndCommandGiveTheSameReading() {
         QVERIFY(json["text"].toString().startsWith(QLatin1String("Hexagram 1 Mine\r\n")));
     }
     // The two log entries are alike but for their time.
-    const QList<QByteArray> entries = EntryBodies(ReadLog(fixture));
+    const QList<QByteArray> entries = LogEntries(ReadLog(fixture));
     QCOMPARE(entries.size(), 2);
     QCOMPARE(entries[1], entries[0]);
 }

@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -156,8 +155,6 @@ private slots:
     void textViewerAppendsInPlaceWithTheCaretInView();
     void editableTextBoxTakesTheUsersLines();
     void textBoxFramesFollowTheirStyles();
-    void displayTextBreaksLongLinesAndShowsControls_data();
-    void displayTextBreaksLongLinesAndShowsControls();
     void readOnlyBoxKeepsItsTextWhateverItShows();
     void bitmapButtonDrawsUnscaledFromTopLeftAndClips();
     void centresOverOwnerOrInWorkArea();
@@ -169,32 +166,6 @@ private slots:
     void maxCharsRefusesLongerTextWithBox();
     void pumpingWaitDispatchesEventsUntilDeadline();
     void pumpingWaitSurvivesTickCountWrap();
-    void aModalHelperThatGivesUpFailsAtOnce();
-};
-
-// Run only in a child process by aModalHelperThatGivesUpFailsAtOnce: each must fail, quickly,
-// instead of hanging on the dialog it leaves open.
-class ExpectedFailures : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { InitGuiTests(); }
-
-    void modalWidgetThatNeverComes() {
-        RecordingDialog dialog(kFixture);
-        auto act = WhenModal::Act<QMessageBox>([](QMessageBox*) {}, 300);
-        dialog.DoModal();
-    }
-    void actionThatFailsBeforeClosing() {
-        RecordingDialog dialog(kFixture);
-        auto act = WhenModal::Act<RecordingDialog>([](RecordingDialog*) { QVERIFY(false); });
-        dialog.DoModal();
-    }
-    void actionThatLeavesItsDialogOpen() {
-        RecordingDialog dialog(kFixture);
-        auto act = WhenModal::Act<RecordingDialog>([](RecordingDialog*) {}, 300);
-        dialog.DoModal();
-    }
 };
 
 void DialogTest::controlsAreFoundByIdInTemplateOrder() {
@@ -549,45 +520,6 @@ void DialogTest::textBoxFramesFollowTheirStyles() {
     QCOMPARE(dialog.DlgItem<QFrame>(kPlainText)->frameWidth(), 1);
 }
 
-void DialogTest::displayTextBreaksLongLinesAndShowsControls_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QList<qsizetype>>("breaks");
-    QTest::addColumn<QString>("shownStart"); // what is shown of the first line
-    const qsizetype block = kMaxDisplayBlock;
-    QTest::newRow("a short text") << "a\tb\nc" << QList<qsizetype>{} << "a\tb";
-    QTest::newRow("control characters")
-        << QString::fromUtf16(u"\u0000\r\u001b\u007f", 4) << QList<qsizetype>{}
-        << QString::fromUtf16(u"\u2400\u240d\u241b\u2421");
-    QTest::newRow("a long run without blanks")
-        << QString(2 * block + 5, 'x') << QList<qsizetype>{block, 2 * block} << QString(block, 'x');
-    QTest::newRow("a long line with blanks")
-        << QString(block - 10, 'x') + " " + QString(block, 'y') << QList<qsizetype>{block - 9}
-        << QString(block - 10, 'x') + " ";
-    QTest::newRow("a character of two units at the block's end")
-        << QString(block - 1, 'x') + QString::fromUtf16(u"\U0001F600") + "z"
-        << QList<qsizetype>{block - 1} << QString(block - 1, 'x');
-    QTest::newRow("the second of two lines")
-        << "short\n" + QString(block + 1, 'x') << QList<qsizetype>{6 + block} << "short";
-}
-
-void DialogTest::displayTextBreaksLongLinesAndShowsControls() {
-    QFETCH(QString, text);
-    QFETCH(QList<qsizetype>, breaks);
-    QFETCH(QString, shownStart);
-    std::vector<qsizetype> added;
-    const QString shown = DisplayText(text, &added);
-    QCOMPARE(QList<qsizetype>(added.begin(), added.end()), breaks);
-    QCOMPARE(shown.section('\n', 0, 0), shownStart);
-    // Only line feeds are added, every other character keeps its place.
-    QCOMPARE(shown.size(), text.size() + breaks.size());
-    for (qsizetype i = 0, j = 0; i < text.size(); ++i, ++j) {
-        if (std::find(added.begin(), added.end(), i) != added.end()) {
-            QCOMPARE(shown[j++], QChar('\n'));
-        }
-        QVERIFY(shown[j] == text[i] || shown[j].unicode() >= 0x2400);
-    }
-}
-
 void DialogTest::readOnlyBoxKeepsItsTextWhateverItShows() {
     using namespace std::string_literals;
     RecordingDialog dialog(kFixture);
@@ -935,34 +867,9 @@ void DialogTest::pumpingWaitSurvivesTickCountWrap() {
     QCOMPARE(ticks.Reads(), 5);
 }
 
-void DialogTest::aModalHelperThatGivesUpFailsAtOnce() {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("ZANDREL_EXPECTED_FAILURES"), QStringLiteral("1"));
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {});
-    // Far below the test's own time limit: a helper that hung would never get here.
-    QVERIFY(child.waitForFinished(30000));
-    const QByteArray output = child.readAll();
-    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::modalWidgetThatNeverComes() no modal "
-                             "QMessageBox came up; RecordingDialog was the active modal widget"),
-             output.constData());
-    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::actionThatFailsBeforeClosing()"),
-             output.constData());
-    QVERIFY2(output.contains("FAIL!  : ExpectedFailures::actionThatLeavesItsDialogOpen() the "
-                             "action left its RecordingDialog open"),
-             output.constData());
-    QCOMPARE(child.exitCode(), 3); // the three failed functions
-}
-
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QTEST_DISABLE_KEYPAD_NAVIGATION
-    if (qEnvironmentVariableIsSet("ZANDREL_EXPECTED_FAILURES")) {
-        ExpectedFailures failures;
-        return QTest::qExec(&failures, argc, argv);
-    }
     DialogTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,9 +1,13 @@
 // A text as a read-only box shows it: positions both ways around the line breaks added to
-// show it, what a copy gives, replacing a range, and the symbols of control characters.
+// show it, what a copy gives, replacing a range, the symbols of control characters, and the
+// whole text shown at once.
 
 #include "platform/displayed_text.h"
 
 #include <QTest>
+
+#include <algorithm>
+#include <vector>
 
 using namespace zandrel;
 
@@ -37,6 +41,8 @@ private slots:
     void replacingLaysOutOnlyWhatItTouches();
     void controlCharactersShowAsSymbols_data();
     void controlCharactersShowAsSymbols();
+    void displayTextBreaksLongLinesAndShowsControls_data();
+    void displayTextBreaksLongLinesAndShowsControls();
 };
 
 void DisplayedTextTest::positionsMapBothWaysAroundBreaks_data() {
@@ -179,6 +185,45 @@ void DisplayedTextTest::controlCharactersShowAsSymbols() {
     QCOMPARE(laid.Shown(), QStringLiteral("a") + symbol + QStringLiteral("b"));
     // A copy gives the character itself.
     QCOMPARE(laid.TextOf(0, laid.ShownSize()), text);
+}
+
+void DisplayedTextTest::displayTextBreaksLongLinesAndShowsControls_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<qsizetype>>("breaks");
+    QTest::addColumn<QString>("shownStart"); // what is shown of the first line
+    const qsizetype block = kMaxDisplayBlock;
+    QTest::newRow("a short text") << "a\tb\nc" << QList<qsizetype>{} << "a\tb";
+    QTest::newRow("control characters")
+        << QString::fromUtf16(u"\u0000\r\u001b\u007f", 4) << QList<qsizetype>{}
+        << QString::fromUtf16(u"\u2400\u240d\u241b\u2421");
+    QTest::newRow("a long run without blanks")
+        << QString(2 * block + 5, 'x') << QList<qsizetype>{block, 2 * block} << QString(block, 'x');
+    QTest::newRow("a long line with blanks")
+        << QString(block - 10, 'x') + " " + QString(block, 'y') << QList<qsizetype>{block - 9}
+        << QString(block - 10, 'x') + " ";
+    QTest::newRow("a character of two units at the block's end")
+        << QString(block - 1, 'x') + QString::fromUtf16(u"\U0001F600") + "z"
+        << QList<qsizetype>{block - 1} << QString(block - 1, 'x');
+    QTest::newRow("the second of two lines")
+        << "short\n" + QString(block + 1, 'x') << QList<qsizetype>{6 + block} << "short";
+}
+
+void DisplayedTextTest::displayTextBreaksLongLinesAndShowsControls() {
+    QFETCH(QString, text);
+    QFETCH(QList<qsizetype>, breaks);
+    QFETCH(QString, shownStart);
+    std::vector<qsizetype> added;
+    const QString shown = DisplayText(text, &added);
+    QCOMPARE(QList<qsizetype>(added.begin(), added.end()), breaks);
+    QCOMPARE(shown.section('\n', 0, 0), shownStart);
+    // Only line feeds are added, every other character keeps its place.
+    QCOMPARE(shown.size(), text.size() + breaks.size());
+    for (qsizetype i = 0, j = 0; i < text.size(); ++i, ++j) {
+        if (std::find(added.begin(), added.end(), i) != added.end()) {
+            QCOMPARE(shown[j++], QChar('\n'));
+        }
+        QVERIFY(shown[j] == text[i] || shown[j].unicode() >= 0x2400);
+    }
 }
 
 QTEST_APPLESS_MAIN(DisplayedTextTest)

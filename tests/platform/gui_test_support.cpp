@@ -27,6 +27,21 @@ void InitGuiTests() {
     Enable3dControlsStatic();
 }
 
+namespace {
+
+// Ends a modal widget as Cancel does.
+void CloseModal(QWidget* modal) {
+    if (auto* dialog = qobject_cast<CDialog*>(modal)) {
+        dialog->EndDialog(IDCANCEL);
+    } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+        other->done(QDialog::Rejected);
+    } else {
+        modal->close();
+    }
+}
+
+} // namespace
+
 void CloseModalWidgets() {
     // A bound, in case a widget refuses to go.
     for (int i = 0; i < 20; ++i) {
@@ -34,62 +49,105 @@ void CloseModalWidgets() {
         if (modal == nullptr) {
             return;
         }
-        if (auto* dialog = qobject_cast<CDialog*>(modal)) {
-            dialog->EndDialog(IDCANCEL);
-        } else if (auto* other = qobject_cast<QDialog*>(modal)) {
-            other->done(QDialog::Rejected);
-        } else {
-            modal->close();
-        }
+        CloseModal(modal);
     }
 }
 
-std::shared_ptr<WhenModal> WhenModal::Start(std::function<bool(QWidget*)> tryAct, const char* kind,
-                                            int timeoutMs) {
+std::shared_ptr<WhenModal> WhenModal::Poll(std::function<void(WhenModal&, QTimer&)> tick) {
     auto self = std::make_shared<WhenModal>();
     self->timer_ = std::make_unique<QTimer>();
     QTimer* timer = self->timer_.get();
     WhenModal* helper = self.get(); // the timer goes with it, so the callback never outlives it
-    const QByteArray expected(kind);
-    const auto giveUp = [timer](const QByteArray& message) {
-        timer->stop();
-        CloseModalWidgets();
-        QTest::qFail(message.constData(), __FILE__, __LINE__);
-    };
-    QObject::connect(
-        timer, &QTimer::timeout, timer,
-        [helper, tryAct, expected, timeoutMs, timer, giveUp, elapsed = 0,
-         actedOn = QPointer<QWidget>()]() mutable {
-            elapsed += timer->interval();
-            if (helper->fired_) {
-                // The widget acted on must be gone within the same time.
-                if (actedOn.isNull() || !actedOn->isVisible()) {
-                    timer->stop();
-                } else if (elapsed >= timeoutMs) {
-                    giveUp("the action left its " + expected + " open");
-                }
-                return;
-            }
-            // Keys go where the focus is only once the window is active; until then the focus
-            // may still be in the window beneath it, or nowhere.
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && modal->isVisible() && modal->isActiveWindow() &&
-                tryAct(modal)) {
-                helper->fired_ = true;
-                actedOn = modal;
-                elapsed = 0;
-                if (QTest::currentTestFailed()) {
-                    timer->stop();
-                    CloseModalWidgets(); // the action gave up before it could close its dialog
-                }
-            } else if (elapsed >= timeoutMs) {
-                giveUp("no modal " + expected + " came up; " +
-                       (modal != nullptr ? modal->metaObject()->className() : "nothing") +
-                       " was the active modal widget");
-            }
-        });
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [helper, timer, tick] { tick(*helper, *timer); });
     timer->start(10);
     return self;
+}
+
+std::shared_ptr<WhenModal> WhenModal::Start(std::function<bool(QWidget*)> tryAct, const char* kind,
+                                            int timeoutMs) {
+    const QByteArray expected(kind);
+    return Poll([tryAct, expected, timeoutMs, elapsed = 0,
+                 actedOn = QPointer<QWidget>()](WhenModal& helper, QTimer& timer) mutable {
+        const auto giveUp = [&timer](const QByteArray& message) {
+            timer.stop();
+            CloseModalWidgets();
+            QTest::qFail(message.constData(), __FILE__, __LINE__);
+        };
+        elapsed += timer.interval();
+        if (helper.fired_) {
+            // The widget acted on must be gone within the same time.
+            if (actedOn.isNull() || !actedOn->isVisible()) {
+                timer.stop();
+            } else if (elapsed >= timeoutMs) {
+                giveUp("the action left its " + expected + " open");
+            }
+            return;
+        }
+        // Keys go where the focus is only once the window is active; until then the focus
+        // may still be in the window beneath it, or nowhere.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->isVisible() && modal->isActiveWindow() && tryAct(modal)) {
+            helper.fired_ = true;
+            actedOn = modal;
+            elapsed = 0;
+            if (QTest::currentTestFailed()) {
+                timer.stop();
+                CloseModalWidgets(); // the action gave up before it could close its dialog
+            }
+        } else if (elapsed >= timeoutMs) {
+            giveUp("no modal " + expected + " came up; " +
+                   (modal != nullptr ? modal->metaObject()->className() : "nothing") +
+                   " was the active modal widget");
+        }
+    });
+}
+
+std::shared_ptr<WhenModal> WhenModal::Watch(std::function<bool(QWidget*)> isKind, const char* kind,
+                                            bool forbidden) {
+    const QByteArray expected(kind);
+    return Poll([isKind, expected, forbidden, closing = QPointer<QWidget>()](WhenModal& helper,
+                                                                             QTimer&) mutable {
+        // One that has not gone yet is not counted twice.
+        if (!closing.isNull() && !closing->isVisible()) {
+            closing.clear();
+        }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible() || modal == closing || !isKind(modal)) {
+            return;
+        }
+        helper.fired_ = true;
+        ++helper.closed_;
+        closing = modal;
+        CloseModal(modal);
+        if (forbidden) {
+            QTest::qFail(("a modal " + expected + " came up, which the test forbids; it was closed")
+                             .constData(),
+                         __FILE__, __LINE__);
+        }
+    });
+}
+
+ChangeRecorder::ChangeRecorder(std::function<QString()> look) {
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this, look = std::move(look)] {
+        const QString now = look();
+        if (seen_.isEmpty() || seen_.last() != now) {
+            seen_ << now;
+        }
+    });
+    timer_.start(0);
+}
+
+QStringList ChangeRecorder::Take() {
+    QStringList seen = seen_;
+    seen_.clear();
+    return seen;
+}
+
+void TypeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 ProgramStop RunToStop(const std::function<void()>& action) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 
 #include <cstdint>
@@ -40,18 +41,58 @@ public:
             Widget::staticMetaObject.className(), timeoutMs);
     }
 
+    // Closes each modal widget of type Widget that comes up while the helper lasts, as Cancel
+    // does, and counts them in Closed(): for a test that checks how many came up.
+    template <class Widget> static std::shared_ptr<WhenModal> CloseEach() {
+        return Watch(IsA<Widget>, Widget::staticMetaObject.className(), false);
+    }
+
+    // The same for a widget that must not come up at all: each one that does is closed and
+    // fails the test at that moment, so that the test goes on instead of hanging on it.
+    template <class Widget> static std::shared_ptr<WhenModal> Forbid() {
+        return Watch(IsA<Widget>, Widget::staticMetaObject.className(), true);
+    }
+
     bool Fired() const { return fired_; }
+    int Closed() const { return closed_; }
 
 private:
+    template <class Widget> static bool IsA(QWidget* widget) {
+        return qobject_cast<Widget*>(widget) != nullptr;
+    }
+
+    // A helper whose `tick` runs every 10 ms while it lasts.
+    static std::shared_ptr<WhenModal> Poll(std::function<void(WhenModal&, QTimer&)> tick);
     static std::shared_ptr<WhenModal> Start(std::function<bool(QWidget*)> tryAct, const char* kind,
                                             int timeoutMs);
+    static std::shared_ptr<WhenModal> Watch(std::function<bool(QWidget*)> isKind, const char* kind,
+                                            bool forbidden);
 
     bool fired_ = false;
+    int closed_ = 0;
     std::unique_ptr<QTimer> timer_;
 };
 
 // Ends every modal widget that is up, innermost first.
 void CloseModalWidgets();
+
+// Records what `look` sees each time events are dispatched while it lasts (during a modal
+// dialog or the wait of an animation), each change once.
+class ChangeRecorder {
+public:
+    explicit ChangeRecorder(std::function<QString()> look);
+
+    // What it saw since it started or since the last Take.
+    QStringList Take();
+
+private:
+    QTimer timer_;
+    QStringList seen_;
+};
+
+// Types `text` into `widget` one key press a character, in any script (QTest::keyClicks
+// takes Latin-1 only).
+void TypeKeys(QWidget* widget, const QString& text);
 
 // Answers every message box from a list instead of showing it, and keeps what was asked.
 class MessageBoxAnswers {
