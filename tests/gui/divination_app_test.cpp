@@ -1,6 +1,6 @@
-// Where the program keeps its files: the current directory, or with --user-data the user's
-// data folder, found by the XDG rules and made when missing; and what the user is told when
-// it cannot be made.
+// The application object runs the main window in the data folder the program's main found,
+// the current directory or, with --user-data, the user's own folder made first; and tells the
+// user when that folder cannot be made.
 
 #include "app/data_directory.h"
 #include "gui/divination_app.h"
@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include <optional>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,94 +75,9 @@ class DivinationAppTest : public QObject {
 private slots:
     void initTestCase() { InitGuiTests(); }
 
-    void userDataDirectoryFollowsTheXdgRules_data();
-    void userDataDirectoryFollowsTheXdgRules();
-    void createsMissingFoldersForTheOwnerOnly();
-    void reportsAFolderThatCannotBeMade_data();
-    void reportsAFolderThatCannotBeMade();
     void mainWindowWorksInTheChosenDirectory();
     void endsWithAnErrorBoxWhenTheFolderCannotBeMade();
 };
-
-void DivinationAppTest::userDataDirectoryFollowsTheXdgRules_data() {
-    QTest::addColumn<std::optional<QByteArray>>("dataHome");
-    QTest::addColumn<std::optional<QByteArray>>("home");
-    QTest::addColumn<QString>("expected"); // "~" stands for the user database's home folder
-
-    const std::optional<QByteArray> unset;
-    QTest::newRow("absolute") << std::optional<QByteArray>("/srv/data") << unset
-                              << "/srv/data/zandrel";
-    QTest::newRow("trailing slash")
-        << std::optional<QByteArray>("/srv/data/") << unset << "/srv/data/zandrel";
-    QTest::newRow("unset") << unset << std::optional<QByteArray>("/home/ann")
-                           << "/home/ann/.local/share/zandrel";
-    QTest::newRow("empty") << std::optional<QByteArray>("") << std::optional<QByteArray>("/h")
-                           << "/h/.local/share/zandrel";
-    QTest::newRow("relative is ignored")
-        << std::optional<QByteArray>("data") << std::optional<QByteArray>("/h")
-        << "/h/.local/share/zandrel";
-    QTest::newRow("no HOME") << unset << unset << "~/.local/share/zandrel";
-    QTest::newRow("relative HOME")
-        << unset << std::optional<QByteArray>("ann") << "~/.local/share/zandrel";
-}
-
-void DivinationAppTest::userDataDirectoryFollowsTheXdgRules() {
-    QFETCH(std::optional<QByteArray>, dataHome);
-    QFETCH(std::optional<QByteArray>, home);
-    QFETCH(QString, expected);
-    const passwd* user = getpwuid(getuid());
-    QVERIFY(user != nullptr);
-    expected.replace("~", user->pw_dir);
-
-    const ScopedEnv setDataHome("XDG_DATA_HOME", dataHome);
-    const ScopedEnv setHome("HOME", home);
-    QCOMPARE(QString::fromStdString(UserDataDirectory()), expected);
-}
-
-void DivinationAppTest::createsMissingFoldersForTheOwnerOnly() {
-    const TempDir temp;
-    const std::string path = temp.File("share/deeper/zandrel");
-    QVERIFY(!CreateDirectories(path).Failed());
-    QCOMPARE(Mode(temp.File("share")), 0700);
-    QCOMPARE(Mode(temp.File("share/deeper")), 0700);
-    QCOMPARE(Mode(path), 0700);
-
-    // A folder that is there already is used as it is.
-    QVERIFY(chmod(path.c_str(), 0755) == 0);
-    QVERIFY(!CreateDirectories(path).Failed());
-    QVERIFY(!CreateDirectories(path + "/").Failed());
-    QCOMPARE(Mode(path), 0755);
-}
-
-void DivinationAppTest::reportsAFolderThatCannotBeMade_data() {
-    QTest::addColumn<QString>("blocker");   // a regular file made at this place, if any
-    QTest::addColumn<bool>("readOnlyBase"); // the temporary folder is not writable
-    QTest::addColumn<QString>("message");   // %1 is the folder's path
-
-    QTest::newRow("file in its place") << "zandrel" << false << "%1 contains an invalid path.";
-    QTest::newRow("file above it") << "share" << false << "%1 contains an invalid path.";
-    QTest::newRow("no write access above it") << "" << true << "Access to %1 was denied.";
-}
-
-void DivinationAppTest::reportsAFolderThatCannotBeMade() {
-    QFETCH(QString, blocker);
-    QFETCH(bool, readOnlyBase);
-    QFETCH(QString, message);
-    const TempDir temp;
-    const std::string path =
-        temp.File(blocker == "zandrel" ? "zandrel" : "share/zandrel"); // as under XDG_DATA_HOME
-    if (!blocker.isEmpty()) {
-        temp.Write(blocker.toStdString(), "not a folder");
-    }
-    FileError error;
-    if (readOnlyBase) {
-        QVERIFY(chmod(temp.Path().c_str(), 0555) == 0);
-        error = fixtures::RunInChild([&] { return CreateDirectories(path); }, -1, true);
-    } else {
-        error = CreateDirectories(path);
-    }
-    QCOMPARE(QString::fromStdString(error.Message()), message.arg(QString::fromStdString(path)));
-}
 
 void DivinationAppTest::mainWindowWorksInTheChosenDirectory() {
     const TempDir current;

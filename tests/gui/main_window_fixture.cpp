@@ -2,6 +2,7 @@
 
 #include "core/reading.h"
 #include "gui/query_dlg.h"
+#include "gui/traditional_dlg.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -92,6 +93,23 @@ std::shared_ptr<WhenModal> AnswerQuestion(std::optional<QString> text) {
         }
         TypeKeys(edit, *text);
         QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+void Retype(CEdit* box, const QString& text) {
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+std::shared_ptr<WhenModal> CastInDialog(const QString& date, const QString& time,
+                                        const QString& question) {
+    return WhenModal::Act<CTraditionalDlg>([=](CTraditionalDlg* dialog) {
+        Retype(dialog->DlgItem<CEdit>(IDC_CIVIL_DATE), date);
+        Retype(dialog->DlgItem<CEdit>(IDC_CLOCK_TIME), time);
+        auto answer = AnswerQuestion(question);
+        QTest::mouseClick(dialog->GetDlgItem(IDOK), Qt::LeftButton);
+        QVERIFY(answer->Fired());
     });
 }
 

@@ -105,6 +105,14 @@ ReadingText ReadingTextOf(const CMainDlg& window, int outer, int inner, int chan
 // Answers the next question dialog with `text` (typed, then Enter), or cancels it (Escape).
 std::shared_ptr<WhenModal> AnswerQuestion(std::optional<QString> text);
 
+// Replaces what an edit box holds with `text`, typed.
+void Retype(CEdit* box, const QString& text);
+
+// In the traditional time query that opens next: types the date and the time, presses
+// "Cast..." and answers the question.
+std::shared_ptr<WhenModal> CastInDialog(const QString& date, const QString& time,
+                                        const QString& question);
+
 // The query log in `folder`, empty when there is none.
 QByteArray ReadLog(const DataFolder& folder);
 

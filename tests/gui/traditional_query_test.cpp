@@ -1,6 +1,6 @@
 // The traditional time query of the main window: its dialog (prefilled with now, the lunar
 // date following the date and time typed, wrong dates refused), the cast it makes and its log
-// entry; and the window and `zandrel cast --json` giving the same reading for the same input.
+// entry.
 
 #include "app/reading_words.h"
 #include "core/reading.h"
@@ -11,11 +11,7 @@
 #include "tests/gui/main_window_fixture.h"
 #include "text/reading_text.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMenu>
-#include <QProcess>
 
 #include <ctime>
 #include <optional>
@@ -25,102 +21,13 @@ using namespace zandrel::test;
 
 namespace {
 
-void Retype(CEdit* box, const QString& text) {
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
-
 QString LunarText(const CTraditionalDlg& dialog) {
     return QString::fromStdString(dialog.GetDlgItemText(IDC_LUNAR_DATE));
-}
-
-// In the dialog that opens next: types the date and the time, presses "Cast..." and answers
-// the question.
-std::shared_ptr<WhenModal> CastInDialog(const QString& date, const QString& time,
-                                        const QString& question) {
-    return WhenModal::Act<CTraditionalDlg>([=](CTraditionalDlg* dialog) {
-        Retype(dialog->DlgItem<CEdit>(IDC_CIVIL_DATE), date);
-        Retype(dialog->DlgItem<CEdit>(IDC_CLOCK_TIME), time);
-        auto answer = AnswerQuestion(question);
-        QTest::mouseClick(dialog->GetDlgItem(IDOK), Qt::LeftButton);
-        QVERIFY(answer->Fired());
-    });
 }
 
 // Opens the traditional time query from the system menu, as a mouse user does.
 void ChooseFromSystemMenu(CMainDlg& window) {
     window.SystemMenuItem(IDM_TRADITIONAL)->trigger();
-}
-
-// Runs the program's command line in `directory`, with no display to be had.
-QJsonObject RunCast(const QString& directory, const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(directory);
-    process.start(QStringLiteral(ZANDREL_PROGRAM), QStringList{"cast"} + arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        qWarning() << "zandrel cast" << arguments << "failed:" << process.readAllStandardError();
-        return {};
-    }
-    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
-}
-
-// What the window shows for one trigram position of the command's reading.
-QString MarkOf(const QJsonObject& trigram) {
-    const QString element = trigram["element"].toString();
-    if (trigram["body"].toBool()) {
-        return "(" + element + ")";
-    }
-    const QString sign = trigram["favourable"].toBool() ? "+" : "-";
-    return sign + element + sign;
-}
-
-// Whether the window shows the reading the command printed: the pictures, the numbers, the
-// elements with their marks, and the reading text byte for byte.
-QString Differences(const CMainDlg& window, const QJsonObject& json) {
-    QStringList differences;
-    const auto expect = [&](const QString& what, const QString& shown, const QString& printed) {
-        if (shown != printed) {
-            differences << what + ": window " + shown + ", command " + printed;
-        }
-    };
-    const auto bitmap = [&](int id) {
-        return QString::number(window.DlgItem<CBitmapButton>(id)->BitmapId());
-    };
-    const auto text = [&](int id) { return QString::fromStdString(window.GetDlgItemText(id)); };
-    expect("outer", bitmap(IDC_OUTER_IMAGE),
-           QString::number(LargeTrigramBitmap(json["outer"].toInt())));
-    expect("inner", bitmap(IDC_INNER_IMAGE),
-           QString::number(LargeTrigramBitmap(json["inner"].toInt())));
-    expect("original", text(IDC_ORIGINAL_NUMBER), QString::number(json["original"].toInt()));
-    expect("change line", text(IDC_CHANGE_LINE_NUMBER),
-           QString::number(json["change_line"].toInt()));
-    expect("final", text(IDC_FINAL_NUMBER), QString::number(json["final"].toInt()));
-    constexpr int kElementLabels[] = {IDC_OUTER_ELEMENT,         IDC_INNER_ELEMENT,
-                                      IDC_NUCLEAR_UPPER_ELEMENT, IDC_NUCLEAR_LOWER_ELEMENT,
-                                      IDC_FINAL_OUTER_ELEMENT,   IDC_FINAL_INNER_ELEMENT};
-    constexpr int kSmallPictures[] = {IDC_OUTER_SMALL,         IDC_INNER_SMALL,
-                                      IDC_NUCLEAR_UPPER_SMALL, IDC_NUCLEAR_LOWER_SMALL,
-                                      IDC_FINAL_OUTER_SMALL,   IDC_FINAL_INNER_SMALL};
-    const QJsonArray trigrams = json["trigrams"].toArray();
-    if (trigrams.size() != kPositionCount) {
-        differences << "the command printed " + QString::number(trigrams.size()) + " trigrams";
-    }
-    for (int p = 0; p < kPositionCount && p < trigrams.size(); ++p) {
-        const QJsonObject trigram = trigrams[p].toObject();
-        const QString position = trigram["position"].toString();
-        expect(position + " picture", bitmap(kSmallPictures[p]),
-               QString::number(SmallTrigramBitmap(trigram["trigram"].toInt())));
-        expect(position + " mark", text(kElementLabels[p]), MarkOf(trigram));
-    }
-    expect("text", text(IDC_HEXAGRAM_TEXT), json["text"].toString());
-    return differences.join('\n');
 }
 
 // Today's date and the time now, as the dialog is prefilled with them.
@@ -148,8 +55,6 @@ private slots:
     void castShowsAndLogsTheTraditionalReading();
     void cancellingTheQuestionGoesBackToTheDialog();
     void waitsForAGeneralQueryToEnd();
-    void windowAndCommandGiveTheSameReading_data();
-    void windowAndCommandGiveTheSameReading();
 };
 
 void TraditionalQueryTest::lunarDateFollowsWhatIsTyped() {
@@ -348,85 +253,6 @@ void TraditionalQueryTest::waitsForAGeneralQueryToEnd() {
     window.SendCommand(IDC_OUTER_TRIGRAM);
     window.SendCommand(IDC_CHANGE_LINE);
     QVERIFY(window.SystemMenuItem(IDM_TRADITIONAL)->isEnabled());
-}
-
-void TraditionalQueryTest::windowAndCommandGiveTheSameReading_data() {
-    QTest::addColumn<bool>("traditional");
-    QTest::addColumn<QString>("date");
-    QTest::addColumn<QString>("hour"); // a period for the target time query, else a time
-    QTest::addColumn<QString>("question");
-    QTest::addColumn<bool>("hexagram1"); // whose custom text both show
-    QTest::newRow("target time, worked example") << false << "2001-03-15"
-                                                 << "5"
-                                                 << "abc" << false;
-    QTest::newRow("target time, negative sum") << false << "1998-01-01"
-                                               << "1" << QStringLiteral("ééééé") << false;
-    QTest::newRow("target time, day 31") << false << "2099-12-31"
-                                         << "12"
-                                         << "" << false;
-    // 6 + 1 + 10 = 17 and period 8 give 25: outer 1, inner 1.
-    QTest::newRow("target time, custom text") << false << "1998-01-10"
-                                              << "8"
-                                              << "" << true;
-    QTest::newRow("traditional, new year") << true << "2024-02-10"
-                                           << "12:00"
-                                           << "Will it rain?" << false;
-    QTest::newRow("traditional, leap month at 23:30") << true << "2023-03-22"
-                                                      << "23:30"
-                                                      << "" << false;
-    QTest::newRow("traditional, first day") << true << "1998-01-01"
-                                            << "00:00"
-                                            << "q" << false;
-    // 丁丑 (2) + month 12 + day 3 = 17, hour 未 (8) gives 25: outer 1, inner 1.
-    QTest::newRow("traditional, custom text") << true << "1998-01-01"
-                                              << "13:30"
-                                              << "mine" << true;
-}
-
-void TraditionalQueryTest::windowAndCommandGiveTheSameReading() {
-    QFETCH(bool, traditional);
-    QFETCH(QString, date);
-    QFETCH(QString, hour);
-    QFETCH(QString, question);
-    QFETCH(bool, hexagram1);
-    MainWindow fixture;
-    // Hexagram 1 has a custom text in the folder both read.
-    fixture.WriteFile("custom1.txt",
-                      "Mine\r\nOwn main text\r\nL1\r\nL2\r\nL3\r\nL4\r\nL5\r\nL6\r\n");
-    CMainDlg& window = fixture.Start();
-
-    if (traditional) {
-        auto cast = CastInDialog(date, hour, question);
-        ChooseFromSystemMenu(window);
-        QVERIFY(cast->Fired());
-    } else {
-        const QStringList ymd = date.split('-');
-        window.DlgItem<CComboBox>(IDC_YEAR)->SetCurSel(ymd[0].toInt() - 1998);
-        window.DlgItem<CComboBox>(IDC_MONTH)->SetCurSel(ymd[1].toInt() - 1);
-        window.DlgItem<CComboBox>(IDC_DAY)->SetCurSel(ymd[2].toInt() - 1);
-        window.DlgItem<CComboBox>(IDC_PERIOD)->SetCurSel(hour.toInt() - 1);
-        auto answer = AnswerQuestion(question);
-        window.SendCommand(IDC_RUN);
-        QVERIFY(answer->Fired());
-    }
-
-    QStringList arguments = {"--date", date,         traditional ? "--time" : "--period",
-                             hour,     "--question", question,
-                             "--json", "--log"};
-    if (traditional) {
-        arguments << "--traditional";
-    }
-    const QJsonObject json = RunCast(fixture.Path(), arguments);
-    QVERIFY(!json.isEmpty());
-    const QString differences = Differences(window, json);
-    QVERIFY2(differences.isEmpty(), qPrintable(differences));
-    if (hexagram1) {
-        QVERIFY(json["text"].toString().startsWith(QLatin1String("Hexagram 1 Mine\r\n")));
-    }
-    // The two log entries are alike but for their time.
-    const QList<QByteArray> entries = LogEntries(ReadLog(fixture));
-    QCOMPARE(entries.size(), 2);
-    QCOMPARE(entries[1], entries[0]);
 }
 
 QTEST_MAIN(TraditionalQueryTest)
