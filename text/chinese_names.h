@@ -9,7 +9,7 @@
 #include <string_view>
 
 // The Chinese names of the method and the classical texts, in either script, as the data files
-// of res/classical/ give them. Every lookup outside its range gives an empty text.
+// of res/languages/ give them. Every lookup outside its range gives an empty text.
 
 namespace zandrel {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-// The Chinese names and classical texts compiled in from res/classical/ at build time (see
+// The Chinese names and classical texts compiled in from res/languages/ at build time (see
 // tools/make_classical_tables.cpp). Read through text/chinese_names.h.
 
 namespace zandrel {

@@ -307,7 +307,7 @@ bool ReadClassicalScript(const std::string& folder, ClassicalScriptSource* sourc
 
 std::string ClassicalTablesSource(const ClassicalScriptSource& simplified,
                                   const ClassicalScriptSource& traditional) {
-    std::string out = "// Made by make_classical_tables from res/classical/ at build time: mend "
+    std::string out = "// Made by make_classical_tables from res/languages/ at build time: mend "
                       "those files, not this one.\n"
                       "#include \"text/classical_tables.h\"\n\n"
                       "namespace zandrel {\n\n"

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-// The Chinese names and classical texts of one script as res/classical/ holds them: a folder
+// The Chinese names and classical texts of one script as res/languages/ holds them: a folder
 // with names.txt and hexagram01.txt to hexagram64.txt. Read by the tool that compiles them into
 // the program and by the test that checks the program's table against them.
 

@@ -1,6 +1,6 @@
-// Compiles the Chinese names and classical texts of res/classical/ into the program's table:
+// Compiles the Chinese names and classical texts of res/languages/ into the program's table:
 //
-//   make_classical_tables <res/classical> <output.cpp>
+//   make_classical_tables <res/languages> <output.cpp>
 //
 // The build runs it whenever a file there changes. A file it cannot use stops the build with
 // a message naming the file and the line; the output is written only when both scripts read.

@@ -1,4 +1,4 @@
-// The Chinese data of res/classical/: complete in both scripts, the same text in both scripts
+// The Chinese data of res/languages/: complete in both scripts, the same text in both scripts
 // by the folder's own conversion table, names that agree with the hexagram table, and a
 // compiled table that is exactly what the files say.
 #include "text/chinese_names.h"

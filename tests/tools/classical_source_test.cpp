@@ -1,4 +1,4 @@
-// The reader of res/classical/ refuses a folder it cannot compile faithfully, and says where.
+// The reader of res/languages/ refuses a folder it cannot compile faithfully, and says where.
 #include "tests/support/fault_helpers.h"
 #include "tools/classical_source.h"
 
