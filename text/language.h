@@ -10,7 +10,8 @@
 namespace zandrel {
 
 // The language the texts of a reading and of the browser are composed in. English is the
-// default; the two Chinese ones take their default texts and headings from the classical data.
+// default; a language whose folder of res/languages/ has classical texts takes its default
+// texts and headings from them.
 enum class Language : std::uint8_t {
     English,
     SimplifiedChinese,  // zh_CN
@@ -18,10 +19,11 @@ enum class Language : std::uint8_t {
 };
 
 // What the program knows of a language it speaks. Adding a language is its enumerator above, a
-// row of this table, its folder of names in res/ and its .ts file.
+// row of this table, its folder of names in res/languages/ and its .ts file.
 struct LanguageRow {
     Language language;
-    // "zh_CN": the name of its translation file, and its name on the command line.
+    // "zh_CN": the name of its folder in res/languages/ and of its translation file, and its
+    // name on the command line.
     std::string_view code;
     // The locale language it answers to ("zh"), and what chooses it among the rows of the same
     // locale language: a script named in the locale ("hans"), else a region ("tw"); a row that
