@@ -3,31 +3,12 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <cassert>
 #include <cctype>
 #include <string>
 #include <vector>
 
 namespace zandrel {
 namespace {
-
-constexpr LanguageRow kLanguages[] = {
-    {Language::English, "en", "en", "", {}, Language::TraditionalChinese, ""},
-    {Language::SimplifiedChinese,
-     "zh_CN",
-     "zh",
-     "hans",
-     {},
-     Language::SimplifiedChinese,
-     "Noto Sans CJK SC"},
-    {Language::TraditionalChinese,
-     "zh_TW",
-     "zh",
-     "hant",
-     {"tw", "hk", "mo"},
-     Language::TraditionalChinese,
-     "Noto Sans CJK TC"},
-};
 
 // The parts of a locale name, lowercase: "zh_Hant_HK.UTF-8@x" gives zh, hant, hk.
 std::vector<std::string> NameParts(std::string_view name) {
@@ -45,26 +26,10 @@ std::vector<std::string> NameParts(std::string_view name) {
 
 } // namespace
 
-std::span<const LanguageRow> LanguageTable() {
-    return kLanguages;
-}
-
-const LanguageRow& RowOf(Language language) {
-    const auto* row =
-        std::find_if(std::begin(kLanguages), std::end(kLanguages),
-                     [language](const LanguageRow& r) { return r.language == language; });
-    assert(row != std::end(kLanguages) && "every language has its row");
-    return row != std::end(kLanguages) ? *row : kLanguages[0];
-}
-
-std::string_view LanguageCode(Language language) {
-    return RowOf(language).code;
-}
-
 std::optional<Language> LanguageNamed(std::string_view name) {
     const std::vector<std::string> parts = NameParts(name);
     std::vector<const LanguageRow*> candidates;
-    for (const LanguageRow& row : kLanguages) {
+    for (const LanguageRow& row : LanguageTable()) {
         if (row.primary == parts.front()) {
             candidates.push_back(&row);
         }

@@ -1,64 +1,15 @@
 #include "app/vocabulary.h"
 
-#include "app/languages.h"
 #include "core/range.h"
 #include "platform/qt_text.h"
-#include "text/chinese_names.h"
 
 #include <QTranslator>
 
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace zandrel {
 namespace {
-
-constexpr std::array<std::string_view, kElementCount> kEnglishElements = {
-    "Metal", "Wood", "Water", "Fire", "Earth",
-};
-
-constexpr std::array<std::string_view, 10> kStems = {
-    "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸",
-};
-constexpr std::array<std::string_view, 12> kBranches = {
-    "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥",
-};
-constexpr std::array<std::string_view, 11> kNumerals = {
-    "", "一", "二", "三", "四", "五", "六", "七", "八", "九", "十",
-};
-
-std::string_view EnglishRelation(Relation relation) {
-    switch (relation) {
-    case Relation::UseControlsBody:
-        return "use controls body";
-    case Relation::BodyFeedsUse:
-        return "body feeds use";
-    case Relation::BodyControlsUse:
-        return "body controls use";
-    case Relation::UseFeedsBody:
-        return "use feeds body";
-    case Relation::SameElement:
-        break;
-    }
-    return "same element";
-}
-
-std::string_view EnglishRelationPhrase(Relation relation) {
-    switch (relation) {
-    case Relation::UseControlsBody:
-        return "Use controls the body";
-    case Relation::BodyFeedsUse:
-        return "The body feeds use";
-    case Relation::BodyControlsUse:
-        return "The body controls use";
-    case Relation::UseFeedsBody:
-        return "Use feeds the body";
-    case Relation::SameElement:
-        break;
-    }
-    return "Same element as the body";
-}
 
 constexpr std::array<const char*, kPositionCount> kPositions = {
     QT_TRANSLATE_NOOP("Vocabulary", "Outer trigram"),
@@ -114,6 +65,13 @@ constexpr std::array<const char*, 12> kPeriodEntries = {
     QT_TRANSLATE_NOOP("Vocabulary", "7PM - 9PM"),  QT_TRANSLATE_NOOP("Vocabulary", "9PM - 11PM"),
 };
 
+// `value`, which stops a debug build when it lies outside first..last: a number the names of
+// text/names.h give no entry for is a programming error.
+template <class T> T Checked(T value, int first, int last) {
+    RangeIndex(static_cast<int>(value), first, last);
+    return value;
+}
+
 // The entry of a 1-based number in a table; a number outside it stops a debug build.
 template <class T, std::size_t N> T Numbered(const std::array<T, N>& table, int n) {
     return table[RangeIndex(n, 1, static_cast<int>(N))];
@@ -160,74 +118,44 @@ std::string Vocabulary::Tr(const char* context, const char* source) const {
 }
 
 std::string_view Vocabulary::ElementName(Element element) const {
-    if (const auto script = ScriptOf(language_)) {
-        return zandrel::ElementName(*script, element);
-    }
-    return Numbered(kEnglishElements, static_cast<int>(element) + 1);
+    return zandrel::ElementName(language_, Checked(element, 0, kElementCount - 1));
 }
 
 std::string_view Vocabulary::RoleName(bool isBody) const {
-    if (const auto script = ScriptOf(language_)) {
-        return TermName(*script, isBody ? ReadingTerm::Body : ReadingTerm::Use);
-    }
-    return isBody ? "Body" : "Use";
+    return TermName(language_, isBody ? ReadingTerm::Body : ReadingTerm::Use);
 }
 
 std::string_view Vocabulary::RelationName(Relation relation) const {
-    if (const auto script = ScriptOf(language_)) {
-        return zandrel::RelationName(*script, relation);
-    }
-    return EnglishRelation(relation);
+    return zandrel::RelationName(language_, relation);
 }
 
 std::string_view Vocabulary::RelationPhrase(Relation relation) const {
-    if (const auto script = ScriptOf(language_)) {
-        return zandrel::RelationName(*script, relation);
-    }
-    return EnglishRelationPhrase(relation);
+    return zandrel::RelationPhrase(language_, relation);
 }
 
 std::string_view Vocabulary::TrigramName(Trigram trigram) const {
-    const auto script = ScriptOf(language_);
-    return script ? zandrel::TrigramName(*script, trigram) : std::string_view();
+    return zandrel::TrigramName(language_, trigram);
 }
 
 std::string_view Vocabulary::HexagramName(Hexagram hexagram) const {
-    const auto script = ScriptOf(language_);
-    return script ? HexagramFullName(*script, hexagram) : std::string_view();
+    return HexagramFullName(language_, hexagram);
 }
 
 std::string_view Vocabulary::StemName(int stem) const {
-    return Numbered(kStems, stem);
+    return zandrel::StemName(language_, Checked(stem, 1, 10));
 }
 
 std::string_view Vocabulary::BranchName(int branch) const {
-    return Numbered(kBranches, branch);
+    return zandrel::BranchName(language_, Checked(branch, 1, 12));
 }
 
 std::string_view Vocabulary::Word(LunarWord word) const {
-    const bool simplified = language_ == Language::SimplifiedChinese;
-    switch (word) {
-    case LunarWord::Year:
-        return "年";
-    case LunarWord::Month:
-        return "月";
-    case LunarWord::FirstMonth:
-        return "正月";
-    case LunarWord::Leap:
-        return simplified ? "闰" : "閏";
-    case LunarWord::Hour:
-        return simplified ? "时" : "時";
-    case LunarWord::DayPrefix:
-        return "初";
-    case LunarWord::Twenty:
-        return "廿";
-    }
-    return {};
+    return LunarWordName(language_, word);
 }
 
 std::string_view Vocabulary::Numeral(int n) const {
-    return kNumerals[RangeIndex(n, 0, 10)];
+    // 0 is allowed and has no numeral.
+    return zandrel::Numeral(language_, Checked(n, 0, 10));
 }
 
 std::string Vocabulary::PositionName(Position position) const {

@@ -3,6 +3,7 @@
 #include "core/reading.h"
 #include "core/trigrams.h"
 #include "text/language.h"
+#include "text/names.h"
 
 #include <QString>
 
@@ -13,17 +14,6 @@
 class QTranslator;
 
 namespace zandrel {
-
-// The words the Chinese lunar calendar writes dates with.
-enum class LunarWord : std::uint8_t {
-    Year,       // 年
-    Month,      // 月
-    FirstMonth, // 正月
-    Leap,       // 闰 (閏)
-    Hour,       // 时 (時)
-    DayPrefix,  // 初, before the days 1 to 10
-    Twenty,     // 廿, before the days 21 to 29
-};
 
 // The words of one language: the names of the method (elements, roles, relations to the body,
 // the six trigram positions, trigrams and hexagrams, stems and branches, the lunar calendar's

@@ -1,10 +1,9 @@
 #include "text/hexagram_text.h"
 
-#include "text/chinese_names.h"
 #include "text/default_texts.h"
+#include "text/names.h"
 
 #include <algorithm>
-#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -97,13 +96,13 @@ std::string HeaderBlock(const HexagramTexts& texts, int n, Language language) {
         return {};
     }
     const HexagramText* r = ActiveRecord(texts, n);
-    if (const std::optional<ChineseScript> script = ScriptOf(language)) {
-        const EightTexts classical = r == nullptr ? ClassicalTexts(*script, n) : EightTexts();
+    if (HasClassicalTexts(language)) {
+        const EightTexts classical = r == nullptr ? ClassicalTexts(language, n) : EightTexts();
         const std::string& title = r != nullptr ? r->title : classical[0];
         const std::string& main = r != nullptr ? r->mainText : classical[1];
         // The ordinal and the title are set apart by an ideographic space, as Chinese
         // editions set them.
-        return HexagramOrdinal(n) + "\u3000" + title + "\r\n" + main + "\r\n";
+        return HexagramOrdinal(language, n) + "\u3000" + title + "\r\n" + main + "\r\n";
     }
     if (r != nullptr) {
         return "Hexagram " + std::to_string(n) + " " + r->title + "\r\n" + r->mainText + "\r\n";
@@ -118,8 +117,8 @@ std::string HexagramTitle(const HexagramTexts& texts, int n, Language language) 
     if (const HexagramText* r = ActiveRecord(texts, n)) {
         return r->title;
     }
-    if (const std::optional<ChineseScript> script = ScriptOf(language)) {
-        return ClassicalTexts(*script, n)[0];
+    if (HasClassicalTexts(language)) {
+        return ClassicalTexts(language, n)[0];
     }
     // The default heading reads "Hexagram N Title".
     const std::string line = HeadingLine(texts, n, language);
@@ -137,11 +136,11 @@ std::string LineBlock(const HexagramTexts& texts, int n, int k, Language languag
         return {};
     }
     const HexagramText* r = ActiveRecord(texts, n);
-    if (const std::optional<ChineseScript> script = ScriptOf(language)) {
+    if (HasClassicalTexts(language)) {
         const std::size_t index = static_cast<std::size_t>(k - 1);
         const std::string text =
-            r != nullptr ? r->lineTexts[index] : ClassicalTexts(*script, n)[index + 2];
-        return LineName(*script, n, k) + "\r\n" + text + "\r\n";
+            r != nullptr ? r->lineTexts[index] : ClassicalTexts(language, n)[index + 2];
+        return LineName(language, n, k) + "\r\n" + text + "\r\n";
     }
     if (r != nullptr) {
         return "Line " + std::to_string(k) + "\r\n" +
@@ -155,10 +154,9 @@ std::string FullHexagramText(const HexagramTexts& texts, int n, Language languag
     for (int k = 1; k <= 6; ++k) {
         text += LineBlock(texts, n, k, language);
     }
-    const std::optional<ChineseScript> script = ScriptOf(language);
-    if (script && IsHexagram(n) && ActiveRecord(texts, n) == nullptr) {
-        if (const std::string_view extra = ClassicalExtraText(*script, n); !extra.empty()) {
-            text += ExtraStatementName(*script, n) + "\r\n" + std::string(extra) + "\r\n";
+    if (IsHexagram(n) && ActiveRecord(texts, n) == nullptr) {
+        if (const std::string_view extra = ClassicalExtraText(language, n); !extra.empty()) {
+            text += ExtraStatementName(language, n) + "\r\n" + std::string(extra) + "\r\n";
         }
     }
     return text;

@@ -48,22 +48,22 @@ bool HasCustomFile(const std::string& directory, int n);
 void LoadCustomTexts(HexagramTexts& texts, const std::string& directory);
 
 // The heading, title and main text of hexagram n, ending in CR LF: custom when its record is
-// Active, the default otherwise. The language chooses the heading ("Hexagram 44 ", "第四十四卦　")
-// and the default texts (the English ones, or the classical texts in either script); a custom
-// text keeps its title and texts as written in every language.
+// Active, the default otherwise. A language with classical texts (text/names.h) takes its
+// heading ("第四十四卦　") and default texts from them, any other the English ones ("Hexagram
+// 44 "); a custom text keeps its title and texts as written in every language.
 std::string HeaderBlock(const HexagramTexts& texts, int n, Language language = Language::English);
 // The title of hexagram n as its heading shows it, without the heading's number: the custom
 // title when its record is Active, else the default ("Peace", or 地天泰 in Chinese).
 std::string HexagramTitle(const HexagramTexts& texts, int n, Language language = Language::English);
 // The first line of the header block, without its line end: "Hexagram 11 Peace".
 std::string HeadingLine(const HexagramTexts& texts, int n, Language language = Language::English);
-// The heading and text of line k (1..6) of hexagram n, ending in CR LF: "Line 1", or in
-// Chinese the line's name (初九).
+// The heading and text of line k (1..6) of hexagram n, ending in CR LF: "Line 1", or in a
+// language with classical texts the line's name (初九).
 std::string LineBlock(const HexagramTexts& texts, int n, int k,
                       Language language = Language::English);
 
 // The whole text of hexagram n, as the browser shows it: its header block and the blocks of
-// lines 1 to 6. In Chinese the default texts of hexagrams 1 and 2 add their extra statement
+// lines 1 to 6. The classical texts of hexagrams 1 and 2 add their extra statement
 // (用九, 用六) as a seventh line block; a custom text, which has no such line, does not.
 std::string FullHexagramText(const HexagramTexts& texts, int n,
                              Language language = Language::English);

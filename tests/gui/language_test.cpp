@@ -16,7 +16,7 @@
 #include "platform/message_box.h"
 #include "res/resource.h"
 #include "tests/gui/main_window_fixture.h"
-#include "text/chinese_names.h"
+#include "text/names.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -336,9 +336,7 @@ void LanguageTest::elementLabelsNameTheRelationToTheBody() {
 }
 
 void LanguageTest::chineseNamesComeFromTheClassicalData() {
-    for (const auto& [language, script] :
-         {std::pair{Language::SimplifiedChinese, ChineseScript::Simplified},
-          {Language::TraditionalChinese, ChineseScript::Traditional}}) {
+    for (const Language language : {Language::SimplifiedChinese, Language::TraditionalChinese}) {
         const LanguageSession session(language);
         MainWindow fixture(language);
         CMainDlg& window = fixture.Start();
@@ -352,19 +350,19 @@ void LanguageTest::chineseNamesComeFromTheClassicalData() {
             return std::string();
         };
         QCOMPARE(caption("Original Hexagram"),
-                 std::string(TermName(script, ReadingTerm::Original)));
-        QCOMPARE(caption("Final Hexagram"), std::string(TermName(script, ReadingTerm::Final)));
+                 std::string(TermName(language, ReadingTerm::Original)));
+        QCOMPARE(caption("Final Hexagram"), std::string(TermName(language, ReadingTerm::Final)));
         QCOMPARE(window.DlgItem<CButton>(IDC_INNER_ROLE)->GetWindowText(),
-                 std::string(TermName(script, ReadingTerm::Body)));
+                 std::string(TermName(language, ReadingTerm::Body)));
         QCOMPARE(window.DlgItem<CButton>(IDC_OUTER_ROLE)->GetWindowText(),
-                 std::string(TermName(script, ReadingTerm::Use)));
+                 std::string(TermName(language, ReadingTerm::Use)));
         // The reading: the ordinal heading, the full name and the line named by its place.
         const std::string text =
             window.LastReadingText().originalText + window.LastReadingText().lineText;
         const Hexagram original = ComputeReading(kOuter, kInner, kChangeLine).original;
-        QVERIFY2(text.starts_with(HexagramOrdinal(original)), text.c_str());
-        QVERIFY(text.find(HexagramFullName(script, original)) != std::string::npos);
-        QVERIFY(text.find(LineName(script, original, kChangeLine)) != std::string::npos);
+        QVERIFY2(text.starts_with(HexagramOrdinal(language, original)), text.c_str());
+        QVERIFY(text.find(HexagramFullName(language, original)) != std::string::npos);
+        QVERIFY(text.find(LineName(language, original, kChangeLine)) != std::string::npos);
         const QStringList months = ListEntries(window).filter(QStringLiteral("月"));
         QVERIFY2(!months.isEmpty(), qPrintable(ListEntries(window).join(',')));
     }

@@ -1,8 +1,8 @@
 // The reading text and the browser's text composed in Chinese: headings from the line names
 // and the hexagram's ordinal, the classical texts as defaults, custom texts as written.
 #include "core/reading.h"
-#include "text/chinese_names.h"
 #include "text/hexagram_text.h"
+#include "text/names.h"
 #include "text/reading_text.h"
 
 #include <gtest/gtest.h>
@@ -52,16 +52,16 @@ TEST(ChineseTextTest, LineHeadingsFollowTheLines) {
     for (const auto& c : cases) {
         for (int k = 1; k <= 6; ++k) {
             SCOPED_TRACE(testing::Message() << "hexagram " << c.hexagram << " line " << k);
-            EXPECT_EQ(LineName(ChineseScript::Traditional, c.hexagram, k), c.headings[k - 1]);
+            EXPECT_EQ(LineName(kTraditional, c.hexagram, k), c.headings[k - 1]);
             EXPECT_EQ(LineBlock(texts, c.hexagram, k, kSimplified).substr(0, 8),
                       std::string(c.headings[k - 1]) + "\r\n");
         }
     }
-    EXPECT_EQ(ExtraStatementName(ChineseScript::Simplified, 1), "用九");
-    EXPECT_EQ(ExtraStatementName(ChineseScript::Traditional, 2), "用六");
-    EXPECT_EQ(ExtraStatementName(ChineseScript::Simplified, 3), "");
-    EXPECT_EQ(LineName(ChineseScript::Simplified, 1, 7), "");
-    EXPECT_EQ(LineName(ChineseScript::Simplified, 65, 1), "");
+    EXPECT_EQ(ExtraStatementName(kSimplified, 1), "用九");
+    EXPECT_EQ(ExtraStatementName(kTraditional, 2), "用六");
+    EXPECT_EQ(ExtraStatementName(kSimplified, 3), "");
+    EXPECT_EQ(LineName(kSimplified, 1, 7), "");
+    EXPECT_EQ(LineName(kSimplified, 65, 1), "");
 }
 
 TEST(ChineseTextTest, OrdinalsInChineseNumerals) {
@@ -70,8 +70,10 @@ TEST(ChineseTextTest, OrdinalsInChineseNumerals) {
         {44, "第四十四卦"}, {64, "第六十四卦"}, {0, ""},        {65, ""},
     };
     for (const auto& [n, ordinal] : cases) {
-        EXPECT_EQ(HexagramOrdinal(n), ordinal) << n;
+        EXPECT_EQ(HexagramOrdinal(kTraditional, n), ordinal) << n;
     }
+    // English names the hexagrams by their number, not by numerals.
+    EXPECT_EQ(HexagramOrdinal(Language::English, 1), "");
 }
 
 TEST(ChineseTextTest, EveryDefaultBlockHasTheShapeOfAnEnglishOne) {
@@ -133,39 +135,6 @@ TEST(ChineseTextTest, TheStoreComposesInItsLanguage) {
     EXPECT_EQ(chinese.lineText, "六二\r\n婦喪其茀，勿逐，七日得。\r\n");
     EXPECT_EQ(chinese.finalText, HeaderBlock(store.hexagramTexts, 5, kTraditional));
     EXPECT_EQ(FullHexagramText(store, 63), FullHexagramText(store.hexagramTexts, 63, kTraditional));
-}
-
-TEST(ChineseNamesTest, NamesOfTheMethodInBothScripts) {
-    using S = ChineseScript;
-    const struct {
-        std::string_view name;
-        const char* expected;
-    } cases[] = {
-        {TrigramName(S::Simplified, 3), "离"},
-        {TrigramName(S::Traditional, 3), "離"},
-        {TrigramImage(S::Traditional, 5), "風"},
-        {ElementName(S::Simplified, Element::Metal), "金"},
-        {ElementName(S::Traditional, Element::Earth), "土"},
-        {HexagramShortName(S::Simplified, 9), "小畜"},
-        {HexagramFullName(S::Traditional, 33), "天山遯"},
-        {TermName(S::Simplified, ReadingTerm::Body), "体"},
-        {TermName(S::Traditional, ReadingTerm::Body), "體"},
-        {TermName(S::Traditional, ReadingTerm::Nuclear), "互卦"},
-        {TermName(S::Simplified, ReadingTerm::Final), "变卦"},
-        {TermName(S::Traditional, ReadingTerm::Final), "變卦"},
-        {RelationName(S::Simplified, Relation::SameElement), "比和"},
-        {RelationName(S::Simplified, Relation::UseFeedsBody), "用生体"},
-        {RelationName(S::Traditional, Relation::BodyControlsUse), "體克用"},
-        {RelationName(S::Simplified, Relation::BodyFeedsUse), "体生用"},
-        {RelationName(S::Traditional, Relation::UseControlsBody), "用克體"},
-        {TrigramName(S::Simplified, 0), ""},
-        {HexagramFullName(S::Simplified, 65), ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.name, c.expected);
-    }
-    EXPECT_EQ(ScriptOf(Language::English), std::nullopt);
-    EXPECT_EQ(ScriptOf(kTraditional), ChineseScript::Traditional);
 }
 
 } // namespace

@@ -1,12 +1,14 @@
-// The Chinese data of res/classical/: complete in both scripts, the same text in both scripts
-// by the folder's own conversion table, names that agree with the hexagram table, and a
-// compiled table that is exactly what the files say.
-#include "text/chinese_names.h"
-#include "tools/classical_source.h"
+// The data of res/languages/: a folder for every row of the language table with the names every
+// language gives, the classical texts complete, the same text in both Chinese scripts by the
+// conversion table, names that agree with the hexagram table, and a compiled table that is
+// exactly what the files say.
+#include "text/names.h"
+#include "tools/language_source.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -18,27 +20,27 @@
 namespace zandrel {
 namespace {
 
-const std::string kFolder = ZANDREL_CLASSICAL_DIR;
+const std::string kFolder = ZANDREL_LANGUAGES_DIR;
+constexpr Language kChinese[] = {Language::SimplifiedChinese, Language::TraditionalChinese};
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-const ClassicalScriptSource& Source(ChineseScript script) {
-    static const auto read = [](const char* folder) {
-        ClassicalScriptSource source;
+const LanguageSource& Source(Language language) {
+    static std::map<Language, LanguageSource> read;
+    if (!read.contains(language)) {
         std::string error;
-        EXPECT_TRUE(ReadClassicalScript(kFolder + "/" + folder, &source, &error)) << error;
-        return source;
-    };
-    static const ClassicalScriptSource simplified = read("zh_CN");
-    static const ClassicalScriptSource traditional = read("zh_TW");
-    return script == ChineseScript::Simplified ? simplified : traditional;
+        EXPECT_TRUE(ReadLanguage(kFolder + "/" + std::string(LanguageCode(language)),
+                                 &read[language], &error))
+            << error;
+    }
+    return read[language];
 }
 
-// Every text and name of a script, each with a label that says where it comes from.
-std::vector<std::pair<std::string, std::string>> Fields(const ClassicalScriptSource& s) {
+// Every text and name of a language, each with a label that says where it comes from.
+std::vector<std::pair<std::string, std::string>> Fields(const LanguageSource& s) {
     std::vector<std::pair<std::string, std::string>> fields;
     const auto add = [&](const std::string& label, const auto& texts) {
         for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -57,6 +59,11 @@ std::vector<std::pair<std::string, std::string>> Fields(const ClassicalScriptSou
     add("position", s.positionWords);
     add("term", s.termNames);
     add("relation", s.relationNames);
+    add("relation phrase", s.relationPhrases);
+    add("stem", s.stemNames);
+    add("branch", s.branchNames);
+    add("numeral", s.numerals);
+    add("lunar word", s.lunarWords);
     fields.emplace_back("extra word", s.extraWord);
     return fields;
 }
@@ -127,71 +134,116 @@ std::string Convert(const std::string& text, const Conversion& table, bool toTra
     return out;
 }
 
-TEST(ClassicalDataTest, CompiledTableIsWhatTheFilesSay) {
-    for (const ChineseScript script : {ChineseScript::Simplified, ChineseScript::Traditional}) {
-        const char* const folder = script == ChineseScript::Simplified ? "zh_CN" : "zh_TW";
-        SCOPED_TRACE(folder);
+constexpr Relation kRelations[] = {Relation::SameElement, Relation::UseFeedsBody,
+                                   Relation::BodyControlsUse, Relation::BodyFeedsUse,
+                                   Relation::UseControlsBody};
+
+TEST(LanguageDataTest, EveryLanguageHasAFolderAndEveryFolderALanguage) {
+    std::set<std::string> folders;
+    for (const auto& entry : std::filesystem::directory_iterator(kFolder)) {
+        if (entry.is_directory()) {
+            folders.insert(entry.path().filename().string());
+        }
+    }
+    for (const LanguageRow& row : LanguageTable()) {
+        SCOPED_TRACE(row.code);
+        EXPECT_EQ(folders.erase(std::string(row.code)), 1U) << "no folder in res/languages";
+        // The names every language gives, compiled in under its code.
+        for (int i = 0; i < kElementCount; ++i) {
+            EXPECT_NE(ElementName(row.language, static_cast<Element>(i)), "");
+            EXPECT_NE(TermName(row.language, static_cast<ReadingTerm>(i)), "");
+            EXPECT_NE(RelationName(row.language, kRelations[i]), "");
+        }
+        for (int i = 1; i <= 12; ++i) {
+            EXPECT_NE(StemName(row.language, std::min(i, 10)), "");
+            EXPECT_NE(BranchName(row.language, i), "");
+        }
+        // The language that writes its lunar dates has their words.
+        EXPECT_NE(Numeral(row.chineseDates, 10), "");
+        for (int w = 0; w <= static_cast<int>(LunarWord::Twenty); ++w) {
+            EXPECT_NE(LunarWordName(row.chineseDates, static_cast<LunarWord>(w)), "");
+        }
+    }
+    EXPECT_TRUE(folders.empty()) << *folders.begin() << " is no language of the table";
+}
+
+TEST(LanguageDataTest, CompiledTableIsWhatTheFilesSay) {
+    for (const LanguageRow& row : LanguageTable()) {
+        const Language language = row.language;
+        SCOPED_TRACE(row.code);
+        const LanguageSource& s = Source(language);
         // Each hexagram file byte for byte, read without the tool's reader.
+        EXPECT_EQ(HasClassicalTexts(language), s.hasTexts);
         for (int n = 1; n <= 64; ++n) {
             char name[32];
             std::snprintf(name, sizeof name, "/hexagram%02d.txt", n);
             std::string compiled;
-            for (const std::string& text : ClassicalTexts(script, n)) {
-                compiled += text + "\r\n";
+            for (const std::string& text : ClassicalTexts(language, n)) {
+                compiled += text.empty() ? "" : text + "\r\n";
             }
-            if (const std::string_view extra = ClassicalExtraText(script, n); !extra.empty()) {
+            if (const std::string_view extra = ClassicalExtraText(language, n); !extra.empty()) {
                 compiled += std::string(extra) + "\r\n";
             }
-            EXPECT_EQ(compiled, ReadBytes(kFolder + "/" + folder + name)) << "hexagram " << n;
+            EXPECT_EQ(compiled, ReadBytes(kFolder + "/" + std::string(row.code) + name))
+                << "hexagram " << n;
         }
-        // Every name, as names.txt gives it.
-        const ClassicalScriptSource& s = Source(script);
+        // Every name, as names.txt gives it or leaves it out.
         for (int i = 0; i < 8; ++i) {
-            EXPECT_EQ(TrigramName(script, i + 1), s.trigramNames[i]);
-            EXPECT_EQ(TrigramImage(script, i + 1), s.trigramImages[i]);
+            EXPECT_EQ(TrigramName(language, i + 1), s.trigramNames[i]);
+            EXPECT_EQ(TrigramImage(language, i + 1), s.trigramImages[i]);
         }
         for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(ElementName(script, static_cast<Element>(i)), s.elementNames[i]);
-            EXPECT_EQ(TermName(script, static_cast<ReadingTerm>(i)), s.termNames[i]);
+            EXPECT_EQ(ElementName(language, static_cast<Element>(i)), s.elementNames[i]);
+            EXPECT_EQ(TermName(language, static_cast<ReadingTerm>(i)), s.termNames[i]);
+            EXPECT_EQ(RelationName(language, kRelations[i]), s.relationNames[i]);
+            EXPECT_EQ(RelationPhrase(language, kRelations[i]),
+                      s.relationPhrases[i].empty() ? s.relationNames[i] : s.relationPhrases[i]);
         }
         for (int n = 1; n <= 64; ++n) {
-            EXPECT_EQ(HexagramShortName(script, n), s.shortNames[n - 1]);
-            EXPECT_EQ(HexagramFullName(script, n), s.fullNames[n - 1]);
+            EXPECT_EQ(HexagramShortName(language, n), s.shortNames[n - 1]);
+            EXPECT_EQ(HexagramFullName(language, n), s.fullNames[n - 1]);
         }
-        const Relation relations[] = {Relation::SameElement, Relation::UseFeedsBody,
-                                      Relation::BodyControlsUse, Relation::BodyFeedsUse,
-                                      Relation::UseControlsBody};
-        for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(RelationName(script, relations[i]), s.relationNames[i]);
+        for (int i = 0; i < 12; ++i) {
+            EXPECT_EQ(StemName(language, i + 1), i < 10 ? s.stemNames[i] : "");
+            EXPECT_EQ(BranchName(language, i + 1), s.branchNames[i]);
+            EXPECT_EQ(Numeral(language, i + 1), i < 10 ? s.numerals[i] : "");
+        }
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(LunarWordName(language, static_cast<LunarWord>(i)), s.lunarWords[i]);
         }
         const std::string solid = s.lineWords[0], broken = s.lineWords[1];
-        EXPECT_EQ(LineName(script, 1, 1), s.positionWords[0] + solid);
-        EXPECT_EQ(LineName(script, 2, 3), broken + s.positionWords[2]);
-        EXPECT_EQ(LineName(script, 2, 6), s.positionWords[5] + broken);
-        EXPECT_EQ(ExtraStatementName(script, 1), s.extraWord + solid);
+        if (!s.hasTexts) {
+            EXPECT_EQ(LineName(language, 1, 1), "");
+            continue;
+        }
+        EXPECT_EQ(LineName(language, 1, 1), s.positionWords[0] + solid);
+        EXPECT_EQ(LineName(language, 2, 3), broken + s.positionWords[2]);
+        EXPECT_EQ(LineName(language, 2, 6), s.positionWords[5] + broken);
+        EXPECT_EQ(ExtraStatementName(language, 1), s.extraWord + solid);
     }
 }
 
-TEST(ClassicalDataTest, EveryHexagramHasItsNamesAndTextsInBothScripts) {
-    for (const ChineseScript script : {ChineseScript::Simplified, ChineseScript::Traditional}) {
+TEST(LanguageDataTest, EveryHexagramHasItsNamesAndTextsInBothScripts) {
+    for (const Language language : kChinese) {
+        ASSERT_TRUE(HasClassicalTexts(language));
         for (int n = 1; n <= 64; ++n) {
             SCOPED_TRACE(testing::Message() << "hexagram " << n);
-            EXPECT_FALSE(HexagramShortName(script, n).empty());
-            EXPECT_FALSE(HexagramFullName(script, n).empty());
-            const EightTexts texts = ClassicalTexts(script, n);
-            EXPECT_EQ(texts[0], HexagramFullName(script, n)) << "the title is the full name";
+            EXPECT_FALSE(HexagramShortName(language, n).empty());
+            EXPECT_FALSE(HexagramFullName(language, n).empty());
+            const EightTexts texts = ClassicalTexts(language, n);
+            EXPECT_EQ(texts[0], HexagramFullName(language, n)) << "the title is the full name";
             for (const std::string& text : texts) {
                 EXPECT_FALSE(text.empty());
                 EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos);
             }
-            EXPECT_EQ(ClassicalExtraText(script, n).empty(), n > 2) << "用九 and 用六 only";
+            EXPECT_EQ(ClassicalExtraText(language, n).empty(), n > 2) << "用九 and 用六 only";
         }
     }
 }
 
-TEST(ClassicalDataTest, FullNamesNameTheOuterAndInnerTrigrams) {
-    for (const ChineseScript script : {ChineseScript::Simplified, ChineseScript::Traditional}) {
-        const std::string doubled = script == ChineseScript::Simplified ? "为" : "為";
+TEST(LanguageDataTest, FullNamesNameTheOuterAndInnerTrigrams) {
+    for (const Language script : kChinese) {
+        const std::string doubled = script == Language::SimplifiedChinese ? "为" : "為";
         for (Trigram outer = 1; outer <= 8; ++outer) {
             for (Trigram inner = 1; inner <= 8; ++inner) {
                 const Hexagram n = HexagramTable(outer, inner);
@@ -210,10 +262,10 @@ TEST(ClassicalDataTest, FullNamesNameTheOuterAndInnerTrigrams) {
     }
 }
 
-TEST(ClassicalDataTest, TheTwoScriptsAreOneTextByTheConversionTable) {
+TEST(LanguageDataTest, TheTwoScriptsAreOneTextByTheConversionTable) {
     const Conversion table = ReadConversion();
-    const auto simplified = Fields(Source(ChineseScript::Simplified));
-    const auto traditional = Fields(Source(ChineseScript::Traditional));
+    const auto simplified = Fields(Source(Language::SimplifiedChinese));
+    const auto traditional = Fields(Source(Language::TraditionalChinese));
     ASSERT_EQ(simplified.size(), traditional.size());
     for (std::size_t i = 0; i < simplified.size(); ++i) {
         SCOPED_TRACE(simplified[i].first);
@@ -222,7 +274,7 @@ TEST(ClassicalDataTest, TheTwoScriptsAreOneTextByTheConversionTable) {
     }
 }
 
-TEST(ClassicalDataTest, NoCharacterOfOneScriptInTheOther) {
+TEST(LanguageDataTest, NoCharacterOfOneScriptInTheOther) {
     const Conversion table = ReadConversion();
     // The characters in which the two sides of a pair differ belong to their side only,
     // unless the table says both scripts write them alike (乾 and 干 in the words of 噬嗑, 蛊).
@@ -245,7 +297,7 @@ TEST(ClassicalDataTest, NoCharacterOfOneScriptInTheOther) {
                 << s << " / " << t << " is paired and said to be written alike";
         }
     }
-    const auto check = [](const ClassicalScriptSource& source, const std::set<std::string>& other,
+    const auto check = [](const LanguageSource& source, const std::set<std::string>& other,
                           const char* script) {
         for (const auto& [label, text] : Fields(source)) {
             for (const std::string& c : Characters(text)) {
@@ -253,32 +305,33 @@ TEST(ClassicalDataTest, NoCharacterOfOneScriptInTheOther) {
             }
         }
     };
-    check(Source(ChineseScript::Traditional), simplifiedOnly, "traditional");
-    check(Source(ChineseScript::Simplified), traditionalOnly, "simplified");
+    check(Source(Language::TraditionalChinese), simplifiedOnly, "traditional");
+    check(Source(Language::SimplifiedChinese), traditionalOnly, "simplified");
 }
 
-TEST(ClassicalDataTest, KeepsTheFormsAConversionGetsWrong) {
-    using S = ChineseScript;
+TEST(LanguageDataTest, KeepsTheFormsAConversionGetsWrong) {
+    constexpr Language kSimplified = Language::SimplifiedChinese;
+    constexpr Language kTraditional = Language::TraditionalChinese;
     const struct {
-        ChineseScript script;
+        Language script;
         int hexagram;
         int part; // 0 title, 1 judgement, 2..7 lines 1..6
         const char* holds;
     } cases[] = {
-        {S::Simplified, 1, 0, "乾为天"},     {S::Traditional, 1, 0, "乾為天"},
-        {S::Traditional, 1, 5, "无咎"},      {S::Traditional, 25, 0, "天雷无妄"},
-        {S::Simplified, 2, 1, "先迷后得主"}, {S::Traditional, 2, 1, "先迷後得主"},
-        {S::Traditional, 13, 1, "同人于野"}, {S::Traditional, 53, 2, "鴻漸于干"},
-        {S::Simplified, 21, 5, "噬干胏"},    {S::Traditional, 21, 5, "噬乾胏"},
-        {S::Simplified, 18, 2, "干父之蛊"},  {S::Traditional, 18, 2, "幹父之蠱"},
-        {S::Traditional, 21, 4, "噬腊肉"},   {S::Traditional, 59, 3, "渙奔其机"},
+        {kSimplified, 1, 0, "乾为天"},     {kTraditional, 1, 0, "乾為天"},
+        {kTraditional, 1, 5, "无咎"},      {kTraditional, 25, 0, "天雷无妄"},
+        {kSimplified, 2, 1, "先迷后得主"}, {kTraditional, 2, 1, "先迷後得主"},
+        {kTraditional, 13, 1, "同人于野"}, {kTraditional, 53, 2, "鴻漸于干"},
+        {kSimplified, 21, 5, "噬干胏"},    {kTraditional, 21, 5, "噬乾胏"},
+        {kSimplified, 18, 2, "干父之蛊"},  {kTraditional, 18, 2, "幹父之蠱"},
+        {kTraditional, 21, 4, "噬腊肉"},   {kTraditional, 59, 3, "渙奔其机"},
     };
     for (const auto& c : cases) {
         EXPECT_NE(ClassicalTexts(c.script, c.hexagram)[c.part].find(c.holds), std::string::npos)
             << c.holds;
     }
     // The classical text writes 于, 凶 and (in both scripts) 无 throughout.
-    for (const S script : {S::Simplified, S::Traditional}) {
+    for (const Language script : kChinese) {
         for (const auto& [label, text] : Fields(Source(script))) {
             for (const char* modern : {"於", "兇", "無"}) {
                 EXPECT_EQ(text.find(modern), std::string::npos) << modern << " in " << label;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+// The names and classical texts of every language folder of res/languages/, compiled in at
+// build time (see tools/make_language_tables.cpp). Read through text/names.h.
+
+namespace zandrel {
+
+// Title, judgement, lines 1..6 and the extra statement ("" but for hexagrams 1 and 2) of each
+// hexagram.
+using ClassicalTextTable = std::array<std::array<std::string_view, 9>, 64>;
+
+// One folder. Each kind of its names.txt has its own member, empty where the folder does not
+// give the kind.
+struct LanguageData {
+    std::string_view code;           // the folder's name, a code of text/language.h's table
+    const ClassicalTextTable* texts; // null where the language has no classical texts
+    std::array<std::string_view, 8> trigramNames;
+    std::array<std::string_view, 8> trigramImages;
+    std::array<std::string_view, 5> elementNames;
+    std::array<std::string_view, 64> shortNames;
+    std::array<std::string_view, 64> fullNames;
+    std::array<std::string_view, 2> lineWords;     // solid, broken
+    std::array<std::string_view, 6> positionWords; // lines 1..6
+    std::string_view extraWord;
+    std::array<std::string_view, 5> termNames;
+    std::array<std::string_view, 5> relationNames;
+    std::array<std::string_view, 5> relationPhrases;
+    std::array<std::string_view, 10> stemNames;
+    std::array<std::string_view, 12> branchNames;
+    std::array<std::string_view, 10> numerals;
+    std::array<std::string_view, 7> lunarWords;
+};
+
+// Every folder, in the order of their names.
+std::span<const LanguageData> LanguageDataTable();
+
+} // namespace zandrel
