@@ -2,7 +2,8 @@
 #
 # One GoogleTest or Qt Test executable per call, registered with ctest. GUI tests run on
 # the offscreen platform with no inherited desktop theme, so no display is needed and no
-# native dialog can hang the run.
+# native dialog can hang the run. (Precompiled Qt Widgets and Qt Test headers, shared by the GUI
+# tests of a folder, made their build slower, not faster: each unit includes little of them.)
 function(zandrel_add_test)
     cmake_parse_arguments(ARG "GUI" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
     add_executable(${ARG_NAME} ${ARG_SOURCES})
