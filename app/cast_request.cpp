@@ -1,14 +1,42 @@
 #include "app/cast_request.h"
 
 #include "app/date_input.h"
+#include "app/languages.h"
+#include "app/lunar_facts.h"
+#include "app/lunar_words.h"
 #include "app/reading_words.h"
 #include "core/periods.h"
 #include "platform/qt_text.h"
 
 namespace zandrel {
+namespace {
+
+// The date and, where one was given, the time, as the facts of a request give them.
+QJsonObject DateAndTimeFacts(CivilDate date, const std::optional<ClockTime>& time) {
+    QJsonObject facts{{"date", ToQString(CivilDateText(date))}};
+    if (time) {
+        facts["time"] = ToQString(ClockTimeText(*time));
+    }
+    return facts;
+}
+
+// "2024-02-10" or "2024-02-10 12:00".
+QString DateAndTimeText(CivilDate date, const std::optional<ClockTime>& time) {
+    return ToQString(CivilDateText(date) + (time ? " " + ClockTimeText(*time) : std::string()));
+}
+
+} // namespace
 
 std::optional<CastValues> GeneralDraw::Values(std::string_view) const {
     return drawn;
+}
+
+QJsonObject GeneralDraw::Facts() const {
+    return {};
+}
+
+std::string GeneralDraw::Description(const Vocabulary& words) const {
+    return ToUtf8(words.translate("Commands", "General query"));
 }
 
 TargetTime TargetTime::FromLists(int yearIndex, int monthIndex, int dayIndex, int periodIndex) {
@@ -19,6 +47,18 @@ std::optional<CastValues> TargetTime::Values(std::string_view question) const {
     return TimeCast(date.year - kFirstYear, date.month - 1, date.day - 1, period - 1, question);
 }
 
+QJsonObject TargetTime::Facts() const {
+    QJsonObject facts = DateAndTimeFacts(date, time);
+    facts["period"] = period;
+    return facts;
+}
+
+std::string TargetTime::Description(const Vocabulary& words) const {
+    return ToUtf8(words.translate("Commands", "Target time query: %1, period %2 (%3)")
+                      .arg(DateAndTimeText(date, time), ToQString(NumberText(period)),
+                           ToQString(words.PeriodEntry(period))));
+}
+
 ClockTime Traditional::Time() const {
     return time.value_or(ClockTime{PeriodStartHour(period), 0});
 }
@@ -27,12 +67,38 @@ std::optional<CastValues> Traditional::Values(std::string_view) const {
     return TraditionalCast(date, Time());
 }
 
+QJsonObject Traditional::Facts() const {
+    QJsonObject facts = DateAndTimeFacts(date, time);
+    if (const std::optional<LunarDate> lunar = LunarDateOf(date)) {
+        facts["lunar"] = LunarJson(*lunar, HourBranch(Time()));
+    }
+    return facts;
+}
+
+std::string Traditional::Description(const Vocabulary& words) const {
+    const LunarDate lunar = LunarDateOf(date).value_or(LunarDate{});
+    const std::optional<int> hour = HourBranch(Time());
+    const bool chinese = RowOf(words.Speaks()).chineseDates == words.Speaks();
+    const std::string lunarText =
+        chinese ? LunarDateChineseText(words, lunar, hour) : LunarDateText(words, lunar, hour);
+    return ToUtf8(words.translate("Commands", "Traditional time query: %1, %2")
+                      .arg(DateAndTimeText(date, time), ToQString(lunarText)));
+}
+
 std::string_view MethodKey(const CastRequest& request) {
     return std::visit([](const auto& method) { return method.kMethod; }, request);
 }
 
 std::optional<CastValues> CastValuesOf(const CastRequest& request, std::string_view question) {
     return std::visit([question](const auto& method) { return method.Values(question); }, request);
+}
+
+QJsonObject InputFacts(const CastRequest& request) {
+    return std::visit([](const auto& method) { return method.Facts(); }, request);
+}
+
+std::string CastDescription(const Vocabulary& words, const CastRequest& request) {
+    return std::visit([&words](const auto& method) { return method.Description(words); }, request);
 }
 
 std::optional<int> ReadPeriod(std::string_view text) {

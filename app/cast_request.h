@@ -5,16 +5,19 @@
 #include "core/civil_date.h"
 #include "core/lunar_calendar.h"
 
+#include <QJsonObject>
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 // What a cast is asked for: one request type per way of casting, each holding the inputs the
-// user gave, named by a stable method key (the JSON's "method", the record a cast leaves), and
-// turning its inputs into the three values of a cast by core's arithmetic. The session casts
-// any of them. A new way of casting is one more type here, with its kMethod and Values, and
-// one more alternative of CastRequest.
+// user gave, named by a stable method key (the JSON's "method", the record a cast leaves),
+// turning its inputs into the three values of a cast by core's arithmetic, and telling its
+// inputs as facts under stable keys and as a line of words. The session casts any of them. A
+// new way of casting is one more type here, with its kMethod, Values, Facts and Description,
+// and one more alternative of CastRequest.
 
 namespace zandrel {
 
@@ -29,6 +32,10 @@ struct GeneralDraw {
     CastValues drawn;
 
     std::optional<CastValues> Values(std::string_view question) const;
+    // None: the draws are the reading's own values.
+    QJsonObject Facts() const;
+    // "General query".
+    std::string Description(const Vocabulary& words) const;
 };
 
 // The target time query: a year, month and day of its lists and a two-hour period 1..12, with
@@ -46,6 +53,10 @@ struct TargetTime {
     static TargetTime FromLists(int yearIndex, int monthIndex, int dayIndex, int periodIndex);
     // The question's bytes are folded in.
     std::optional<CastValues> Values(std::string_view question) const;
+    // "date", "time" where one was given, and "period".
+    QJsonObject Facts() const;
+    // "Target time query: 2001-03-15, period 5 (7AM - 9AM)".
+    std::string Description(const Vocabulary& words) const;
 };
 
 // The traditional time query: a civil date and clock time, cast by the lunisolar calendar.
@@ -61,6 +72,11 @@ struct Traditional {
     ClockTime Time() const;
     // None for a date outside the calendar.
     std::optional<CastValues> Values(std::string_view question) const;
+    // "date", "time" where one was given, and the lunar date and hour as "lunar".
+    QJsonObject Facts() const;
+    // "Traditional time query: 2024-02-10 12:00, " and the lunar date and hour, in Chinese where
+    // the language writes such dates in Chinese.
+    std::string Description(const Vocabulary& words) const;
 };
 
 using CastRequest = std::variant<GeneralDraw, TargetTime, Traditional>;
@@ -70,6 +86,9 @@ std::string_view MethodKey(const CastRequest& request);
 
 // The three values a request casts; none for a request that cannot be cast.
 std::optional<CastValues> CastValuesOf(const CastRequest& request, std::string_view question);
+// The request's Facts and Description.
+QJsonObject InputFacts(const CastRequest& request);
+std::string CastDescription(const Vocabulary& words, const CastRequest& request);
 
 // A date and the hour of a cast as text gives them: the date, and either a period 1..12 or a
 // clock time (whose period is the one that holds it). What is wrong with them, in `words`,

@@ -1,8 +1,8 @@
 // zandrel lunar: the lunar date of a civil date, and the hour of a clock time.
 
 #include "app/date_input.h"
+#include "app/lunar_facts.h"
 #include "app/lunar_words.h"
-#include "app/reading_report.h"
 #include "cli/command.h"
 #include "cli/terminal.h"
 #include "platform/qt_text.h"

@@ -1,7 +1,5 @@
 #include "cli/reading_table.h"
 
-#include "app/languages.h"
-#include "app/lunar_words.h"
 #include "app/reading_words.h"
 #include "cli/terminal.h"
 #include "platform/qt_text.h"
@@ -13,28 +11,6 @@ namespace {
 
 QString Q(std::string_view text) {
     return ToQString(text);
-}
-
-// The first line: the method, the date and the hour it was cast by.
-std::string Heading(const Vocabulary& words, const ReadingReport& report) {
-    std::string civil = report.date ? CivilDateText(*report.date) : std::string();
-    if (report.time) {
-        civil += " " + ClockTimeText(*report.time);
-    }
-    if (report.method == kTraditionalMethod && report.lunar) {
-        const LunarFacts& lunar = *report.lunar;
-        const bool chinese = RowOf(words.Speaks()).chineseDates == words.Speaks();
-        const std::string date = chinese ? LunarDateChineseText(words, lunar.date, lunar.hourBranch)
-                                         : LunarDateText(words, lunar.date, lunar.hourBranch);
-        return ToUtf8(
-            words.translate("Commands", "Traditional time query: %1, %2").arg(Q(civil), Q(date)));
-    }
-    if (report.method == kTargetTimeMethod && report.period) {
-        return ToUtf8(words.translate("Commands", "Target time query: %1, period %2 (%3)")
-                          .arg(Q(civil), Q(NumberText(*report.period)),
-                               Q(words.PeriodEntry(*report.period))));
-    }
-    return ToUtf8(words.translate("Commands", "General query"));
 }
 
 // "use; unfavourable: body feeds use", "body", "favourable: same element"; in Chinese with the
@@ -61,7 +37,7 @@ std::string JudgementText(const Vocabulary& words, const Reading& reading, Posit
 
 std::string ReadingTable(const Vocabulary& words, const ReadingReport& report) {
     const Reading& reading = report.reading;
-    std::string text = Heading(words, report) + "\n";
+    std::string text = CastDescription(words, report.request) + "\n";
     text += FillIn(words.translate("Commands", "Question: %1"), {report.question}) + "\n";
     text +=
         ToUtf8(
