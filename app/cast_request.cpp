@@ -102,17 +102,7 @@ std::string CastDescription(const Vocabulary& words, const CastRequest& request)
 }
 
 std::optional<int> ReadPeriod(std::string_view text) {
-    if (text.empty() || text.size() > 3) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value >= 1 && value <= kPeriodCount ? std::optional<int>(value) : std::nullopt;
+    return ReadNumber(text, 1, kPeriodCount);
 }
 
 DateAndHourInput ReadDateAndHour(const Vocabulary& words, std::string_view date,

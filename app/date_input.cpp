@@ -72,6 +72,15 @@ std::string MissingDateReason(const Vocabulary& words, CivilDate date) {
 
 } // namespace
 
+std::optional<int> ReadNumber(std::string_view text, int first, int last) {
+    std::string_view digits = text;
+    const std::optional<int> value = TakeNumber(digits, 1, 3);
+    if (!value || !digits.empty() || *value < first || *value > last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::optional<CivilDate> ParseDate(std::string_view text) {
     text = Trimmed(text);
     const auto year = TakeNumber(text, 4, 4);

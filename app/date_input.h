@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-// Dates and clock times as a user types them, in the traditional time query dialog and on the
-// command line, and what is wrong with one that cannot be used.
+// Dates, clock times and numbers as a user types them, in the traditional time query dialog and
+// on the command line, and what is wrong with one that cannot be used.
 
 namespace zandrel {
 
@@ -18,6 +18,9 @@ namespace zandrel {
 std::optional<CivilDate> ParseDate(std::string_view text);
 // "HH:MM" (the hour may have one digit), blanks around it ignored. Only the form is checked.
 std::optional<ClockTime> ParseTime(std::string_view text);
+
+// A whole number first..last written in one to three decimal digits, or nothing.
+std::optional<int> ReadNumber(std::string_view text, int first, int last);
 
 // A date of the calendar's range read from `text`, or one line in `words` saying what is wrong
 // with it.

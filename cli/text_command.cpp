@@ -1,5 +1,6 @@
 // zandrel text: the full text of a hexagram, as the text browser shows it.
 
+#include "app/date_input.h"
 #include "cli/command.h"
 #include "cli/terminal.h"
 #include "core/trigrams.h"
@@ -12,21 +13,6 @@ namespace {
 constexpr std::string_view kValueOptions[] = {"--language"};
 constexpr std::string_view kFlagOptions[] = {"--user-data"};
 
-// A hexagram's number, 1..64 in decimal digits, or nothing.
-std::optional<Hexagram> ReadHexagram(std::string_view text) {
-    if (text.empty() || text.size() > 3) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value >= 1 && value <= kHexagramCount ? std::optional<Hexagram>(value) : std::nullopt;
-}
-
 int Run(const CommandRun& run, std::string* error) {
     const ParsedArguments& arguments = run.arguments;
     const Vocabulary& words = run.words;
@@ -38,7 +24,7 @@ int Run(const CommandRun& run, std::string* error) {
         *error = UnexpectedArgument(words, arguments.plain[1]);
         return kBadInput;
     }
-    const std::optional<Hexagram> n = ReadHexagram(arguments.plain[0]);
+    const std::optional<Hexagram> n = ReadNumber(arguments.plain[0], 1, kHexagramCount);
     if (!n) {
         *error = FillIn(words.translate("Commands", "'%1' is not a hexagram: give 1 to 64"),
                         {arguments.plain[0]});
