@@ -7,7 +7,10 @@
 namespace zandrel {
 
 Session::Session(std::string dataDirectory, Language language)
-    : texts_{std::move(dataDirectory), {}, language}, words_(&Vocabulary::Of(language)) {}
+    : Session(std::move(dataDirectory), Vocabulary::Of(language)) {}
+
+Session::Session(std::string dataDirectory, const Vocabulary& words)
+    : texts_{std::move(dataDirectory), {}, words.Speaks()}, words_(&words) {}
 
 Session::~Session() = default;
 

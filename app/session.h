@@ -28,6 +28,9 @@ class Session {
 public:
     // Works in `dataDirectory`, which the caller has found (and made, where it had to).
     Session(std::string dataDirectory, Language language);
+    // The same in `words`, which outlives it; its texts are composed in the language of its
+    // names.
+    Session(std::string dataDirectory, const Vocabulary& words);
     virtual ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;

@@ -77,6 +77,19 @@ template <class T, std::size_t N> T Numbered(const std::array<T, N>& table, int 
     return table[RangeIndex(n, 1, static_cast<int>(N))];
 }
 
+// The program's translation of `language`; none for English or when it cannot be loaded.
+std::unique_ptr<QTranslator> ShippedTranslation(Language language) {
+    if (language == Language::English) {
+        return nullptr;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("zandrel_") + QString::fromLatin1(LanguageCode(language)),
+                          QStringLiteral(":/i18n"))) {
+        return nullptr;
+    }
+    return translator;
+}
+
 } // namespace
 
 const Vocabulary& Vocabulary::Of(Language language) {
@@ -84,21 +97,13 @@ const Vocabulary& Vocabulary::Of(Language language) {
     std::unique_ptr<Vocabulary>& vocabulary =
         made[static_cast<std::size_t>(&RowOf(language) - LanguageTable().data())];
     if (!vocabulary) {
-        vocabulary.reset(new Vocabulary(language));
+        vocabulary = std::make_unique<Vocabulary>(language, ShippedTranslation(language));
     }
     return *vocabulary;
 }
 
-Vocabulary::Vocabulary(Language language) : language_(language) {
-    if (language == Language::English) {
-        return;
-    }
-    auto translator = std::make_unique<QTranslator>();
-    if (translator->load(QStringLiteral("zandrel_") + QString::fromLatin1(LanguageCode(language)),
-                         QStringLiteral(":/i18n"))) {
-        translator_ = std::move(translator);
-    }
-}
+Vocabulary::Vocabulary(Language names, std::unique_ptr<QTranslator> sentences)
+    : language_(names), translator_(std::move(sentences)) {}
 
 Vocabulary::~Vocabulary() = default;
 

@@ -25,10 +25,17 @@ public:
     // The words of `language`, made once and kept for the life of the program.
     static const Vocabulary& Of(Language language);
 
+    // The names of `names` (text/names.h) and the sentences of `sentences`; every sentence in
+    // English where it is null or lacks one. Of() makes each language's so; a translation the
+    // program does not ship (a test's) makes one over it.
+    Vocabulary(Language names, std::unique_ptr<QTranslator> sentences);
+
     Vocabulary(const Vocabulary&) = delete;
     Vocabulary& operator=(const Vocabulary&) = delete;
     ~Vocabulary();
 
+    // The language of its names, which is also that of its sentences unless it was given a
+    // translation of its own.
     Language Speaks() const { return language_; }
 
     // `source` of translation context `context` in this language, from this language's own
@@ -68,8 +75,6 @@ public:
     std::string PeriodEntry(int period) const;
 
 private:
-    explicit Vocabulary(Language language);
-
     Language language_;
     std::unique_ptr<QTranslator> translator_;
 };

@@ -29,10 +29,15 @@ struct CommandContext {
     std::string userDataDirectory;
     // The desktop's language, which --language overrides.
     Language language = Language::English;
-    // Opens the session through which a command reads the texts and casts; a plain one when
-    // empty.
-    std::function<std::unique_ptr<Session>(std::string dataDirectory, Language language)>
+    // Opens the session through which a command reads the texts and casts, in the command's
+    // words; a plain one when empty.
+    std::function<std::unique_ptr<Session>(std::string dataDirectory, const Vocabulary& words)>
         openSession;
+    // The words of `language` where --language names none; Vocabulary::Of(language) when null,
+    // another translation (a test's) otherwise.
+    const Vocabulary* words = nullptr;
+
+    const Vocabulary& Words() const { return words ? *words : Vocabulary::Of(language); }
 };
 
 // One run of a command.

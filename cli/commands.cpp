@@ -16,9 +16,9 @@ const std::string& CommandRun::DataDirectory() const {
 }
 
 std::unique_ptr<Session> CommandRun::OpenSession() const {
-    std::unique_ptr<Session> session =
-        context.openSession ? context.openSession(DataDirectory(), words.Speaks())
-                            : std::make_unique<Session>(DataDirectory(), words.Speaks());
+    std::unique_ptr<Session> session = context.openSession
+                                           ? context.openSession(DataDirectory(), words)
+                                           : std::make_unique<Session>(DataDirectory(), words);
     session->LoadTexts();
     return session;
 }
@@ -60,10 +60,10 @@ int RunCommand(const Command& command, const std::vector<std::string>& arguments
         return ParseArguments(words, arguments, command.valueOptions, command.flagOptions);
     };
     // The language first, so that every word after it is in it, the complaints too.
-    const ParsedArguments first = parse(Vocabulary::Of(context.language));
+    const ParsedArguments first = parse(context.Words());
     const std::string* named = first.Value("--language");
     const std::optional<Language> chosen = named ? LanguageNamed(*named) : std::nullopt;
-    const Vocabulary& words = Vocabulary::Of(chosen.value_or(context.language));
+    const Vocabulary& words = chosen ? Vocabulary::Of(*chosen) : context.Words();
     const ParsedArguments parsed = parse(words);
     const std::string prefix = "zandrel " + std::string(command.name) + ": ";
     if (!parsed.error.empty()) {

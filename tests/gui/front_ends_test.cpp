@@ -219,10 +219,11 @@ void FrontEndsTest::bothCastThroughTheSession() {
                 .endsWith(QString::fromLatin1(kPlant).remove('\r')));
 
     // The same cast by the command, over the same kind of session.
-    const CommandContext context{
-        path, path + "/user", Language::English, [](std::string dataDirectory, Language language) {
-            return std::make_unique<PlantedSession>(std::move(dataDirectory), language);
-        }};
+    const CommandContext context{path, path + "/user", Language::English,
+                                 [](std::string dataDirectory, const Vocabulary& words) {
+                                     return std::make_unique<PlantedSession>(
+                                         std::move(dataDirectory), words);
+                                 }};
     std::ostringstream out;
     std::ostringstream err;
     QCOMPARE(RunCommand(

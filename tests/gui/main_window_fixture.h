@@ -80,8 +80,11 @@ class MainWindow : public DataFolder {
 public:
     explicit MainWindow(bool realClock = false) : MainWindow(Language::English, realClock) {}
     explicit MainWindow(Language language, bool realClock = false)
+        : MainWindow(Vocabulary::Of(language), realClock) {}
+    // In `words`, which outlive it.
+    explicit MainWindow(const Vocabulary& words, bool realClock = false)
         : ticks_(realClock ? nullptr : std::make_unique<SteppingTickCount>(5000)),
-          session(Path().toStdString(), language) {}
+          session(Path().toStdString(), words) {}
 
     CMainDlg& Start() {
         window.Create();
