@@ -6,26 +6,16 @@
 #include "app/file_error_message.h"
 #include "app/reading_words.h"
 #include "core/reading.h"
-#include "gui/about_dlg.h"
-#include "gui/hex_text_dlg.h"
 #include "gui/language_session.h"
-#include "gui/log_dlg.h"
-#include "gui/manage_text_dlg.h"
-#include "gui/query_dlg.h"
-#include "gui/traditional_dlg.h"
 #include "platform/message_box.h"
 #include "res/resource.h"
-#include "tests/gui/main_window_fixture.h"
+#include "tests/gui/window_walk.h"
 #include "text/names.h"
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
-#include <QMenu>
 #include <QRegularExpression>
 
-#include <functional>
 #include <memory>
 
 using namespace zandrel;
@@ -36,8 +26,8 @@ namespace {
 // English words in a text, leaving out the names and notations that every language writes
 // alike.
 QStringList EnglishWords(QString text) {
-    static const QRegularExpression kept(
-        QStringLiteral("Zandrel|Auvrel|auvrel\\.log|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+T"));
+    static const QRegularExpression kept(QStringLiteral(
+        "Zandrel|Auvrel|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+T"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     text.remove(kept);
     QStringList words;
@@ -45,51 +35,6 @@ QStringList EnglishWords(QString text) {
         words << match.next().captured();
     }
     return words;
-}
-
-// What a user reads of `dialog` and its controls: window title, captions, list entries and
-// tooltips, the system menu, and every name and description of its accessible tree, each with
-// where it was found.
-QStringList ReadableTexts(CDialog& dialog) {
-    QStringList texts;
-    const auto add = [&texts](const QString& where, const QString& text) {
-        if (!text.isEmpty()) {
-            texts << where + "\t" + text;
-        }
-    };
-    add("title", dialog.windowTitle());
-    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
-        const QString id = widget->objectName();
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            add(id, label->text());
-        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            add(id, button->text());
-        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-            add(id, group->title());
-        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-            for (int i = 0; i < list->count(); ++i) {
-                add(id, list->itemText(i));
-            }
-        }
-        add(id + " tooltip", widget->toolTip());
-    }
-    if ((dialog.Template().styles & kSysMenu) != 0) {
-        for (const QAction* action : dialog.GetSystemMenu()->actions()) {
-            add("system menu", action->text());
-        }
-    }
-    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
-        if (node == nullptr) {
-            return;
-        }
-        add("accessible name", node->text(QAccessible::Name));
-        add("accessible description", node->text(QAccessible::Description));
-        for (int i = 0; i < node->childCount(); ++i) {
-            walk(node->child(i));
-        }
-    };
-    walk(QAccessible::queryAccessibleInterface(&dialog));
-    return texts;
 }
 
 // The failures of one window in one language: what does not fit, and in Chinese what is left
@@ -108,19 +53,6 @@ QStringList Faults(CDialog& dialog, Language language) {
     }
     return faults;
 }
-
-// The faults of `dialog` once made, for a readable failure.
-#define CHECK_WINDOW(dialog, language)                                                             \
-    do {                                                                                           \
-        const QStringList faults = Faults(dialog, language);                                       \
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));                                 \
-    } while (false)
-
-// A reading of every relation to the body: the body Earth (艮 inner, the change line in the
-// outer trigram), the use Wood (巽), the nuclear Fire and Water, the final Metal and Earth.
-constexpr int kOuter = 5;
-constexpr int kInner = 7;
-constexpr int kChangeLine = 4;
 
 } // namespace
 
@@ -155,63 +87,14 @@ void LanguageTest::everyWindowFitsAndSpeaksTheLanguage() {
     QVERIFY(session.Complete());
 
     MainWindow fixture(language);
-    CMainDlg& window = fixture.Start();
-    CHECK_WINDOW(window, language); // before the first reading
-    window.ShowReading(kOuter, kInner, kChangeLine);
-    CHECK_WINDOW(window, language);
-
-    for (const int id : {IDD_ABOUTBOX, IDD_SPLASH}) {
-        CAboutDlg about(id, &window);
-        about.Create();
-        CHECK_WINDOW(about, language);
-        about.DestroyWindow();
-    }
-    {
-        CQueryDlg query(&window);
-        query.Create();
-        CHECK_WINDOW(query, language);
-        query.DestroyWindow();
-    }
-    {
-        // An older log, whose place the viewer's first line tells.
-        fixture.WriteFile("auvrel.log.1", "");
-        CLogDlg viewer(fixture.Path().toStdString(), &window);
-        viewer.Create();
-        CHECK_WINDOW(viewer, language);
-        viewer.DestroyWindow();
-    }
-    {
-        CHexTextDlg browser(window.Texts(), &window);
-        browser.Create();
-        browser.SendCommand(IDC_HEXAGRAM1);
-        CHECK_WINDOW(browser, language);
-        browser.DestroyWindow();
-    }
-    {
-        TextStore store = window.Texts();
-        CManageTextDlg editor(store, &window);
-        editor.Create();
-        CHECK_WINDOW(editor, language);
-        editor.DestroyWindow();
-    }
-    {
-        // The lunar date of a leap month at the longest hour, then each complaint of a wrong
-        // input, in the two lines the dialog has for them.
-        CTraditionalDlg query(Vocabulary::Of(language), {2023, 4, 1}, {23, 30}, &window);
-        query.Create();
-        CHECK_WINDOW(query, language);
-        for (const auto& [date, time] : {std::pair{"2023-02-30", "23:30"},
-                                         {"1997-12-31", "23:30"},
-                                         {"2023-13-01", "23:30"},
-                                         {"2023/04/01", "23:30"},
-                                         {"2023-04-01", "25:00"}}) {
-            query.SetDlgItemText(IDC_CIVIL_DATE, date);
-            query.SetDlgItemText(IDC_CLOCK_TIME, time);
-            QVERIFY(!query.GetDlgItemText(IDC_LUNAR_DATE).empty());
-            CHECK_WINDOW(query, language);
+    fixture.Start();
+    QStringList faults;
+    VisitEveryWindow(fixture, [&](CDialog& dialog, const QString& state) {
+        for (const QString& fault : Faults(dialog, language)) {
+            faults << state + ": " + fault;
         }
-        query.DestroyWindow();
-    }
+    });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 void LanguageTest::messageBoxesSpeakTheLanguage_data() {
@@ -222,24 +105,10 @@ void LanguageTest::messageBoxesSpeakTheLanguage() {
     QFETCH(Language, language);
     const LanguageSession session(language);
     MainWindow fixture(language);
-    CMainDlg& window = fixture.Start();
-    MessageBoxAnswers answers({IDNO, IDOK, IDYES, IDOK, IDOK, IDOK});
-    window.SendCommand(IDC_DELETE_LOG);
-    {
-        TextStore store = window.Texts();
-        CManageTextDlg editor(store, &window);
-        editor.Create();
-        editor.SetDlgItemText(IDC_CUSTOM_TITLE, "x");
-        editor.SendCommand(IDC_UPDATE_TEXT);
-        editor.SendCommand(IDC_RESTORE_ALL_TEXT);
-        editor.SetDlgItemText(IDC_CUSTOM_TITLE, std::string(kMaxCustomTextBytes + 1, 'x'));
-        editor.SendCommand(IDC_UPDATE_TEXT);
-        editor.DestroyWindow();
-    }
-    ReportFileError(&window, FileErrorMessage(Vocabulary::Of(language),
-                                              {FileCause::SharingViolation, "auvrel.log"}));
-    QCOMPARE(answers.Requests().size(), std::size_t{6});
-    for (const MessageBoxRequest& request : answers.Requests()) {
+    fixture.Start();
+    std::vector<MessageBoxRequest> asked;
+    ShowEveryMessageBox(fixture, &asked);
+    for (const MessageBoxRequest& request : asked) {
         const QString text = QString::fromStdString(request.text);
         // The file-error box's caption is the program's file name, in every language.
         const QString caption =
