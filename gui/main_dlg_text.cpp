@@ -13,7 +13,7 @@ void CMainDlg::OnViewText() {
 }
 
 void CMainDlg::OnManageText() {
-    CManageTextDlg editor(session.Texts(), this);
+    CManageTextDlg editor(session.Texts(), session.Words(), this);
     editor.DoModal();
 }
 

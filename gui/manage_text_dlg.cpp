@@ -11,8 +11,8 @@
 
 namespace zandrel {
 
-CManageTextDlg::CManageTextDlg(TextStore& store, QWidget* owner)
-    : CDialog(FindDialogTemplate(IDD_MANAGE_TEXT), owner), store(store) {
+CManageTextDlg::CManageTextDlg(TextStore& store, const Vocabulary& words, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_MANAGE_TEXT), owner), store(store), words(words) {
     MapCommand(IDC_CUSTOM_HEXAGRAM, CBN_SELCHANGE, [this] { OnSelChangeHexagram(); });
     MapCommand(IDC_UPDATE_TEXT, [this] { OnUpdateText(); });
     MapCommand(IDC_RESTORE_TEXT, [this] { OnRestoreText(); });
@@ -47,7 +47,7 @@ void CManageTextDlg::OnOK() {
     // next Close writes them.
     if (const FileError error = CommitCustomTexts(store.hexagramTexts, store.dataDirectory);
         error.Failed()) {
-        ReportFileError(this, FileErrorMessage(Vocabulary::Of(store.language), error));
+        ReportFileError(this, FileErrorMessage(words, error));
         return;
     }
     CDialog::OnOK();

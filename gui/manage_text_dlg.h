@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/vocabulary.h"
 #include "platform/dialog.h"
 #include "text/custom_file.h"
 #include "text/hexagram_text.h"
@@ -15,8 +16,9 @@ namespace zandrel {
 class CManageTextDlg : public CDialog {
     Q_OBJECT
 public:
-    // Changes `store`, which outlives the dialog.
-    CManageTextDlg(TextStore& store, QWidget* owner);
+    // Changes `store`, which outlives the dialog, and reports a file it cannot write in
+    // `words`.
+    CManageTextDlg(TextStore& store, const Vocabulary& words, QWidget* owner);
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -37,6 +39,7 @@ private:
     void ShowRecord(int n);
 
     TextStore& store;
+    const Vocabulary& words;
     // The eight boxes in the order of a record: title, main text, lines 1 to 6.
     std::array<CEdit*, 8> textBoxes{};
     CComboBox* hexagramList = nullptr;

@@ -99,7 +99,7 @@ void Click(CDialog& dialog, int id) {
 
 // Opens the editor over `store` and runs `steps` in it; the steps end it, or the test fails.
 void WithEditor(TextStore& store, const std::function<void(CManageTextDlg&)>& steps) {
-    CManageTextDlg editor(store, nullptr);
+    CManageTextDlg editor(store, Vocabulary::Of(store.language), nullptr);
     auto act = WhenModal::Act<CManageTextDlg>([&](CManageTextDlg* shown) { steps(*shown); });
     editor.DoModal();
     QVERIFY(act->Fired());

@@ -100,7 +100,7 @@ void VisitEveryWindow(MainWindow& fixture,
     }
     {
         TextStore store = window.Texts();
-        CManageTextDlg editor(store, &window);
+        CManageTextDlg editor(store, fixture.session.Words(), &window);
         editor.Create();
         visit(editor, "editor");
         editor.DestroyWindow();
