@@ -31,9 +31,37 @@ std::string ChineseDay(const Vocabulary& chinese, int day) {
 }
 
 // "11PM" for 23, "12AM" for 0, "12PM" for 12.
-std::string HourText(int hour) {
+QString HourText(const Vocabulary& words, int hour) {
     const int twelve = hour % 12 == 0 ? 12 : hour % 12;
-    return std::to_string(twelve) + (hour < 12 ? "AM" : "PM");
+    if (hour < 12) {
+        //: An hour before noon on the 12-hour clock: "11AM"
+        return words.translate("LunarWords", "%1AM").arg(twelve);
+    }
+    //: An hour from noon on the 12-hour clock: "1PM"
+    return words.translate("LunarWords", "%1PM").arg(twelve);
+}
+
+// The sentence of a lunar date, in a leap month or not, and with its hour or without.
+QString LunarDatePattern(const Vocabulary& words, bool leap, bool withHour) {
+    if (withHour && leap) {
+        //: A lunar date in a leap month and its hour: the year's stem and branch, its animal,
+        //: the number of the month, the day of the month, the hour's earthly branch and its
+        //: clock hours
+        return words.translate("LunarWords", "Year %1 (%2), leap month %3, day %4, hour %5 (%6)");
+    }
+    if (withHour) {
+        //: A lunar date and its hour: the year's stem and branch, its animal, the number of the
+        //: month, the day of the month, the hour's earthly branch and its clock hours
+        return words.translate("LunarWords", "Year %1 (%2), month %3, day %4, hour %5 (%6)");
+    }
+    if (leap) {
+        //: A lunar date in a leap month: the year's stem and branch, its animal, the number of
+        //: the month and the day of the month
+        return words.translate("LunarWords", "Year %1 (%2), leap month %3, day %4");
+    }
+    //: A lunar date: the year's stem and branch, its animal, the number of the month and the
+    //: day of the month
+    return words.translate("LunarWords", "Year %1 (%2), month %3, day %4");
 }
 
 } // namespace
@@ -42,21 +70,25 @@ std::string StemBranchName(const Vocabulary& words, int stem, int branch) {
     return std::string(words.StemName(stem)) + std::string(words.BranchName(branch));
 }
 
-std::string PeriodHoursText(int period) {
-    return HourText(PeriodStartHour(period)) + "–" + HourText(PeriodEndHour(period));
+std::string PeriodHoursText(const Vocabulary& words, int period) {
+    //: The clock hours of a two-hour period, from its first hour to its last: "11PM–1AM"
+    return ToUtf8(
+        words.translate("LunarWords", "%1–%2")
+            .arg(HourText(words, PeriodStartHour(period)), HourText(words, PeriodEndHour(period))));
 }
 
 std::string LunarDateText(const Vocabulary& words, const LunarDate& date,
                           std::optional<int> hourBranch) {
-    std::string text = "Year " + StemBranchName(words, date.yearStem, date.yearBranch) + " (" +
-                       words.AnimalName(date.yearBranch) + "), " +
-                       (date.leap ? "leap month " : "month ") + std::to_string(date.month) +
-                       ", day " + std::to_string(date.day);
-    if (hourBranch) {
-        text += ", hour " + std::string(words.BranchName(*hourBranch)) + " (" +
-                PeriodHoursText(*hourBranch) + ")";
+    const QString pattern = LunarDatePattern(words, date.leap, hourBranch.has_value());
+    const QString year = ToQString(StemBranchName(words, date.yearStem, date.yearBranch));
+    const QString animal = ToQString(words.AnimalName(date.yearBranch));
+    const QString month = QString::number(date.month);
+    const QString day = QString::number(date.day);
+    if (!hourBranch) {
+        return ToUtf8(pattern.arg(year, animal, month, day));
     }
-    return text;
+    return ToUtf8(pattern.arg(year, animal, month, day, ToQString(words.BranchName(*hourBranch)),
+                              ToQString(PeriodHoursText(words, *hourBranch))));
 }
 
 std::string LunarDateChineseText(const Vocabulary& chinese, const LunarDate& date,

@@ -13,8 +13,9 @@ namespace zandrel {
 
 // "甲子" for stem 1 and branch 1.
 std::string StemBranchName(const Vocabulary& words, int stem, int branch);
-// The clock hours of a two-hour period: "11PM–1AM" for period 1 .. "9PM–11PM" for period 12.
-std::string PeriodHoursText(int period);
+// The clock hours of a two-hour period in `words`: "11PM–1AM" for period 1 .. "9PM–11PM" for
+// period 12.
+std::string PeriodHoursText(const Vocabulary& words, int period);
 
 // "Year 戊寅 (Tiger), month 1, day 1", with "leap month 4" for a leap month, and with
 // ", hour 子 (11PM–1AM)" when an hour branch is given.

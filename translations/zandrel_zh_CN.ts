@@ -625,6 +625,41 @@ The options of every Qt program, such as -platform and -style, work as well.
         <extracomment>The year&apos;s animal, then the hour by its earthly branch and its clock hours</extracomment>
         <translation>生肖属%1；%2时：%3</translation>
     </message>
+    <message>
+        <source>%1AM</source>
+        <extracomment>An hour before noon on the 12-hour clock: &quot;11AM&quot;</extracomment>
+        <translation>上午%1点</translation>
+    </message>
+    <message>
+        <source>%1PM</source>
+        <extracomment>An hour from noon on the 12-hour clock: &quot;1PM&quot;</extracomment>
+        <translation>下午%1点</translation>
+    </message>
+    <message>
+        <source>Year %1 (%2), leap month %3, day %4, hour %5 (%6)</source>
+        <extracomment>A lunar date in a leap month and its hour: the year&apos;s stem and branch, its animal, the number of the month, the day of the month, the hour&apos;s earthly branch and its clock hours</extracomment>
+        <translation>%1年（生肖属%2），闰%3月%4日，%5时（%6）</translation>
+    </message>
+    <message>
+        <source>Year %1 (%2), month %3, day %4, hour %5 (%6)</source>
+        <extracomment>A lunar date and its hour: the year&apos;s stem and branch, its animal, the number of the month, the day of the month, the hour&apos;s earthly branch and its clock hours</extracomment>
+        <translation>%1年（生肖属%2），%3月%4日，%5时（%6）</translation>
+    </message>
+    <message>
+        <source>Year %1 (%2), leap month %3, day %4</source>
+        <extracomment>A lunar date in a leap month: the year&apos;s stem and branch, its animal, the number of the month and the day of the month</extracomment>
+        <translation>%1年（生肖属%2），闰%3月%4日</translation>
+    </message>
+    <message>
+        <source>Year %1 (%2), month %3, day %4</source>
+        <extracomment>A lunar date: the year&apos;s stem and branch, its animal, the number of the month and the day of the month</extracomment>
+        <translation>%1年（生肖属%2），%3月%4日</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <extracomment>The clock hours of a two-hour period, from its first hour to its last: &quot;11PM–1AM&quot;</extracomment>
+        <translation>%1至%2</translation>
+    </message>
 </context>
 <context>
     <name>ReadingLabels</name>

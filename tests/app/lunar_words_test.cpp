@@ -55,9 +55,9 @@ TEST(LunarWordsTest, DatesAsTheDialogAndTheCommandsWriteThem) {
         EXPECT_EQ(LunarDateText(english, *lunar, hour), c.english);
         EXPECT_EQ(LunarDateChineseText(traditional, *lunar, hour), c.chinese);
     }
-    EXPECT_EQ(PeriodHoursText(1), "11PM–1AM");
-    EXPECT_EQ(PeriodHoursText(7), "11AM–1PM");
-    EXPECT_EQ(PeriodHoursText(12), "9PM–11PM");
+    EXPECT_EQ(PeriodHoursText(english, 1), "11PM–1AM");
+    EXPECT_EQ(PeriodHoursText(english, 7), "11AM–1PM");
+    EXPECT_EQ(PeriodHoursText(english, 12), "9PM–11PM");
 }
 
 // The lines of the dialog: each language's own words first, and where the language does not
