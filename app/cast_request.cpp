@@ -1,7 +1,6 @@
 #include "app/cast_request.h"
 
 #include "app/date_input.h"
-#include "app/languages.h"
 #include "app/lunar_facts.h"
 #include "app/lunar_words.h"
 #include "app/reading_words.h"
@@ -78,11 +77,9 @@ QJsonObject Traditional::Facts() const {
 std::string Traditional::Description(const Vocabulary& words) const {
     const LunarDate lunar = LunarDateOf(date).value_or(LunarDate{});
     const std::optional<int> hour = HourBranch(Time());
-    const bool chinese = RowOf(words.Speaks()).chineseDates == words.Speaks();
-    const std::string lunarText =
-        chinese ? LunarDateChineseText(words, lunar, hour) : LunarDateText(words, lunar, hour);
-    return ToUtf8(words.translate("Commands", "Traditional time query: %1, %2")
-                      .arg(DateAndTimeText(date, time), ToQString(lunarText)));
+    return ToUtf8(
+        words.translate("Commands", "Traditional time query: %1, %2")
+            .arg(DateAndTimeText(date, time), ToQString(LunarDateLine(words, lunar, hour))));
 }
 
 std::string_view MethodKey(const CastRequest& request) {

@@ -104,6 +104,13 @@ std::string LunarDateChineseText(const Vocabulary& chinese, const LunarDate& dat
     return text;
 }
 
+std::string LunarDateLine(const Vocabulary& words, const LunarDate& date,
+                          std::optional<int> hourBranch) {
+    return RowOf(words.Speaks()).chineseDates == words.Speaks()
+               ? LunarDateChineseText(words, date, hourBranch)
+               : LunarDateText(words, date, hourBranch);
+}
+
 std::string LunarDateLines(const Vocabulary& words, const LunarDate& date,
                            std::optional<int> hourBranch) {
     const Language chinese = RowOf(words.Speaks()).chineseDates;

@@ -26,6 +26,11 @@ std::string LunarDateText(const Vocabulary& words, const LunarDate& date,
 std::string LunarDateChineseText(const Vocabulary& chinese, const LunarDate& date,
                                  std::optional<int> hourBranch);
 
+// The lunar date in one line, as the language writes it: in Chinese where it writes such dates
+// in Chinese (LunarDateChineseText), else in its own words (LunarDateText).
+std::string LunarDateLine(const Vocabulary& words, const LunarDate& date,
+                          std::optional<int> hourBranch);
+
 // The lunar date in two lines, as the traditional time query shows it: in a language that
 // writes such dates in Chinese, the Chinese text in its script, then the year's animal and the
 // hour's clock hours in its words; in another, its own text, then the Chinese one.
