@@ -36,7 +36,6 @@ public:
     Session& operator=(const Session&) = delete;
 
     const std::string& DataDirectory() const { return texts_.dataDirectory; }
-    Language Speaks() const { return texts_.language; }
     const Vocabulary& Words() const { return *words_; }
     TextStore& Texts() { return texts_; }
     const TextStore& Texts() const { return texts_; }

@@ -3,8 +3,6 @@
 #include "app/reading_words.h"
 #include "platform/qt_text.h"
 
-#include <QCoreApplication>
-
 #include <array>
 #include <string>
 
