@@ -1,10 +1,13 @@
-// ComputeReading over all 384 inputs and TimeCast with a question of 255 bytes.
+// ComputeReading over all 384 inputs, TimeCast with a question of 255 bytes, and the stroke
+// counts of characters.
 #include "core/casting.h"
 #include "core/reading.h"
+#include "core/strokes.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -37,6 +40,20 @@ void BM_TimeCast255(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TimeCast255);
+
+// A question of common characters, one of the rarest and a Latin letter (outside the table).
+void BM_StrokesOf(benchmark::State& state) {
+    constexpr std::u32string_view kText = U"今年事业如何问语龍陳鄭𪚥A";
+    for (auto _ : state) {
+        for (const char32_t c : kText) {
+            benchmark::DoNotOptimize(zandrel::StrokesOf(c));
+        }
+    }
+    state.counters["ns_per_call"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * kText.size()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_StrokesOf);
 
 } // namespace
 
