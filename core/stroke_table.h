@@ -17,6 +17,10 @@ struct StrokeTable {
     std::span<const StrokeRange> ranges; // ascending, not touching each other
     std::span<const std::uint8_t> modern;
     std::span<const std::uint8_t> kangxi;
+    // The strokes of the radical as written and in full form; 0 for a character that is its
+    // own radical.
+    std::span<const std::uint8_t> modernRadical;
+    std::span<const std::uint8_t> kangxiRadical;
 };
 
 // The table that tools/make_stroke_table.py compiles from Unihan at build time.

@@ -7,7 +7,10 @@
 
 namespace zandrel {
 
-std::optional<StrokeCounts> StrokesOf(char32_t c) {
+namespace {
+
+// The index of `c` in the table's count arrays, where the table holds it.
+std::optional<std::size_t> IndexOf(char32_t c) {
     const StrokeTable table = CompiledStrokeTable();
     const auto after = std::upper_bound(
         table.ranges.begin(), table.ranges.end(), c,
@@ -19,8 +22,40 @@ std::optional<StrokeCounts> StrokesOf(char32_t c) {
     if (c - range.first >= range.size) {
         return std::nullopt;
     }
-    const std::size_t index = range.offset + (c - range.first);
-    return StrokeCounts{table.modern[index], table.kangxi[index]};
+    return range.offset + (c - range.first);
+}
+
+std::optional<StrokeParts> Parts(char32_t c, bool kangxi) {
+    const std::optional<std::size_t> index = IndexOf(c);
+    if (!index) {
+        return std::nullopt;
+    }
+    const StrokeTable table = CompiledStrokeTable();
+    const int count = kangxi ? table.kangxi[*index] : table.modern[*index];
+    const int radical = kangxi ? table.kangxiRadical[*index] : table.modernRadical[*index];
+    if (radical == 0) {
+        return std::nullopt;
+    }
+    return StrokeParts{radical, count - radical};
+}
+
+} // namespace
+
+std::optional<StrokeCounts> StrokesOf(char32_t c) {
+    const std::optional<std::size_t> index = IndexOf(c);
+    if (!index) {
+        return std::nullopt;
+    }
+    const StrokeTable table = CompiledStrokeTable();
+    return StrokeCounts{table.modern[*index], table.kangxi[*index]};
+}
+
+std::optional<StrokeParts> ModernPartsOf(char32_t c) {
+    return Parts(c, false);
+}
+
+std::optional<StrokeParts> KangxiPartsOf(char32_t c) {
+    return Parts(c, true);
 }
 
 std::optional<int> NumeralValue(char32_t c) {

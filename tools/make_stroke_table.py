@@ -16,11 +16,19 @@ Each character gets two counts:
 - kangxi: as the Kangxi dictionary counts it, its radical in full form (氵 as 水, 4): the
   full-form strokes of its Kangxi radical plus its residual strokes, taken from kRSKangXi
   where Unihan has it and from the first value of kRSUnicode otherwise. A character with
-  exactly one traditional variant (other than itself, and in the table) counts as that
-  variant does: 语 as 語. One that is counted under a simplified radical (a primed radical
-  number, 212' for 龙) and has no such variant keeps its modern count. The full-form strokes
-  of a radical are the kTotalStrokes of its ideograph in CJKRadicals.txt, and the exceptions
-  file corrects that and single characters.
+  exactly one traditional variant other than itself (and in the table) counts as that
+  variant does: 语 as 語. Where Unihan lists the character itself beside that variant (这
+  beside 這), it still counts as the variant, unless it is a common traditional character in
+  its own right (Taiwan's first level, kIRG_TSource T1: 后 and 丑 keep their own counts). One
+  that is counted under a simplified radical (a primed radical number, 212' for 龙) and has no
+  such variant keeps its modern count. The full-form strokes of a radical are the
+  kTotalStrokes of its ideograph in CJKRadicals.txt, and the exceptions file corrects that and
+  single characters.
+
+And two radical parts, for casting a single character by its parts: the strokes of its radical
+as written (its modern count less the residual strokes of kRSUnicode) and in full form (as
+the Kangxi count takes it), each 0 for a character that is its own radical or whose part
+would leave no rest.
 
 Python and not C++ like the other generators: the Unihan files are bzip2-compressed, which
 Python's standard library reads, and python3 is a dependency of the build already.
@@ -117,7 +125,8 @@ def full_form_strokes(cjk_radicals_path, total_strokes, corrections):
 
 def counts(unicode_dir, exceptions_path):
     sources, version = read_unihan(
-        unicode_file(unicode_dir, "Unihan_IRGSources.txt.bz2"), ["kTotalStrokes", "kRSUnicode"])
+        unicode_file(unicode_dir, "Unihan_IRGSources.txt.bz2"),
+        ["kTotalStrokes", "kRSUnicode", "kIRG_TSource"])
     kangxi_sources, _ = read_unihan(
         unicode_file(unicode_dir, "Unihan_RadicalStrokeCounts.txt.bz2"), ["kRSKangXi"])
     variants, _ = read_unihan(
@@ -126,6 +135,7 @@ def counts(unicode_dir, exceptions_path):
     rs_unicode = sources["kRSUnicode"]
     rs_kangxi = kangxi_sources["kRSKangXi"]
     traditional = variants["kTraditionalVariant"]
+    taiwan = sources["kIRG_TSource"]
 
     radical_corrections, character_corrections = read_exceptions(exceptions_path)
     radical_strokes = full_form_strokes(
@@ -139,25 +149,53 @@ def counts(unicode_dir, exceptions_path):
             rs_kangxi.get(code) or rs_unicode[code].split()[0])
         return modern[code] if simplified else radical_strokes[radical] + residue
 
+    def counted_as(code):
+        """The character whose Kangxi count `code` takes: its traditional form, or itself."""
+        listed = [int(value[2:], 16) for value in traditional.get(code, "").split()]
+        others = [other for other in listed if other != code]
+        if len(others) != 1 or others[0] not in modern:
+            return code
+        if len(listed) > 1 and taiwan.get(code, "").startswith("T1-"):
+            return code
+        return others[0]
+
     def kangxi(code):
         if code in character_corrections:
             return character_corrections[code]
-        variant = traditional.get(code, "").split()
-        if len(variant) == 1:
-            other = int(variant[0][2:], 16)
-            if other != code and other in modern:
-                return by_radical(other)
-        return by_radical(code)
+        return by_radical(counted_as(code))
 
-    table = {code: (modern[code], kangxi(code)) for code in modern}
+    def modern_radical(code):
+        _, _, residue = parse_radical_strokes(rs_unicode[code].split()[0])
+        return modern[code] - residue if residue > 0 else 0
+
+    def kangxi_radical(code):
+        form = counted_as(code)
+        radical, simplified, residue = parse_radical_strokes(
+            rs_kangxi.get(form) or rs_unicode[form].split()[0])
+        if residue <= 0:
+            return 0
+        return modern_radical(form) if simplified else radical_strokes[radical]
+
+    def part(radical, count):
+        """A radical part that leaves a rest, else 0: Unihan's residual strokes are not always
+        below the character's count."""
+        return radical if 0 < radical < count else 0
+
+    table = {}
+    for code in modern:
+        kangxi_count = kangxi(code)
+        table[code] = (modern[code], kangxi_count, part(modern_radical(code), modern[code]),
+                       part(kangxi_radical(code), kangxi_count))
     for code, count in character_corrections.items():
         if code not in table:
             fail(f"U+{code:04X} has an exception but no stroke count in Unihan")
         if by_radical(code, corrected=False) == count:
             fail(f"U+{code:04X} has {count} strokes already: drop its exception")
-    for code, pair in table.items():
-        if not all(1 <= count <= 255 for count in pair):
-            fail(f"U+{code:04X} has stroke counts {pair}, outside 1..255")
+    for code, (modern_count, kangxi_count, modern_part, kangxi_part) in table.items():
+        if not (1 <= modern_count <= 255 and 1 <= kangxi_count <= 255):
+            fail(f"U+{code:04X} has stroke counts {modern_count} {kangxi_count}, outside 1..255")
+        if not (0 <= modern_part < modern_count and 0 <= kangxi_part < kangxi_count):
+            fail(f"U+{code:04X} has radical parts {modern_part} {kangxi_part} outside its counts")
     return table, version
 
 
@@ -195,7 +233,8 @@ def write_table(path, table, version):
     for first, size in runs:
         lines.append(f"    {{0x{first:04X}, {size}, {offset}}},")
         offset += size
-    for name, index in (("kModern", 0), ("kKangxi", 1)):
+    for name, index in (("kModern", 0), ("kKangxi", 1), ("kModernRadical", 2),
+                        ("kKangxiRadical", 3)):
         lines += ["};", "", f"constexpr std::uint8_t {name}[] = {{"]
         lines += byte_rows([table[code][index] for code in codes])
     lines += [
@@ -203,7 +242,9 @@ def write_table(path, table, version):
         "",
         "} // namespace",
         "",
-        "StrokeTable CompiledStrokeTable() { return {kRanges, kModern, kKangxi}; }",
+        "StrokeTable CompiledStrokeTable() {",
+        "    return {kRanges, kModern, kKangxi, kModernRadical, kKangxiRadical};",
+        "}",
         "",
         "} // namespace zandrel",
         "",

@@ -54,11 +54,48 @@ TEST(StrokesOfTest, CountsEachRadicalInFullForm) {
 
 TEST(StrokesOfTest, SimplifiedCharactersCountAsTheirTraditionalForm) {
     const StrokeCase cases[] = {
-        {U'语', 9, 14},  {U'語', 14, 14}, {U'龙', 5, 16}, {U'龍', 16, 16}, {U'陈', 7, 16}, // as 陳
-        {U'郑', 8, 13},  // Unihan gives it two traditional forms, itself and 鄭: 邑 7, + 6
+        {U'语', 9, 14},
+        {U'語', 14, 14},
+        {U'龙', 5, 16},
+        {U'龍', 16, 16},
+        {U'陈', 7, 16}, // as 陳
+        // Unihan lists these beside their own traditional form too; as their form.
+        {U'郑', 8, 19}, // 鄭
+        {U'这', 7, 14}, // 這
+        {U'万', 3, 15}, // 萬
+        {U'会', 6, 13}, // 會
+        // ...unless they are common traditional characters themselves: 后 (queen), 丑 (the
+        // earthly branch) are not 後 and 醜.
+        {U'后', 6, 6},
+        {U'丑', 4, 4},
         {U'䜦', 17, 17}, // under the simplified 讠 with no traditional form: as written
     };
     ExpectCounts(cases);
+}
+
+// A single character's parts: its radical, as written or in full form, and the rest.
+TEST(StrokesOfTest, PartsAreTheRadicalAndTheRest) {
+    const struct {
+        char32_t character;
+        std::optional<StrokeParts> modern;
+        std::optional<StrokeParts> kangxi;
+    } cases[] = {
+        {U'明', StrokeParts{4, 4}, StrokeParts{4, 4}},
+        {U'江', StrokeParts{3, 3}, StrokeParts{4, 3}}, // 氵 as 水
+        {U'逃', StrokeParts{3, 6}, StrokeParts{7, 6}}, // 辶 as 辵
+        {U'语', StrokeParts{2, 7}, StrokeParts{7, 7}}, // as 語: 言 7
+        {U'王', std::nullopt, std::nullopt},           // its own radical
+        {U'一', std::nullopt, std::nullopt},
+        {U'A', std::nullopt, std::nullopt},
+    };
+    const auto same = [](const std::optional<StrokeParts>& a, const std::optional<StrokeParts>& b) {
+        return a.has_value() == b.has_value() &&
+               (!a || (a->radical == b->radical && a->rest == b->rest));
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(same(ModernPartsOf(c.character), c.modern)) << Hex(c.character);
+        EXPECT_TRUE(same(KangxiPartsOf(c.character), c.kangxi)) << Hex(c.character);
+    }
 }
 
 TEST(StrokesOfTest, CorrectedRadicalsAndCharacters) {
