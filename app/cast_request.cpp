@@ -98,6 +98,18 @@ std::string CastDescription(const Vocabulary& words, const CastRequest& request)
     return std::visit([&words](const auto& method) { return method.Description(words); }, request);
 }
 
+std::optional<CountArithmetic> CountArithmeticOf(const CastRequest& request) {
+    return std::visit(
+        [](const auto& method) -> std::optional<CountArithmetic> {
+            if constexpr (requires { method.Arithmetic(); }) {
+                return method.Arithmetic();
+            } else {
+                return std::nullopt;
+            }
+        },
+        request);
+}
+
 std::optional<int> ReadPeriod(std::string_view text) {
     return ReadNumber(text, 1, kPeriodCount);
 }

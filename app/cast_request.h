@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/count_requests.h"
 #include "app/vocabulary.h"
 #include "core/casting.h"
 #include "core/civil_date.h"
@@ -79,7 +80,8 @@ struct Traditional {
     std::string Description(const Vocabulary& words) const;
 };
 
-using CastRequest = std::variant<GeneralDraw, TargetTime, Traditional>;
+using CastRequest =
+    std::variant<GeneralDraw, TargetTime, Traditional, NumbersCast, CharactersCast, TrigramsCast>;
 
 // The request's kMethod.
 std::string_view MethodKey(const CastRequest& request);
@@ -89,6 +91,8 @@ std::optional<CastValues> CastValuesOf(const CastRequest& request, std::string_v
 // The request's Facts and Description.
 QJsonObject InputFacts(const CastRequest& request);
 std::string CastDescription(const Vocabulary& words, const CastRequest& request);
+// The arithmetic of a cast from counts; none for the other ways of casting.
+std::optional<CountArithmetic> CountArithmeticOf(const CastRequest& request);
 
 // A date and the hour of a cast as text gives them: the date, and either a period 1..12 or a
 // clock time (whose period is the one that holds it). What is wrong with them, in `words`,

@@ -8,7 +8,8 @@ namespace zandrel {
 
 ParsedArguments ParseArguments(const Vocabulary& words, const std::vector<std::string>& arguments,
                                std::span<const std::string_view> valueOptions,
-                               std::span<const std::string_view> flagOptions) {
+                               std::span<const std::string_view> flagOptions,
+                               std::span<const std::string_view> repeatableOptions) {
     ParsedArguments parsed;
     const auto among = [](std::span<const std::string_view> list, std::string_view name) {
         return std::find(list.begin(), list.end(), name) != list.end();
@@ -25,11 +26,18 @@ ParsedArguments ParseArguments(const Vocabulary& words, const std::vector<std::s
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
+        const bool given = parsed.values.contains(name) || parsed.Flag(name);
+        if (given && !among(repeatableOptions, name) &&
+            (among(valueOptions, name) || among(flagOptions, name))) {
+            parsed.error =
+                FillIn(words.translate("Commands", "option '%1' is given more than once"), {name});
+            return parsed;
+        }
         if (among(valueOptions, name)) {
             if (equals != std::string::npos) {
-                parsed.values[name] = argument.substr(equals + 1);
+                parsed.values[name].push_back(argument.substr(equals + 1));
             } else if (i + 1 < arguments.size()) {
-                parsed.values[name] = arguments[++i];
+                parsed.values[name].push_back(arguments[++i]);
             } else {
                 parsed.error =
                     FillIn(words.translate("Commands", "option '%1' needs a value"), {name});

@@ -13,9 +13,10 @@
 namespace zandrel {
 
 // The options and the plain arguments of a command. An option with a value takes it from
-// "--name=value" or from the next argument.
+// "--name=value" or from the next argument. An option given twice is refused, unless it is one
+// that may be repeated: then every value is kept, in order.
 struct ParsedArguments {
-    std::map<std::string, std::string, std::less<>> values;
+    std::map<std::string, std::vector<std::string>, std::less<>> values;
     std::set<std::string, std::less<>> flags;
     std::vector<std::string> plain;
     bool help = false;
@@ -25,13 +26,18 @@ struct ParsedArguments {
     bool Flag(std::string_view name) const { return flags.find(name) != flags.end(); }
     const std::string* Value(std::string_view name) const {
         const auto found = values.find(name);
-        return found == values.end() ? nullptr : &found->second;
+        return found == values.end() ? nullptr : &found->second.front();
+    }
+    std::vector<std::string> Values(std::string_view name) const {
+        const auto found = values.find(name);
+        return found == values.end() ? std::vector<std::string>() : found->second;
     }
 };
 
 ParsedArguments ParseArguments(const Vocabulary& words, const std::vector<std::string>& arguments,
                                std::span<const std::string_view> valueOptions,
-                               std::span<const std::string_view> flagOptions);
+                               std::span<const std::string_view> flagOptions,
+                               std::span<const std::string_view> repeatableOptions = {});
 
 // "unexpected argument 'x'".
 std::string UnexpectedArgument(const Vocabulary& words, std::string_view argument);

@@ -63,6 +63,8 @@ struct Command {
     // Runs it and returns its exit status; bad input returns kBadInput with the one line that
     // says what is wrong in *error.
     int (*run)(const CommandRun& run, std::string* error);
+    // The value options that may be given more than once.
+    std::span<const std::string_view> repeatableOptions = {};
 };
 
 const Command& CastCommand();

@@ -57,7 +57,8 @@ std::string UnknownLanguageText(const Vocabulary& words, std::string_view name) 
 int RunCommand(const Command& command, const std::vector<std::string>& arguments, std::ostream& out,
                std::ostream& err, const CommandContext& context) {
     const auto parse = [&](const Vocabulary& words) {
-        return ParseArguments(words, arguments, command.valueOptions, command.flagOptions);
+        return ParseArguments(words, arguments, command.valueOptions, command.flagOptions,
+                              command.repeatableOptions);
     };
     // The language first, so that every word after it is in it, the complaints too.
     const ParsedArguments first = parse(context.Words());

@@ -58,7 +58,9 @@ std::string ReadingTable(const Vocabulary& words, const ReadingReport& report) {
                 Padded(std::string(words.ElementName(ElementOfTrigram(trigram))), 7) +
                 JudgementText(words, reading, position) + "\n";
     }
-    return text + "\n" + TerminalText(report.text);
+    // The question and the characters of a cast are the user's, as the texts may be: nothing of
+    // theirs reaches the terminal as a control.
+    return TerminalText(text + "\n" + report.text);
 }
 
 } // namespace zandrel

@@ -26,6 +26,13 @@ std::string TerminalText(std::string_view text) {
         if (c == u'\r' && i + 1 < decoded.size() && decoded[i + 1] == u'\n') {
             continue; // the LF that follows ends the line
         }
+        if (c >= 0x80 && c <= 0x9F) {
+            // C1 controls have no symbols of their own, and terminals act on some of them (CSI,
+            // OSC): they are shown by their code instead.
+            shown.append(
+                QStringLiteral("<U+%1>").arg(static_cast<int>(c), 4, 16, QChar(u'0')).toUpper());
+            continue;
+        }
         shown.append(QChar(static_cast<char16_t>(VisibleCharacter(c))));
     }
     return ToUtf8(shown);

@@ -138,6 +138,143 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
     </message>
 </context>
 <context>
+    <name>Casts</name>
+    <message>
+        <source>there is no rule &apos;%1&apos; for this input; rules: %2</source>
+        <translation>此输入没有规则“%1”；可用的规则：%2</translation>
+    </message>
+    <message>
+        <source>give one, two or three numbers</source>
+        <translation>请给出一个、两个或三个数</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number from 1 to 999999999</source>
+        <translation>“%1”不是 1 到 999999999 之间的整数</translation>
+    </message>
+    <message>
+        <source>give the outer and the inner trigram, and the change line if you have it</source>
+        <translation>请给出上卦和下卦，已有动爻的也一并给出</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a trigram: give 1 to 8, a name or a direction</source>
+        <translation>“%1”不是卦：请给出 1 到 8、卦名或方位</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a change line: give 1 to 6</source>
+        <translation>“%1”不是动爻：请给出 1 到 6</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a count: write it as 字=6, or 字=3+3 for one character&apos;s two parts</source>
+        <translation>“%1”不是笔画数：请写作 字=6，单字的两部分写作 字=3+3</translation>
+    </message>
+    <message>
+        <source>there is no Chinese character to count</source>
+        <translation>没有可计笔画的汉字</translation>
+    </message>
+    <message>
+        <source>give the strokes of the two parts of %1 as %1=3+6</source>
+        <translation>请按 %1=3+6 的格式给出“%1”两部分的笔画</translation>
+    </message>
+    <message>
+        <source>the strokes of %1 are not known: give them as %1=N</source>
+        <translation>不知“%1”的笔画：请按 %1=N 给出</translation>
+    </message>
+    <message>
+        <source>Cast by numbers: %1 (%2), %3</source>
+        <translation>数字起卦：%1（%2），%3</translation>
+    </message>
+    <message>
+        <source>Cast by characters: %1 (%2, %3), %4</source>
+        <translation>文字起卦：%1（%2，%3），%4</translation>
+    </message>
+    <message>
+        <source>; left out: %1</source>
+        <translation>；未计：%1</translation>
+    </message>
+    <message>
+        <source>Cast by trigrams: %1 over %2 (%3), %4</source>
+        <translation>卦象起卦：上%1下%2（%3），%4</translation>
+    </message>
+    <message>
+        <source>Kangxi strokes</source>
+        <translation>康熙笔画</translation>
+    </message>
+    <message>
+        <source>modern strokes</source>
+        <translation>现代笔画</translation>
+    </message>
+    <message>
+        <source>outer from the number, inner from the hour, line from both</source>
+        <translation>数为上卦，时为下卦，数加时取动爻</translation>
+    </message>
+    <message>
+        <source>line from the third number</source>
+        <translation>第三数取动爻</translation>
+    </message>
+    <message>
+        <source>line from the two trigrams&apos; numbers and the hour</source>
+        <translation>上下卦数加时取动爻</translation>
+    </message>
+    <message>
+        <source>line as given</source>
+        <translation>按所给动爻</translation>
+    </message>
+    <message>
+        <source>outer %1 mod %2 = %3 %4</source>
+        <extracomment>The arithmetic of a cast: %1 the terms, %2 the divisor, %3 the remainder, %4 the trigram</extracomment>
+        <translation>上卦 %1 ÷ %2 余 %3 %4</translation>
+    </message>
+    <message>
+        <source>inner %1 mod %2 = %3 %4</source>
+        <translation>下卦 %1 ÷ %2 余 %3 %4</translation>
+    </message>
+    <message>
+        <source>change line %1 mod %2 = %3 %4</source>
+        <translation>动爻 %1 ÷ %2 余 %3 %4</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>outer from the number, inner and line from it and the hour</source>
+        <translation>数为上卦，数加时为下卦并取动爻</translation>
+    </message>
+    <message>
+        <source>line from their sum</source>
+        <translation>两数之和取动爻</translation>
+    </message>
+    <message>
+        <source>line from their sum and the hour (a measure in zhang and chi)</source>
+        <translation>两数之和加时取动爻（如丈尺占）</translation>
+    </message>
+    <message>
+        <source>line from the sum of the three</source>
+        <translation>三数之和取动爻</translation>
+    </message>
+    <message>
+        <source>by its two parts, left or top above</source>
+        <translation>单字分两部分，左或上为上卦</translation>
+    </message>
+    <message>
+        <source>by its strokes above, the hour below</source>
+        <translation>单字笔画为上卦，时为下卦</translation>
+    </message>
+    <message>
+        <source>first half above (the smaller), the rest below, line from all</source>
+        <translation>前半（字少的一半）为上卦，其余为下卦，总笔画取动爻</translation>
+    </message>
+    <message>
+        <source>by how many characters each half has</source>
+        <translation>十一字以上，以两半的字数起卦</translation>
+    </message>
+    <message>
+        <source>hour %2 %1</source>
+        <comment>the hour&apos;s branch name and number</comment>
+        <translation>%2时 %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineWords</name>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
@@ -286,23 +423,6 @@ The options of every Qt program, such as -platform and -style, work as well.
 </translation>
     </message>
     <message>
-        <source>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
-               [--traditional] [--json] [--log] [--user-data]
-      Prints the reading of a target time query: the date&apos;s year, month and day
-      and the two-hour period N (1 is 11PM - 1AM, 12 is 9PM - 11PM) or the one
-      that holds the time. With --traditional, casts by the lunar date and hour
-      instead. --json prints one JSON object, --log also adds the entry to the
-      query log. Dates run from 1998-01-01 to 2099-12-31.
-</source>
-        <translation>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
-               [--traditional] [--json] [--log] [--user-data]
-      显示指定时间起卦的结果：取日期的年、月、日和时辰 N（1 为子时 23–1 点，
-      12 为亥时 21–23 点），或该时间所在的时辰。加 --traditional 则按农历
-      日期和时辰起卦。--json 输出一个 JSON 对象，--log 同时把这一卦记入占问
-      日志。日期范围为 1998-01-01 至 2099-12-31。
-</translation>
-    </message>
-    <message>
         <source>  zandrel lunar YYYY-MM-DD [HH:MM] [--json]
       Prints the lunar date, and the hour of the time.
 </source>
@@ -341,6 +461,94 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>General query</source>
         <translation>即时起卦</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; is given more than once</source>
+        <translation>选项“%1”给出了不止一次</translation>
+    </message>
+    <message>
+        <source>give %1 or %2, not both</source>
+        <translation>%1 与 %2 只能给出其一</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; goes with %2</source>
+        <translation>选项“%1”须与 %2 同用</translation>
+    </message>
+    <message>
+        <source>give the change line once: with --line or after the trigrams</source>
+        <translation>动爻只能给一次：用 --line 或写在两卦之后</translation>
+    </message>
+    <message>
+        <source>give --strokes modern or --strokes kangxi</source>
+        <translation>请给出 --strokes modern 或 --strokes kangxi</translation>
+    </message>
+    <message>
+        <source>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
+               [--traditional] [--json] [--log] [--user-data]
+      Prints the reading of a target time query: the date&apos;s year, month and day
+      and the two-hour period N (1 is 11PM - 1AM, 12 is 9PM - 11PM) or the one
+      that holds the time. With --traditional, casts by the lunar date and hour
+      instead. --json prints one JSON object, --log also adds the entry to the
+      query log. Dates run from 1998-01-01 to 2099-12-31.
+  zandrel cast --numbers A [B [C]] [--rule RULE]
+  zandrel cast --characters TEXT [--strokes modern|kangxi] [--count CHAR=N ...]
+               [--rule RULE]
+  zandrel cast --trigrams OUTER INNER [--line N]
+               [--date YYYY-MM-DD] [--time HH:MM | --period N] [--question TEXT]
+               [--json] [--log] [--user-data]
+      Casts from counts: each value is a sum divided by 8 (a trigram) or 6 (the
+      change line), a remainder of 0 counting as 8 or 6. The hour is the branch
+      number of the time (11PM - 1AM is 1, 11AM - 1PM is 7); it is now&apos;s unless
+      --date, --time or --period give another.
+      Numbers 1 to 999999999. One number: outer from it, inner from the hour, line
+      from both (rule inner-from-hour), or inner and line from it and the hour
+      (inner-from-sum). Two: outer from A, inner from B, line from A + B
+      (line-without-hour) or A + B + hour (line-with-hour; a measure in zhang and
+      chi is cast so). Three: line from C (line-from-third) or A + B + C
+      (line-from-sum). Example: --numbers 27 15 gives outer 27 mod 8 = 3 Fire,
+      inner 15 mod 8 = 7 Mountain, change line (27 + 15) mod 6 = 0, so 6.
+      Characters: Chinese characters only, others are left out. Two to ten: the
+      first half (the smaller when odd) gives the outer, the rest the inner, all
+      the line (halves); eleven or more count characters instead of strokes
+      (count). One character by its two parts, radical and rest unless --count
+      CHAR=L+R gives them (parts), or by its strokes and the hour
+      (strokes-and-hour). --count CHAR=N sets a character&apos;s count. Example:
+      --characters 天地人: 天 4 over 地 6 + 人 2 = 8, line 12 mod 6 = 0, so 6.
+      Trigrams: 1 to 8, a name (li, 離), an image (fire, 火) or the direction of
+      the later-heaven arrangement (south, 南); the line from outer + inner +
+      hour, or as --line gives it. Example: --trigrams south north at 12:00
+      gives 3 over 6, change line (3 + 6 + 7) mod 6 = 4.
+</source>
+        <translation>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
+               [--traditional] [--json] [--log] [--user-data]
+      显示指定时间起卦的结果：取日期的年、月、日和时辰 N（1 为子时 23–1 点，
+      12 为亥时 21–23 点），或该时间所在的时辰。加 --traditional 则按农历
+      日期和时辰起卦。--json 输出一个 JSON 对象，--log 同时把这一卦记入占问
+      日志。日期范围为 1998-01-01 至 2099-12-31。
+  zandrel cast --numbers A [B [C]] [--rule RULE]
+  zandrel cast --characters TEXT [--strokes modern|kangxi] [--count CHAR=N ...]
+               [--rule RULE]
+  zandrel cast --trigrams OUTER INNER [--line N]
+               [--date YYYY-MM-DD] [--time HH:MM | --period N] [--question TEXT]
+               [--json] [--log] [--user-data]
+      以数起卦：每个值都是一个和，除以 8 得卦、除以 6 得动爻，余 0 作 8 或 6。
+      时数为该时刻的地支序数（子时为 1，午时为 7）；默认取当前时刻，可用
+      --date、--time 或 --period 另行指定。
+      数字为 1 到 999999999。一个数：数为上卦，时为下卦，数加时取动爻（规则
+      inner-from-hour），或数加时为下卦并取动爻（inner-from-sum）。两个数：A 为
+      上卦，B 为下卦，A + B 取动爻（line-without-hour）或 A + B + 时取动爻
+      （line-with-hour；丈尺占即用此法）。三个数：C 取动爻（line-from-third）或
+      A + B + C 取动爻（line-from-sum）。例：--numbers 27 15 得上卦 27 ÷ 8 余 3 离，
+      下卦 15 ÷ 8 余 7 艮，动爻 (27 + 15) ÷ 6 余 0，作 6。
+      文字：只计汉字，其余不计。二到十字：前半（字数为奇时少一字）为上卦，其余为
+      下卦，总笔画取动爻（halves）；十一字以上以字数代替笔画（count）。单字分两
+      部分，默认部首与其余，可用 --count 字=左+右 指定（parts），或以笔画和时起卦
+      （strokes-and-hour）。--count 字=N 指定一字的笔画。例：--characters 天地人：
+      天 4 为上卦，地 6 + 人 2 = 8 为下卦，动爻 12 ÷ 6 余 0，作 6。
+      卦象：1 到 8、卦名（li、離）、卦象（fire、火）或后天八卦的方位（south、南）；
+      动爻取上卦数 + 下卦数 + 时数，或按 --line 所给。例：12:00 时 --trigrams
+      south north 得上离下坎，动爻 (3 + 6 + 7) ÷ 6 余 4。
+</translation>
     </message>
 </context>
 <context>
@@ -537,6 +745,34 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>Traditional Time Query</source>
         <translation>年月日时起卦</translation>
     </message>
+    <message>
+        <source>Method:</source>
+        <translation>起卦方式：</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>输入：</translation>
+    </message>
+    <message>
+        <source>Strokes given:</source>
+        <translation>自定笔画：</translation>
+    </message>
+    <message>
+        <source>Strokes counted:</source>
+        <translation>笔画计法：</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>规则：</translation>
+    </message>
+    <message>
+        <source>Arithmetic</source>
+        <translation>算式</translation>
+    </message>
+    <message>
+        <source>Cast from Counts</source>
+        <translation>数字·文字·卦象起卦</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -674,6 +910,41 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>%1: unfavourable</source>
         <translation>%1：不利</translation>
+    </message>
+</context>
+<context>
+    <name>Trigrams</name>
+    <message>
+        <source>Heaven</source>
+        <translation>乾</translation>
+    </message>
+    <message>
+        <source>Lake</source>
+        <translation>兑</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>离</translation>
+    </message>
+    <message>
+        <source>Thunder</source>
+        <translation>震</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>巽</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>坎</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>艮</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>坤</translation>
     </message>
 </context>
 <context>
@@ -909,6 +1180,25 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
 </context>
 <context>
+    <name>zandrel::CCountCastDlg</name>
+    <message>
+        <source>Numbers</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Trigrams</source>
+        <translation>卦象</translation>
+    </message>
+    <message>
+        <source>Arithmetic</source>
+        <translation>算式</translation>
+    </message>
+</context>
+<context>
     <name>zandrel::CDialog</name>
     <message>
         <source>&amp;Restore</source>
@@ -999,6 +1289,10 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>Reset Log</source>
         <translation>清除日志</translation>
+    </message>
+    <message>
+        <source>Cast from &amp;Counts...	Ctrl+K</source>
+        <translation>数字·文字·卦象起卦(&amp;C)...	Ctrl+K</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,143 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
     </message>
 </context>
 <context>
+    <name>Casts</name>
+    <message>
+        <source>there is no rule &apos;%1&apos; for this input; rules: %2</source>
+        <translation>此輸入沒有規則「%1」；可用的規則：%2</translation>
+    </message>
+    <message>
+        <source>give one, two or three numbers</source>
+        <translation>請給出一個、兩個或三個數</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number from 1 to 999999999</source>
+        <translation>「%1」不是 1 到 999999999 之間的整數</translation>
+    </message>
+    <message>
+        <source>give the outer and the inner trigram, and the change line if you have it</source>
+        <translation>請給出上卦和下卦，已有動爻的也一併給出</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a trigram: give 1 to 8, a name or a direction</source>
+        <translation>「%1」不是卦：請給出 1 到 8、卦名或方位</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a change line: give 1 to 6</source>
+        <translation>「%1」不是動爻：請給出 1 到 6</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a count: write it as 字=6, or 字=3+3 for one character&apos;s two parts</source>
+        <translation>「%1」不是筆畫數：請寫作 字=6，單字的兩部分寫作 字=3+3</translation>
+    </message>
+    <message>
+        <source>there is no Chinese character to count</source>
+        <translation>沒有可計筆畫的漢字</translation>
+    </message>
+    <message>
+        <source>give the strokes of the two parts of %1 as %1=3+6</source>
+        <translation>請按 %1=3+6 的格式給出「%1」兩部分的筆畫</translation>
+    </message>
+    <message>
+        <source>the strokes of %1 are not known: give them as %1=N</source>
+        <translation>不知「%1」的筆畫：請按 %1=N 給出</translation>
+    </message>
+    <message>
+        <source>Cast by numbers: %1 (%2), %3</source>
+        <translation>數字起卦：%1（%2），%3</translation>
+    </message>
+    <message>
+        <source>Cast by characters: %1 (%2, %3), %4</source>
+        <translation>文字起卦：%1（%2，%3），%4</translation>
+    </message>
+    <message>
+        <source>; left out: %1</source>
+        <translation>；未計：%1</translation>
+    </message>
+    <message>
+        <source>Cast by trigrams: %1 over %2 (%3), %4</source>
+        <translation>卦象起卦：上%1下%2（%3），%4</translation>
+    </message>
+    <message>
+        <source>Kangxi strokes</source>
+        <translation>康熙筆畫</translation>
+    </message>
+    <message>
+        <source>modern strokes</source>
+        <translation>現代筆畫</translation>
+    </message>
+    <message>
+        <source>outer from the number, inner from the hour, line from both</source>
+        <translation>數為上卦，時為下卦，數加時取動爻</translation>
+    </message>
+    <message>
+        <source>line from the third number</source>
+        <translation>第三數取動爻</translation>
+    </message>
+    <message>
+        <source>line from the two trigrams&apos; numbers and the hour</source>
+        <translation>上下卦數加時取動爻</translation>
+    </message>
+    <message>
+        <source>line as given</source>
+        <translation>按所給動爻</translation>
+    </message>
+    <message>
+        <source>outer %1 mod %2 = %3 %4</source>
+        <extracomment>The arithmetic of a cast: %1 the terms, %2 the divisor, %3 the remainder, %4 the trigram</extracomment>
+        <translation>上卦 %1 ÷ %2 餘 %3 %4</translation>
+    </message>
+    <message>
+        <source>inner %1 mod %2 = %3 %4</source>
+        <translation>下卦 %1 ÷ %2 餘 %3 %4</translation>
+    </message>
+    <message>
+        <source>change line %1 mod %2 = %3 %4</source>
+        <translation>動爻 %1 ÷ %2 餘 %3 %4</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>outer from the number, inner and line from it and the hour</source>
+        <translation>數為上卦，數加時為下卦並取動爻</translation>
+    </message>
+    <message>
+        <source>line from their sum</source>
+        <translation>兩數之和取動爻</translation>
+    </message>
+    <message>
+        <source>line from their sum and the hour (a measure in zhang and chi)</source>
+        <translation>兩數之和加時取動爻（如丈尺占）</translation>
+    </message>
+    <message>
+        <source>line from the sum of the three</source>
+        <translation>三數之和取動爻</translation>
+    </message>
+    <message>
+        <source>by its two parts, left or top above</source>
+        <translation>單字分兩部分，左或上為上卦</translation>
+    </message>
+    <message>
+        <source>by its strokes above, the hour below</source>
+        <translation>單字筆畫為上卦，時為下卦</translation>
+    </message>
+    <message>
+        <source>first half above (the smaller), the rest below, line from all</source>
+        <translation>前半（字少的一半）為上卦，其餘為下卦，總筆畫取動爻</translation>
+    </message>
+    <message>
+        <source>by how many characters each half has</source>
+        <translation>十一字以上，以兩半的字數起卦</translation>
+    </message>
+    <message>
+        <source>hour %2 %1</source>
+        <comment>the hour&apos;s branch name and number</comment>
+        <translation>%2時 %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineWords</name>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
@@ -286,23 +423,6 @@ The options of every Qt program, such as -platform and -style, work as well.
 </translation>
     </message>
     <message>
-        <source>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
-               [--traditional] [--json] [--log] [--user-data]
-      Prints the reading of a target time query: the date&apos;s year, month and day
-      and the two-hour period N (1 is 11PM - 1AM, 12 is 9PM - 11PM) or the one
-      that holds the time. With --traditional, casts by the lunar date and hour
-      instead. --json prints one JSON object, --log also adds the entry to the
-      query log. Dates run from 1998-01-01 to 2099-12-31.
-</source>
-        <translation>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
-               [--traditional] [--json] [--log] [--user-data]
-      顯示指定時間起卦的結果：取日期的年、月、日和時辰 N（1 為子時 23–1 點，
-      12 為亥時 21–23 點），或該時間所在的時辰。加 --traditional 則按農曆
-      日期和時辰起卦。--json 輸出一個 JSON 物件，--log 同時把這一卦記入占問
-      日誌。日期範圍為 1998-01-01 至 2099-12-31。
-</translation>
-    </message>
-    <message>
         <source>  zandrel lunar YYYY-MM-DD [HH:MM] [--json]
       Prints the lunar date, and the hour of the time.
 </source>
@@ -341,6 +461,94 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>General query</source>
         <translation>即時起卦</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; is given more than once</source>
+        <translation>選項「%1」給出了不止一次</translation>
+    </message>
+    <message>
+        <source>give %1 or %2, not both</source>
+        <translation>%1 與 %2 只能給出其一</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; goes with %2</source>
+        <translation>選項「%1」須與 %2 同用</translation>
+    </message>
+    <message>
+        <source>give the change line once: with --line or after the trigrams</source>
+        <translation>動爻只能給一次：用 --line 或寫在兩卦之後</translation>
+    </message>
+    <message>
+        <source>give --strokes modern or --strokes kangxi</source>
+        <translation>請給出 --strokes modern 或 --strokes kangxi</translation>
+    </message>
+    <message>
+        <source>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
+               [--traditional] [--json] [--log] [--user-data]
+      Prints the reading of a target time query: the date&apos;s year, month and day
+      and the two-hour period N (1 is 11PM - 1AM, 12 is 9PM - 11PM) or the one
+      that holds the time. With --traditional, casts by the lunar date and hour
+      instead. --json prints one JSON object, --log also adds the entry to the
+      query log. Dates run from 1998-01-01 to 2099-12-31.
+  zandrel cast --numbers A [B [C]] [--rule RULE]
+  zandrel cast --characters TEXT [--strokes modern|kangxi] [--count CHAR=N ...]
+               [--rule RULE]
+  zandrel cast --trigrams OUTER INNER [--line N]
+               [--date YYYY-MM-DD] [--time HH:MM | --period N] [--question TEXT]
+               [--json] [--log] [--user-data]
+      Casts from counts: each value is a sum divided by 8 (a trigram) or 6 (the
+      change line), a remainder of 0 counting as 8 or 6. The hour is the branch
+      number of the time (11PM - 1AM is 1, 11AM - 1PM is 7); it is now&apos;s unless
+      --date, --time or --period give another.
+      Numbers 1 to 999999999. One number: outer from it, inner from the hour, line
+      from both (rule inner-from-hour), or inner and line from it and the hour
+      (inner-from-sum). Two: outer from A, inner from B, line from A + B
+      (line-without-hour) or A + B + hour (line-with-hour; a measure in zhang and
+      chi is cast so). Three: line from C (line-from-third) or A + B + C
+      (line-from-sum). Example: --numbers 27 15 gives outer 27 mod 8 = 3 Fire,
+      inner 15 mod 8 = 7 Mountain, change line (27 + 15) mod 6 = 0, so 6.
+      Characters: Chinese characters only, others are left out. Two to ten: the
+      first half (the smaller when odd) gives the outer, the rest the inner, all
+      the line (halves); eleven or more count characters instead of strokes
+      (count). One character by its two parts, radical and rest unless --count
+      CHAR=L+R gives them (parts), or by its strokes and the hour
+      (strokes-and-hour). --count CHAR=N sets a character&apos;s count. Example:
+      --characters 天地人: 天 4 over 地 6 + 人 2 = 8, line 12 mod 6 = 0, so 6.
+      Trigrams: 1 to 8, a name (li, 離), an image (fire, 火) or the direction of
+      the later-heaven arrangement (south, 南); the line from outer + inner +
+      hour, or as --line gives it. Example: --trigrams south north at 12:00
+      gives 3 over 6, change line (3 + 6 + 7) mod 6 = 4.
+</source>
+        <translation>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
+               [--traditional] [--json] [--log] [--user-data]
+      顯示指定時間起卦的結果：取日期的年、月、日和時辰 N（1 為子時 23–1 點，
+      12 為亥時 21–23 點），或該時間所在的時辰。加 --traditional 則按農曆
+      日期和時辰起卦。--json 輸出一個 JSON 物件，--log 同時把這一卦記入占問
+      日誌。日期範圍為 1998-01-01 至 2099-12-31。
+  zandrel cast --numbers A [B [C]] [--rule RULE]
+  zandrel cast --characters TEXT [--strokes modern|kangxi] [--count CHAR=N ...]
+               [--rule RULE]
+  zandrel cast --trigrams OUTER INNER [--line N]
+               [--date YYYY-MM-DD] [--time HH:MM | --period N] [--question TEXT]
+               [--json] [--log] [--user-data]
+      以數起卦：每個值都是一個和，除以 8 得卦、除以 6 得動爻，餘 0 作 8 或 6。
+      時數為該時刻的地支序數（子時為 1，午時為 7）；預設取目前時刻，可用
+      --date、--time 或 --period 另行指定。
+      數字為 1 到 999999999。一個數：數為上卦，時為下卦，數加時取動爻（規則
+      inner-from-hour），或數加時為下卦並取動爻（inner-from-sum）。兩個數：A 為
+      上卦，B 為下卦，A + B 取動爻（line-without-hour）或 A + B + 時取動爻
+      （line-with-hour；丈尺占即用此法）。三個數：C 取動爻（line-from-third）或
+      A + B + C 取動爻（line-from-sum）。例：--numbers 27 15 得上卦 27 ÷ 8 餘 3 離，
+      下卦 15 ÷ 8 餘 7 艮，動爻 (27 + 15) ÷ 6 餘 0，作 6。
+      文字：只計漢字，其餘不計。二到十字：前半（字數為奇時少一字）為上卦，其餘為
+      下卦，總筆畫取動爻（halves）；十一字以上以字數代替筆畫（count）。單字分兩
+      部分，預設部首與其餘，可用 --count 字=左+右 指定（parts），或以筆畫和時起卦
+      （strokes-and-hour）。--count 字=N 指定一字的筆畫。例：--characters 天地人：
+      天 4 為上卦，地 6 + 人 2 = 8 為下卦，動爻 12 ÷ 6 餘 0，作 6。
+      卦象：1 到 8、卦名（li、離）、卦象（fire、火）或後天八卦的方位（south、南）；
+      動爻取上卦數 + 下卦數 + 時數，或按 --line 所給。例：12:00 時 --trigrams
+      south north 得上離下坎，動爻 (3 + 6 + 7) ÷ 6 餘 4。
+</translation>
     </message>
 </context>
 <context>
@@ -537,6 +745,34 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>Traditional Time Query</source>
         <translation>年月日時起卦</translation>
     </message>
+    <message>
+        <source>Method:</source>
+        <translation>起卦方式：</translation>
+    </message>
+    <message>
+        <source>Input:</source>
+        <translation>輸入：</translation>
+    </message>
+    <message>
+        <source>Strokes given:</source>
+        <translation>自訂筆畫：</translation>
+    </message>
+    <message>
+        <source>Strokes counted:</source>
+        <translation>筆畫計法：</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>規則：</translation>
+    </message>
+    <message>
+        <source>Arithmetic</source>
+        <translation>算式</translation>
+    </message>
+    <message>
+        <source>Cast from Counts</source>
+        <translation>數字·文字·卦象起卦</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -674,6 +910,41 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>%1: unfavourable</source>
         <translation>%1：不利</translation>
+    </message>
+</context>
+<context>
+    <name>Trigrams</name>
+    <message>
+        <source>Heaven</source>
+        <translation>乾</translation>
+    </message>
+    <message>
+        <source>Lake</source>
+        <translation>兌</translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation>離</translation>
+    </message>
+    <message>
+        <source>Thunder</source>
+        <translation>震</translation>
+    </message>
+    <message>
+        <source>Wind</source>
+        <translation>巽</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>坎</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>艮</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>坤</translation>
     </message>
 </context>
 <context>
@@ -909,6 +1180,25 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
 </context>
 <context>
+    <name>zandrel::CCountCastDlg</name>
+    <message>
+        <source>Numbers</source>
+        <translation>數字</translation>
+    </message>
+    <message>
+        <source>Characters</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Trigrams</source>
+        <translation>卦象</translation>
+    </message>
+    <message>
+        <source>Arithmetic</source>
+        <translation>算式</translation>
+    </message>
+</context>
+<context>
     <name>zandrel::CDialog</name>
     <message>
         <source>&amp;Restore</source>
@@ -999,6 +1289,10 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>Reset Log</source>
         <translation>清除日誌</translation>
+    </message>
+    <message>
+        <source>Cast from &amp;Counts...	Ctrl+K</source>
+        <translation>數字·文字·卦象起卦(&amp;C)...	Ctrl+K</translation>
     </message>
 </context>
 <context>

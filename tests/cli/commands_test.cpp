@@ -194,6 +194,80 @@ TEST_F(CommandsTest, BadInputPrintsOneLineAndExitsTwo) {
         {"cast",
          {"--date", "2024-02-10", "--period", "1", "--question", "caf\xE9"},
          "zandrel cast: the question is not UTF-8 text"},
+        // Casts from counts; --log writes nothing for any of them.
+        {"cast",
+         {"--numbers", "0", "--log"},
+         "zandrel cast: '0' is not a whole number from 1 to 999999999"},
+        {"cast",
+         {"--numbers", "1000000000", "--log"},
+         "zandrel cast: '1000000000' is not a whole number from 1 to 999999999"},
+        {"cast",
+         {"--numbers", "-5", "--log"},
+         "zandrel cast: '-5' is not a whole number from 1 to 999999999"},
+        {"cast", {"--numbers", "", "--log"}, "zandrel cast: give one, two or three numbers"},
+        {"cast",
+         {"--numbers", "1", "2", "3", "4", "--log"},
+         "zandrel cast: give one, two or three numbers"},
+        {"cast",
+         {"--numbers", "1", "2", "--rule", "line-from-third", "--log"},
+         "zandrel cast: there is no rule 'line-from-third' for this input; rules: "
+         "line-without-hour, line-with-hour"},
+        {"cast",
+         {"--characters", "abc 123", "--log"},
+         "zandrel cast: there is no Chinese character to count"},
+        {"cast",
+         {"--characters", "天地", "--count", "天=x", "--log"},
+         "zandrel cast: '天=x' is not a count: write it as 字=6, or 字=3+3 for one character's "
+         "two parts"},
+        {"cast",
+         {"--characters", "天", "--strokes", "old", "--log"},
+         "zandrel cast: give --strokes modern or --strokes kangxi"},
+        {"cast", {"--characters", "天地", "x", "--log"}, "zandrel cast: unexpected argument 'x'"},
+        {"cast",
+         {"--trigrams", "x", "1", "--log"},
+         "zandrel cast: 'x' is not a trigram: give 1 to 8, a name or a direction"},
+        {"cast",
+         {"--trigrams", "1", "--log"},
+         "zandrel cast: give the outer and the inner trigram, and the change line if you have "
+         "it"},
+        {"cast",
+         {"--trigrams", "1", "2", "--line", "7", "--log"},
+         "zandrel cast: '7' is not a change line: give 1 to 6"},
+        {"cast",
+         {"--trigrams", "1", "2", "3", "--line", "3", "--log"},
+         "zandrel cast: give the change line once: with --line or after the trigrams"},
+        {"cast",
+         {"--numbers", "1", "--trigrams", "1", "2", "--log"},
+         "zandrel cast: give --numbers or --trigrams, not both"},
+        {"cast",
+         {"--numbers", "1", "--traditional", "--log"},
+         "zandrel cast: give --numbers or --traditional, not both"},
+        {"cast",
+         {"--numbers", "1", "--line", "2", "--log"},
+         "zandrel cast: option '--line' goes with --trigrams"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "--strokes", "modern"},
+         "zandrel cast: option '--strokes' goes with --characters"},
+        {"cast",
+         {"--numbers", "5", "--date", "2100-01-01", "--log"},
+         "zandrel cast: 2100-01-01 is outside the calendar, which runs from 1998-01-01 to "
+         "2099-12-31."},
+        {"cast",
+         {"--numbers", "5", "--time", "7:60", "--log"},
+         "zandrel cast: '7:60' is not a time: write it as HH:MM, from 00:00 to 23:59."},
+        // An option given twice is refused rather than the last one taken.
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "--period", "2", "--log"},
+         "zandrel cast: option '--period' is given more than once"},
+        {"cast",
+         {"--date", "2024-02-10", "--date=2024-02-11", "--period", "1", "--log"},
+         "zandrel cast: option '--date' is given more than once"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "--question", "a", "--question", "b", "--log"},
+         "zandrel cast: option '--question' is given more than once"},
+        {"cast",
+         {"--date", "2024-02-10", "--period", "1", "--json", "--json"},
+         "zandrel cast: option '--json' is given more than once"},
         {"lunar", {}, "zandrel lunar: give the date as YYYY-MM-DD"},
         {"lunar",
          {"2024-02-30"},
@@ -234,6 +308,93 @@ TEST_F(CommandsTest, CastLogsTheEntryTheWindowWrites) {
     EXPECT_EQ(log.substr(header.size(), second - header.size()), tail);
     EXPECT_EQ(log.size(), 2 * second) << "two entries alike but for their time";
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"auvrel.log"});
+}
+
+// Each cast from counts prints its method, its rule and its arithmetic; the JSON holds every
+// step. 27 and 15 give 离 over 艮, the line (27 + 15) % 6 = 0, the sixth.
+TEST_F(CommandsTest, CastsFromCountsShowTheirArithmetic) {
+    const std::vector<std::string> moment = {"--date", "2024-02-10", "--time", "12:00"};
+    const auto cast = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), moment.begin(), moment.end());
+        return RunArgs("cast", arguments);
+    };
+    const CommandRun text = cast({"--numbers", "27", "15"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out.substr(0, text.out.find("Question:")),
+              "Cast by numbers: 27 15 (line from their sum), 2024-02-10 12:00\n"
+              "outer 27 mod 8 = 3 Fire; inner 15 mod 8 = 7 Mountain; change line (27 + 15) mod "
+              "6 = 0 → 6\n");
+    const CommandRun chinese = cast({"--numbers", "27,15", "--language", "zh_CN"});
+    EXPECT_NE(
+        chinese.out.find("上卦 27 ÷ 8 余 3 离；下卦 15 ÷ 8 余 7 艮；动爻 (27 + 15) ÷ 6 余 0 → 6\n"),
+        std::string::npos)
+        << chinese.out;
+
+    const struct {
+        std::vector<std::string> arguments;
+        const char* method;
+        const char* rule;
+        int outer, inner, changeLine;
+    } cases[] = {
+        {{"--numbers", "27", "15", "--json"}, "numbers", "line-without-hour", 3, 7, 6},
+        {{"--numbers", "27", "--rule", "inner-from-sum", "--json"},
+         "numbers",
+         "inner-from-sum",
+         3,
+         2,
+         4},
+        {{"--characters", "天地人", "--json"}, "characters", "halves", 4, 8, 6},
+        {{"--characters", "逃", "--count", "逃=3+6", "--json"}, "characters", "parts", 3, 6, 3},
+        {{"--characters", "今日", "--count", "今=4", "--count", "日=5", "--json"},
+         "characters",
+         "halves",
+         4,
+         5,
+         3},
+        {{"--trigrams", "south", "north", "--json"}, "trigrams", "line-from-hour", 3, 6, 4},
+        {{"--trigrams", "離", "坎", "--line", "2", "--json"}, "trigrams", "line-given", 3, 6, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments));
+        const CommandRun run = cast(c.arguments);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const QJsonObject json = Json(run);
+        EXPECT_EQ(json["method"].toString(), c.method);
+        EXPECT_EQ(json["rule"].toString(), c.rule);
+        EXPECT_EQ(json["outer"].toInt(), c.outer);
+        EXPECT_EQ(json["inner"].toInt(), c.inner);
+        EXPECT_EQ(json["change_line"].toInt(), c.changeLine);
+        EXPECT_EQ(json["hour_branch"].toInt(), 7);
+        EXPECT_EQ(json["arithmetic"].toObject()["change_line"].toObject()["value"].toInt(),
+                  c.changeLine);
+    }
+}
+
+// The user's words reach the terminal without a control character: the question's escape
+// sequences, C0 and C1, are shown, not obeyed.
+TEST_F(CommandsTest, TheQuestionCannotControlTheTerminal) {
+    const CommandRun run = RunArgs("cast", {"--date", "2024-02-10", "--period", "1", "--question",
+                                            "a\x1b]0;TITLE\x07"
+                                            "b\u009B2Jc"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Question: a\u241B]0;TITLE\u2407b<U+009B>2Jc\n"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(run.out.find("\u009B"), std::string::npos);
+}
+
+// The entry is logged before the reading is printed: an output that cannot be written (a pipe
+// closed early) still leaves the entry, and the command says what failed.
+TEST_F(CommandsTest, TheEntryIsLoggedBeforeTheReadingIsPrinted) {
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    std::ostringstream err;
+    const int status =
+        RunCommand(*FindCommand("cast"), {"--date", "2024-02-10", "--period", "1", "--log"}, out,
+                   err, Context());
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(err.str(), "zandrel: cannot write to the standard output\n");
+    EXPECT_EQ(dir.Read("auvrel.log").rfind("[Your query on ", 0), 0U);
 }
 
 TEST_F(CommandsTest, ALogThatCannotBeWrittenIsReportedAsTheWindowReportsIt) {

@@ -11,6 +11,9 @@ TEST(TerminalTextTest, LineEndsAndControlCharacters) {
     EXPECT_EQ(TerminalText("a\r\nb\r\n"), "a\nb\n");
     EXPECT_EQ(TerminalText("a\rb\x1b[2J\x7f\tc"), "a\u240Db\u241B[2J\u2421\tc");
     EXPECT_EQ(TerminalText("caf\xE9\r\n"), "caf\u00E9\n"); // not UTF-8: read as Windows-1252
+    // C1 controls (CSI, OSC) by their codes; what follows them stays text.
+    EXPECT_EQ(TerminalText("a\u009B2J\u009D0;T\u0080\u00A0"),
+              "a<U+009B>2J<U+009D>0;T<U+0080>\u00A0");
 }
 
 TEST(TerminalTextTest, WideCharactersTakeTwoColumns) {
