@@ -75,11 +75,14 @@ bool CMainDlg::OnInitDialog() {
     // with a separator and "About...".
     AppendSystemMenuSeparator();
     AppendSystemMenuItem(IDM_TRADITIONAL, ToUtf8(tr("&Traditional Time Query...\tCtrl+T")));
+    AppendSystemMenuItem(IDM_COUNT_CAST, ToUtf8(tr("Cast from &Counts...\tCtrl+K")));
     AppendSystemMenuSeparator();
     AppendSystemMenuItem(IDM_ABOUTBOX, ToUtf8(tr("&About...")));
     // The menu only shows the shortcut; the window itself takes it.
     auto* traditional = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), this);
     connect(traditional, &QShortcut::activated, this, [this] { SendSysCommand(IDM_TRADITIONAL); });
+    auto* counts = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
+    connect(counts, &QShortcut::activated, this, [this] { SendSysCommand(IDM_COUNT_CAST); });
 
     setWindowIcon(icon);
     // The lists have no labels of their own: their names say what they choose.
@@ -113,6 +116,10 @@ void CMainDlg::OnSysCommand(int id) {
     }
     if ((id & 0xFFF0) == IDM_TRADITIONAL) {
         OnTraditionalQuery();
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_COUNT_CAST) {
+        OnCountCast();
         return;
     }
     CDialog::OnSysCommand(id);

@@ -92,6 +92,7 @@ private:
     // The traditional time query, from the system menu: a date and time in a dialog of its
     // own, cast by the lunisolar calendar.
     void OnTraditionalQuery();
+    void OnCountCast();
     void OnViewLog();
     void ResetLog();
     void OnViewText();

@@ -1,11 +1,13 @@
-// The ways of casting a reading: the general query's three steps, the target time query and
-// the traditional time query. Each animation dispatches events while it waits, so the window
-// stays live; the casting buttons are disabled meanwhile, which is what keeps a cast from
-// starting twice. The values drawn or chosen become a request, which the session casts.
+// The ways of casting a reading: the general query's three steps, the target time query, the
+// traditional time query and the cast from counts. Each animation dispatches events while it
+// waits, so the window stays live; the casting buttons are disabled meanwhile, which is what
+// keeps a cast from starting twice. The values drawn or chosen become a request, which the
+// session casts.
 
 #include "app/cast_request.h"
 #include "core/casting.h"
 #include "gui/accessible_names.h"
+#include "gui/count_cast_dlg.h"
 #include "gui/main_dlg.h"
 #include "gui/query_dlg.h"
 #include "gui/traditional_dlg.h"
@@ -34,6 +36,7 @@ void CMainDlg::SetCastingState(CastingState state) {
     runButton->setEnabled(state == CastingState::Ready);
     // Like "Run", the traditional time query waits for the cast under way to end.
     SystemMenuItem(IDM_TRADITIONAL)->setEnabled(state == CastingState::Ready);
+    SystemMenuItem(IDM_COUNT_CAST)->setEnabled(state == CastingState::Ready);
     if (state == CastingState::Busy) {
         parkedFocus_ = focusWidget();
     }
@@ -152,6 +155,23 @@ void CMainDlg::OnTraditionalQuery() {
     AnimateTimeCast();
     // The dialog only accepts a date and time that the calendar can cast.
     FinishCast(dialog.Request(), focus.isNull() ? innerTrigramButton : focus.data());
+}
+
+void CMainDlg::OnCountCast() {
+    if (!runButton->isEnabled()) {
+        return; // a cast is under way
+    }
+    const QPointer<QWidget> focus = focusWidget();
+    const std::tm now = CurrentLocalTime();
+    CCountCastDlg dialog(session.Words(), {now.tm_year + 1900, now.tm_mon + 1, now.tm_mday},
+                         {now.tm_hour, now.tm_min}, this);
+    if (dialog.DoModal() != IDOK || !dialog.request) {
+        return;
+    }
+    question = dialog.question;
+    AnimateTimeCast();
+    // The dialog only accepts a request that can be cast.
+    FinishCast(*dialog.request, focus.isNull() ? innerTrigramButton : focus.data());
 }
 
 } // namespace zandrel

@@ -40,6 +40,12 @@ void CComboBox::AddString(std::string_view text) {
     quiet_ = false;
 }
 
+void CComboBox::ResetContent() {
+    quiet_ = true;
+    clear();
+    quiet_ = false;
+}
+
 void CComboBox::SetCurSel(int index) {
     quiet_ = true;
     setCurrentIndex(index);

@@ -17,6 +17,8 @@ public:
     CComboBox(QWidget* parent, const ControlTemplate& control, CommandSink sink = {});
 
     void AddString(std::string_view text);
+    // Removes every entry; the list is then without a selection.
+    void ResetContent();
     void SetCurSel(int index);
     int GetCurSel() const { return currentIndex(); }
     std::string ItemText(int index) const;

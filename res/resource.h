@@ -13,6 +13,7 @@ inline constexpr int IDD_LOG = 155;
 inline constexpr int IDD_HEXAGRAM_TEXT = 156;
 inline constexpr int IDD_MANAGE_TEXT = 157;
 inline constexpr int IDD_TRADITIONAL = 158;
+inline constexpr int IDD_COUNT_CAST = 159;
 
 // The program icon, with a 32 x 32 and a 16 x 16 image.
 inline constexpr int IDR_MAINFRAME = 128;
@@ -20,6 +21,7 @@ inline constexpr int IDR_MAINFRAME = 128;
 // The system menu's own commands.
 inline constexpr int IDM_ABOUTBOX = 16;
 inline constexpr int IDM_TRADITIONAL = 32;
+inline constexpr int IDM_COUNT_CAST = 48;
 
 // Main window.
 inline constexpr int IDC_OUTER_ELEMENT = 1011;
@@ -93,5 +95,15 @@ inline constexpr int IDC_VERSION = 1184;
 inline constexpr int IDC_CIVIL_DATE = 1181;
 inline constexpr int IDC_CLOCK_TIME = 1182;
 inline constexpr int IDC_LUNAR_DATE = 1183;
+
+// Cast from counts: the method, what is counted, the characters' counts, how strokes are
+// counted, the rule, and the arithmetic of what was typed; the date and time are the traditional
+// time query's boxes.
+inline constexpr int IDC_COUNT_METHOD = 1185;
+inline constexpr int IDC_COUNT_INPUT = 1186;
+inline constexpr int IDC_COUNT_STROKES = 1187;
+inline constexpr int IDC_STROKE_COUNT = 1188;
+inline constexpr int IDC_COUNT_RULE = 1189;
+inline constexpr int IDC_COUNT_ARITHMETIC = 1190;
 
 } // namespace zandrel

@@ -276,6 +276,47 @@ constexpr ControlTemplate kTraditionalControls[] = {
     {IDC_LUNAR_DATE, K::StaticText, "", {13, 54, 247, 26}, kNoPrefix},
 };
 
+constexpr ControlTemplate kCountCastControls[] = {
+    {IDC_COUNT_METHOD, K::DropDownList, "", {82, 7, 100, 60}, kListStyles},
+    {IDC_COUNT_INPUT, K::Edit, "", {82, 24, 150, 14}, kDateTimeStyles},
+    {IDC_COUNT_STROKES, K::Edit, "", {82, 41, 150, 14}, kDateTimeStyles},
+    {IDC_STROKE_COUNT, K::DropDownList, "", {82, 58, 100, 60}, kListStyles},
+    {IDC_COUNT_RULE, K::DropDownList, "", {82, 75, 211, 80}, kListStyles},
+    {IDC_CIVIL_DATE, K::Edit, "", {82, 92, 60, 14}, kDateTimeStyles},
+    {IDC_CLOCK_TIME, K::Edit, "", {82, 109, 60, 14}, kDateTimeStyles},
+    {IDOK,
+     K::PushButton,
+     QT_TRANSLATE_NOOP("DialogTemplate", "Cast..."),
+     {243, 7, 50, 14},
+     kDefaultButton | kTabStop},
+    {IDCANCEL,
+     K::PushButton,
+     QT_TRANSLATE_NOOP("DialogTemplate", "Cancel"),
+     {243, 24, 50, 14},
+     kTabStop},
+    {IDC_STATIC, K::StaticText, QT_TRANSLATE_NOOP("DialogTemplate", "Method:"), {7, 9, 72, 8}},
+    {IDC_STATIC, K::StaticText, QT_TRANSLATE_NOOP("DialogTemplate", "Input:"), {7, 27, 72, 8}},
+    {IDC_STATIC,
+     K::StaticText,
+     QT_TRANSLATE_NOOP("DialogTemplate", "Strokes given:"),
+     {7, 44, 72, 8}},
+    {IDC_STATIC,
+     K::StaticText,
+     QT_TRANSLATE_NOOP("DialogTemplate", "Strokes counted:"),
+     {7, 60, 72, 8}},
+    {IDC_STATIC, K::StaticText, QT_TRANSLATE_NOOP("DialogTemplate", "Rule:"), {7, 77, 72, 8}},
+    {IDC_STATIC,
+     K::StaticText,
+     QT_TRANSLATE_NOOP("DialogTemplate", "Date (YYYY-MM-DD):"),
+     {7, 95, 72, 8}},
+    {IDC_STATIC,
+     K::StaticText,
+     QT_TRANSLATE_NOOP("DialogTemplate", "Time (HH:MM):"),
+     {7, 112, 72, 8}},
+    {IDC_STATIC, K::GroupBox, QT_TRANSLATE_NOOP("DialogTemplate", "Arithmetic"), {7, 128, 286, 64}},
+    {IDC_COUNT_ARITHMETIC, K::StaticText, "", {13, 139, 274, 50}, kNoPrefix},
+};
+
 constexpr std::array kTemplates = {
     DialogTemplate{IDD_ABOUTBOX, QT_TRANSLATE_NOOP("DialogTemplate", "About Zandrel"), 255, 215,
                    kCaption | kSysMenu | kModalFrame, kAboutControls},
@@ -293,6 +334,8 @@ constexpr std::array kTemplates = {
                    kCaption | kSysMenu | kModalFrame, kManageTextControls},
     DialogTemplate{IDD_TRADITIONAL, QT_TRANSLATE_NOOP("DialogTemplate", "Traditional Time Query"),
                    273, 90, kCaption | kSysMenu | kModalFrame, kTraditionalControls},
+    DialogTemplate{IDD_COUNT_CAST, QT_TRANSLATE_NOOP("DialogTemplate", "Cast from Counts"), 300,
+                   199, kCaption | kSysMenu | kModalFrame, kCountCastControls},
 };
 
 } // namespace

@@ -115,6 +115,8 @@ private slots:
 
     void windowAndCommandGiveTheSameReading_data();
     void windowAndCommandGiveTheSameReading();
+    void countCastsGiveTheSameReading_data();
+    void countCastsGiveTheSameReading();
     void bothCastThroughTheSession();
 };
 
@@ -192,6 +194,55 @@ void FrontEndsTest::windowAndCommandGiveTheSameReading() {
         QVERIFY(json["text"].toString().startsWith(QLatin1String("Hexagram 1 Mine\r\n")));
     }
     // The two log entries are alike but for their time.
+    const QList<QByteArray> entries = LogEntries(ReadLog(fixture));
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[1], entries[0]);
+}
+
+void FrontEndsTest::countCastsGiveTheSameReading_data() {
+    QTest::addColumn<int>("method"); // numbers, characters, trigrams
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<QStringList>("arguments"); // the command's for the same cast
+    QTest::newRow("two numbers") << 0 << "27 15"
+                                 << "" << QStringList{"--numbers", "27", "15"};
+    QTest::newRow("one number at the hour") << 0 << "16"
+                                            << "" << QStringList{"--numbers", "16"};
+    QTest::newRow("three numbers") << 0 << "999999999, 5, 13"
+                                   << "" << QStringList{"--numbers", "999999999", "5", "13"};
+    QTest::newRow("characters") << 1 << QStringLiteral("天地人 and more") << ""
+                                << QStringList{"--characters", QStringLiteral("天地人 and more")};
+    QTest::newRow("characters, counts given")
+        << 1 << QStringLiteral("今日") << QStringLiteral("日=5")
+        << QStringList{"--characters", QStringLiteral("今日"), "--count", QStringLiteral("日=5")};
+    QTest::newRow("one character by its parts")
+        << 1 << QStringLiteral("逃") << QStringLiteral("逃=3+6")
+        << QStringList{"--characters", QStringLiteral("逃"), "--count", QStringLiteral("逃=3+6")};
+    QTest::newRow("trigrams by direction") << 2 << "south north"
+                                           << "" << QStringList{"--trigrams", "south", "north"};
+    QTest::newRow("trigrams and line")
+        << 2 << QStringLiteral("離 坎 2") << ""
+        << QStringList{"--trigrams", QStringLiteral("離"), QStringLiteral("坎"), "--line", "2"};
+}
+
+void FrontEndsTest::countCastsGiveTheSameReading() {
+    QFETCH(int, method);
+    QFETCH(QString, input);
+    QFETCH(QString, counts);
+    QFETCH(QStringList, arguments);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    auto cast = CastFromCounts({method, input, counts, "2024-02-10", "13:30", "Which way?"});
+    window.SystemMenuItem(IDM_COUNT_CAST)->trigger();
+    QVERIFY(cast->Fired());
+
+    const QJsonObject json = RunCast(
+        fixture.Path(), arguments + QStringList{"--date", "2024-02-10", "--time", "13:30",
+                                                "--question", "Which way?", "--json", "--log"});
+    QVERIFY(!json.isEmpty());
+    QCOMPARE(json["hour_branch"].toInt(), 8);
+    const QString differences = Differences(window, json);
+    QVERIFY2(differences.isEmpty(), qPrintable(differences));
     const QList<QByteArray> entries = LogEntries(ReadLog(fixture));
     QCOMPARE(entries.size(), 2);
     QCOMPARE(entries[1], entries[0]);

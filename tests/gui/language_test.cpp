@@ -27,7 +27,7 @@ namespace {
 // alike.
 QStringList EnglishWords(QString text) {
     static const QRegularExpression kept(QStringLiteral(
-        "Zandrel|Auvrel|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+T"));
+        "Zandrel|Auvrel|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+[TK]"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     text.remove(kept);
     QStringList words;

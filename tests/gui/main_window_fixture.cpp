@@ -1,6 +1,7 @@
 #include "tests/gui/main_window_fixture.h"
 
 #include "core/reading.h"
+#include "gui/count_cast_dlg.h"
 #include "gui/query_dlg.h"
 #include "gui/traditional_dlg.h"
 
@@ -99,7 +100,7 @@ std::shared_ptr<WhenModal> AnswerQuestion(std::optional<QString> text) {
 void Retype(CEdit* box, const QString& text) {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
+    TypeKeys(box, text); // any character, not only those with keys of their own
 }
 
 std::shared_ptr<WhenModal> CastInDialog(const QString& date, const QString& time,
@@ -108,6 +109,26 @@ std::shared_ptr<WhenModal> CastInDialog(const QString& date, const QString& time
         Retype(dialog->DlgItem<CEdit>(IDC_CIVIL_DATE), date);
         Retype(dialog->DlgItem<CEdit>(IDC_CLOCK_TIME), time);
         auto answer = AnswerQuestion(question);
+        QTest::mouseClick(dialog->GetDlgItem(IDOK), Qt::LeftButton);
+        QVERIFY(answer->Fired());
+    });
+}
+
+void ChooseEntry(CDialog& dialog, int id, int index) {
+    dialog.DlgItem<CComboBox>(id)->SetCurSel(index);
+    dialog.SendCommand(id, CBN_SELCHANGE);
+}
+
+std::shared_ptr<WhenModal> CastFromCounts(const CountCastEntry& entry) {
+    return WhenModal::Act<CCountCastDlg>([=](CCountCastDlg* dialog) {
+        ChooseEntry(*dialog, IDC_COUNT_METHOD, entry.method);
+        Retype(dialog->DlgItem<CEdit>(IDC_COUNT_INPUT), entry.input);
+        if (!entry.counts.isEmpty()) {
+            Retype(dialog->DlgItem<CEdit>(IDC_COUNT_STROKES), entry.counts);
+        }
+        Retype(dialog->DlgItem<CEdit>(IDC_CIVIL_DATE), entry.date);
+        Retype(dialog->DlgItem<CEdit>(IDC_CLOCK_TIME), entry.time);
+        auto answer = AnswerQuestion(entry.question);
         QTest::mouseClick(dialog->GetDlgItem(IDOK), Qt::LeftButton);
         QVERIFY(answer->Fired());
     });

@@ -116,6 +116,22 @@ void Retype(CEdit* box, const QString& text);
 std::shared_ptr<WhenModal> CastInDialog(const QString& date, const QString& time,
                                         const QString& question);
 
+// In the cast from counts that opens next: chooses the method (its index in the list: numbers,
+// characters, trigrams), types what is counted, the counts given, the date and the time, presses
+// "Cast..." and answers the question.
+struct CountCastEntry {
+    int method = 0;
+    QString input;
+    QString counts;
+    QString date;
+    QString time;
+    QString question;
+};
+std::shared_ptr<WhenModal> CastFromCounts(const CountCastEntry& entry);
+
+// Chooses entry `index` of a drop-down list as a user does, telling its dialog.
+void ChooseEntry(CDialog& dialog, int id, int index);
+
 // The query log in `folder`, empty when there is none.
 QByteArray ReadLog(const DataFolder& folder);
 

@@ -231,7 +231,8 @@ void PseudoTranslationTest::everyWindowTranslatesEveryWord() {
     const PseudoWindowTranslation translation;
     MainWindow fixture(*words_);
     fixture.Start();
-    const Data data(words_->Speaks(), fixture.window.Texts(), {fixture.Path()});
+    const Data data(words_->Speaks(), fixture.window.Texts(),
+                    QStringList{fixture.Path()} + TypedInWalk());
     QStringList faults;
     VisitEveryWindow(fixture, [&](CDialog& dialog, const QString& state) {
         faults << data.Faults(state, ReadableTexts(dialog));

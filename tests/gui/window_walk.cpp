@@ -1,6 +1,7 @@
 #include "tests/gui/window_walk.h"
 
 #include "gui/about_dlg.h"
+#include "gui/count_cast_dlg.h"
 #include "gui/hex_text_dlg.h"
 #include "gui/log_dlg.h"
 #include "gui/manage_text_dlg.h"
@@ -64,6 +65,37 @@ QStringList ReadableTexts(CDialog& dialog) {
     return texts;
 }
 
+namespace {
+
+// What the walk types into the cast from counts: each method with its rules and arithmetic, the
+// longest of them, and a complaint.
+struct CountState {
+    int method;
+    const char* input;
+    const char* counted;
+};
+constexpr CountState kCountStates[] = {
+    {0, "999999999 999999999", ""},  {0, "999999999", ""}, {0, "999999999 999999999 1", ""},
+    {1, "天地人 and more", "地=12"}, {1, "逃", ""},        {1, "一二三四五六七八九十百千", ""},
+    {2, "south north", ""},          {2, "離 坎 2", ""},   {0, "27 0", ""},
+};
+
+} // namespace
+
+QStringList TypedInWalk() {
+    QStringList typed;
+    for (const CountState& state : kCountStates) {
+        for (const QString& text :
+             {QString::fromUtf8(state.input), QString::fromUtf8(state.counted)}) {
+            for (const QChar c : text) {
+                typed << QString(c);
+            }
+            typed << text.split(' ', Qt::SkipEmptyParts);
+        }
+    }
+    return typed;
+}
+
 void VisitEveryWindow(MainWindow& fixture,
                       const std::function<void(CDialog& dialog, const QString& state)>& visit) {
     CMainDlg& window = fixture.window;
@@ -122,6 +154,20 @@ void VisitEveryWindow(MainWindow& fixture,
             visit(query, QStringLiteral("traditional time query %1 %2").arg(date, time));
         }
         query.DestroyWindow();
+    }
+    {
+        CCountCastDlg counts(fixture.session.Words(), {2023, 4, 1}, {23, 30}, &window);
+        counts.Create();
+        for (const CountState& state : kCountStates) {
+            counts.DlgItem<CComboBox>(IDC_COUNT_METHOD)->SetCurSel(state.method);
+            counts.SendCommand(IDC_COUNT_METHOD, CBN_SELCHANGE);
+            counts.SetDlgItemText(IDC_COUNT_INPUT, state.input);
+            counts.SetDlgItemText(IDC_COUNT_STROKES, state.counted);
+            QVERIFY(!counts.GetDlgItemText(IDC_COUNT_ARITHMETIC).empty());
+            visit(counts,
+                  QStringLiteral("cast from counts %1").arg(QString::fromUtf8(state.input)));
+        }
+        counts.DestroyWindow();
     }
 }
 

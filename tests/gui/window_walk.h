@@ -30,9 +30,14 @@ QStringList ReadableTexts(CDialog& dialog);
 // with the name of the state: the main window before and after a reading of kOuter, kInner
 // and kChangeLine, the about box and the splash, the question dialog, the log viewer with an
 // older log, the text browser, the editor, and the traditional time query at the longest hour
-// of a leap month and with each complaint of a wrong input. `fixture` has been started.
+// of a leap month and with each complaint of a wrong input, and the cast from counts by each
+// method. `fixture` has been started.
 void VisitEveryWindow(MainWindow& fixture,
                       const std::function<void(CDialog& dialog, const QString& state)>& visit);
+
+// What the walk types into the windows, as whole texts, words and single characters: a window
+// may show them as they were typed.
+QStringList TypedInWalk();
 
 // Shows every message box the window and its dialogs show, each answered so that the next can
 // come, and keeps what they asked in *asked: deleting the log, refused and failing; a log
