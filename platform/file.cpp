@@ -2,10 +2,13 @@
 
 #include "platform/file_detail.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cassert>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -13,6 +16,32 @@
 #include <utility>
 
 namespace zandrel {
+
+namespace {
+
+std::atomic<std::int64_t> lockWaitMilliseconds{kDefaultLockWait.count()};
+
+// The pause between two tries of a lock held elsewhere: short against the few milliseconds
+// another copy holds a lock, long enough that waiting costs no noticeable processor time.
+constexpr std::chrono::milliseconds kLockRetryPause{10};
+
+void Pause(std::chrono::nanoseconds pause) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(pause);
+    timespec span{};
+    span.tv_sec = static_cast<time_t>(seconds.count());
+    span.tv_nsec = static_cast<long>((pause - seconds).count());
+    ::nanosleep(&span, nullptr); // woken early by a signal: the caller tries again sooner
+}
+
+} // namespace
+
+std::chrono::milliseconds LockWait() {
+    return std::chrono::milliseconds(lockWaitMilliseconds.load());
+}
+
+void SetLockWait(std::chrono::milliseconds wait) {
+    lockWaitMilliseconds.store(std::max<std::int64_t>(wait.count(), 0));
+}
 
 std::string PathIn(const std::string& directory, const std::string& name) {
     // Every file lives in a directory that its caller names; an empty one stops a debug build,
@@ -92,6 +121,28 @@ File& File::operator=(File&& other) noexcept {
     return *this;
 }
 
+int LockWaiting(int fd) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + LockWait();
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return 0;
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
+            return errno;
+        }
+        const Clock::duration left = deadline - Clock::now();
+        if (left <= Clock::duration::zero()) {
+            return EWOULDBLOCK;
+        }
+        // Every pause is followed by one more try, the last one at the deadline.
+        Pause(std::min<Clock::duration>(left, kLockRetryPause));
+    }
+}
+
 int OpenLocked(const std::string& path, int flags, int* err) {
     const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) {
@@ -101,8 +152,8 @@ int OpenLocked(const std::string& path, int flags, int* err) {
     struct stat st {};
     if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
         *err = EISDIR;
-    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        *err = errno;
+    } else if (const int locked = LockWaiting(fd); locked != 0) {
+        *err = locked;
     } else {
         return fd;
     }

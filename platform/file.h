@@ -2,6 +2,7 @@
 
 #include "platform/file_error.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,9 +10,19 @@
 
 namespace zandrel {
 
+// How long an open waits for another running copy of the program to release the lock of a
+// file before it reports a sharing violation. A copy holds a lock only while it reads or writes
+// the file, for milliseconds; a lock still held after a few seconds is not about to go.
+inline constexpr std::chrono::milliseconds kDefaultLockWait{3000};
+// The wait in force for every open of this process (and of the children it forks afterwards):
+// kDefaultLockWait unless set. Tests shorten it.
+std::chrono::milliseconds LockWait();
+void SetLockWait(std::chrono::milliseconds wait);
+
 // A program file, opened by a name relative to a directory (always given) and held with an
-// exclusive, non-blocking lock for as long as it is open. A lock held by anyone else is a
-// sharing violation. Every operation reports failures through FileError; none throws.
+// exclusive lock for as long as it is open. A lock that anyone else still holds after
+// LockWait() is a sharing violation. Every operation reports failures through FileError; none
+// throws.
 class File {
 public:
     enum class Mode {
@@ -82,8 +93,8 @@ FileError RemoveFile(const std::string& directory, const std::string& name);
 // the process is killed, the file holds its old content or the new one, whole: the content
 // goes to a new file beside it, which takes the old one's place in one rename (see
 // platform/replace_by_rename.h). The old file is locked meanwhile, so another running copy
-// that holds it gives a sharing violation. A folder that refuses new files refuses the
-// replace with its cause before the old file changes. A symbolic link keeps naming its file,
+// that holds it past LockWait() gives a sharing violation. A folder that refuses new files refuses
+// the replace with its cause before the old file changes. A symbolic link keeps naming its file,
 // which is replaced in its own folder. A failure names `name` as built when the new file
 // could not be made or take the old one's place, and the full path when writing it failed.
 FileError ReplaceFileContent(const std::string& directory, const std::string& name,

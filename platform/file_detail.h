@@ -18,8 +18,13 @@ FileError ErrorFor(int err, std::string name);
 
 // Opens `path` as File::Open does: with `flags` plus O_CLOEXEC and O_NONBLOCK (so that a FIFO
 // cannot hang the program), refusing anything but a regular file, and holding the exclusive
-// non-blocking lock. Returns the descriptor, or -1 with *err set to the errno.
+// lock, waiting for it up to LockWait(). Returns the descriptor, or -1 with *err set to the
+// errno (EWOULDBLOCK for a lock still held elsewhere).
 int OpenLocked(const std::string& path, int flags, int* err);
+
+// Takes the exclusive lock of the open file `fd`, trying again every few milliseconds while
+// another holds it, for up to LockWait(). Returns 0 or the errno.
+int LockWaiting(int fd);
 
 // Writes all of `bytes`, resuming after interruptions and short writes. Returns 0 or the errno
 // of the write that failed.

@@ -223,6 +223,30 @@ TEST(ReplaceFileContentTest, FailuresKeepTheOldContent) {
               "Access to d.txt was denied.");
 }
 
+// Another copy holds the file while it reads or writes it: the replace waits for it instead of
+// failing. The other copy lets go once the replace has started to wait, however long that took.
+TEST(ReplaceFileContentTest, WaitsForACopyThatHoldsTheFile) {
+    if (!fixtures::CanTraceSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a process trace its child";
+    }
+    TempDir dir;
+    dir.Write("c.txt", "old");
+    fixtures::LockHolder holder(dir.File("c.txt"));
+    bool released = false;
+    const fixtures::TracedRun run =
+        fixtures::RunTraced([&] { return ReplaceFileContent(dir.Path(), "c.txt", "new"); },
+                            [&](int, long number) {
+                                if (fixtures::IsPause(number) && !released) {
+                                    holder.Release();
+                                    released = true;
+                                }
+                                return fixtures::AtSyscall::Run;
+                            });
+    ASSERT_TRUE(released) << "the replace never waited";
+    EXPECT_FALSE(run.error.Failed()) << run.error.Message();
+    EXPECT_EQ(dir.Read("c.txt"), "new");
+}
+
 TEST(ReplaceFileContentTest, AFailedFirstWriteLeavesNoFile) {
     TempDir dir;
     const FileError full = fixtures::RunInChild(

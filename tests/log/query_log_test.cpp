@@ -313,9 +313,14 @@ FileError Append(const std::string& directory) {
 struct OperationCase {
     const char* name;
     Operation run;
+    std::string after; // what it makes of a log that holds Entry("old")
 };
-const OperationCase kOperations[] = {{"append", Append}, {"reset", ResetLog}};
+const OperationCase kOperations[] = {
+    {"append", Append, Entry("old") + Entry("Will the plan work?")},
+    {"reset", ResetLog, ""},
+};
 
+// Another copy holding the log for longer than an operation waits.
 TEST(LogFaults, AnotherProcessHoldingTheLogIsASharingViolation) {
     const std::string old = Entry("old");
     for (const auto& op : kOperations) {
@@ -479,6 +484,33 @@ TEST(LogRaces, AppendFollowsTheLogRenamedBeforeItsLock) {
     ASSERT_TRUE(renamed);
     EXPECT_EQ(dir.Read(kOlderLogFileName), Entry("old"));
     EXPECT_EQ(dir.Read(kLogFileName), Entry("theirs") + Entry("mine"));
+}
+
+// Another copy holds the log while it writes: an operation waits for it instead of failing. The
+// other copy lets go once the operation has started to wait, however long that took.
+TEST(LogRaces, OperationsWaitForACopyThatHoldsTheLog) {
+    if (!fixtures::CanTraceSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a test trace its child";
+    }
+    for (const auto& op : kOperations) {
+        SCOPED_TRACE(op.name);
+        TempDir dir;
+        dir.Write(kLogFileName, Entry("old"));
+        LockHolder holder(dir.File(kLogFileName));
+        bool released = false;
+        const fixtures::TracedRun run =
+            fixtures::RunTraced([&] { return op.run(dir.Path()); },
+                                [&](int, long number) {
+                                    if (fixtures::IsPause(number) && !released) {
+                                        holder.Release();
+                                        released = true;
+                                    }
+                                    return fixtures::AtSyscall::Run;
+                                });
+        ASSERT_TRUE(released) << "the operation never waited";
+        EXPECT_FALSE(run.error.Failed()) << run.error.Message();
+        EXPECT_EQ(dir.Read(kLogFileName), op.after);
+    }
 }
 
 // A process killed at any system call of an append, or in the middle of the write of a long

@@ -274,7 +274,7 @@ std::vector<std::string> TempDir::Entries() const {
     return names;
 }
 
-LockHolder::LockHolder(const std::string& path) {
+LockHolder::LockHolder(const std::string& path) : savedWait_(LockWait()) {
     int ready[2];
     if (::pipe(ready) != 0) {
         throw std::runtime_error("pipe failed");
@@ -294,14 +294,22 @@ LockHolder::LockHolder(const std::string& path) {
     const bool locked = ::read(ready[0], &ok, 1) == 1 && ok == 1;
     ::close(ready[0]);
     if (!locked) {
+        Release();
         throw std::runtime_error("the child could not lock " + path);
     }
+    SetLockWait(kHeldLockWait);
 }
 
 LockHolder::~LockHolder() {
+    Release();
+    SetLockWait(savedWait_);
+}
+
+void LockHolder::Release() {
     if (child_ > 0) {
         ::kill(child_, SIGKILL);
         ::waitpid(child_, nullptr, 0);
+        child_ = -1;
     }
 }
 
@@ -467,6 +475,15 @@ bool CanTraceSyscalls() {
         }
     }();
     return can;
+}
+
+bool IsPause(long number) {
+#ifdef SYS_nanosleep
+    if (number == SYS_nanosleep) {
+        return true;
+    }
+#endif
+    return number == SYS_clock_nanosleep;
 }
 
 void MakeWorldWritable(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "platform/file.h"
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -32,16 +33,25 @@ private:
 };
 
 // Another process holding `path` open with the exclusive lock, as a second running copy of
-// the program does while it reads or writes the file. Released on destruction.
+// the program does while it reads or writes the file, until Release() or destruction. It
+// stands for a copy that holds the lock for longer than an open waits: while it lives, opens
+// in this process and in the children it forks give up after kHeldLockWait, so that a test
+// of a sharing violation need not sit out the program's wait.
 class LockHolder {
 public:
+    static constexpr std::chrono::milliseconds kHeldLockWait{50};
+
     explicit LockHolder(const std::string& path);
     ~LockHolder();
     LockHolder(const LockHolder&) = delete;
     LockHolder& operator=(const LockHolder&) = delete;
 
+    // Ends the holding process, which releases the lock.
+    void Release();
+
 private:
     pid_t child_ = -1;
+    std::chrono::milliseconds savedWait_;
 };
 
 // A system call that fails in the child: every call of it returns -1 with errno `err`.
@@ -98,6 +108,10 @@ TracedRun RunTraced(const std::function<FileError()>& action,
 
 // Whether this machine lets a process trace its child's system calls.
 bool CanTraceSyscalls();
+
+// Whether the system call `number` is a sleep, as the program makes between two tries of a
+// lock that another process holds.
+bool IsPause(long number);
 
 // Gives everyone write access to `path`, so that a child that gave up root can still create
 // its temporary files there when a test wants only one file to be protected.
