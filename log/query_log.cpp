@@ -152,12 +152,15 @@ std::int64_t WholeLength(const File& log, std::int64_t length) {
     return length;
 }
 
-// Opens the log, locked, making sure that the name still stands for it: another copy may have
-// renamed it to the older generation between this open and its lock.
-File OpenLog(const std::string& directory, File::Mode mode, FileError* error) {
+// Opens the log for appending, locked, making sure that the name still stands for it: another
+// copy may have renamed it to the older generation between this open and its lock. A log that
+// this open makes takes the mode, owner and group of the older generation: after the size rule
+// that is the log it follows, so the new log is never readable by more users than the old one
+// was, whichever copy of the program makes it and wherever that copy is killed.
+File OpenLog(const std::string& directory, FileError* error) {
     constexpr int kAttempts = 8;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        File log = File::Open(directory, kLogFileName, mode, error);
+        File log = File::OpenAppendLike(directory, kLogFileName, kOlderLogFileName, error);
         if (!log.IsOpen() || log.IsNamed(directory, kLogFileName)) {
             return log;
         }
@@ -188,7 +191,7 @@ bool RepairedLength(File& log, std::int64_t* length, FileError* error) {
 
 FileError AppendLogEntry(const std::string& directory, std::string_view entry) {
     FileError error;
-    File log = OpenLog(directory, File::Mode::Append, &error);
+    File log = OpenLog(directory, &error);
     std::int64_t before = 0;
     if (!log.IsOpen() || !RepairedLength(log, &before, &error)) {
         return error;
@@ -197,12 +200,9 @@ FileError AppendLogEntry(const std::string& directory, std::string_view entry) {
     // opened it meanwhile finds it renamed; the entry then starts a new log. Should the rename
     // fail, nothing has changed and the entry joins the log as it is.
     if (LogNeedsReset(before) && !RenameFile(directory, kLogFileName, kOlderLogFileName).Failed()) {
-        File fresh = OpenLog(directory, File::Mode::Append, &error);
+        File fresh = OpenLog(directory, &error);
         if (!fresh.IsOpen() || !RepairedLength(fresh, &before, &error)) {
             return error;
-        }
-        if (before == 0) {
-            fresh.TakeOwnerAndModeOf(log);
         }
         log = std::move(fresh);
     }
@@ -315,7 +315,7 @@ FileError ResetLog(const std::string& directory) {
     // The log is held while its older generation goes, so no append can rename it meanwhile;
     // it is emptied in place, never removed.
     FileError error;
-    File log = OpenLog(directory, File::Mode::Append, &error);
+    File log = OpenLog(directory, &error);
     if (!log.IsOpen()) {
         return error;
     }

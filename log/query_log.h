@@ -35,9 +35,10 @@ constexpr bool LogNeedsReset(std::int64_t length) {
 
 // Appends one entry to the log in `directory`, applying the size rule first: a log past the
 // limit is renamed to kOlderLogFileName, replacing the previous older generation, and the entry
-// starts a new log. Where that rename fails (a folder that refuses it, a directory in the older
-// generation's place) the entry is appended to the log as it is, so that nothing is lost; the
-// rule is tried again at the next entry.
+// starts a new log, which has the old log's permissions (and its group where the user belongs
+// to it) from the moment it is made. Where that rename fails (a folder that refuses it, a directory
+// in the older generation's place) the entry is appended to the log as it is, so that nothing is
+// lost; the rule is tried again at the next entry.
 //
 // A process killed while it appends leaves the entry whole or, for the next append and the
 // viewer, absent: while the entry is written the log carries a note of where it begins and

@@ -143,8 +143,8 @@ int LockWaiting(int fd) {
     }
 }
 
-int OpenLocked(const std::string& path, int flags, int* err) {
-    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
+int OpenLocked(const std::string& path, int flags, int* err, mode_t creationMode) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, creationMode);
     if (fd < 0) {
         *err = errno;
         return -1;

@@ -42,6 +42,14 @@ public:
     // On failure the returned file is closed and *error names the bare `name`.
     static File Open(const std::string& directory, const std::string& name, Mode mode,
                      FileError* error);
+    // Opens `name` as Open does with Mode::Append, except that where this open makes the file,
+    // the new file takes what the file `model` in the same directory carries, when there is
+    // one: its permission bits in the open that makes it, so that at no moment may more users
+    // read it than may read the model, then its owner and group where this process may give
+    // them (the group where the user belongs to it), and last the model's exact mode, which
+    // the umask may have narrowed. A file that is there already stays as it is.
+    static File OpenAppendLike(const std::string& directory, const std::string& name,
+                               const std::string& model, FileError* error);
 
     bool IsOpen() const { return fd_ >= 0; }
     // The absolute path of the open file, for messages after a successful open.
@@ -67,9 +75,6 @@ public:
     bool WriteNote(const std::string& key, std::string_view value);
     bool ReadNote(const std::string& key, std::string* value) const;
     void RemoveNote(const std::string& key);
-    // Gives this file the permission bits of `model` and, where this process may, its owner
-    // and group.
-    void TakeOwnerAndModeOf(const File& model);
 
 private:
     FileError ErrorAfterOpen(int err) const;

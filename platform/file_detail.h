@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace zandrel {
 
@@ -17,10 +18,11 @@ std::string AbsolutePath(const std::string& path);
 FileError ErrorFor(int err, std::string name);
 
 // Opens `path` as File::Open does: with `flags` plus O_CLOEXEC and O_NONBLOCK (so that a FIFO
-// cannot hang the program), refusing anything but a regular file, and holding the exclusive
-// lock, waiting for it up to LockWait(). Returns the descriptor, or -1 with *err set to the
-// errno (EWOULDBLOCK for a lock still held elsewhere).
-int OpenLocked(const std::string& path, int flags, int* err);
+// cannot hang the program), a file it creates given `creationMode` less the umask, refusing
+// anything but a regular file, and holding the exclusive lock, waiting for it up to LockWait().
+// Returns the descriptor, or -1 with *err set to the errno (EWOULDBLOCK for a lock still held
+// elsewhere).
+int OpenLocked(const std::string& path, int flags, int* err, mode_t creationMode = 0666);
 
 // Takes the exclusive lock of the open file `fd`, trying again every few milliseconds while
 // another holds it, for up to LockWait(). Returns 0 or the errno.

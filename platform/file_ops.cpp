@@ -1,6 +1,6 @@
 // What a file that is kept in generations needs beyond opening it: renaming and removing by
 // name, checking that a held file is still the one its name stands for, short notes kept with
-// the file, and handing a file's owner and mode on to its successor.
+// the file, and making a file that takes its owner and mode from its predecessor.
 
 #include "platform/file.h"
 
@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -53,16 +54,66 @@ void File::RemoveNote(const std::string& key) {
     }
 }
 
-void File::TakeOwnerAndModeOf(const File& model) {
-    struct stat st {};
-    if (fd_ < 0 || model.fd_ < 0 || ::fstat(model.fd_, &st) != 0) {
-        return;
+namespace {
+
+// Makes `path` with `flags` plus O_CREAT and O_EXCL, giving it what the regular file
+// `modelPath` carries, as File::OpenAppendLike says, and locks it as OpenLocked does. Returns
+// the descriptor, or -1 with *err set to the errno.
+int CreateLike(const std::string& path, const std::string& modelPath, int flags, int* err) {
+    struct stat model {};
+    const bool modelled = ::stat(modelPath.c_str(), &model) == 0 && S_ISREG(model.st_mode);
+    const mode_t mode = modelled ? (model.st_mode & 0777) : 0666;
+    const int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK, mode);
+    if (fd < 0 && errno != EEXIST) {
+        *err = errno;
+        return -1;
     }
-    if (::fchown(fd_, st.st_uid, st.st_gid) != 0) {
-        (void)::fchown(fd_, static_cast<uid_t>(-1), st.st_gid); // the group at least
+    if (fd < 0) {
+        // Made meanwhile by another copy, or a symbolic link to a file not there yet: opened
+        // as it is, a file made through the link with the model's bits at least.
+        return OpenLocked(path, flags | O_CREAT, err, mode);
     }
-    // After the owner, which may clear the set-id bits.
-    (void)::fchmod(fd_, st.st_mode & 07777);
+    if (modelled) {
+        // Failures leave the file narrower than the model, never wider: the user's own group,
+        // the bits of the open less the umask.
+        if (::fchown(fd, model.st_uid, model.st_gid) != 0) {
+            (void)::fchown(fd, static_cast<uid_t>(-1), model.st_gid); // the group at least
+        }
+        // After the owner, which may clear the set-id bits.
+        (void)::fchmod(fd, model.st_mode & 07777);
+    }
+    // Another copy may have opened the new file meanwhile and hold it.
+    if (const int locked = LockWaiting(fd); locked != 0) {
+        ::close(fd);
+        *err = locked;
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+File File::OpenAppendLike(const std::string& directory, const std::string& name,
+                          const std::string& model, FileError* error) {
+    constexpr int kFlags = O_WRONLY | O_APPEND;
+    const std::string path = PathIn(directory, name);
+    File file;
+    int err = 0;
+    file.fd_ = OpenLocked(path, kFlags, &err);
+    if (file.fd_ < 0 && err == ENOENT) {
+        file.fd_ = CreateLike(path, PathIn(directory, model), kFlags, &err);
+    }
+    if (file.fd_ < 0) {
+        if (error != nullptr) {
+            *error = ErrorFor(err, name);
+        }
+        return File();
+    }
+    file.fullPath_ = AbsolutePath(path);
+    if (error != nullptr) {
+        *error = FileError();
+    }
+    return file;
 }
 
 FileError RenameFile(const std::string& directory, const std::string& from, const std::string& to) {

@@ -52,6 +52,11 @@ const std::string kFinal = Lines(
      "Inferior people will gain power if you do not regard them as dangerous. Be aware of this."});
 const std::tm kWednesdayMorning = Time(2001, 3, 7, 9, 5, 7, 3);
 
+mode_t ModeOf(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
 std::string Entry(const std::string& question) {
     return LogEntryBytes(question, kOriginal, kLine, kFinal, kWednesdayMorning);
 }
@@ -136,17 +141,27 @@ TEST(LogFile, AppendAppliesTheSizeRule) {
     }
 }
 
-TEST(LogFile, NewLogAfterTheSizeRuleKeepsTheModeOfTheOldOne) {
+// The new log gets the old one's mode exactly, even where the umask would narrow it, and its
+// group (which root may give).
+TEST(LogFile, NewLogAfterTheSizeRuleKeepsTheModeAndGroupOfTheOldOne) {
     TempDir dir;
     dir.Write(kLogFileName, std::string(512001, 'x'));
-    ASSERT_EQ(::chmod(dir.File(kLogFileName).c_str(), 0600), 0);
-    const mode_t umaskBefore = ::umask(0);
+    ASSERT_EQ(::chmod(dir.File(kLogFileName).c_str(), 0640), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(dir.File(kLogFileName).c_str(), 0, 4242), 0);
+    }
+    const mode_t umaskBefore = ::umask(077);
     const FileError error = AppendLogEntry(dir.Path(), Entry("private"));
     ::umask(umaskBefore);
     ASSERT_FALSE(error.Failed());
     struct stat st {};
     ASSERT_EQ(::stat(dir.File(kLogFileName).c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(st.st_gid, 4242u);
+    }
+    EXPECT_EQ(dir.Read(kLogFileName), Entry("private"));
 }
 
 TEST(LogFile, TwoEntriesInARowAreSeparatedByThreeEmptyLines) {
@@ -532,6 +547,7 @@ TEST(LogKills, KilledAppendLeavesWholeEntriesOnly) {
     struct Case {
         const char* name;
         std::string log;
+        mode_t mode; // of the log, and of a new log that takes its place
         bool readOnlyFolder;
         // What the log may hold after the kill and after the next append, and what the older
         // generation holds then.
@@ -542,18 +558,21 @@ TEST(LogKills, KilledAppendLeavesWholeEntriesOnly) {
     const Case cases[] = {
         {"append",
          small,
+         0600,
          false,
          {small, small + killed},
          {small + next, small + killed + next},
          {}},
         {"append in a folder that refuses new files",
          small,
+         0666,
          true,
          {small, small + killed},
          {small + next, small + killed + next},
          {}},
         {"append after the size rule",
          full,
+         0600,
          false,
          {full, "", killed},
          {next, killed + next},
@@ -564,8 +583,8 @@ TEST(LogKills, KilledAppendLeavesWholeEntriesOnly) {
         const auto prepare = [&](const TempDir& dir) {
             dir.Write(kLogFileName, c.log);
             dir.Write(kOlderLogFileName, previous);
+            ASSERT_EQ(::chmod(dir.File(kLogFileName).c_str(), c.mode), 0);
             if (c.readOnlyFolder) {
-                ASSERT_EQ(::chmod(dir.File(kLogFileName).c_str(), 0666), 0);
                 ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
             }
         };
@@ -591,6 +610,9 @@ TEST(LogKills, KilledAppendLeavesWholeEntriesOnly) {
             }
             torn += whole ? 0 : 1;
             EXPECT_TRUE(shown) << "the viewer shows part of an entry";
+            if (dir.Exists(kLogFileName)) {
+                EXPECT_EQ(ModeOf(dir.File(kLogFileName)), c.mode) << "after the kill";
+            }
 
             EXPECT_FALSE(AppendLogEntry(dir.Path(), next).Failed());
             const std::string after = dir.Read(kLogFileName);
@@ -600,6 +622,7 @@ TEST(LogKills, KilledAppendLeavesWholeEntriesOnly) {
             }
             EXPECT_TRUE(expected) << "the log holds more or less than whole entries, "
                                   << after.size() << " bytes";
+            EXPECT_EQ(ModeOf(dir.File(kLogFileName)), c.mode) << "after the next append";
             EXPECT_EQ(dir.Read(kOlderLogFileName), c.older.value_or(previous));
             std::vector<std::string> names = {kLogFileName, kOlderLogFileName};
             std::sort(names.begin(), names.end());
