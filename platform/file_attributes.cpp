@@ -85,8 +85,13 @@ int CopyFileAttributes(int from, int to) {
     if (::fchown(to, old.st_uid, old.st_gid) != 0) {
         (void)::fchown(to, static_cast<uid_t>(-1), old.st_gid);
     }
-    if (const int err = CopyExtendedAttributes(from, to); err != 0) {
-        return err;
+    return CopyExtendedAttributes(from, to);
+}
+
+int CopyFileMode(int from, int to) {
+    struct stat old {};
+    if (::fstat(from, &old) != 0) {
+        return errno;
     }
     return ::fchmod(to, old.st_mode & 07777) == 0 ? 0 : errno;
 }

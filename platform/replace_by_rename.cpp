@@ -29,12 +29,12 @@ std::string NameOf(const std::string& path) {
 
 // The new file: written through one descriptor, locked through another, so that closing the
 // first (which reports a write error that a network file system deferred) keeps the lock.
-// Created with mode 0666, so the kernel applies the umask and any default ACL, as for any new
-// file. Whatever name it has is removed again unless it took the old file's place.
+// Created with `mode`, to which the kernel applies the umask and any default ACL, as for any
+// new file. Whatever name it has is removed again unless it took the old file's place.
 class NewFile {
 public:
-    NewFile(std::string folder, std::string name)
-        : folder_(std::move(folder)), name_(std::move(name)) {}
+    NewFile(std::string folder, std::string name, mode_t mode)
+        : folder_(std::move(folder)), name_(std::move(name)), mode_(mode) {}
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
     ~NewFile() {
@@ -54,7 +54,7 @@ public:
         // process could name one.
         if (::access("/proc/self/fd", X_OK) == 0) {
             writer_ = ::open(folder_.empty() ? "." : folder_.c_str(),
-                             O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+                             O_TMPFILE | O_WRONLY | O_CLOEXEC, mode_);
             if (writer_ >= 0) {
                 return Lock();
             }
@@ -65,7 +65,7 @@ public:
         for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
             const std::string path = folder_ + TemporaryNameFor(name_);
             writer_ =
-                ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+                ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode_);
             if (writer_ < 0) {
                 if (errno == EEXIST) {
                     continue;
@@ -142,25 +142,56 @@ private:
 
     std::string folder_;
     std::string name_;
+    mode_t mode_;
     std::string path_; // the file's name, while it has one that is not the target's
     int writer_ = -1;
     int holder_ = -1;
 };
 
+// Syncs the folder `folder` (empty: the current one), so that a new name in it is on disk
+// as the file's content is: until then a crash may undo the rename. Best effort: the file has
+// its name by now, and a failure cannot take it back, so it is not reported as one.
+void SyncFolder(const std::string& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
 
 FileError ReplaceByRename(const RenameTarget& target, std::string_view content) {
-    NewFile file(FolderOf(target.path), NameOf(target.path));
+    // The new file is made with the old one's permission bits, so that at no moment may
+    // anyone read it whom the old one keeps out; its owner, the user, may read and write it
+    // until it gets the old bits exactly, last.
+    mode_t mode = 0666;
+    if (target.old >= 0) {
+        struct stat old {};
+        if (::fstat(target.old, &old) != 0) {
+            return ErrorFor(errno, target.name);
+        }
+        mode = (old.st_mode & 0777) | S_IRUSR | S_IWUSR;
+    }
+    const std::string folder = FolderOf(target.path);
+    NewFile file(folder, NameOf(target.path), mode);
     if (const int err = file.Create(); err != 0) {
         return ErrorFor(err, target.name);
     }
     // Each failure is reported with the errno of the call that failed; the new file is
-    // removed only afterwards, when it goes.
+    // removed only afterwards, when it goes. Its owner, group and ACL come before its
+    // content, so that nobody outside them reads any of it.
+    if (target.old >= 0) {
+        if (const int err = CopyFileAttributes(target.old, file.Descriptor()); err != 0) {
+            return ErrorFor(err, target.fullPath);
+        }
+    }
     if (const int err = WriteAll(file.Descriptor(), content); err != 0) {
         return ErrorFor(err, target.fullPath);
     }
     if (target.old >= 0) {
-        if (const int err = CopyFileAttributes(target.old, file.Descriptor()); err != 0) {
+        if (const int err = CopyFileMode(target.old, file.Descriptor()); err != 0) {
             return ErrorFor(err, target.fullPath);
         }
     }
@@ -170,14 +201,19 @@ FileError ReplaceByRename(const RenameTarget& target, std::string_view content) 
     // Taking the old file's place is making the file: a failure names it as built.
     if (target.old < 0 && !file.IsNamed()) {
         const int err = file.LinkAs(target.path);
+        if (err == 0) {
+            SyncFolder(folder);
+            return FileError();
+        }
         if (err != EEXIST) {
-            return err == 0 ? FileError() : ErrorFor(err, target.name);
+            return ErrorFor(err, target.name);
         }
         // Made meanwhile by someone else: replaced like any old file.
     }
     if (const int err = file.RenameOver(target.path); err != 0) {
         return ErrorFor(err, target.name);
     }
+    SyncFolder(folder);
     return FileError();
 }
 

@@ -24,8 +24,10 @@ struct RenameTarget {
 //   so that a kill while it is written leaves nothing. Otherwise it is named from the start
 //   in the form of replace_leftovers.h. Where the folder refuses new files, this fails first,
 //   with the folder's cause.
-// - It carries the old file's attributes (CopyFileAttributes) and is synced to disk before it
-//   takes the old file's place.
+// - It is made with the old file's permission bits and gets the old file's owner, group and
+//   other attributes (CopyFileAttributes) before its content, its exact mode (CopyFileMode)
+//   after it. It is synced to disk before it takes the old file's place, and the folder is
+//   synced after, so that the new name survives a crash as the content does.
 // - Where there is no old file, it takes the name by one link. Otherwise it gets the
 //   temporary name right before the rename, the only moment it has one: a kill there leaves
 //   that name, which RemoveLeftovers removes. Its lock is held from before it has any name

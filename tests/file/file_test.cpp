@@ -8,6 +8,7 @@
 #include <cstring>
 #include <regex>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -595,8 +596,9 @@ TEST(ReplaceFileContentTest, AFolderThatRefusesNewFilesRefusesTheReplace) {
 }
 
 // A commit killed at the entry of any of its system calls, as a crash or a kill would stop it,
-// leaves the old content or the new, and nothing that outlives the next commit. The file of
-// another program that looks like a temporary one stays.
+// leaves the old content or the new, no file that more users may read than the old one, and
+// nothing that outlives the next commit. The file of another program that looks like a
+// temporary one stays.
 TEST(ReplaceFileContentTest, AKillAtAnySystemCallLeavesTheOldContentOrTheNew) {
     if (!fixtures::CanTraceSyscalls()) {
         GTEST_SKIP() << "this machine does not let a process trace its child";
@@ -605,14 +607,18 @@ TEST(ReplaceFileContentTest, AKillAtAnySystemCallLeavesTheOldContentOrTheNew) {
         const char* what;
         bool oldFile;
         bool unnamedTemporary; // else the file system is taken to refuse unnamed files
+        mode_t mode;           // of the old file
     } cases[] = {
-        {"an existing file", true, true},
-        {"a new file", false, true},
-        {"an existing file, named from the start", true, false},
-        {"a new file, named from the start", false, false},
+        {"an existing file", true, true, 0644},
+        {"a new file", false, true, 0644},
+        {"an existing file, named from the start", true, false, 0644},
+        {"a new file, named from the start", false, false, 0644},
+        {"a private file, named from the start", true, false, 0600},
     };
     const std::string old = "old\r\n";
     const std::string fresh = std::string(100000, 'n') + "\r\n";
+    // The usual mask, under which a file made with mode 0666 is readable by everyone.
+    const mode_t savedUmask = ::umask(022);
     for (const auto& c : cases) {
         if (!c.unnamedTemporary && !fixtures::CanFailSyscalls()) {
             continue;
@@ -629,6 +635,7 @@ TEST(ReplaceFileContentTest, AKillAtAnySystemCallLeavesTheOldContentOrTheNew) {
             dir.Write(".c.txt.backup", "mine");
             if (c.oldFile) {
                 dir.Write("c.txt", old);
+                ASSERT_EQ(::chmod(dir.File("c.txt").c_str(), c.mode), 0);
             }
             const fixtures::TracedRun run = fixtures::RunTraced(
                 [&] { return ReplaceFileContent(dir.Path(), "c.txt", fresh); },
@@ -646,11 +653,64 @@ TEST(ReplaceFileContentTest, AKillAtAnySystemCallLeavesTheOldContentOrTheNew) {
                 const std::string content = dir.Read("c.txt");
                 EXPECT_TRUE(content == old || content == fresh) << content.size() << " bytes";
             }
+            for (const std::string& name : dir.Entries()) {
+                if (c.oldFile && name != ".c.txt.backup") {
+                    EXPECT_EQ(PermissionsOf(dir.File(name)) & 077 & ~c.mode, 0U) << name;
+                }
+            }
             ASSERT_FALSE(ReplaceFileContent(dir.Path(), "c.txt", "next").Failed());
             EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".c.txt.backup", "c.txt"}));
             EXPECT_EQ(dir.Read(".c.txt.backup"), "mine");
+            if (c.oldFile) {
+                EXPECT_EQ(PermissionsOf(dir.File("c.txt")), c.mode);
+            }
         }
         EXPECT_GT(killedAt, 5) << c.what; // the trace saw the calls
+    }
+    ::umask(savedUmask);
+}
+
+// The new content is on disk before it takes the old one's place, and the folder, which holds
+// that place, is synced after it: a crash right after a commit finds the new text.
+TEST(ReplaceFileContentTest, SyncsTheFileBeforeTheRenameAndTheFolderAfter) {
+    if (!fixtures::CanTraceSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a process trace its child";
+    }
+    const auto isName = [](long number) {
+        return number == SYS_renameat2 || number == SYS_linkat
+#ifdef SYS_rename
+               || number == SYS_rename
+#endif
+#ifdef SYS_renameat
+               || number == SYS_renameat
+#endif
+#ifdef SYS_link
+               || number == SYS_link
+#endif
+            ;
+    };
+    for (const bool oldFile : {true, false}) {
+        SCOPED_TRACE(oldFile ? "an existing file" : "a new file");
+        TempDir dir;
+        if (oldFile) {
+            dir.Write("c.txt", "old");
+        }
+        // What the commit did, in order: 'n' a link or rename, 's' a sync.
+        std::string steps;
+        const fixtures::TracedRun run =
+            fixtures::RunTraced([&] { return ReplaceFileContent(dir.Path(), "c.txt", "new"); },
+                                [&](int, long number) {
+                                    if (isName(number)) {
+                                        steps += 'n';
+                                    } else if (number == SYS_fsync) {
+                                        steps += 's';
+                                    }
+                                    return fixtures::AtSyscall::Run;
+                                });
+        ASSERT_FALSE(run.error.Failed()) << run.error.Message();
+        EXPECT_EQ(dir.Read("c.txt"), "new");
+        // The unnamed new file gets a name for the rename; a new file is named by one link.
+        EXPECT_EQ(steps, oldFile ? "snns" : "sns");
     }
 }
 
