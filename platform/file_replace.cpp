@@ -46,6 +46,19 @@ int FollowLinks(std::string path, std::string* real) {
     return ELOOP;
 }
 
+// The folder of `path`, which FollowLinks made from a path with a folder.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+bool IsSameFolder(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -84,9 +97,12 @@ FileError ReplaceFileContent(const std::string& directory, const std::string& na
     }
     target.old = old.Get();
 
-    // Only in the folder the caller named: a file reached through a link in another folder
-    // is replaced there, but nothing else in that folder is touched.
+    // In the folder the caller named, and in the folder where the new file is made when a
+    // link leads to another: a replace killed there left its new file there.
     RemoveLeftovers(directory);
+    if (const std::string folder = FolderOf(target.path); !IsSameFolder(folder, directory)) {
+        RemoveLeftovers(folder);
+    }
 
     // The one way to replace: by rename, which keeps the old content whole on any failure
     // and on a kill at any moment. Writing in place would reach a file in a folder that

@@ -16,9 +16,9 @@ namespace zandrel {
 std::string TemporaryNameFor(const std::string& name);
 
 // Removes from `folder` (not below it) every file that it can prove a killed replace of this
-// user left there: a name of that form, a regular file of this user with no other name, and
-// nobody holding its lock. Anything else, whatever its name or age, stays. Failures are
-// ignored: a file that stays is removed by a later replace.
+// user left there, whatever its mode: a name of that form, a regular file of this user with
+// no other name, and nobody holding its lock. Anything else, whatever its name or age, stays.
+// Failures are ignored: a file that stays is removed by a later replace.
 void RemoveLeftovers(const std::string& folder);
 
 } // namespace zandrel

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <regex>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -367,17 +368,17 @@ TEST(ReplaceFileContentTest, ReadOnlyFileIsAccessDenied) {
     EXPECT_EQ(dir.Read("r.txt"), "old");
 }
 
-// A replace removes what a killed replace left in the data folder, however young, and nothing
-// else: not a look-alike of the user's, not a running copy's file (it holds the lock), not
-// one with another name or owner, and nothing in a folder reached through a link.
+// A replace removes what a killed replace left in the data folder and in the folder that the
+// file's link leads to, however young, and nothing else: not a look-alike of the user's, not a
+// running copy's file (it holds the lock), not one with another name or owner, not a link.
 TEST(ReplaceFileContentTest, OnlyProvableLeftoversAreRemoved) {
     TempDir dir;
     ASSERT_EQ(::mkdir(dir.File("data").c_str(), 0755), 0);
     ASSERT_EQ(::mkdir(dir.File("notes").c_str(), 0755), 0);
     ASSERT_EQ(::symlink("../notes/mytext.txt", dir.File("data/custom6.txt").c_str()), 0);
     const std::string form = ".0123456789abcdef.zandrel-new";
-    const std::vector<std::string> leftovers = {"data/.custom5.txt" + form,
-                                                "data/.custom9.txt" + form};
+    const std::vector<std::string> leftovers = {
+        "data/.custom5.txt" + form, "data/.custom9.txt" + form, "notes/.mytext.txt" + form};
     const std::vector<std::string> kept = {
         "data/.custom5.txt.backup",
         "data/.custom5.txt.Ab12Cd",
@@ -389,7 +390,6 @@ TEST(ReplaceFileContentTest, OnlyProvableLeftoversAreRemoved) {
         "data/.custom2.txt" + form, // another user's
         "notes/mytext.txt",
         "notes/.mytext.txt.backup",
-        "notes/.mytext.txt" + form,
     };
     for (const auto* names : {&leftovers, &kept}) {
         for (const std::string& name : *names) {
@@ -418,6 +418,45 @@ TEST(ReplaceFileContentTest, OnlyProvableLeftoversAreRemoved) {
     }
     EXPECT_TRUE(dir.Exists("data/.custom3.txt" + form));
     EXPECT_TRUE(dir.Exists("data/.custom4.txt" + form));
+}
+
+// A killed replace leaves its new file with the mode of the file it replaced, which may keep
+// even its owner, the user, from reading it: the next commit removes it all the same. A file
+// that a running copy holds stays as it was, its mode too, and so does another user's.
+TEST(ReplaceFileContentTest, LeftoversOfAnyModeAreRemoved) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can make the files of another user to remove";
+    }
+    TempDir dir;
+    fixtures::MakeWorldWritable(dir.Path());
+    const std::string form = ".0123456789abcdef.zandrel-new";
+    const struct {
+        std::string name;
+        mode_t mode;
+        uid_t owner;
+        bool stays;
+    } files[] = {
+        {".custom1.txt" + form, 0000, 65534, false}, {".custom2.txt" + form, 0200, 65534, false},
+        {".custom3.txt" + form, 0060, 65534, false}, {".custom4.txt" + form, 0640, 65534, false},
+        {".custom5.txt" + form, 0000, 0, true},      {".custom6.txt" + form, 0000, 65534, true},
+    };
+    for (const auto& file : files) {
+        dir.Write(file.name, "x");
+        ASSERT_EQ(::chown(dir.File(file.name).c_str(), file.owner, file.owner), 0);
+        ASSERT_EQ(::chmod(dir.File(file.name).c_str(), file.mode), 0);
+    }
+    const fixtures::LockHolder running(dir.File(".custom6.txt" + form));
+
+    const FileError error = fixtures::RunInChild(
+        [&] { return ReplaceFileContent(dir.Path(), "c.txt", "new"); }, -1, true);
+    ASSERT_FALSE(error.Failed()) << error.Message();
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        EXPECT_EQ(dir.Exists(file.name), file.stays);
+        if (file.stays) {
+            EXPECT_EQ(PermissionsOf(dir.File(file.name)), file.mode);
+        }
+    }
 }
 
 // Another running copy commits in the same folder at any moment of a replace, which stops
@@ -608,34 +647,65 @@ TEST(ReplaceFileContentTest, AKillAtAnySystemCallLeavesTheOldContentOrTheNew) {
         bool oldFile;
         bool unnamedTemporary; // else the file system is taken to refuse unnamed files
         mode_t mode;           // of the old file
+        bool linked;           // c.txt is a symbolic link to store/real.txt
+        bool asUser;           // run by a user, to whom permissions apply, not by root
     } cases[] = {
-        {"an existing file", true, true, 0644},
-        {"a new file", false, true, 0644},
-        {"an existing file, named from the start", true, false, 0644},
-        {"a new file, named from the start", false, false, 0644},
-        {"a private file, named from the start", true, false, 0600},
+        {"an existing file", true, true, 0644, false, false},
+        {"a new file", false, true, 0644, false, false},
+        {"an existing file, named from the start", true, false, 0644, false, false},
+        {"a new file, named from the start", false, false, 0644, false, false},
+        {"a private file, named from the start", true, false, 0600, false, false},
+        {"a file that its owner may only write", true, true, 0200, false, true},
+        {"a file that its owner may only write, named from the start", true, false, 0200, false,
+         true},
+        {"a file in another folder, reached through a link", true, true, 0644, true, false},
+        {"a file in another folder, reached through a link, named from the start", true, false,
+         0644, true, false},
     };
     const std::string old = "old\r\n";
     const std::string fresh = std::string(100000, 'n') + "\r\n";
     // The usual mask, under which a file made with mode 0666 is readable by everyone.
     const mode_t savedUmask = ::umask(022);
     for (const auto& c : cases) {
-        if (!c.unnamedTemporary && !fixtures::CanFailSyscalls()) {
+        // As root the test reads the user's files whatever their mode.
+        if ((!c.unnamedTemporary && !fixtures::CanFailSyscalls()) ||
+            (c.asUser && ::geteuid() != 0)) {
             continue;
         }
         fixtures::ChildOptions options;
+        options.dropRoot = c.asUser;
         if (!c.unnamedTemporary) {
             options.failingCalls = {{Syscall::OpenTmpfile, EOPNOTSUPP}};
         }
+        // Where the new file is made, and what each folder holds once a commit is complete.
+        const std::string file = c.linked ? "store/real.txt" : "c.txt";
+        std::vector<std::pair<std::string, std::vector<std::string>>> complete = {
+            {"", {".c.txt.backup", "c.txt"}}};
+        if (c.linked) {
+            complete = {{"", {".c.txt.backup", "c.txt", "store"}}, {"store", {"real.txt"}}};
+        }
+        const auto expectComplete = [&](const TempDir& dir) {
+            for (const auto& [folder, entries] : complete) {
+                EXPECT_EQ(dir.Entries(folder), entries) << "in the folder " << folder;
+            }
+        };
         int killedAt = 1;
         for (;; ++killedAt) {
             SCOPED_TRACE(std::string(c.what) + ", killed at system call " +
                          std::to_string(killedAt));
             TempDir dir;
             dir.Write(".c.txt.backup", "mine");
+            if (c.linked) {
+                ASSERT_EQ(::mkdir(dir.File("store").c_str(), 0755), 0);
+                ASSERT_EQ(::symlink("store/real.txt", dir.File("c.txt").c_str()), 0);
+            }
             if (c.oldFile) {
-                dir.Write("c.txt", old);
-                ASSERT_EQ(::chmod(dir.File("c.txt").c_str(), c.mode), 0);
+                dir.Write(file, old);
+                ASSERT_EQ(::chmod(dir.File(file).c_str(), c.mode), 0);
+            }
+            if (c.asUser) {
+                fixtures::MakeWorldWritable(dir.Path());
+                ASSERT_EQ(::chown(dir.File(file).c_str(), 65534, 65534), 0);
             }
             const fixtures::TracedRun run = fixtures::RunTraced(
                 [&] { return ReplaceFileContent(dir.Path(), "c.txt", fresh); },
@@ -646,23 +716,30 @@ TEST(ReplaceFileContentTest, AKillAtAnySystemCallLeavesTheOldContentOrTheNew) {
             if (!run.killed) {
                 ASSERT_FALSE(run.error.Failed()) << run.error.Message();
                 EXPECT_EQ(dir.Read("c.txt"), fresh);
-                EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".c.txt.backup", "c.txt"}));
+                expectComplete(dir);
                 break;
             }
             if (dir.Exists("c.txt") || c.oldFile) {
                 const std::string content = dir.Read("c.txt");
                 EXPECT_TRUE(content == old || content == fresh) << content.size() << " bytes";
             }
-            for (const std::string& name : dir.Entries()) {
-                if (c.oldFile && name != ".c.txt.backup") {
-                    EXPECT_EQ(PermissionsOf(dir.File(name)) & 077 & ~c.mode, 0U) << name;
+            for (const auto& [folder, entries] : complete) {
+                for (const std::string& name : dir.Entries(folder)) {
+                    const std::string path = folder.empty() ? name : folder + "/" + name;
+                    if (c.oldFile && name != ".c.txt.backup" &&
+                        std::filesystem::is_regular_file(
+                            std::filesystem::symlink_status(dir.File(path)))) {
+                        EXPECT_EQ(PermissionsOf(dir.File(path)) & 077 & ~c.mode, 0U) << path;
+                    }
                 }
             }
-            ASSERT_FALSE(ReplaceFileContent(dir.Path(), "c.txt", "next").Failed());
-            EXPECT_EQ(dir.Entries(), (std::vector<std::string>{".c.txt.backup", "c.txt"}));
+            const FileError next = fixtures::RunInChild(
+                [&] { return ReplaceFileContent(dir.Path(), "c.txt", "next"); }, -1, c.asUser);
+            ASSERT_FALSE(next.Failed()) << next.Message();
+            expectComplete(dir);
             EXPECT_EQ(dir.Read(".c.txt.backup"), "mine");
             if (c.oldFile) {
-                EXPECT_EQ(PermissionsOf(dir.File("c.txt")), c.mode);
+                EXPECT_EQ(PermissionsOf(dir.File(file)), c.mode);
             }
         }
         EXPECT_GT(killedAt, 5) << c.what; // the trace saw the calls

@@ -265,9 +265,10 @@ bool TempDir::Exists(const std::string& name) const {
     return ::lstat(File(name).c_str(), &st) == 0;
 }
 
-std::vector<std::string> TempDir::Entries() const {
+std::vector<std::string> TempDir::Entries(const std::string& folder) const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(folder.empty() ? path_ : File(folder))) {
         names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());

@@ -25,8 +25,8 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
-    // Names of the entries in the directory, sorted.
-    std::vector<std::string> Entries() const;
+    // Names of the entries in the directory, or in its folder `folder`, sorted.
+    std::vector<std::string> Entries(const std::string& folder = {}) const;
 
 private:
     std::string path_;
