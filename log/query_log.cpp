@@ -155,8 +155,8 @@ std::int64_t WholeLength(const File& log, std::int64_t length) {
 // Opens the log for appending, locked, making sure that the name still stands for it: another
 // copy may have renamed it to the older generation between this open and its lock. A log that
 // this open makes takes the mode, owner and group of the older generation: after the size rule
-// that is the log it follows, so the new log is never readable by more users than the old one
-// was, whichever copy of the program makes it and wherever that copy is killed.
+// that is the log it follows, so the new log's permissions are never wider than the old one's,
+// whichever copy of the program makes it and wherever that copy is killed.
 File OpenLog(const std::string& directory, FileError* error) {
     constexpr int kAttempts = 8;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {

@@ -44,10 +44,10 @@ public:
                      FileError* error);
     // Opens `name` as Open does with Mode::Append, except that where this open makes the file,
     // the new file takes what the file `model` in the same directory carries, when there is
-    // one: its permission bits in the open that makes it, so that at no moment may more users
-    // read it than may read the model, then its owner and group where this process may give
-    // them (the group where the user belongs to it), and last the model's exact mode, which
-    // the umask may have narrowed. A file that is there already stays as it is.
+    // one: its permission bits in the open that makes it, so that they are at no moment wider
+    // than the model's, then its owner and group where this process may give them (the group
+    // where the user belongs to it, otherwise it keeps the user's), and last the model's exact
+    // mode, which the umask may have narrowed. A file that is there already stays as it is.
     static File OpenAppendLike(const std::string& directory, const std::string& name,
                                const std::string& model, FileError* error);
 

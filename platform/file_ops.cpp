@@ -74,8 +74,8 @@ int CreateLike(const std::string& path, const std::string& modelPath, int flags,
         return OpenLocked(path, flags | O_CREAT, err, mode);
     }
     if (modelled) {
-        // Failures leave the file narrower than the model, never wider: the user's own group,
-        // the bits of the open less the umask.
+        // An owner or group that cannot be given leaves the user's; a mode that cannot be set
+        // leaves the bits of the open, less the umask.
         if (::fchown(fd, model.st_uid, model.st_gid) != 0) {
             (void)::fchown(fd, static_cast<uid_t>(-1), model.st_gid); // the group at least
         }

@@ -163,9 +163,9 @@ void SyncFolder(const std::string& folder) {
 } // namespace
 
 FileError ReplaceByRename(const RenameTarget& target, std::string_view content) {
-    // The new file is made with the old one's permission bits, so that at no moment may
-    // anyone read it whom the old one keeps out; its owner, the user, may read and write it
-    // until it gets the old bits exactly, last.
+    // The new file is made with the old one's permission bits, so that they are at no moment
+    // wider than the old ones, save that its owner, the user, may read and write it until it
+    // gets the old bits exactly, last.
     mode_t mode = 0666;
     if (target.old >= 0) {
         struct stat old {};
@@ -181,7 +181,7 @@ FileError ReplaceByRename(const RenameTarget& target, std::string_view content) 
     }
     // Each failure is reported with the errno of the call that failed; the new file is
     // removed only afterwards, when it goes. Its owner, group and ACL come before its
-    // content, so that nobody outside them reads any of it.
+    // content, so that no group or user that they leave out reads any of it.
     if (target.old >= 0) {
         if (const int err = CopyFileAttributes(target.old, file.Descriptor()); err != 0) {
             return ErrorFor(err, target.fullPath);

@@ -63,7 +63,7 @@ int OpenToLock(const std::string& path) {
         if (::chmod(self.c_str(), (st.st_mode & 07777) | S_IRUSR) == 0) {
             opened = ::open(self.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
             if (::fstat(handle, &st) == 0) {
-                ::chmod(self.c_str(), st.st_mode & 07777 & ~S_IRUSR);
+                (void)::chmod(self.c_str(), st.st_mode & 07777 & ~S_IRUSR);
             }
         }
     }
