@@ -44,6 +44,10 @@ QJsonObject CountFacts(const CastMoment& moment, const CountRule* rule,
     return facts;
 }
 
+std::optional<CastValues> ValuesOf(const std::optional<CountArithmetic>& arithmetic) {
+    return arithmetic ? std::optional(arithmetic->Values()) : std::nullopt;
+}
+
 std::optional<CountArithmetic> ArithmeticOf(const CountRule* rule,
                                             const std::vector<std::int64_t>& inputs,
                                             const CastMoment& moment) {
@@ -103,8 +107,7 @@ std::optional<CountArithmetic> NumbersCast::Arithmetic() const {
 }
 
 std::optional<CastValues> NumbersCast::Values(std::string_view) const {
-    const std::optional<CountArithmetic> arithmetic = Arithmetic();
-    return arithmetic ? std::optional(arithmetic->Values()) : std::nullopt;
+    return ValuesOf(Arithmetic());
 }
 
 QJsonObject NumbersCast::Facts() const {
@@ -221,8 +224,7 @@ std::optional<CountArithmetic> CharactersCast::Arithmetic() const {
 }
 
 std::optional<CastValues> CharactersCast::Values(std::string_view) const {
-    const std::optional<CountArithmetic> arithmetic = Arithmetic();
-    return arithmetic ? std::optional(arithmetic->Values()) : std::nullopt;
+    return ValuesOf(Arithmetic());
 }
 
 QJsonObject CharactersCast::Facts() const {
@@ -291,8 +293,7 @@ std::optional<CountArithmetic> TrigramsCast::Arithmetic() const {
 }
 
 std::optional<CastValues> TrigramsCast::Values(std::string_view) const {
-    const std::optional<CountArithmetic> arithmetic = Arithmetic();
-    return arithmetic ? std::optional(arithmetic->Values()) : std::nullopt;
+    return ValuesOf(Arithmetic());
 }
 
 QJsonObject TrigramsCast::Facts() const {

@@ -296,16 +296,17 @@ void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
     const QString before = Snapshot(window);
 
     const QList<QAction*> items = window.GetSystemMenu()->actions();
-    QCOMPARE(items.size(), 10);
+    QCOMPARE(items.size(), 11);
     QCOMPARE(items[2]->text(), QStringLiteral("&Size"));
     QCOMPARE(items[4]->text(), QStringLiteral("Ma&ximize"));
     QVERIFY(!items[2]->isEnabled() && !items[4]->isEnabled());
     QVERIFY(items[1]->isEnabled() && items[3]->isEnabled() && items[5]->isEnabled());
     QVERIFY(items[6]->isSeparator());
     QCOMPARE(items[7]->data().toInt(), IDM_TRADITIONAL);
-    QVERIFY(items[8]->isSeparator());
-    QCOMPARE(items[9]->text(), QStringLiteral("&About..."));
-    QCOMPARE(items[9]->data().toInt(), IDM_ABOUTBOX);
+    QCOMPARE(items[8]->data().toInt(), IDM_COUNT_CAST);
+    QVERIFY(items[9]->isSeparator());
+    QCOMPARE(items[10]->text(), QStringLiteral("&About..."));
+    QCOMPARE(items[10]->data().toInt(), IDM_ABOUTBOX);
 
     QString seen;
     auto act = WhenModal::Act<CAboutDlg>([&](CAboutDlg* about) {
@@ -325,7 +326,7 @@ void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
             about->close();
         }
     });
-    items[9]->trigger();
+    items[10]->trigger();
     QVERIFY(act->Fired());
     QCOMPARE(seen, QStringLiteral("About Zandrel|,,,,Zandrel Version 3.0|11"));
     QCOMPARE(Snapshot(window), before);
