@@ -545,7 +545,7 @@ The options of every Qt program, such as -platform and -style, work as well.
       部分，默认部首与其余，可用 --count 字=左+右 指定（parts），或以笔画和时起卦
       （strokes-and-hour）。--count 字=N 指定一字的笔画。例：--characters 天地人：
       天 4 为上卦，地 6 + 人 2 = 8 为下卦，动爻 12 ÷ 6 余 0，作 6。
-      卦象：1 到 8、卦名（li、離）、卦象（fire、火）或后天八卦的方位（south、南）；
+      卦象：1 到 8、卦名（li、离）、卦象（fire、火）或后天八卦的方位（south、南）；
       动爻取上卦数 + 下卦数 + 时数，或按 --line 所给。例：12:00 时 --trigrams
       south north 得上离下坎，动爻 (3 + 6 + 7) ÷ 6 余 4。
 </translation>

@@ -21,6 +21,7 @@ namespace zandrel {
 namespace {
 
 const std::string kFolder = ZANDREL_LANGUAGES_DIR;
+const std::string kTranslations = ZANDREL_TRANSLATIONS_DIR;
 constexpr Language kChinese[] = {Language::SimplifiedChinese, Language::TraditionalChinese};
 
 std::string ReadBytes(const std::string& path) {
@@ -309,6 +310,46 @@ TEST(LanguageDataTest, NoCharacterOfOneScriptInTheOther) {
     check(Source(Language::SimplifiedChinese), traditionalOnly, "simplified");
 }
 
+// The translated sentences of a .ts file, each with its source.
+std::vector<std::pair<std::string, std::string>> Translations(const std::string& path) {
+    const std::string file = ReadBytes(path);
+    std::vector<std::pair<std::string, std::string>> found;
+    for (std::size_t at = file.find("<translation"); at != std::string::npos;
+         at = file.find("<translation", at + 1)) {
+        const std::size_t start = file.find('>', at) + 1;
+        const std::size_t source = file.rfind("<source>", at);
+        found.emplace_back(file.substr(source + 8, file.find("</source>", source) - source - 8),
+                           file.substr(start, file.find("</translation>", start) - start));
+    }
+    return found;
+}
+
+TEST(LanguageDataTest, EachTranslationWritesOnlyItsOwnScript) {
+    const Conversion table = ReadConversion();
+    // The interface holds the pairs of single characters as the data does. The table's words
+    // (干父/幹父, 系于/繫于, 其丑/其醜 ..) decide a character by the classical word around it and
+    // say nothing of the same character in a modern sentence, and the characters it writes alike
+    // in both scripts (乾, 干, 于, 无, 丑 ..) are in no pair: both are left to the translators.
+    std::set<std::string> simplifiedOnly, traditionalOnly;
+    for (const auto& [s, t] : table.pairs) {
+        if (Characters(s).size() == 1) {
+            simplifiedOnly.insert(s);
+            traditionalOnly.insert(t);
+        }
+    }
+    const auto check = [](const std::string& file, const std::set<std::string>& other) {
+        const auto translations = Translations(kTranslations + "/" + file);
+        ASSERT_FALSE(translations.empty()) << file;
+        for (const auto& [source, translation] : translations) {
+            for (const std::string& c : Characters(translation)) {
+                EXPECT_FALSE(other.count(c)) << c << " in " << file << " for " << source;
+            }
+        }
+    };
+    check("zandrel_zh_CN.ts", traditionalOnly);
+    check("zandrel_zh_TW.ts", simplifiedOnly);
+}
+
 TEST(LanguageDataTest, KeepsTheFormsAConversionGetsWrong) {
     constexpr Language kSimplified = Language::SimplifiedChinese;
     constexpr Language kTraditional = Language::TraditionalChinese;
@@ -318,13 +359,32 @@ TEST(LanguageDataTest, KeepsTheFormsAConversionGetsWrong) {
         int part; // 0 title, 1 judgement, 2..7 lines 1..6
         const char* holds;
     } cases[] = {
-        {kSimplified, 1, 0, "乾为天"},     {kTraditional, 1, 0, "乾為天"},
-        {kTraditional, 1, 5, "无咎"},      {kTraditional, 25, 0, "天雷无妄"},
-        {kSimplified, 2, 1, "先迷后得主"}, {kTraditional, 2, 1, "先迷後得主"},
-        {kTraditional, 13, 1, "同人于野"}, {kTraditional, 53, 2, "鴻漸于干"},
-        {kSimplified, 21, 5, "噬干胏"},    {kTraditional, 21, 5, "噬乾胏"},
-        {kSimplified, 18, 2, "干父之蛊"},  {kTraditional, 18, 2, "幹父之蠱"},
-        {kTraditional, 21, 4, "噬腊肉"},   {kTraditional, 59, 3, "渙奔其机"},
+        {kSimplified, 1, 0, "乾为天"},
+        {kTraditional, 1, 0, "乾為天"},
+        {kTraditional, 1, 5, "无咎"},
+        {kTraditional, 25, 0, "天雷无妄"},
+        {kSimplified, 2, 1, "先迷后得主"},
+        {kTraditional, 2, 1, "先迷後得主"},
+        {kTraditional, 13, 1, "同人于野"},
+        {kTraditional, 53, 2, "鴻漸于干"},
+        {kSimplified, 21, 5, "噬干胏"},
+        {kTraditional, 21, 5, "噬乾胏"},
+        {kSimplified, 18, 2, "干父之蛊"},
+        {kTraditional, 18, 2, "幹父之蠱"},
+        {kTraditional, 21, 4, "噬腊肉"},
+        {kTraditional, 59, 3, "渙奔其机"},
+        // 巳日 (the sixth branch's day), not the look-alike 己日, in 革's judgement and 六二.
+        {kSimplified, 49, 1, "巳日乃孚"},
+        {kTraditional, 49, 1, "巳日乃孚"},
+        {kSimplified, 49, 3, "巳日乃革之"},
+        {kTraditional, 49, 3, "巳日乃革之"},
+        // The simplified forms of 通用规范汉字表 where the table has them.
+        {kSimplified, 50, 5, "覆公𫗧"},
+        {kTraditional, 50, 5, "覆公餗"},
+        {kSimplified, 29, 7, "系用徽𬙊"},
+        {kTraditional, 29, 7, "係用徽纆"},
+        {kSimplified, 63, 5, "𦈡有衣袽"},
+        {kTraditional, 63, 5, "繻有衣袽"},
     };
     for (const auto& c : cases) {
         EXPECT_NE(ClassicalTexts(c.script, c.hexagram)[c.part].find(c.holds), std::string::npos)
