@@ -53,9 +53,15 @@ QJsonObject TargetTime::Facts() const {
 }
 
 std::string TargetTime::Description(const Vocabulary& words) const {
-    return ToUtf8(words.translate("Commands", "Target time query: %1, period %2 (%3)")
-                      .arg(DateAndTimeText(date, time), ToQString(NumberText(period)),
-                           ToQString(words.PeriodEntry(period))));
+    // A language that names the periods by their branch says 午时 with its clock hours; the
+    // others say the period's number and its entry in the period list.
+    const QString entry = ToQString(words.PeriodEntry(period));
+    const QString hour = words.PeriodName(period).empty()
+                             ? words.translate("Commands", "period %1 (%2)")
+                                   .arg(ToQString(NumberText(period)), entry)
+                             : entry;
+    return ToUtf8(words.translate("Commands", "Target time query: %1, %2")
+                      .arg(DateAndTimeText(date, time), hour));
 }
 
 ClockTime Traditional::Time() const {
@@ -124,11 +130,10 @@ DateAndHourInput ReadDateAndHour(const Vocabulary& words, std::string_view date,
     if (period != nullptr) {
         const std::optional<int> number = ReadPeriod(*period);
         if (!number) {
-            const std::vector<std::string> entries = PeriodEntries(words);
             return {
                 std::nullopt,
                 FillIn(words.translate("Commands", "'%1' is not a period: give 1 (%2) to 12 (%3)"),
-                       {*period, entries.front(), entries.back()})};
+                       {*period, PeriodWords(words, 1), PeriodWords(words, kPeriodCount)})};
         }
         value.period = *number;
     } else if (time != nullptr) {

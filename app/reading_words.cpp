@@ -53,6 +53,16 @@ std::string TrigramWords(const Vocabulary& words, Trigram trigram) {
     return Named(trigram, words.TrigramName(trigram));
 }
 
+std::string ChangeLineWords(const Vocabulary& words, Hexagram hexagram, int line) {
+    const std::string name = LineName(words.Speaks(), hexagram, line);
+    return name.empty() ? NumberText(line) : name;
+}
+
+std::string PeriodWords(const Vocabulary& words, int period) {
+    const std::string name = words.PeriodName(period);
+    return name.empty() ? words.PeriodEntry(period) : name;
+}
+
 std::vector<std::string> YearEntries() {
     return Numbers(kFirstYear, kYearCount);
 }

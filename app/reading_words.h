@@ -28,6 +28,12 @@ std::string NumberText(int value);
 // "12", "12 天地否"; "1", "1 乾".
 std::string HexagramWords(const Vocabulary& words, Hexagram hexagram);
 std::string TrigramWords(const Vocabulary& words, Trigram trigram);
+// The change line of a reading as its hexagram names it where the language names lines (九二,
+// 上六), else its number: "2".
+std::string ChangeLineWords(const Vocabulary& words, Hexagram hexagram, int line);
+// A two-hour period as a sentence names it: by its branch where the language does so (午时),
+// else by its entry in the period list ("11AM - 1PM").
+std::string PeriodWords(const Vocabulary& words, int period);
 
 // The entries of the four target-time lists, in the order they are shown.
 std::vector<std::string> YearEntries();                          // "1998" .. "2099"

@@ -190,4 +190,9 @@ std::string Vocabulary::PeriodEntry(int period) const {
     return Tr("Vocabulary", Numbered(kPeriodEntries, period));
 }
 
+std::string Vocabulary::PeriodName(int period) const {
+    const std::string_view hour = Word(LunarWord::Hour);
+    return hour.empty() ? std::string() : std::string(BranchName(period)) + std::string(hour);
+}
+
 } // namespace zandrel

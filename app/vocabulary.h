@@ -73,6 +73,9 @@ public:
     std::string MonthName(int month) const;
     // "11PM - 1AM" .. "9PM - 11PM": the two-hour periods as the period list shows them.
     std::string PeriodEntry(int period) const;
+    // The period as a sentence names it where the language names the periods by their earthly
+    // branch (子时 .. 亥时): the branch and the lunar word for the hour; else empty.
+    std::string PeriodName(int period) const;
 
 private:
     Language language_;

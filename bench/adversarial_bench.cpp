@@ -153,7 +153,8 @@ int RunCase(const Case& c, int argc, char* argv[]) {
         window.SendCommand(IDC_MANAGE_TEXT);
     } else {
         timer.restart();
-        CLogDlg viewer(window.Texts().dataDirectory, &window);
+        CLogDlg viewer(window.Texts().dataDirectory, Vocabulary::Of(window.Texts().language),
+                       &window);
         viewer.Create();
         QCoreApplication::processEvents();
         viewer.repaint();

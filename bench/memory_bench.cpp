@@ -116,7 +116,7 @@ int RunCase(const Case& c, int argc, char* argv[]) {
     std::printf("  %-22s %7.1f MiB\n", "text records hold",
                 RecordsMiB(window.Texts().hexagramTexts));
 
-    CLogDlg viewer(window.Texts().dataDirectory, &window);
+    CLogDlg viewer(window.Texts().dataDirectory, Vocabulary::Of(window.Texts().language), &window);
     viewer.Create();
     QCoreApplication::processEvents();
     viewer.repaint();

@@ -42,7 +42,8 @@ std::string ReadingTable(const Vocabulary& words, const ReadingReport& report) {
     text +=
         ToUtf8(
             words.translate("Commands", "Original hexagram %1, change line %2, final hexagram %3")
-                .arg(Q(HexagramWords(words, reading.original)), Q(NumberText(reading.changeLine)),
+                .arg(Q(HexagramWords(words, reading.original)),
+                     Q(ChangeLineWords(words, reading.original, reading.changeLine)),
                      Q(HexagramWords(words, reading.final)))) +
         "\n";
     // The trigrams' column is as wide as the widest of them, with two blanks after it.

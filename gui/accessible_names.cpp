@@ -213,8 +213,9 @@ std::string ReadingAnnouncement(const Vocabulary& words, const Reading& reading,
                                  "Original hexagram %1, %2. Change line %3. Final hexagram "
                                  "%4, %5. Body: %6. Use: %7.")
                       .arg(QString::number(reading.original), title(reading.original),
-                           QString::number(reading.changeLine), QString::number(reading.final),
-                           title(reading.final), trigram(body), trigram(use)));
+                           Q(ChangeLineWords(words, reading.original, reading.changeLine)),
+                           QString::number(reading.final), title(reading.final), trigram(body),
+                           trigram(use)));
 }
 
 } // namespace zandrel

@@ -1,5 +1,6 @@
 #include "gui/hex_text_dlg.h"
 
+#include "app/reading_words.h"
 #include "platform/accessible_text.h"
 #include "platform/announcer.h"
 #include "platform/qt_text.h"
@@ -24,6 +25,7 @@ void CHexTextDlg::DoDataExchange(CDataExchange& dx) {
 bool CHexTextDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetAccessibleText(*hexagramText, {ToUtf8(tr("Hexagram text")), ""});
+    const Vocabulary& words = Vocabulary::Of(store.language);
     std::vector<QWidget*> buttons;
     for (int n = 1; n <= kHexagramCount; ++n) {
         QWidget& button = *GetDlgItem(IDC_HEXAGRAM1 + n - 1);
@@ -31,6 +33,11 @@ bool CHexTextDlg::OnInitDialog() {
         //: A hexagram button's accessible name: its number, then its title
         SetAccessibleText(button,
                           {ToUtf8(tr("Hexagram %1, %2").arg(QString::number(n), title)), ""});
+        // The button shows the number; where the language names the hexagrams, so does its
+        // tooltip (1 乾为天).
+        if (!words.HexagramName(n).empty()) {
+            button.setToolTip(ToQString(HexagramWords(words, n)));
+        }
         buttons.push_back(&button);
     }
     // The grid is one Tab stop between the OK button and the text; the arrows move in it.

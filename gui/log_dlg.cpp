@@ -1,5 +1,6 @@
 #include "gui/log_dlg.h"
 
+#include "app/log_words.h"
 #include "log/query_log.h"
 #include "platform/accessible_text.h"
 #include "platform/qt_text.h"
@@ -10,8 +11,9 @@
 
 namespace zandrel {
 
-CLogDlg::CLogDlg(std::string dataDirectory, QWidget* owner)
-    : CDialog(FindDialogTemplate(IDD_LOG), owner), dataDirectory(std::move(dataDirectory)) {}
+CLogDlg::CLogDlg(std::string dataDirectory, const Vocabulary& words, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_LOG), owner), dataDirectory(std::move(dataDirectory)),
+      words(words) {}
 
 void CLogDlg::DoDataExchange(CDataExchange& dx) {
     CDialog::DoDataExchange(dx);
@@ -32,7 +34,7 @@ void CLogDlg::LoadLogText() {
     if (const std::string older = OlderLogPath(dataDirectory); !older.empty()) {
         text = FillIn(tr("[Older entries are in %1]"), {older}) + "\r\n";
     }
-    text += zandrel::LoadLogText(dataDirectory);
+    text += LogTextInLanguage(words, zandrel::LoadLogText(dataDirectory));
     if (!text.empty()) {
         logText->SetWindowText(text);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/vocabulary.h"
 #include "platform/dialog.h"
 
 #include <string>
@@ -7,12 +8,13 @@
 namespace zandrel {
 
 // The log viewer (template 155): the whole query log as read-only text, oldest entry at the
-// top. OK, Escape and the close box end it.
+// top, with the frame of its entries in the language of the words it is given. OK, Escape and
+// the close box end it.
 class CLogDlg : public CDialog {
     Q_OBJECT
 public:
-    // Shows the log of `dataDirectory`.
-    CLogDlg(std::string dataDirectory, QWidget* owner);
+    // Shows the log of `dataDirectory` in the language of `words`, which outlive it.
+    CLogDlg(std::string dataDirectory, const Vocabulary& words, QWidget* owner);
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -23,6 +25,7 @@ private:
     void LoadLogText();
 
     const std::string dataDirectory;
+    const Vocabulary& words;
     CTextViewer* logText = nullptr;
 };
 

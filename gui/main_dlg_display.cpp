@@ -94,8 +94,18 @@ void CMainDlg::ShowDisplay(const Reading* reading) {
     }
     for (const NumberDisplay& row : kNumberDisplays) {
         const int value = reading ? reading->*row.value : 0;
-        (this->*row.label)->SetWindowText(reading ? NumberText(value) : "");
-        SetAccessibleText(*(this->*row.label), NumberLabelText(words, row.name, value));
+        CButton& label = *(this->*row.label);
+        label.SetWindowText(reading ? NumberText(value) : "");
+        // The numbers alone are what the window shows; where the language names hexagrams and
+        // lines, the tooltip gives the name (1 乾为天, 九二).
+        std::string named;
+        if (reading && row.value == &Reading::changeLine) {
+            named = ChangeLineWords(words, reading->original, value);
+        } else if (reading && !words.HexagramName(value).empty()) {
+            named = HexagramWords(words, value);
+        }
+        label.setToolTip(named == NumberText(value) ? QString() : ToQString(named));
+        SetAccessibleText(label, NumberLabelText(words, row.name, value));
     }
     for (int line = 1; line <= 6; ++line) {
         SetAccessibleText(*GetDlgItem(IDC_LINE1 + line - 1), LineMarkerText(words, line, reading));

@@ -20,7 +20,7 @@ void CMainDlg::WriteLogEntry() {
 }
 
 void CMainDlg::OnViewLog() {
-    CLogDlg viewer(session.DataDirectory(), this);
+    CLogDlg viewer(session.DataDirectory(), session.Words(), this);
     viewer.DoModal();
 }
 

@@ -1,6 +1,7 @@
 #include "gui/manage_text_dlg.h"
 
 #include "app/file_error_message.h"
+#include "app/reading_words.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
 #include "res/resource.h"
@@ -33,6 +34,11 @@ bool CManageTextDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     for (int n = 1; n <= kHexagramCount; ++n) {
         hexagramList->AddString(std::to_string(n));
+        // The list shows the numbers; where the language names the hexagrams, each entry's
+        // tooltip gives the name (1 乾为天).
+        if (!words.HexagramName(n).empty()) {
+            hexagramList->setItemData(n - 1, ToQString(HexagramWords(words, n)), Qt::ToolTipRole);
+        }
     }
     hexagramList->SetCurSel(0);
     // Only a text in effect is shown at first; a pending one shows once its hexagram is chosen.

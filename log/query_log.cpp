@@ -65,6 +65,55 @@ std::string FormatLogTime(const std::tm& localTime) {
     return text;
 }
 
+std::optional<std::tm> ReadLogHeadTime(std::string_view line) {
+    if (!line.starts_with(kLogHeadOpen) || !line.ends_with(kLogHeadClose)) {
+        return std::nullopt;
+    }
+    line.remove_prefix(kLogHeadOpen.size());
+    line.remove_suffix(kLogHeadClose.size());
+    // The names first, then "DD, YYYY HH:MM:SS" at fixed places; whatever FormatLogTime would
+    // not write back exactly is no header.
+    const auto weekday = std::find_if(kWeekdays.begin(), kWeekdays.end(),
+                                      [line](std::string_view w) { return line.starts_with(w); });
+    if (weekday == kWeekdays.end()) {
+        return std::nullopt;
+    }
+    const std::string_view afterWeekday = line.substr(weekday->size());
+    const auto month = std::find_if(kMonths.begin(), kMonths.end(), [&](std::string_view m) {
+        return afterWeekday.starts_with(", ") && afterWeekday.substr(2).starts_with(m);
+    });
+    if (month == kMonths.end()) {
+        return std::nullopt;
+    }
+    const std::string_view rest = afterWeekday.substr(2 + month->size());
+    if (rest.size() != 18) { // " DD, YYYY HH:MM:SS"
+        return std::nullopt;
+    }
+    const auto number = [rest](std::size_t at, std::size_t width) {
+        int value = 0;
+        for (std::size_t i = at; i < at + width; ++i) {
+            if (rest[i] < '0' || rest[i] > '9') {
+                return -1;
+            }
+            value = value * 10 + (rest[i] - '0');
+        }
+        return value;
+    };
+    std::tm time{};
+    time.tm_wday = static_cast<int>(weekday - kWeekdays.begin());
+    time.tm_mon = static_cast<int>(month - kMonths.begin());
+    time.tm_mday = number(1, 2);
+    time.tm_year = number(5, 4) - 1900;
+    time.tm_hour = number(10, 2);
+    time.tm_min = number(13, 2);
+    time.tm_sec = number(16, 2);
+    if (time.tm_mday < 0 || time.tm_year < -1900 || time.tm_hour < 0 || time.tm_min < 0 ||
+        time.tm_sec < 0 || FormatLogTime(time) != line) {
+        return std::nullopt;
+    }
+    return time;
+}
+
 std::tm CurrentLocalTime() {
     const std::time_t now = std::time(nullptr);
     // One thread only, so the shared result of std::localtime is safe to copy.
@@ -76,7 +125,7 @@ std::string LogEntryBytes(std::string_view question, std::string_view originalTe
                           std::string_view lineText, std::string_view finalText,
                           const std::tm& localTime) {
     // Pieces are concatenated, never formatted, so "%" in the question stays as typed.
-    constexpr std::string_view kHeadOpen = "[Your query on ";
+    constexpr std::string_view kHeadOpen = kLogHeadOpen;
     constexpr std::string_view kHeadClose = "]\r\n";
     constexpr std::string_view kQuestionEnd = "\r\n\r\n";
     constexpr std::string_view kReply = "[Auvrel's reply]\r\n";

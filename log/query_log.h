@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,16 @@ inline constexpr std::int64_t kLogResetSize = 512000;
 
 // "Wednesday, March 07, 2001 09:05:07", in English whatever the user's locale.
 std::string FormatLogTime(const std::tm& localTime);
+
+// The frame of every entry, in every language: the line that opens it, with the time between
+// kLogHeadOpen and kLogHeadClose, and the line that opens the reply, after the question.
+inline constexpr std::string_view kLogHeadOpen = "[Your query on ";
+inline constexpr std::string_view kLogHeadClose = "]";
+inline constexpr std::string_view kLogReplyLine = "[Auvrel's reply]";
+
+// The time of an entry's opening line (without its line end) exactly as FormatLogTime writes
+// it; nothing for any other line.
+std::optional<std::tm> ReadLogHeadTime(std::string_view line);
 
 // The local calendar time now, read once per entry.
 std::tm CurrentLocalTime();

@@ -126,7 +126,7 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
     </message>
     <message>
         <source>Original hexagram %1, %2. Change line %3. Final hexagram %4, %5. Body: %6. Use: %7.</source>
-        <translation>本卦第%1卦%2，动爻%3，变卦第%4卦%5。体：%6。用：%7。</translation>
+        <translation>本卦第%1卦%2。动爻：%3。变卦第%4卦%5。体：%6。用：%7。</translation>
     </message>
     <message>
         <source>%1 element: casting</source>
@@ -312,7 +312,7 @@ The options of every Qt program, such as -platform and -style, work as well.
       zandrel cast|lunar|text ...
       zandrel --help | --version
 
-起卦占问。自定义卦辞（custom1.txt 至 custom64.txt）和占问日志（auvrel.log）
+起卦占问。自定义卦爻辞（custom1.txt 至 custom64.txt）和占问日志（auvrel.log）
 保存在当前目录中。
 
 选项：
@@ -394,15 +394,11 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Original hexagram %1, change line %2, final hexagram %3</source>
-        <translation>本卦 %1，动爻 %2，变卦 %3</translation>
+        <translation>本卦：%1；动爻：%2；变卦：%3</translation>
     </message>
     <message>
         <source>Traditional time query: %1, %2</source>
         <translation>年月日时起卦：%1，%2</translation>
-    </message>
-    <message>
-        <source>Target time query: %1, period %2 (%3)</source>
-        <translation>指定时间起卦：%1，时辰 %2：%3</translation>
     </message>
     <message>
         <source>give the date as YYYY-MM-DD</source>
@@ -460,7 +456,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>General query</source>
-        <translation>即时起卦</translation>
+        <translation>随机起卦</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; is given more than once</source>
@@ -521,7 +517,7 @@ The options of every Qt program, such as -platform and -style, work as well.
 </source>
         <translation>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
                [--traditional] [--json] [--log] [--user-data]
-      显示指定时间起卦的结果：取日期的年、月、日和时辰 N（1 为子时 23–1 点，
+      显示公历日期起卦的结果：取日期的年、月、日和时辰 N（1 为子时 23–1 点，
       12 为亥时 21–23 点），或该时间所在的时辰。加 --traditional 则按农历
       日期和时辰起卦。--json 输出一个 JSON 对象，--log 同时把这一卦记入占问
       日志。日期范围为 1998-01-01 至 2099-12-31。
@@ -549,6 +545,14 @@ The options of every Qt program, such as -platform and -style, work as well.
       动爻取上卦数 + 下卦数 + 时数，或按 --line 所给。例：12:00 时 --trigrams
       south north 得上离下坎，动爻 (3 + 6 + 7) ÷ 6 余 4。
 </translation>
+    </message>
+    <message>
+        <source>period %1 (%2)</source>
+        <translation>时辰 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Target time query: %1, %2</source>
+        <translation>公历日期起卦：%1，%2</translation>
     </message>
 </context>
 <context>
@@ -607,7 +611,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>General Query</source>
-        <translation>即时起卦</translation>
+        <translation>随机起卦</translation>
     </message>
     <message>
         <source>Run</source>
@@ -615,7 +619,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Target Time Query</source>
-        <translation>指定时间起卦</translation>
+        <translation>公历日期起卦</translation>
     </message>
     <message>
         <source>Original Hexagram</source>
@@ -635,11 +639,11 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>View Text</source>
-        <translation>查看卦辞</translation>
+        <translation>查看卦爻辞</translation>
     </message>
     <message>
         <source>Manage Text</source>
-        <translation>管理卦辞</translation>
+        <translation>管理卦爻辞</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -651,15 +655,15 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Update Text</source>
-        <translation>更新文字</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Restore Text</source>
-        <translation>恢复文字</translation>
+        <translation>恢复原文</translation>
     </message>
     <message>
         <source>Restore All Text</source>
-        <translation>全部恢复</translation>
+        <translation>全部恢复原文</translation>
     </message>
     <message>
         <source>Close</source>
@@ -679,27 +683,27 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Line 1:</source>
-        <translation>第一爻：</translation>
+        <translation>初爻：</translation>
     </message>
     <message>
         <source>Line 2:</source>
-        <translation>第二爻：</translation>
+        <translation>二爻：</translation>
     </message>
     <message>
         <source>Line 3:</source>
-        <translation>第三爻：</translation>
+        <translation>三爻：</translation>
     </message>
     <message>
         <source>Line 4:</source>
-        <translation>第四爻：</translation>
+        <translation>四爻：</translation>
     </message>
     <message>
         <source>Line 5:</source>
-        <translation>第五爻：</translation>
+        <translation>五爻：</translation>
     </message>
     <message>
         <source>Line 6:</source>
-        <translation>第六爻：</translation>
+        <translation>上爻：</translation>
     </message>
     <message>
         <source>Cast...</source>
@@ -739,7 +743,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Manage Custom Hexagram Text</source>
-        <translation>管理自定义卦辞</translation>
+        <translation>管理自定义卦爻辞</translation>
     </message>
     <message>
         <source>Traditional Time Query</source>
@@ -772,6 +776,18 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>Cast from Counts</source>
         <translation>数字·文字·卦象起卦</translation>
+    </message>
+    <message>
+        <source>Zandrel is for reflection on a question and for the study of the classical method of casting hexagrams.</source>
+        <translation>Zandrel 供人就所问之事自省，并研习传统的起卦方法。</translation>
+    </message>
+    <message>
+        <source>It gives no advice, medical, legal or financial, and its readings are not predictions to rely on.</source>
+        <translation>不提供医疗、法律或财务建议；其解读并非可依赖的预测。</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>自由软件，依 GNU GPL 第 3 版或更新版本授权。</translation>
     </message>
 </context>
 <context>
@@ -843,6 +859,22 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>unknown language &apos;%1&apos;: give %2</source>
         <extracomment>The language named on the command line, then the codes of those the program speaks</extracomment>
         <translation>未知语言“%1”：请给出 %2</translation>
+    </message>
+</context>
+<context>
+    <name>LogWords</name>
+    <message>
+        <source>[Your query on %1]</source>
+        <translation>【提问于 %1】</translation>
+    </message>
+    <message>
+        <source>[Auvrel&apos;s reply]</source>
+        <translation>【Auvrel 的回复】</translation>
+    </message>
+    <message>
+        <source>dddd, MMMM dd, yyyy HH:mm:ss</source>
+        <extracomment>The time of a log entry as a QDateTime format: &quot;Friday, December 11, 2026 06:15:00&quot;</extracomment>
+        <translation>yyyy年M月d日 dddd HH:mm:ss</translation>
     </message>
 </context>
 <context>
@@ -1288,7 +1320,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Reset Log</source>
-        <translation>清除日志</translation>
+        <translation>删除日志</translation>
     </message>
     <message>
         <source>Cast from &amp;Counts...	Ctrl+K</source>
@@ -1299,27 +1331,27 @@ The options of every Qt program, such as -platform and -style, work as well.
     <name>zandrel::CManageTextDlg</name>
     <message>
         <source>Text updated.</source>
-        <translation>文字已更新。</translation>
+        <translation>已保存。</translation>
     </message>
     <message>
         <source>Update Text</source>
-        <translation>更新文字</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Default text restored.</source>
-        <translation>已恢复默认文字。</translation>
+        <translation>已恢复原文。</translation>
     </message>
     <message>
         <source>Restore Text</source>
-        <translation>恢复文字</translation>
+        <translation>恢复原文</translation>
     </message>
     <message>
         <source>Do you really want to remove all custom text and reset to default text?</source>
-        <translation>确定要删除所有自定义文字并恢复默认文字吗？</translation>
+        <translation>确定要删除所有自定义卦爻辞并恢复原文吗？</translation>
     </message>
     <message>
         <source>Restore All Text</source>
-        <translation>全部恢复</translation>
+        <translation>全部恢复原文</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1332,31 +1364,31 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Line 1</source>
-        <translation>第一爻</translation>
+        <translation>初爻</translation>
     </message>
     <message>
         <source>Line 2</source>
-        <translation>第二爻</translation>
+        <translation>二爻</translation>
     </message>
     <message>
         <source>Line 3</source>
-        <translation>第三爻</translation>
+        <translation>三爻</translation>
     </message>
     <message>
         <source>Line 4</source>
-        <translation>第四爻</translation>
+        <translation>四爻</translation>
     </message>
     <message>
         <source>Line 5</source>
-        <translation>第五爻</translation>
+        <translation>五爻</translation>
     </message>
     <message>
         <source>Line 6</source>
-        <translation>第六爻</translation>
+        <translation>上爻</translation>
     </message>
     <message>
         <source>%1 is too long to be stored: it takes %2 bytes, and a text may take at most %3 (a plain letter takes 1 byte, most other characters 2 to 4). Nothing was updated.</source>
-        <translation>%1太长，无法保存：它占 %2 字节，而一段文字最多只能占 %3 字节（一个英文字母占 1 字节，其他大多数字符占 2 到 4 字节）。未作任何更新。</translation>
+        <translation>%1太长，无法保存：它占 %2 字节，而一段文字最多只能占 %3 字节（一个英文字母占 1 字节，其他大多数字符占 2 到 4 字节）。未保存。</translation>
     </message>
 </context>
 <context>

@@ -126,7 +126,7 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
     </message>
     <message>
         <source>Original hexagram %1, %2. Change line %3. Final hexagram %4, %5. Body: %6. Use: %7.</source>
-        <translation>本卦第%1卦%2，動爻%3，變卦第%4卦%5。體：%6。用：%7。</translation>
+        <translation>本卦第%1卦%2。動爻：%3。變卦第%4卦%5。體：%6。用：%7。</translation>
     </message>
     <message>
         <source>%1 element: casting</source>
@@ -312,7 +312,7 @@ The options of every Qt program, such as -platform and -style, work as well.
       zandrel cast|lunar|text ...
       zandrel --help | --version
 
-起卦占問。自訂卦辭（custom1.txt 至 custom64.txt）和占問日誌（auvrel.log）
+起卦占問。自訂卦爻辭（custom1.txt 至 custom64.txt）和占問日誌（auvrel.log）
 保存在目前的目錄中。
 
 選項：
@@ -394,15 +394,11 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Original hexagram %1, change line %2, final hexagram %3</source>
-        <translation>本卦 %1，動爻 %2，變卦 %3</translation>
+        <translation>本卦：%1；動爻：%2；變卦：%3</translation>
     </message>
     <message>
         <source>Traditional time query: %1, %2</source>
         <translation>年月日時起卦：%1，%2</translation>
-    </message>
-    <message>
-        <source>Target time query: %1, period %2 (%3)</source>
-        <translation>指定時間起卦：%1，時辰 %2：%3</translation>
     </message>
     <message>
         <source>give the date as YYYY-MM-DD</source>
@@ -460,7 +456,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>General query</source>
-        <translation>即時起卦</translation>
+        <translation>隨機起卦</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; is given more than once</source>
@@ -521,7 +517,7 @@ The options of every Qt program, such as -platform and -style, work as well.
 </source>
         <translation>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
                [--traditional] [--json] [--log] [--user-data]
-      顯示指定時間起卦的結果：取日期的年、月、日和時辰 N（1 為子時 23–1 點，
+      顯示公曆日期起卦的結果：取日期的年、月、日和時辰 N（1 為子時 23–1 點，
       12 為亥時 21–23 點），或該時間所在的時辰。加 --traditional 則按農曆
       日期和時辰起卦。--json 輸出一個 JSON 物件，--log 同時把這一卦記入占問
       日誌。日期範圍為 1998-01-01 至 2099-12-31。
@@ -549,6 +545,14 @@ The options of every Qt program, such as -platform and -style, work as well.
       動爻取上卦數 + 下卦數 + 時數，或按 --line 所給。例：12:00 時 --trigrams
       south north 得上離下坎，動爻 (3 + 6 + 7) ÷ 6 餘 4。
 </translation>
+    </message>
+    <message>
+        <source>period %1 (%2)</source>
+        <translation>時辰 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Target time query: %1, %2</source>
+        <translation>公曆日期起卦：%1，%2</translation>
     </message>
 </context>
 <context>
@@ -607,7 +611,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>General Query</source>
-        <translation>即時起卦</translation>
+        <translation>隨機起卦</translation>
     </message>
     <message>
         <source>Run</source>
@@ -615,7 +619,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Target Time Query</source>
-        <translation>指定時間起卦</translation>
+        <translation>公曆日期起卦</translation>
     </message>
     <message>
         <source>Original Hexagram</source>
@@ -635,11 +639,11 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>View Text</source>
-        <translation>檢視卦辭</translation>
+        <translation>檢視卦爻辭</translation>
     </message>
     <message>
         <source>Manage Text</source>
-        <translation>管理卦辭</translation>
+        <translation>管理卦爻辭</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -651,15 +655,15 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Update Text</source>
-        <translation>更新文字</translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <source>Restore Text</source>
-        <translation>還原文字</translation>
+        <translation>還原原文</translation>
     </message>
     <message>
         <source>Restore All Text</source>
-        <translation>全部還原</translation>
+        <translation>全部還原原文</translation>
     </message>
     <message>
         <source>Close</source>
@@ -679,27 +683,27 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Line 1:</source>
-        <translation>第一爻：</translation>
+        <translation>初爻：</translation>
     </message>
     <message>
         <source>Line 2:</source>
-        <translation>第二爻：</translation>
+        <translation>二爻：</translation>
     </message>
     <message>
         <source>Line 3:</source>
-        <translation>第三爻：</translation>
+        <translation>三爻：</translation>
     </message>
     <message>
         <source>Line 4:</source>
-        <translation>第四爻：</translation>
+        <translation>四爻：</translation>
     </message>
     <message>
         <source>Line 5:</source>
-        <translation>第五爻：</translation>
+        <translation>五爻：</translation>
     </message>
     <message>
         <source>Line 6:</source>
-        <translation>第六爻：</translation>
+        <translation>上爻：</translation>
     </message>
     <message>
         <source>Cast...</source>
@@ -739,7 +743,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Manage Custom Hexagram Text</source>
-        <translation>管理自訂卦辭</translation>
+        <translation>管理自訂卦爻辭</translation>
     </message>
     <message>
         <source>Traditional Time Query</source>
@@ -772,6 +776,18 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>Cast from Counts</source>
         <translation>數字·文字·卦象起卦</translation>
+    </message>
+    <message>
+        <source>Zandrel is for reflection on a question and for the study of the classical method of casting hexagrams.</source>
+        <translation>Zandrel 供人就所問之事自省，並研習傳統的起卦方法。</translation>
+    </message>
+    <message>
+        <source>It gives no advice, medical, legal or financial, and its readings are not predictions to rely on.</source>
+        <translation>不提供醫療、法律或財務建議；其解讀並非可依賴的預測。</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>自由軟體，依 GNU GPL 第 3 版或更新版本授權。</translation>
     </message>
 </context>
 <context>
@@ -843,6 +859,22 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>unknown language &apos;%1&apos;: give %2</source>
         <extracomment>The language named on the command line, then the codes of those the program speaks</extracomment>
         <translation>未知語言「%1」：請給出 %2</translation>
+    </message>
+</context>
+<context>
+    <name>LogWords</name>
+    <message>
+        <source>[Your query on %1]</source>
+        <translation>【提問於 %1】</translation>
+    </message>
+    <message>
+        <source>[Auvrel&apos;s reply]</source>
+        <translation>【Auvrel 的回覆】</translation>
+    </message>
+    <message>
+        <source>dddd, MMMM dd, yyyy HH:mm:ss</source>
+        <extracomment>The time of a log entry as a QDateTime format: &quot;Friday, December 11, 2026 06:15:00&quot;</extracomment>
+        <translation>yyyy年M月d日 dddd HH:mm:ss</translation>
     </message>
 </context>
 <context>
@@ -1288,7 +1320,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Reset Log</source>
-        <translation>清除日誌</translation>
+        <translation>刪除日誌</translation>
     </message>
     <message>
         <source>Cast from &amp;Counts...	Ctrl+K</source>
@@ -1299,27 +1331,27 @@ The options of every Qt program, such as -platform and -style, work as well.
     <name>zandrel::CManageTextDlg</name>
     <message>
         <source>Text updated.</source>
-        <translation>文字已更新。</translation>
+        <translation>已儲存。</translation>
     </message>
     <message>
         <source>Update Text</source>
-        <translation>更新文字</translation>
+        <translation>儲存</translation>
     </message>
     <message>
         <source>Default text restored.</source>
-        <translation>已還原預設文字。</translation>
+        <translation>已還原原文。</translation>
     </message>
     <message>
         <source>Restore Text</source>
-        <translation>還原文字</translation>
+        <translation>還原原文</translation>
     </message>
     <message>
         <source>Do you really want to remove all custom text and reset to default text?</source>
-        <translation>確定要移除所有自訂文字並還原預設文字嗎？</translation>
+        <translation>確定要移除所有自訂卦爻辭並還原原文嗎？</translation>
     </message>
     <message>
         <source>Restore All Text</source>
-        <translation>全部還原</translation>
+        <translation>全部還原原文</translation>
     </message>
     <message>
         <source>Title</source>
@@ -1332,31 +1364,31 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>Line 1</source>
-        <translation>第一爻</translation>
+        <translation>初爻</translation>
     </message>
     <message>
         <source>Line 2</source>
-        <translation>第二爻</translation>
+        <translation>二爻</translation>
     </message>
     <message>
         <source>Line 3</source>
-        <translation>第三爻</translation>
+        <translation>三爻</translation>
     </message>
     <message>
         <source>Line 4</source>
-        <translation>第四爻</translation>
+        <translation>四爻</translation>
     </message>
     <message>
         <source>Line 5</source>
-        <translation>第五爻</translation>
+        <translation>五爻</translation>
     </message>
     <message>
         <source>Line 6</source>
-        <translation>第六爻</translation>
+        <translation>上爻</translation>
     </message>
     <message>
         <source>%1 is too long to be stored: it takes %2 bytes, and a text may take at most %3 (a plain letter takes 1 byte, most other characters 2 to 4). Nothing was updated.</source>
-        <translation>%1太長，無法儲存：它佔 %2 位元組，而一段文字最多只能佔 %3 位元組（一個英文字母佔 1 位元組，其他大多數字元佔 2 到 4 位元組）。未作任何更新。</translation>
+        <translation>%1太長，無法儲存：它佔 %2 位元組，而一段文字最多只能佔 %3 位元組（一個英文字母佔 1 位元組，其他大多數字元佔 2 到 4 位元組）。未儲存。</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,10 @@
 #include "app/file_error_message.h"
 #include "app/reading_words.h"
 #include "core/reading.h"
+#include "gui/about_dlg.h"
 #include "gui/language_session.h"
+#include "gui/log_dlg.h"
+#include "log/query_log.h"
 #include "platform/message_box.h"
 #include "res/resource.h"
 #include "tests/gui/window_walk.h"
@@ -26,8 +29,9 @@ namespace {
 // English words in a text, leaving out the names and notations that every language writes
 // alike.
 QStringList EnglishWords(QString text) {
-    static const QRegularExpression kept(QStringLiteral(
-        "Zandrel|Auvrel|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+[TK]"));
+    static const QRegularExpression kept(
+        QStringLiteral("Zandrel|Auvrel|GNU "
+                       "GPL|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+[TK]"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     text.remove(kept);
     QStringList words;
@@ -69,6 +73,8 @@ private slots:
     void messageBoxesSpeakTheLanguage();
     void elementLabelsNameTheRelationToTheBody_data();
     void elementLabelsNameTheRelationToTheBody();
+    void aboutBoxAndLogViewerSpeakTheLanguage_data();
+    void aboutBoxAndLogViewerSpeakTheLanguage();
     void chineseNamesComeFromTheClassicalData();
     void qtsOwnWordsAreTranslated();
     void englishIsTheDefaultAndComesBack();
@@ -161,13 +167,13 @@ void LanguageTest::elementLabelsNameTheRelationToTheBody_data() {
         << QStringList{"-木-", "(土)", "+火+", "+水+", "-金-", "+土+"}
         << QStringList{"用克体：不利", "体：其余各卦与之论生克", "用生体：有利",
                        "体克用：有利", "体生用：不利",           "比和：有利"}
-        << "本卦第53卦风山渐，动爻4，变卦第33卦天山遁。体：内卦，土。用：外卦，木。";
+        << "本卦第53卦风山渐。动爻：六四。变卦第33卦天山遁。体：内卦，土。用：外卦，木。";
     QTest::newRow("zh_TW")
         << Language::TraditionalChinese
         << QStringList{"-木-", "(土)", "+火+", "+水+", "-金-", "+土+"}
         << QStringList{"用克體：不利", "體：其餘各卦與之論生克", "用生體：有利",
                        "體克用：有利", "體生用：不利",           "比和：有利"}
-        << "本卦第53卦風山漸，動爻4，變卦第33卦天山遯。體：內卦，土。用：外卦，木。";
+        << "本卦第53卦風山漸。動爻：六四。變卦第33卦天山遯。體：內卦，土。用：外卦，木。";
 }
 
 void LanguageTest::elementLabelsNameTheRelationToTheBody() {
@@ -202,6 +208,81 @@ void LanguageTest::elementLabelsNameTheRelationToTheBody() {
     }
     // And so does the announcement of the reading, with the titles in the language's script.
     QCOMPARE(QString::fromStdString(window.findChild<CAnnouncer*>()->Text()), announced);
+    // The numbers' tooltips name the hexagrams and the line where the language names them.
+    QStringList numberTips;
+    for (const int id : {IDC_ORIGINAL_NUMBER, IDC_CHANGE_LINE_NUMBER, IDC_FINAL_NUMBER}) {
+        numberTips << window.GetDlgItem(id)->toolTip();
+    }
+    const QStringList named =
+        language == Language::English
+            ? QStringList{"", "", ""}
+            : QStringList{QString::fromStdString(HexagramWords(Vocabulary::Of(language), 53)),
+                          QString::fromStdString(LineName(language, 53, 4)),
+                          QString::fromStdString(HexagramWords(Vocabulary::Of(language), 33))};
+    QCOMPARE(numberTips, named);
+    if (language == Language::SimplifiedChinese) {
+        QCOMPARE(numberTips, (QStringList{"53 风山渐", "六四", "33 天山遁"}));
+    }
+}
+
+void LanguageTest::aboutBoxAndLogViewerSpeakTheLanguage_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("head");
+    QTest::addColumn<QString>("reply");
+    QTest::newRow("en") << Language::English << "[Your query on Friday, December 11, 2026 06:15:00]"
+                        << "[Auvrel's reply]";
+    QTest::newRow("zh_CN") << Language::SimplifiedChinese
+                           << "【提问于 2026年12月11日 星期五 06:15:00】"
+                           << "【Auvrel 的回复】";
+    QTest::newRow("zh_TW") << Language::TraditionalChinese
+                           << "【提問於 2026年12月11日 星期五 06:15:00】"
+                           << "【Auvrel 的回覆】";
+}
+
+void LanguageTest::aboutBoxAndLogViewerSpeakTheLanguage() {
+    QFETCH(Language, language);
+    QFETCH(QString, head);
+    QFETCH(QString, reply);
+    const LanguageSession session(language);
+    MainWindow fixture(language);
+    CMainDlg& window = fixture.Start();
+
+    // The disclaimer's three texts are there in every language.
+    CAboutDlg about(IDD_ABOUTBOX, &window);
+    about.Create();
+    QStringList disclaimer;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        if (label != about.GetDlgItem(IDC_VERSION) && label->pixmap().isNull()) {
+            disclaimer << label->text();
+        }
+    }
+    about.DestroyWindow();
+    QCOMPARE(disclaimer.size(), 3);
+    QVERIFY2(!disclaimer.contains(QString()), qPrintable(disclaimer.join('|')));
+
+    // The viewer shows the log's frame in the language; the log keeps its own. A reading's
+    // text that holds a line like the frame's is the user's, and stays as it is.
+    std::tm time{};
+    time.tm_year = 2026 - 1900;
+    time.tm_mon = 11;
+    time.tm_mday = 11;
+    time.tm_wday = 5;
+    time.tm_hour = 6;
+    time.tm_min = 15;
+    const std::string entry = LogEntryBytes("[Auvrel's reply]", "[Auvrel's reply]\r\n",
+                                            "[Your query on a Friday]\r\n", "", time);
+    fixture.WriteFile("auvrel.log", QByteArray::fromStdString(entry + entry));
+    CLogDlg viewer(fixture.Path().toStdString(), Vocabulary::Of(language), &window);
+    viewer.Create();
+    const QStringList lines =
+        QString::fromStdString(viewer.DlgItem<CTextViewer>(IDC_LOG_TEXT)->GetWindowText())
+            .split(QStringLiteral("\r\n"));
+    viewer.DestroyWindow();
+    const QStringList one = {
+        head, "[Auvrel's reply]", "", reply, "[Auvrel's reply]", "[Your query on a Friday]", "", "",
+        ""};
+    QCOMPARE(lines, one + one + QStringList{""});
+    QCOMPARE(fixture.ReadFile("auvrel.log"), QByteArray::fromStdString(entry + entry));
 }
 
 void LanguageTest::chineseNamesComeFromTheClassicalData() {
@@ -266,7 +347,8 @@ void LanguageTest::englishIsTheDefaultAndComesBack() {
         MainWindow fixture(Language::SimplifiedChinese);
         CMainDlg& window = fixture.Start();
         QCOMPARE(window.DlgItem<CComboBox>(IDC_MONTH)->itemText(0), QStringLiteral("一月"));
-        QCOMPARE(window.DlgItem<CComboBox>(IDC_PERIOD)->itemText(0), QStringLiteral("子时 (23–1)"));
+        QCOMPARE(window.DlgItem<CComboBox>(IDC_PERIOD)->itemText(0),
+                 QStringLiteral("子时 (23–1)"));
     }
     QCOMPARE(QCoreApplication::translate("DialogTemplate", "View Log"), QStringLiteral("View Log"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));

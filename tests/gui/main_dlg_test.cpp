@@ -328,7 +328,11 @@ void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
     });
     items[10]->trigger();
     QVERIFY(act->Fired());
-    QCOMPARE(seen, QStringLiteral("About Zandrel|,,,,Zandrel Version 3.0|11"));
+    QCOMPARE(seen, QStringLiteral("About Zandrel|,Free software under the GNU GPL, version 3 or "
+                                  "later.,It gives no advice, medical, legal or financial, and "
+                                  "its readings are not predictions to rely on.,Zandrel Version "
+                                  "3.0,Zandrel is for reflection on a question and for the study "
+                                  "of the classical method of casting hexagrams.|11"));
     QCOMPARE(Snapshot(window), before);
     QVERIFY(window.isVisible());
 }

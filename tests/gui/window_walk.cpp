@@ -118,7 +118,8 @@ void VisitEveryWindow(MainWindow& fixture,
     {
         // An older log, whose place the viewer's first line tells.
         fixture.WriteFile("auvrel.log.1", "");
-        CLogDlg viewer(fixture.Path().toStdString(), &window);
+        CLogDlg viewer(fixture.Path().toStdString(), Vocabulary::Of(window.Texts().language),
+                       &window);
         viewer.Create();
         visit(viewer, "log viewer");
         viewer.DestroyWindow();
