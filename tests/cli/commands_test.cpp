@@ -491,9 +491,9 @@ TEST_F(CommandsTest, CastSpeaksChineseButItsJsonKeepsItsEnglishWords) {
     const CommandRun text = RunArgs("cast", arguments);
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_EQ(text.out.substr(0, text.out.find("\n\n")),
-              "指定時間起卦：2024-02-10 12:00，時辰 7：午時 (11–13)\n"
+              "公曆日期起卦：2024-02-10 12:00，午時 (11–13)\n"
               "問題：天\n"
-              "本卦 48 水風井，動爻 5，變卦 46 地風升\n"
+              "本卦：48 水風井；動爻：九五；變卦：46 地風升\n"
               "外卦                   6 坎  水     用；有利：用生體\n"
               "內卦                   5 巽  木     體\n"
               "互卦上卦               3 離  火     不利：體生用\n"
@@ -529,7 +529,7 @@ TEST_F(CommandsTest, WordsOfBadInputAndAnUnknownLanguage) {
         RunArgs("cast", {"--date", "2024-02-10", "--period", "13", "--language", "zh_CN"});
     EXPECT_EQ(period.status, 2);
     EXPECT_EQ(period.err,
-              "zandrel cast: “13”不是时辰：请给出 1（子时 (23–1)）到 12（亥时 (21–23)）\n");
+              "zandrel cast: “13”不是时辰：请给出 1（子时）到 12（亥时）\n");
     EXPECT_EQ(RunArgs("lunar", {"2024-02-10", "12:00", "--language", "zh_TW"}).out,
               "甲辰年 正月 初一 午時\n生肖屬龍；午時：11–13 點\n");
     const CommandRun unknown = RunArgs("text", {"1", "--language", "fr"});
