@@ -10,12 +10,13 @@
 
 namespace zandrel {
 
-std::string LogTextInLanguage(const Vocabulary& words, std::string_view text) {
+std::string LogTextInLanguage(const Vocabulary& words, std::string log) {
     const QString head = words.translate("LogWords", "[Your query on %1]");
     const QString reply = words.translate("LogWords", "[Auvrel's reply]");
     if (head == QLatin1String("[Your query on %1]") && reply == QLatin1String("[Auvrel's reply]")) {
-        return std::string(text);
+        return log; // the log's own frame: not copied
     }
+    std::string_view text = log;
     //: The time of a log entry as a QDateTime format: "Friday, December 11, 2026 06:15:00"
     const QString format = words.translate("LogWords", "dddd, MMMM dd, yyyy HH:mm:ss");
     const QLocale locale(ToQString(LanguageCode(words.Speaks())));

@@ -13,6 +13,6 @@ namespace zandrel {
 // the viewer shows changes, and in a language that speaks the log's own frame nothing does.
 // A line that only looks like a frame (a header whose time FormatLogTime would not write, a
 // reply line before any header) is shown as it is.
-std::string LogTextInLanguage(const Vocabulary& words, std::string_view text);
+std::string LogTextInLanguage(const Vocabulary& words, std::string text);
 
 } // namespace zandrel

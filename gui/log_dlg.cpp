@@ -30,13 +30,14 @@ bool CLogDlg::OnInitDialog() {
 void CLogDlg::LoadLogText() {
     // The text is built anew at every opening. Once the size rule has started a new log, the
     // first line says where the entries before it are.
-    std::string text;
+    // The log's text can be megabytes: it is not copied on the way to the box, which
+    // releases it once decoded.
+    std::string text = LogTextInLanguage(words, zandrel::LoadLogText(dataDirectory));
     if (const std::string older = OlderLogPath(dataDirectory); !older.empty()) {
-        text = FillIn(tr("[Older entries are in %1]"), {older}) + "\r\n";
+        text.insert(0, FillIn(tr("[Older entries are in %1]"), {older}) + "\r\n");
     }
-    text += LogTextInLanguage(words, zandrel::LoadLogText(dataDirectory));
     if (!text.empty()) {
-        logText->SetWindowText(text);
+        logText->TakeWindowText(std::move(text));
     }
 }
 

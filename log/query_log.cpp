@@ -274,10 +274,12 @@ FileError AppendLogEntry(const std::string& directory, std::string_view entry) {
     return error;
 }
 
-std::string LogDisplayText(std::string_view bytes) {
-    std::string text;
+namespace {
+
+// Appends every line of `bytes` followed by CR LF to `text`.
+void AppendLogDisplayText(std::string_view bytes, std::string& text) {
     // Each line gains at most one byte (LF to CR LF), the last line at most two.
-    text.reserve(bytes.size() +
+    text.reserve(text.size() + bytes.size() +
                  static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 2);
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -294,6 +296,13 @@ std::string LogDisplayText(std::string_view bytes) {
         }
         start = lf + 1;
     }
+}
+
+} // namespace
+
+std::string LogDisplayText(std::string_view bytes) {
+    std::string text;
+    AppendLogDisplayText(bytes, text);
     return text;
 }
 
@@ -334,7 +343,9 @@ std::string LogViewText(std::string_view newest, std::int64_t offset) {
         AppendNumber(text, static_cast<long long>(skipped), 1);
         text += " bytes of the log are not shown.]\r\n";
     }
-    return text + LogDisplayText(newest);
+    // Built in one string: the newest part can be megabytes.
+    AppendLogDisplayText(newest, text);
+    return text;
 }
 
 std::string LoadLogText(const std::string& directory) {

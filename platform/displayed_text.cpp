@@ -62,11 +62,20 @@ QString DisplayedText::ShownBetween(qsizetype from, qsizetype to,
     return shown;
 }
 
+bool DisplayedText::ShowsAsItIs() const {
+    return breaks_.empty() &&
+           std::all_of(text_.begin(), text_.end(), [](QChar c) { return Visible(c) == c; });
+}
+
 QString DisplayedText::Shown() const {
     // Most texts show as they are: they share the text instead of a copy as large.
-    const bool asItIs = breaks_.empty() && std::all_of(text_.begin(), text_.end(),
-                                                       [](QChar c) { return Visible(c) == c; });
-    return asItIs ? text_ : ShownBetween(0, text_.size(), breaks_.begin());
+    return ShowsAsItIs() ? text_ : ShownBetween(0, text_.size(), breaks_.begin());
+}
+
+QString DisplayedText::ShownOf(qsizetype start, qsizetype end) const {
+    start = std::clamp<qsizetype>(start, 0, text_.size());
+    end = std::clamp<qsizetype>(end, start, text_.size());
+    return ShownBetween(start, end, std::lower_bound(breaks_.begin(), breaks_.end(), start));
 }
 
 qsizetype DisplayedText::ToShown(qsizetype position) const {

@@ -34,6 +34,11 @@ public:
     const std::vector<qsizetype>& Breaks() const { return breaks_; }
     qsizetype ShownSize() const { return text_.size() + static_cast<qsizetype>(breaks_.size()); }
     QString Shown() const;
+    // Whether the text is shown exactly as it is: no added breaks, no control characters.
+    bool ShowsAsItIs() const;
+    // What the text positions [start, end) show: their characters as shown, with the breaks
+    // added before any of them. Pieces of the text show, one after the other, what it shows.
+    QString ShownOf(qsizetype start, qsizetype end) const;
 
     // Where the character at text position `position` is shown; a position where a break was
     // added is shown after that break, at the start of the next line. Clamped to the text.

@@ -111,6 +111,17 @@ CTextViewer::CTextViewer(QWidget* parent, const ControlTemplate& control, Comman
 }
 
 void CTextViewer::SetWindowText(std::string_view text) {
+    Show(FromCrLf(text));
+}
+
+void CTextViewer::TakeWindowText(std::string text) {
+    QString decoded = FromCrLf(text);
+    text.clear();
+    text.shrink_to_fit();
+    Show(std::move(decoded));
+}
+
+void CTextViewer::Show(QString text) {
     // A box not shown yet lays out every line of its text when it and its viewport first
     // get their sizes, which costs some 250 bytes a line: they take their sizes first, so
     // that only the lines in view are ever laid out.
@@ -122,8 +133,30 @@ void CTextViewer::SetWindowText(std::string_view text) {
             widget->setAttribute(Qt::WA_PendingResizeEvent, false);
         }
     }
-    text_ = DisplayedText(FromCrLf(text));
-    setPlainText(text_.Shown());
+    text_ = DisplayedText(std::move(text));
+    if (text_.ShowsAsItIs()) {
+        // The document takes its copy from the text itself.
+        setPlainText(text_.Text());
+        return;
+    }
+    // What is shown differs from the text: it goes to the document piece by piece, in one
+    // edit, so that it never exists whole beside the text and the document's own copy.
+    constexpr qsizetype kPiece = 64 * 1024;
+    setPlainText(QString());
+    QTextCursor end(document());
+    end.beginEditBlock();
+    const QString& kept = text_.Text();
+    for (qsizetype at = 0; at < kept.size();) {
+        qsizetype to = std::min(at + kPiece, kept.size());
+        if (to < kept.size() && kept[to].isLowSurrogate()) {
+            --to;
+        }
+        end.insertText(text_.ShownOf(at, to));
+        at = to;
+    }
+    end.endEditBlock();
+    // The box's caret moved along with the text; it starts at the top, as after setPlainText.
+    setTextCursor(QTextCursor(document()));
 }
 
 void CTextViewer::BringCaretIntoView() {

@@ -63,6 +63,9 @@ public:
     void ReplaceSel(std::string_view text);
 
     void SetWindowText(std::string_view text) override;
+    // The same for a large text that the caller no longer needs: its bytes are released once
+    // decoded, before the box is filled.
+    void TakeWindowText(std::string text);
     std::string GetWindowText() const override;
 
     // Puts the caret at the start of the first line in view when it stands out of view or at
@@ -74,6 +77,9 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 
 private:
+    // Gives the box its size before any text, then shows `text`.
+    void Show(QString text);
+
     DisplayedText text_;
 };
 

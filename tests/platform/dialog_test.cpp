@@ -6,6 +6,7 @@
 #include "platform/density_art.h"
 #include "platform/dialog.h"
 #include "platform/dialog_style.h"
+#include "platform/displayed_text.h"
 #include "platform/message_box.h"
 #include "platform/pumping_wait.h"
 #include "platform/qt_text.h"
@@ -152,6 +153,7 @@ private slots:
     void handlersTakeOneIdOrARangeAndTheRestReachOkAndCancel();
     void listKeepsInsertionOrder();
     void multiLineEditAppendsAndScrolls();
+    void readOnlyBoxTakesALargeOddText();
     void textViewerAppendsInPlaceWithTheCaretInView();
     void editableTextBoxTakesTheUsersLines();
     void textBoxFramesFollowTheirStyles();
@@ -562,6 +564,41 @@ void DialogTest::listKeepsInsertionOrder() {
     list->SetCurSel(0);
     QCOMPARE(list->ItemText(0) + list->ItemText(1) + list->ItemText(2), std::string("bca"));
     QCOMPARE(dialog.GetDlgItemText(kList), std::string("b"));
+}
+
+void DialogTest::readOnlyBoxTakesALargeOddText() {
+    RecordingDialog dialog(kFixture);
+    dialog.Create();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* box = dialog.DlgItem<CTextViewer>(kReadOnlyText);
+
+    // Far longer than the 65536 characters of a piece the box is filled in: short lines with
+    // control characters and an emoji, one of them across the first piece's end, and a line
+    // long enough to be broken into blocks.
+    std::string text = std::string(26, 'p') + "\r\n";
+    while (text.size() < 300000) {
+        text += "entry \x01 with\x7F controls \xF0\x9F\x98\x80 and more\r\n";
+    }
+    text += std::string(70000, 'w') + "\r\nlast";
+    const QString decoded = FromCrLf(text);
+    const DisplayedText expected(decoded);
+    QVERIFY(!expected.ShowsAsItIs() && !expected.Breaks().empty());
+    box->SetSel(0, 0);
+    box->TakeWindowText(text);
+    QCOMPARE(box->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'),
+             expected.Shown());
+    QCOMPARE(box->GetWindowText(), text);
+    // As after any new text, the caret stands at the start and the box shows the top.
+    int start = -1;
+    int end = -1;
+    box->GetSel(&start, &end);
+    QCOMPARE(std::pair(start, end), std::pair(0, 0));
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
+
+    // A text shown as it is takes the same way.
+    box->TakeWindowText("plain\r\ntext");
+    QCOMPARE(box->toPlainText(), QStringLiteral("plain\ntext"));
+    QCOMPARE(box->GetWindowText(), std::string("plain\r\ntext"));
 }
 
 void DialogTest::multiLineEditAppendsAndScrolls() {
