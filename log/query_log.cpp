@@ -1,5 +1,7 @@
 #include "log/query_log.h"
 
+#include "log/append_note.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -149,16 +151,6 @@ std::string LogEntryBytes(std::string_view question, std::string_view originalTe
     return entry;
 }
 
-namespace {
-
-// The note a log carries while an entry is appended: "<length before> <length after>".
-constexpr const char* kAppendNote = "append";
-
-struct PendingAppend {
-    std::int64_t before = 0;
-    std::int64_t after = 0;
-};
-
 std::string AppendNoteText(std::int64_t before, std::int64_t after) {
     std::string text;
     AppendNumber(text, before, 1);
@@ -166,6 +158,8 @@ std::string AppendNoteText(std::int64_t before, std::int64_t after) {
     AppendNumber(text, after, 1);
     return text;
 }
+
+namespace {
 
 // Reads a decimal number of at most 18 digits from the front of `text`.
 bool TakeNumber(std::string_view& text, std::int64_t* value) {
@@ -179,6 +173,8 @@ bool TakeNumber(std::string_view& text, std::int64_t* value) {
     return digits > 0;
 }
 
+} // namespace
+
 bool ParseAppendNote(std::string_view text, PendingAppend* pending) {
     if (!TakeNumber(text, &pending->before) || text.empty() || text.front() != ' ') {
         return false;
@@ -187,18 +183,24 @@ bool ParseAppendNote(std::string_view text, PendingAppend* pending) {
     return TakeNumber(text, &pending->after) && text.empty() && pending->before < pending->after;
 }
 
-// The length of the log's whole entries. A log of `length` bytes whose note says that an entry
-// was to take it from `before` to `after` bytes, with `length` in between, holds the start of
-// an entry that its writer never finished, from `before` on. Any other length is not the
-// unfinished append's doing (the log was changed since) and is taken as it is.
-std::int64_t WholeLength(const File& log, std::int64_t length) {
-    std::string note;
+std::int64_t WholeLength(std::int64_t length, const std::string* note) {
     PendingAppend pending;
-    if (log.ReadNote(kAppendNote, &note) && ParseAppendNote(note, &pending) &&
-        pending.before <= length && length < pending.after) {
+    if (note != nullptr && ParseAppendNote(*note, &pending) && pending.before <= length &&
+        length < pending.after) {
         return pending.before;
     }
     return length;
+}
+
+namespace {
+
+// The note's key among the log's notes.
+constexpr const char* kAppendNote = "append";
+
+// The length of the open log's whole entries, as its note tells.
+std::int64_t WholeLengthOf(const File& log, std::int64_t length) {
+    std::string note;
+    return WholeLength(length, log.ReadNote(kAppendNote, &note) ? &note : nullptr);
 }
 
 // Opens the log for appending, locked, making sure that the name still stands for it: another
@@ -226,7 +228,7 @@ bool RepairedLength(File& log, std::int64_t* length, FileError* error) {
     if (!log.Length(length, error)) {
         return false;
     }
-    const std::int64_t whole = WholeLength(log, *length);
+    const std::int64_t whole = WholeLengthOf(log, *length);
     if (whole != *length) {
         if (!log.TruncateTo(whole, error)) {
             return false;
@@ -355,7 +357,7 @@ std::string LoadLogText(const std::string& directory) {
     if (!log.IsOpen() || !log.Length(&length, nullptr)) {
         return {};
     }
-    length = WholeLength(log, length);
+    length = WholeLengthOf(log, length);
     // One byte before the newest ones tells whether they start at a line start.
     const std::int64_t offset = std::max<std::int64_t>(0, length - std::int64_t{kLogViewBytes} - 1);
     std::string bytes;
