@@ -1,6 +1,6 @@
 // The custom file reader on any bytes, against a plain reference: the first eight lines of the
 // file's first kMaxCustomFileBytes bytes, a CR right before LF belonging to the line end, each
-// cut at the cap before a character the cap would split, the rest of a long line skipped. The
+// cut at the cap before a character that the cap would split, the rest of a long line skipped. The
 // same texts however the bytes arrive in pieces. The bytes are also tried with every line
 // stretched to just short of the cap, and behind one line that reaches the read bound, so that
 // short inputs meet both limits.
@@ -23,17 +23,18 @@ using namespace zandrel;
 
 namespace {
 
-std::vector<std::string> Lines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    while (!bytes.empty()) {
+// The first `count` lines of `bytes`, without their line ends.
+std::vector<std::string_view> Lines(std::string_view bytes, std::size_t count) {
+    std::vector<std::string_view> lines;
+    while (!bytes.empty() && lines.size() < count) {
         const std::size_t lf = bytes.find('\n');
-        std::string line(bytes.substr(0, lf));
+        std::string_view line = bytes.substr(0, lf);
         if (lf == std::string_view::npos) {
             lines.push_back(line);
             break;
         }
         if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+            line.remove_suffix(1);
         }
         lines.push_back(line);
         bytes.remove_prefix(lf + 1);
@@ -45,26 +46,46 @@ bool Continuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
-// The longest prefix within the cap that keeps whole the character the cap falls in: one
-// that starts within three bytes of it with the length its first byte announces.
-std::string Cut(const std::string& text) {
+// How many bytes the UTF-8 character that `byte` begins has, by its bit pattern: 0xxxxxxx
+// one, 110xxxxx two, 1110xxxx three, 11110xxx four. Any other byte begins no character and
+// stands for itself.
+std::size_t Announced(unsigned char byte) {
+    if ((byte & 0xE0) == 0xC0) {
+        return 2;
+    }
+    if ((byte & 0xF0) == 0xE0) {
+        return 3;
+    }
+    return (byte & 0xF8) == 0xF0 ? 4 : 1;
+}
+
+// A line past the cap keeps the characters that end within it. Characters are read from the
+// start: each is a byte and the continuation bytes after it, up to as many as its first byte
+// announces; a byte that continues nothing is one on its own.
+std::string Cut(std::string_view text) {
     const std::size_t cap = kMaxCustomTextBytes;
     if (text.size() <= cap) {
-        return text;
+        return std::string(text);
     }
-    for (std::size_t start = cap - 1; start + 4 > cap; --start) {
-        const auto byte = static_cast<unsigned char>(text[start]);
-        if (!Continuation(byte)) {
-            const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-            return text.substr(0, start + length > cap ? start : cap);
+    std::size_t at = 0;
+    for (;;) {
+        const std::size_t announced = Announced(static_cast<unsigned char>(text[at]));
+        std::size_t length = 1;
+        while (length < announced && at + length < text.size() &&
+               Continuation(static_cast<unsigned char>(text[at + length]))) {
+            ++length;
         }
+        if (at + length > cap) {
+            return std::string(text.substr(0, at));
+        }
+        at += length;
     }
-    return text.substr(0, cap);
 }
 
 EightTexts Reference(std::string_view bytes) {
-    const std::vector<std::string> lines = Lines(bytes.substr(0, kMaxCustomFileBytes));
     EightTexts texts;
+    const std::vector<std::string_view> lines =
+        Lines(bytes.substr(0, kMaxCustomFileBytes), texts.size());
     for (std::size_t i = 0; i < texts.size() && i < lines.size(); ++i) {
         texts[i] = Cut(lines[i]);
     }

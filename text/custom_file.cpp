@@ -5,17 +5,24 @@
 namespace zandrel {
 namespace {
 
-// Cuts `text` to the cap, before a UTF-8 character the cap would split.
+// Cuts `text`, longer than the cap, to the cap, or before the character that the cap would
+// split: the byte right after the cap continues a character (one of at most four bytes) whose
+// first byte and the continuation bytes after it come before the cap. A byte that begins no
+// UTF-8 character, or a character that ends before the cap, is kept.
 void CutAtCap(std::string& text) {
     const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const auto continuation = [&byte](std::size_t i) { return (byte(i) & 0xC0) == 0x80; };
     std::size_t end = kMaxCustomTextBytes;
-    // The first byte of the character that holds the last byte kept.
-    std::size_t lead = end - 1;
-    while (lead > 0 && end - lead < 4 && (byte(lead) & 0xC0) == 0x80) {
-        --lead;
-    }
-    if (byte(lead) >= 0xC0) {
-        const std::size_t length = byte(lead) >= 0xF0 ? 4 : byte(lead) >= 0xE0 ? 3 : 2;
+    if (continuation(end)) {
+        std::size_t lead = end - 1;
+        while (lead + 3 > end && continuation(lead)) {
+            --lead;
+        }
+        const unsigned char first = byte(lead);
+        const std::size_t length = (first & 0xE0) == 0xC0   ? 2
+                                   : (first & 0xF0) == 0xE0 ? 3
+                                   : (first & 0xF8) == 0xF0 ? 4
+                                                            : 1;
         if (lead + length > end) {
             end = lead;
         }
