@@ -70,6 +70,8 @@ struct PlainShown {
 
 PlainShown ShowPlainly(const QString& text, const std::vector<qsizetype>& breaks) {
     PlainShown plain;
+    plain.shown.reserve(text.size() + static_cast<qsizetype>(breaks.size()));
+    plain.source.reserve(static_cast<std::size_t>(text.size()) + breaks.size());
     std::size_t next = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (next < breaks.size() && breaks[next] == i) {
@@ -100,18 +102,20 @@ private:
     std::uint64_t state_ = 14695981039346656037ULL;
 };
 
-void CheckLayout(const DisplayedText& laid, const QString& text) {
+// Checks the layout of `text`, and gives what it shows, worked out plainly.
+PlainShown CheckLayout(const DisplayedText& laid, const QString& text) {
     FUZZ_CHECK(laid.Text() == text);
     FUZZ_CHECK(laid.Breaks() == PlainBreaks(text));
-    const PlainShown plain = ShowPlainly(text, laid.Breaks());
+    PlainShown plain = ShowPlainly(text, laid.Breaks());
     FUZZ_CHECK(laid.Shown() == plain.shown);
     FUZZ_CHECK(laid.ShownSize() == plain.shown.size());
+    return plain;
 }
 
-// Both ways between positions, and copies of ranges that start or end at every added break.
-void CheckPositions(const DisplayedText& laid) {
+// Both ways between positions, the whole copy, and copies of ranges that start or end at every
+// added break, given what the text shows.
+void CheckPositions(const DisplayedText& laid, const PlainShown& plain) {
     const QString& text = laid.Text();
-    const PlainShown plain = ShowPlainly(text, laid.Breaks());
     const auto shownSize = static_cast<qsizetype>(plain.source.size());
     std::vector<qsizetype> textAt(plain.source.size() + 1); // text position of each shown one
     std::vector<qsizetype> addedAt;
@@ -131,24 +135,28 @@ void CheckPositions(const DisplayedText& laid) {
     for (qsizetype q = 0; q <= shownSize; ++q) {
         FUZZ_CHECK(laid.ToText(q) == textAt[static_cast<std::size_t>(q)]);
     }
+    // A copy holds the characters that the range shows: those the walk counted between its
+    // ends, which are consecutive in the text.
     const auto copied = [&](qsizetype from, qsizetype to) {
-        QString characters;
-        for (qsizetype q = std::max<qsizetype>(from, 0); q < std::min(to, shownSize); ++q) {
-            if (const qsizetype p = plain.source[static_cast<std::size_t>(q)]; p >= 0) {
-                characters += text[p];
-            }
-        }
-        return characters;
+        const qsizetype first =
+            textAt[static_cast<std::size_t>(std::clamp<qsizetype>(from, 0, shownSize))];
+        const qsizetype last =
+            textAt[static_cast<std::size_t>(std::clamp<qsizetype>(to, 0, shownSize))];
+        return text.mid(first, last - first);
     };
     for (qsizetype added : addedAt) {
-        for (qsizetype from : {qsizetype(0), added - 1, added, added + 1}) {
-            for (qsizetype to : {added, added + 1, added + 2, shownSize}) {
+        // Ranges a block long at most, across the next break too: longer ones would make the
+        // checks quadratic in the text's length.
+        for (qsizetype from : {added - 1, added, added + 1}) {
+            for (qsizetype to : {added, added + 1, added + 2, added + kMaxDisplayBlock + 2}) {
                 if (from <= to) {
                     FUZZ_CHECK(laid.TextOf(from, to) == copied(from, to));
                 }
             }
         }
     }
+    FUZZ_CHECK(laid.TextOf(0, shownSize) == text);
+    FUZZ_CHECK(laid.TextOf(shownSize, 0) == text);
 }
 
 // Replaces [start, end) with `with` in `laid`, and in the shown text `shown` as the change
@@ -174,17 +182,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(text == QString::fromUtf8(utf8));
     }
 
+    Choices choose(bytes);
     const DisplayedText laid(text);
-    CheckLayout(laid, text);
-    CheckPositions(laid);
+    CheckPositions(laid, CheckLayout(laid, text));
     std::vector<qsizetype> breaks;
     FUZZ_CHECK(DisplayText(text, &breaks) == laid.Shown() && breaks == laid.Breaks());
-    for (const QString& block : laid.Shown().split(QLatin1Char('\n'))) {
+    const QString whole = laid.Shown();
+    for (const QString& block : whole.split(QLatin1Char('\n'))) {
         FUZZ_CHECK(block.size() <= kMaxDisplayBlock);
+    }
+    // Shown piece by piece, as a text box is filled.
+    {
+        QString pieces;
+        for (qsizetype at = 0; at < text.size();) {
+            const qsizetype end =
+                std::min(at + 1 + choose.Below(3 * kMaxDisplayBlock), text.size());
+            pieces += laid.ShownOf(at, end);
+            at = end;
+        }
+        FUZZ_CHECK(pieces == whole);
     }
 
     // Built by appending, as the reading display fills its box.
-    Choices choose(bytes);
     DisplayedText built;
     QString shown;
     for (qsizetype at = 0; at < text.size();) {
@@ -205,8 +224,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Replace(changed, shown, start, end, with);
     QString expected = text;
     expected.replace(start, end - start, with);
-    CheckLayout(changed, expected);
-    CheckPositions(changed);
+    CheckPositions(changed, CheckLayout(changed, expected));
     FUZZ_CHECK(shown == changed.Shown());
     Replace(changed, shown, start, start + with.size(), text.mid(start, end - start));
     CheckLayout(changed, text);

@@ -52,12 +52,18 @@ QString DisplayedText::ShownBetween(qsizetype from, qsizetype to,
                                     std::vector<qsizetype>::const_iterator nextBreak) const {
     QString shown;
     shown.reserve(to - from + (to - from) / (kMaxDisplayBlock / 2) + 1);
-    for (qsizetype i = from; i < to; ++i) {
+    // The runs between breaks are copied whole, then the control characters replaced.
+    for (qsizetype i = from; i < to;) {
         if (nextBreak != breaks_.end() && *nextBreak == i) {
             shown += QLatin1Char('\n');
             ++nextBreak;
         }
-        shown += Visible(text_[i]);
+        const qsizetype run = nextBreak != breaks_.end() && *nextBreak < to ? *nextBreak : to;
+        shown.append(QStringView(text_).mid(i, run - i));
+        i = run;
+    }
+    for (QChar& c : shown) {
+        c = Visible(c);
     }
     return shown;
 }
