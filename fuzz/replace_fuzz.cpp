@@ -25,16 +25,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Made once, and removed at exit; kept alive until then, as the removal needs its path.
 const std::string& Folder() {
-    static const std::string folder = [] {
-        std::string pattern = (access("/dev/shm", W_OK) == 0 ? std::string("/dev/shm")
-                                                             : fs::temp_directory_path().string()) +
-                              "/zandrel-replace-fuzz.XXXXXX";
-        FUZZ_CHECK(mkdtemp(pattern.data()) != nullptr);
+    static const std::string* const folder = [] {
+        auto* path =
+            new std::string((access("/dev/shm", W_OK) == 0 ? std::string("/dev/shm")
+                                                           : fs::temp_directory_path().string()) +
+                            "/zandrel-replace-fuzz.XXXXXX");
+        FUZZ_CHECK(mkdtemp(path->data()) != nullptr);
         std::atexit([] { fs::remove_all(Folder()); });
-        return pattern;
+        return path;
     }();
-    return folder;
+    return *folder;
 }
 
 std::string Read(const std::string& path) {
