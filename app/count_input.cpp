@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QString>
+#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -253,6 +254,15 @@ CountCastInput ReadCountCast(const Vocabulary& words, const CountCastForm& form)
         return checked(TrigramsCast{input.outer, input.inner, input.line, form.moment});
     }
     case CountMethod::Characters: {
+        for (const std::string& item : form.items) {
+            QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+            const QString decoded =
+                utf8(QByteArrayView(item.data(), static_cast<qsizetype>(item.size())));
+            if (utf8.hasError()) {
+                return {std::nullopt,
+                        ToUtf8(words.translate("Casts", "the characters are not UTF-8 text"))};
+            }
+        }
         const CountsInput counts = ReadCounts(words, form.counts);
         if (!counts.error.empty()) {
             return {std::nullopt, counts.error};

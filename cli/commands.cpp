@@ -68,11 +68,11 @@ int RunCommand(const Command& command, const std::vector<std::string>& arguments
     const ParsedArguments parsed = parse(words);
     const std::string prefix = "zandrel " + std::string(command.name) + ": ";
     if (!parsed.error.empty()) {
-        err << prefix << parsed.error << "\n";
+        err << prefix << TerminalText(parsed.error) << "\n";
         return kBadInput;
     }
     if (named != nullptr && !chosen) {
-        err << prefix << UnknownLanguageText(words, *named) << "\n";
+        err << prefix << TerminalText(UnknownLanguageText(words, *named)) << "\n";
         return kBadInput;
     }
     if (parsed.help) {
@@ -81,7 +81,7 @@ int RunCommand(const Command& command, const std::vector<std::string>& arguments
     std::string error;
     const int status = command.run({parsed, words, context, out, err}, &error);
     if (status == kBadInput) {
-        err << prefix << error << "\n";
+        err << prefix << TerminalText(error) << "\n";
     }
     return status;
 }

@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Version:
         return zandrel::Print(std::cout, std::cerr, words, zandrel::VersionText());
     case CommandLine::Action::Error:
-        std::cerr << "zandrel: " << line.error << "\n" << zandrel::UsageText(words);
+        std::cerr << "zandrel: " << zandrel::TerminalText(line.error) << "\n"
+                  << zandrel::UsageText(words);
         return 2;
     case CommandLine::Action::Command: {
         // No window system: these commands print and end.

@@ -273,6 +273,10 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
         <comment>the hour&apos;s branch name and number</comment>
         <translation>%2时 %1</translation>
     </message>
+    <message>
+        <source>the characters are not UTF-8 text</source>
+        <translation>所给文字不是 UTF-8 文本</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

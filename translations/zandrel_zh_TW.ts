@@ -273,6 +273,10 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
         <comment>the hour&apos;s branch name and number</comment>
         <translation>%2時 %1</translation>
     </message>
+    <message>
+        <source>the characters are not UTF-8 text</source>
+        <translation>所給文字不是 UTF-8 文字</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineWords</name>

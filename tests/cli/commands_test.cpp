@@ -381,6 +381,16 @@ TEST_F(CommandsTest, TheQuestionCannotControlTheTerminal) {
         << run.out;
     EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
     EXPECT_EQ(run.out.find("\u009B"), std::string::npos);
+
+    // Nor does a complaint that quotes what was given.
+    const CommandRun refused = RunArgs("cast", {"--numbers", "\x1b]0;TITLE\x07"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.err, "zandrel cast: '\u241B]0;TITLE\u2407' is not a whole number from 1 to "
+                           "999999999\n");
+    const CommandRun notText = RunArgs("cast", {"--characters", "\xff\xfe天", "--log"});
+    EXPECT_EQ(notText.status, 2);
+    EXPECT_EQ(notText.err, "zandrel cast: the characters are not UTF-8 text\n");
+    EXPECT_TRUE(dir.Entries().empty());
 }
 
 // The entry is logged before the reading is printed: an output that cannot be written (a pipe
@@ -528,8 +538,7 @@ TEST_F(CommandsTest, WordsOfBadInputAndAnUnknownLanguage) {
     const CommandRun period =
         RunArgs("cast", {"--date", "2024-02-10", "--period", "13", "--language", "zh_CN"});
     EXPECT_EQ(period.status, 2);
-    EXPECT_EQ(period.err,
-              "zandrel cast: “13”不是时辰：请给出 1（子时）到 12（亥时）\n");
+    EXPECT_EQ(period.err, "zandrel cast: “13”不是时辰：请给出 1（子时）到 12（亥时）\n");
     EXPECT_EQ(RunArgs("lunar", {"2024-02-10", "12:00", "--language", "zh_TW"}).out,
               "甲辰年 正月 初一 午時\n生肖屬龍；午時：11–13 點\n");
     const CommandRun unknown = RunArgs("text", {"1", "--language", "fr"});
