@@ -1,6 +1,7 @@
 #include "app/count_input.h"
 
 #include "platform/qt_text.h"
+#include "text/names.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -11,18 +12,24 @@
 namespace zandrel {
 namespace {
 
-// Every name a trigram is given, lower case: its number, its names in both Chinese scripts and
-// in pinyin, and its image in English and both scripts.
-struct TrigramNames {
-    Trigram trigram;
-    std::string_view names[7];
-};
-constexpr TrigramNames kTrigramNames[] = {
-    {1, {"1", "乾", "qian", "heaven", "天"}},    {2, {"2", "兑", "兌", "dui", "lake", "泽", "澤"}},
-    {3, {"3", "离", "離", "li", "fire", "火"}},  {4, {"4", "震", "zhen", "thunder", "雷"}},
-    {5, {"5", "巽", "xun", "wind", "风", "風"}}, {6, {"6", "坎", "kan", "water", "水"}},
-    {7, {"7", "艮", "gen", "mountain", "山"}},   {8, {"8", "坤", "kun", "earth", "地"}},
-};
+// The trigrams' names in pinyin, 1..8; their Chinese names and images come from the languages'
+// data, their English images from the words the casts show.
+constexpr std::string_view kPinyin[] = {"qian", "dui", "li", "zhen", "xun", "kan", "gen", "kun"};
+
+// Whether `name` (lower case) names trigram `t`: its number, pinyin, English image, or its name
+// or image in either Chinese script.
+bool NamesTrigram(std::string_view name, Trigram t) {
+    if (name == std::to_string(t) || name == kPinyin[t - 1] ||
+        name == ToUtf8(ToQString(TrigramImageWord(t)).toLower())) {
+        return true;
+    }
+    for (const Language language : {Language::SimplifiedChinese, Language::TraditionalChinese}) {
+        if (name == TrigramName(language, t) || name == TrigramImage(language, t)) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // The compass directions in English, abbreviated, and in both scripts.
 struct DirectionNames {
@@ -40,7 +47,7 @@ constexpr DirectionNames kDirectionNames[] = {
     {Direction::Southeast, {"southeast", "se", "东南", "東南"}},
 };
 
-template <class Entry> bool Names(const Entry& entry, std::string_view name) {
+bool Names(const DirectionNames& entry, std::string_view name) {
     return !name.empty() &&
            std::find(std::begin(entry.names), std::end(entry.names), name) != std::end(entry.names);
 }
@@ -68,10 +75,6 @@ std::string RuleProblem(const Vocabulary& words, CountMethod method, const std::
     }
     return FillIn(words.translate("Casts", "there is no rule '%1' for this input; rules: %2"),
                   {rule, known});
-}
-
-std::string CharacterText(char32_t c) {
-    return ToUtf8(QString::fromUcs4(&c, 1));
 }
 
 } // namespace
@@ -106,9 +109,9 @@ NumbersInput ReadCastNumbers(const Vocabulary& words, const std::vector<std::str
 
 std::optional<Trigram> ReadTrigram(std::string_view text) {
     const std::string name = ToUtf8(ToQString(text).trimmed().toLower());
-    for (const TrigramNames& entry : kTrigramNames) {
-        if (Names(entry, name)) {
-            return entry.trigram;
+    for (Trigram t = 1; t <= 8; ++t) {
+        if (NamesTrigram(name, t)) {
+            return t;
         }
     }
     for (const DirectionNames& entry : kDirectionNames) {

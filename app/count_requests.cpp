@@ -74,9 +74,18 @@ std::string MomentAndArithmetic(const Vocabulary& words, const CastMoment& momen
     return text;
 }
 
-std::string Utf8(char32_t c) {
-    return ToUtf8(QString::fromUcs4(&c, 1));
+// The code points of UTF-8 text.
+std::u32string CodePoints(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdU32String();
 }
+
+// The trigrams by their images, as English writers name them; in Chinese by their names.
+constexpr const char* kTrigramWords[] = {
+    QT_TRANSLATE_NOOP("Trigrams", "Heaven"),   QT_TRANSLATE_NOOP("Trigrams", "Lake"),
+    QT_TRANSLATE_NOOP("Trigrams", "Fire"),     QT_TRANSLATE_NOOP("Trigrams", "Thunder"),
+    QT_TRANSLATE_NOOP("Trigrams", "Wind"),     QT_TRANSLATE_NOOP("Trigrams", "Water"),
+    QT_TRANSLATE_NOOP("Trigrams", "Mountain"), QT_TRANSLATE_NOOP("Trigrams", "Earth"),
+};
 
 std::string NumbersText(const std::vector<std::int64_t>& numbers) {
     std::string text;
@@ -144,8 +153,7 @@ bool IsHanCharacter(char32_t c) {
 
 std::vector<CountedCharacter> CharactersCast::Counted() const {
     std::vector<CountedCharacter> counted;
-    for (const char32_t c :
-         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdU32String()) {
+    for (const char32_t c : CodePoints(text)) {
         if (!IsHanCharacter(c)) {
             continue;
         }
@@ -166,8 +174,7 @@ std::vector<CountedCharacter> CharactersCast::Counted() const {
 
 std::u32string CharactersCast::LeftOut() const {
     std::u32string left;
-    for (const char32_t c :
-         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdU32String()) {
+    for (const char32_t c : CodePoints(text)) {
         if (!IsHanCharacter(c) && !QChar::isSpace(c) && left.find(c) == std::u32string::npos) {
             left += c;
         }
@@ -235,7 +242,7 @@ QJsonObject CharactersCast::Facts() const {
     for (const CountedCharacter& entry : Counted()) {
         constexpr std::string_view kSources[] = {"table", "numeral", "user", "unknown"};
         counted.append(
-            QJsonObject{{"character", ToQString(Utf8(entry.character))},
+            QJsonObject{{"character", ToQString(CharacterText(entry.character))},
                         {"count", static_cast<qint64>(entry.strokes)},
                         {"source", ToQString(kSources[static_cast<int>(entry.source)])}});
     }
@@ -262,12 +269,12 @@ std::string CharactersCast::Description(const Vocabulary& words) const {
 std::string CountedText(const Vocabulary& words, const CharactersCast& cast) {
     std::string text;
     for (const CountedCharacter& entry : cast.Counted()) {
-        text += (text.empty() ? "" : "  ") + Utf8(entry.character) + " " +
+        text += (text.empty() ? "" : "  ") + CharacterText(entry.character) + " " +
                 (entry.source == CountSource::Unknown ? "?" : std::to_string(entry.strokes));
     }
     std::string left;
     for (const char32_t c : cast.LeftOut()) {
-        left += (left.empty() ? "" : " ") + Utf8(c);
+        left += (left.empty() ? "" : " ") + CharacterText(c);
     }
     if (!left.empty()) {
         text += FillIn(words.translate("Casts", "; left out: %1"), {left});
@@ -313,15 +320,16 @@ std::string TrigramsCast::Description(const Vocabulary& words) const {
 
 // Words.
 
+std::string CharacterText(char32_t c) {
+    return ToUtf8(QString::fromUcs4(&c, 1));
+}
+
+std::string_view TrigramImageWord(Trigram trigram) {
+    return kTrigramWords[std::clamp(trigram, 1, 8) - 1];
+}
+
 std::string TrigramCastName(const Vocabulary& words, Trigram trigram) {
-    // The trigrams by their images, as English writers name them; in Chinese by their names.
-    static const char* const kNames[] = {
-        QT_TRANSLATE_NOOP("Trigrams", "Heaven"),   QT_TRANSLATE_NOOP("Trigrams", "Lake"),
-        QT_TRANSLATE_NOOP("Trigrams", "Fire"),     QT_TRANSLATE_NOOP("Trigrams", "Thunder"),
-        QT_TRANSLATE_NOOP("Trigrams", "Wind"),     QT_TRANSLATE_NOOP("Trigrams", "Water"),
-        QT_TRANSLATE_NOOP("Trigrams", "Mountain"), QT_TRANSLATE_NOOP("Trigrams", "Earth"),
-    };
-    return ToUtf8(words.translate("Trigrams", kNames[std::clamp(trigram, 1, 8) - 1]));
+    return ToUtf8(words.translate("Trigrams", kTrigramWords[std::clamp(trigram, 1, 8) - 1]));
 }
 
 std::string StrokeCountText(const Vocabulary& words, StrokeCount count) {

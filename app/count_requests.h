@@ -119,7 +119,12 @@ std::string CountedText(const Vocabulary& words, const CharactersCast& cast);
 // What the rule does, in a few words.
 std::string RuleText(const Vocabulary& words, const CountRule& rule);
 std::string StrokeCountText(const Vocabulary& words, StrokeCount count);
-// The trigram by the name a caster gives it: Fire; 离.
+// The trigram by the name a caster gives it: Fire; 离. TrigramImageWord is the English word
+// ("Fire"), which the other languages translate.
 std::string TrigramCastName(const Vocabulary& words, Trigram trigram);
+std::string_view TrigramImageWord(Trigram trigram);
+
+// A character as UTF-8.
+std::string CharacterText(char32_t c);
 
 } // namespace zandrel
