@@ -19,6 +19,61 @@ std::string ToCrLf(QString text) {
     return ToUtf8(text);
 }
 
+constexpr char16_t kFirstSymbol = 0x2400; // the symbol of U+0000
+constexpr char16_t kDeleteSymbol = 0x2421;
+
+bool IsControlSymbol(QChar c) {
+    return (c.unicode() >= kFirstSymbol && c.unicode() < kFirstSymbol + 0x20) ||
+           c.unicode() == kDeleteSymbol;
+}
+
+// A text of more lines than this is shown with most of its line ends as line separators
+// inside blocks of some kMaxDisplayBlock / 2 characters and more: the document spends some
+// 380 bytes on each block, which for the 65536 lines of a large log is three times what the
+// text itself takes. Each line still shows on a line of its own, every character keeps its
+// place, and shorter texts keep one block to a line.
+constexpr qsizetype kGroupedLines = 4096;
+
+// Shows the line ends of `piece` that fall before a block has kMaxDisplayBlock / 2 characters
+// as line separators; `blockLength` carries the length of the last block on to the next piece.
+void GroupLines(QString* piece, qsizetype* blockLength) {
+    for (QChar& c : *piece) {
+        if (c != u'\n') {
+            ++*blockLength;
+        } else if (*blockLength < kMaxDisplayBlock / 2) {
+            c = QChar::LineSeparator;
+            ++*blockLength;
+        } else {
+            *blockLength = 0;
+        }
+    }
+}
+
+// Whether a document that shows `text` gives it back exactly: it has no breaks added, no
+// character that the document takes for the end of a paragraph or a frame, no line separator
+// of its own where line ends are shown as such, and, where it shows control characters as
+// their symbols, no such symbol of its own that would be read back as a control character.
+// `symbolsStandForControls` tells whether it shows any control.
+bool DocumentGivesBack(const DisplayedText& text, bool linesGrouped,
+                       bool* symbolsStandForControls) {
+    if (!text.Breaks().empty()) {
+        return false;
+    }
+    bool controls = false;
+    bool symbols = false;
+    for (const QChar c : text.Text()) {
+        if (c == QChar::ParagraphSeparator || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1 ||
+            (linesGrouped && c == QChar::LineSeparator)) {
+            return false;
+        }
+        controls =
+            controls || (c.unicode() < 0x20 && c != u'\t' && c != u'\n') || c.unicode() == 0x7F;
+        symbols = symbols || IsControlSymbol(c);
+    }
+    *symbolsStandForControls = controls;
+    return !(controls && symbols);
+}
+
 } // namespace
 
 TextBoxControl::TextBoxControl(QWidget* parent, const ControlTemplate& control, CommandSink sink)
@@ -134,29 +189,58 @@ void CTextViewer::Show(QString text) {
         }
     }
     text_ = DisplayedText(std::move(text));
-    if (text_.ShowsAsItIs()) {
+    heldByDocument_ = false;
+    linesGrouped_ =
+        text_.Text().count(u'\n') + static_cast<qsizetype>(text_.Breaks().size()) > kGroupedLines;
+    const bool givesBack = DocumentGivesBack(text_, linesGrouped_, &symbolsStandForControls_);
+    if (text_.ShowsAsItIs() && !linesGrouped_) {
         // The document takes its copy from the text itself.
         setPlainText(text_.Text());
-        return;
-    }
-    // What is shown differs from the text: it goes to the document piece by piece, in one
-    // edit, so that it never exists whole beside the text and the document's own copy.
-    constexpr qsizetype kPiece = 64 * 1024;
-    setPlainText(QString());
-    QTextCursor end(document());
-    end.beginEditBlock();
-    const QString& kept = text_.Text();
-    for (qsizetype at = 0; at < kept.size();) {
-        qsizetype to = std::min(at + kPiece, kept.size());
-        if (to < kept.size() && kept[to].isLowSurrogate()) {
-            --to;
+    } else {
+        // What is shown differs from the text: it goes to the document piece by piece, in one
+        // edit, so that it never exists whole beside the text and the document's own copy.
+        constexpr qsizetype kPiece = 64 * 1024;
+        setPlainText(QString());
+        QTextCursor end(document());
+        end.beginEditBlock();
+        const QString& kept = text_.Text();
+        qsizetype blockLength = 0;
+        for (qsizetype at = 0; at < kept.size();) {
+            qsizetype to = std::min(at + kPiece, kept.size());
+            if (to < kept.size() && kept[to].isLowSurrogate()) {
+                --to;
+            }
+            QString piece = text_.ShownOf(at, to);
+            if (linesGrouped_) {
+                GroupLines(&piece, &blockLength);
+            }
+            end.insertText(piece);
+            at = to;
         }
-        end.insertText(text_.ShownOf(at, to));
-        at = to;
+        end.endEditBlock();
+        // The box's caret moved along with the text; it starts at the top, as after
+        // setPlainText.
+        setTextCursor(QTextCursor(document()));
     }
-    end.endEditBlock();
-    // The box's caret moved along with the text; it starts at the top, as after setPlainText.
-    setTextCursor(QTextCursor(document()));
+    if (givesBack) {
+        text_ = DisplayedText();
+        heldByDocument_ = true;
+    }
+}
+
+QString CTextViewer::FromDocument(QString shown) const {
+    for (QChar& c : shown) {
+        if (c == QChar::ParagraphSeparator || (linesGrouped_ && c == QChar::LineSeparator)) {
+            c = u'\n';
+        } else if (symbolsStandForControls_ && IsControlSymbol(c)) {
+            c = c.unicode() == kDeleteSymbol ? QChar(0x7F) : QChar(c.unicode() - kFirstSymbol);
+        }
+    }
+    return shown;
+}
+
+QString CTextViewer::Kept() const {
+    return heldByDocument_ ? FromDocument(document()->toRawText()) : text_.Text();
 }
 
 void CTextViewer::BringCaretIntoView() {
@@ -168,17 +252,30 @@ void CTextViewer::BringCaretIntoView() {
 }
 
 std::string CTextViewer::GetWindowText() const {
-    return ToCrLf(text_.Text());
+    return ToCrLf(Kept());
 }
 
 void CTextViewer::GetSel(int* start, int* end) const {
     const QTextCursor cursor = textCursor();
+    if (heldByDocument_) {
+        // No breaks were added: each character is where it is shown.
+        *start = cursor.selectionStart();
+        *end = cursor.selectionEnd();
+        return;
+    }
     *start = static_cast<int>(text_.ToText(cursor.selectionStart()));
     *end = static_cast<int>(text_.ToText(cursor.selectionEnd()));
 }
 
 void CTextViewer::SetSel(int start, int end) {
     QTextCursor cursor = textCursor();
+    if (heldByDocument_) {
+        const int last = document()->characterCount() - 1;
+        cursor.setPosition(std::clamp(start, 0, last));
+        cursor.setPosition(std::clamp(end, 0, last), QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+        return;
+    }
     cursor.setPosition(static_cast<int>(text_.ToShown(start)));
     cursor.setPosition(static_cast<int>(text_.ToShown(end)), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
@@ -188,6 +285,11 @@ void CTextViewer::ReplaceSel(std::string_view text) {
     int start = 0;
     int end = 0;
     GetSel(&start, &end);
+    if (heldByDocument_) {
+        // Changed texts are kept beside the document again, where breaks may be added.
+        text_ = DisplayedText(Kept());
+        heldByDocument_ = false;
+    }
     const QString inserted = FromCrLf(text);
     const DisplayedText::Change change = text_.Replace(start, end, inserted);
     QTextCursor shown(document());
@@ -215,7 +317,8 @@ void CTextViewer::ReplaceSel(std::string_view text) {
 QMimeData* CTextViewer::createMimeDataFromSelection() const {
     const QTextCursor cursor = textCursor();
     auto* data = new QMimeData;
-    data->setText(text_.TextOf(cursor.selectionStart(), cursor.selectionEnd()));
+    data->setText(heldByDocument_ ? FromDocument(cursor.selectedText())
+                                  : text_.TextOf(cursor.selectionStart(), cursor.selectionEnd()));
     return data;
 }
 

@@ -79,8 +79,21 @@ protected:
 private:
     // Gives the box its size before any text, then shows `text`.
     void Show(QString text);
+    // The text the box shows, from the document where the box no longer keeps it.
+    QString Kept() const;
+    // The text that the document's characters `shown` (paragraph separators included) stand
+    // for, where the document holds the text.
+    QString FromDocument(QString shown) const;
 
     DisplayedText text_;
+    // Whether text_ was let go once the document held the text, from which it can be read back
+    // exactly: a text without added breaks, shown as it is or with every control character as
+    // its symbol where it holds no such symbol of its own. A large log is then held once, not
+    // twice. The first change to the text takes it back into text_.
+    bool heldByDocument_ = false;
+    bool symbolsStandForControls_ = false;
+    // Whether most line ends show as line separators, inside blocks of many lines.
+    bool linesGrouped_ = false;
 };
 
 } // namespace zandrel
