@@ -136,12 +136,26 @@ std::vector<Kind> Kinds(LanguageSource& s) {
     };
 }
 
+// correspondences.txt: the label of each field, then each field with the trigrams 1..8 as keys.
+std::vector<Kind> CorrespondenceKinds(LanguageSource& s) {
+    const auto keys = CorrespondenceKeys();
+    std::vector<Kind> kinds = {{"label",
+                                std::vector<std::string_view>(keys.begin(), keys.end()),
+                                true,
+                                {{"labels", s.correspondenceLabels}}}};
+    for (std::size_t f = 0; f < kCorrespondenceFields; ++f) {
+        kinds.push_back({keys[f], {}, true, {{"values", s.correspondences[f]}}});
+    }
+    return kinds;
+}
+
 // The kinds that head the statements of the hexagram files: the line names and the ordinal.
 constexpr std::string_view kKindsOfTexts[] = {"line", "position", "extra", "numeral"};
 
 class NamesReader {
 public:
-    explicit NamesReader(LanguageSource& s) : kinds_(Kinds(s)), firstLines_(kinds_.size()) {}
+    explicit NamesReader(std::vector<Kind> kinds)
+        : kinds_(std::move(kinds)), firstLines_(kinds_.size()) {}
 
     // The fields of line `number`; an empty string when they fill their slots, else the fault.
     std::string Take(const std::vector<std::string_view>& f, int number) {
@@ -205,13 +219,15 @@ private:
     std::vector<int> firstLines_; // of each kind's first name; 0 while it has none
 };
 
-bool ReadNames(const std::string& path, LanguageSource* source, std::string* error) {
+// A file of names.txt's shape (names.txt, correspondences.txt) into the members of `kinds`.
+bool ReadNames(const std::string& path, std::vector<Kind> kinds, bool hasTexts,
+               std::string* error) {
     std::string bytes;
     if (!ReadWholeFile(path, &bytes)) {
         *error = path + ": cannot be read";
         return false;
     }
-    NamesReader reader(*source);
+    NamesReader reader(std::move(kinds));
     std::istringstream lines(bytes);
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
@@ -226,7 +242,7 @@ bool ReadNames(const std::string& path, LanguageSource* source, std::string* err
             return false;
         }
     }
-    *error = reader.Fault(path, source->hasTexts);
+    *error = reader.Fault(path, hasTexts);
     return error->empty();
 }
 
@@ -326,7 +342,15 @@ void AppendLanguage(std::string& out, LanguageSource s, std::size_t index) {
     AppendLiteral(out, s.code);
     out += ",\n        .texts = ";
     out += s.hasTexts ? "&kTexts" + std::to_string(index) : std::string("nullptr");
-    out += ",\n";
+    out += ",\n        .correspondences =\n            {\n                .labels = ";
+    AppendArray(out, s.correspondenceLabels, "                ");
+    out += ",\n                .values = {{";
+    for (const auto& values : s.correspondences) {
+        out += "\n                    ";
+        AppendArray(out, values, "                    ");
+        out += ",";
+    }
+    out += "\n                }},\n            },\n";
     for (const Kind& kind : Kinds(s)) {
         for (const auto& [member, names] : kind.members) {
             out += "        .";
@@ -345,13 +369,20 @@ void AppendLanguage(std::string& out, LanguageSource s, std::size_t index) {
 
 } // namespace
 
+std::array<std::string_view, kCorrespondenceFields> CorrespondenceKeys() {
+    return {"nature", "quality",           "family",          "body",
+            "animal", "earlier-direction", "later-direction", "colour",
+            "season", "earlier-number",    "later-number",    "objects"};
+}
+
 bool ReadLanguage(const std::string& folder, LanguageSource* source, std::string* error) {
     *source = LanguageSource();
     source->code = FolderName(folder);
     for (int n = 1; n <= 64 && !source->hasTexts; ++n) {
         source->hasTexts = std::filesystem::exists(folder + HexagramFileName(n));
     }
-    if (!ReadNames(folder + "/names.txt", source, error)) {
+    if (!ReadNames(folder + "/names.txt", Kinds(*source), source->hasTexts, error) ||
+        !ReadNames(folder + "/correspondences.txt", CorrespondenceKinds(*source), false, error)) {
         return false;
     }
     for (int n = 1; n <= 64 && source->hasTexts; ++n) {

@@ -65,6 +65,10 @@ std::vector<std::pair<std::string, std::string>> Fields(const LanguageSource& s)
     add("branch", s.branchNames);
     add("numeral", s.numerals);
     add("lunar word", s.lunarWords);
+    add("correspondence label", s.correspondenceLabels);
+    for (std::size_t f = 0; f < s.correspondences.size(); ++f) {
+        add(std::string(CorrespondenceKeys()[f]) + " of trigram", s.correspondences[f]);
+    }
     fields.emplace_back("extra word", s.extraWord);
     return fields;
 }

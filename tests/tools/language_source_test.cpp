@@ -37,8 +37,10 @@ std::string CopyWith(const TempDir& dir, const std::string& code, const std::str
                      const std::function<std::string(std::string)>& mend) {
     const std::string folder = dir.File(code);
     std::filesystem::create_directory(folder);
-    for (int n = 0; n <= 64; ++n) {
-        const std::string name = n == 0 ? "names.txt" : HexagramFile(n);
+    for (int n = -1; n <= 64; ++n) {
+        const std::string name = n == -1  ? "correspondences.txt"
+                                 : n == 0 ? "names.txt"
+                                          : HexagramFile(n);
         const std::string path = kLanguages + "/" + code + "/" + name;
         std::string bytes = std::filesystem::exists(path) ? ReadBytes(path) : std::string();
         if (name == file) {
@@ -72,9 +74,10 @@ std::string Without(const std::string& s, const std::string& prefix) {
     return kept;
 }
 
-// ":N" for the line of `code`'s names.txt that begins with `prefix`.
-std::string LineOf(const std::string& code, const std::string& prefix) {
-    const std::string names = ReadBytes(kLanguages + "/" + code + "/names.txt");
+// ":N" for the line of `code`'s `file` that begins with `prefix`.
+std::string LineOf(const std::string& code, const std::string& prefix,
+                   const std::string& file = "names.txt") {
+    const std::string names = ReadBytes(kLanguages + "/" + code + "/" + file);
     const std::size_t at = names.find("\n" + prefix);
     return ":" + std::to_string(std::count(names.begin(), names.begin() + at, '\n') + 2);
 }
@@ -147,6 +150,23 @@ TEST(LanguageSourceTest, RefusesAFolderItCannotUse) {
         {"a missing field", "zh_CN", "names.txt",
          [](std::string s) { return Replace(s, "\t乾\t天", "\t乾"); },
          "/names.txt" + LineOf("zh_CN", "trigram\t1\t") + ": expected 2 name(s) after the key"},
+        {"no correspondences", "en", "correspondences.txt",
+         [](std::string) { return std::string("\x7F"); }, "/correspondences.txt: cannot be read"},
+        {"a trigram without one correspondence", "zh_TW", "correspondences.txt",
+         [](std::string s) { return Without(s, "season\t7\t"); },
+         "/correspondences.txt" + LineOf("zh_TW", "season\t1\t", "correspondences.txt") +
+             ": season names begin here, but 7 has none"},
+        {"a correspondence without its label", "en", "correspondences.txt",
+         [](std::string s) { return Without(s, "label\tobjects\t"); },
+         "/correspondences.txt" + LineOf("en", "label\t", "correspondences.txt") +
+             ": label names begin here, but objects has none"},
+        {"a field with no text at all", "zh_CN", "correspondences.txt",
+         [](std::string s) { return Without(s, "animal\t"); },
+         "/correspondences.txt: no animal names; every language gives them"},
+        {"a correspondence of a trigram 9", "zh_CN", "correspondences.txt",
+         [](std::string s) { return Replace(s, "colour\t8\t", "colour\t9\t"); },
+         "/correspondences.txt" + LineOf("zh_CN", "colour\t8\t", "correspondences.txt") +
+             ": unknown name \"colour 9\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
