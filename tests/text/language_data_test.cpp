@@ -2,6 +2,7 @@
 // language gives, the classical texts complete, the same text in both Chinese scripts by the
 // conversion table, names that agree with the hexagram table, and a compiled table that is
 // exactly what the files say.
+#include "text/language_tables.h"
 #include "text/names.h"
 #include "tools/language_source.h"
 
@@ -215,6 +216,16 @@ TEST(LanguageDataTest, CompiledTableIsWhatTheFilesSay) {
         }
         for (int i = 0; i < 7; ++i) {
             EXPECT_EQ(LunarWordName(language, static_cast<LunarWord>(i)), s.lunarWords[i]);
+        }
+        // The correspondences, field by field in the file's order.
+        const auto data = std::find_if(LanguageDataTable().begin(), LanguageDataTable().end(),
+                                       [&](const LanguageData& d) { return d.code == row.code; });
+        ASSERT_NE(data, LanguageDataTable().end());
+        for (std::size_t f = 0; f < kCorrespondenceFields; ++f) {
+            EXPECT_EQ(data->correspondences.labels[f], s.correspondenceLabels[f]);
+            for (std::size_t t = 0; t < 8; ++t) {
+                EXPECT_EQ(data->correspondences.values[f][t], s.correspondences[f][t]);
+            }
         }
         const std::string solid = s.lineWords[0], broken = s.lineWords[1];
         if (!s.hasTexts) {
