@@ -1,6 +1,10 @@
 #include "app/session.h"
 
+#include "app/case_book_recorder.h"
+#include "app/case_records.h"
 #include "log/query_log.h"
+
+#include <ctime>
 
 #include <utility>
 
@@ -28,10 +32,28 @@ std::optional<CastResult> Session::Cast(const CastRequest& request, std::string 
 }
 
 FileError Session::Log(const CastResult& result) const {
-    return AppendLogEntry(texts_.dataDirectory,
-                          LogEntryBytes(result.question, result.text.originalText,
-                                        result.text.lineText, result.text.finalText,
-                                        CurrentLocalTime()));
+    // The entry and the record carry the same moment, so that importing the log later finds
+    // the record already there.
+    const std::time_t now = std::time(nullptr);
+    const FileError error = AppendLogEntry(texts_.dataDirectory,
+                                           LogEntryBytes(result.question, result.text.originalText,
+                                                         result.text.lineText,
+                                                         result.text.finalText, LocalTimeOf(now)));
+    if (!recorder_) {
+        recorder_ = std::make_unique<CaseBookRecorder>(texts_.dataDirectory);
+    }
+    recorder_->Add(CaseRecordOf(result, *words_, now));
+    return error;
+}
+
+std::optional<CaseBookError> Session::TakeCaseBookProblem() const {
+    return recorder_ ? recorder_->TakeProblem() : std::nullopt;
+}
+
+void Session::FlushCaseBook() const {
+    if (recorder_) {
+        recorder_->Flush();
+    }
 }
 
 } // namespace zandrel

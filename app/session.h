@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/case_book.h"
 #include "app/cast_request.h"
 #include "app/vocabulary.h"
 #include "core/reading.h"
@@ -7,10 +8,13 @@
 #include "text/hexagram_text.h"
 #include "text/reading_text.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace zandrel {
+
+class CaseBookRecorder;
 
 // One cast as the session made it: what was asked for and how, the reading and its texts.
 struct CastResult {
@@ -48,12 +52,20 @@ public:
     // date outside the calendar, which the front ends refuse before they ask).
     virtual std::optional<CastResult> Cast(const CastRequest& request, std::string question) const;
 
-    // Appends the entry of `result` to the query log, stamped with the local time now.
+    // Appends the entry of `result` to the query log, stamped with the local time now, then
+    // hands its record to the case book, which adds it without holding up the caller.
     FileError Log(const CastResult& result) const;
+
+    // What went wrong with the case book since this was last asked, once for each problem; a
+    // front end asks after each logged cast. The cast and its log entry stood regardless.
+    std::optional<CaseBookError> TakeCaseBookProblem() const;
+    // Waits until the records of the casts logged so far are in the case book (or failed).
+    void FlushCaseBook() const;
 
 private:
     TextStore texts_;
     const Vocabulary* words_;
+    mutable std::unique_ptr<CaseBookRecorder> recorder_;
 };
 
 } // namespace zandrel

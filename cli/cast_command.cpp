@@ -2,6 +2,7 @@
 // numbers, characters or trigrams, as a table or JSON, and with --log the entry the window
 // would write.
 
+#include "app/case_book_words.h"
 #include "app/cast_request.h"
 #include "app/count_input.h"
 #include "app/data_directory.h"
@@ -236,6 +237,12 @@ int Run(const CommandRun& run, std::string* error) {
         if (failure.Failed()) {
             run.err << "zandrel: " << FileErrorMessage(run.words, failure) << "\n";
             status = kFileError;
+        }
+        // The case book never fails a cast: what is wrong with it is only told.
+        session->FlushCaseBook();
+        if (const std::optional<CaseBookError> problem = session->TakeCaseBookProblem()) {
+            run.err << "zandrel: " << TerminalText(CaseBookErrorMessage(run.words, *problem))
+                    << "\n";
         }
     }
     const ReadingReport report = ReportOf(*result);

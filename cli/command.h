@@ -68,6 +68,7 @@ struct Command {
 };
 
 const Command& CastCommand();
+const Command& JournalCommand();
 const Command& LunarCommand();
 const Command& TextCommand();
 

@@ -24,8 +24,8 @@ std::unique_ptr<Session> CommandRun::OpenSession() const {
 }
 
 std::span<const Command* const> CommandTable() {
-    static const std::array<const Command*, 3> table = {&CastCommand(), &LunarCommand(),
-                                                        &TextCommand()};
+    static const std::array<const Command*, 4> table = {&CastCommand(), &LunarCommand(),
+                                                        &TextCommand(), &JournalCommand()};
     return table;
 }
 

@@ -117,10 +117,13 @@ std::optional<std::tm> ReadLogHeadTime(std::string_view line) {
 }
 
 std::tm CurrentLocalTime() {
-    const std::time_t now = std::time(nullptr);
-    // One thread only, so the shared result of std::localtime is safe to copy.
-    const std::tm* local = std::localtime(&now);
-    return local != nullptr ? *local : std::tm{};
+    return LocalTimeOf(std::time(nullptr));
+}
+
+std::tm LocalTimeOf(std::time_t moment) {
+    // The reentrant form: the case book's thread reads local times too.
+    std::tm local{};
+    return localtime_r(&moment, &local) != nullptr ? local : std::tm{};
 }
 
 std::string LogEntryBytes(std::string_view question, std::string_view originalText,
@@ -149,6 +152,54 @@ std::string LogEntryBytes(std::string_view question, std::string_view originalTe
     entry += finalText;
     entry += kEntryEnd;
     return entry;
+}
+
+std::vector<LogEntry> ReadLogEntries(std::string_view log) {
+    constexpr std::string_view kQuestionEnd = "\r\n\r\n";
+    constexpr std::string_view kEntryEnd = "\r\n\r\n\r\n";
+    // A head counts only at the start of the log or right after the end of an entry; the
+    // question and the texts may hold anything else, a line like a head included.
+    // A head line is short: only its first bytes are looked at, so that a long line full of
+    // head openings costs no more than its length.
+    const auto headAt = [log](std::size_t at) -> std::optional<std::tm> {
+        const std::string_view line = log.substr(at, 96);
+        const std::size_t end = line.find("\r\n");
+        return end == std::string_view::npos ? std::nullopt : ReadLogHeadTime(line.substr(0, end));
+    };
+    const auto nextHead = [&](std::size_t from) {
+        for (std::size_t at = from;; ++at) {
+            at = log.find(kLogHeadOpen, at);
+            if (at == std::string_view::npos) {
+                return log.size();
+            }
+            if ((at == 0 || (at >= kEntryEnd.size() &&
+                             log.substr(at - kEntryEnd.size(), kEntryEnd.size()) == kEntryEnd)) &&
+                headAt(at)) {
+                return at;
+            }
+        }
+    };
+    const std::string reply = std::string(kQuestionEnd) + std::string(kLogReplyLine) + "\r\n";
+    std::vector<LogEntry> entries;
+    std::size_t start = nextHead(0);
+    while (start < log.size()) {
+        const std::optional<std::tm> time = headAt(start);
+        const std::size_t questionStart = log.find("\r\n", start) + 2;
+        const std::size_t next = nextHead(questionStart);
+        const std::string_view entry = log.substr(start, next - start);
+        const std::string_view body = log.substr(questionStart, next - questionStart);
+        start = next;
+        const std::size_t questionEnd = body.find(reply);
+        if (questionEnd == std::string_view::npos || !body.ends_with(kEntryEnd) ||
+            questionEnd + reply.size() > body.size() - kEntryEnd.size()) {
+            continue;
+        }
+        const std::size_t textStart = questionEnd + reply.size();
+        entries.push_back({*time, body.substr(0, questionEnd),
+                           body.substr(textStart, body.size() - kEntryEnd.size() - textStart),
+                           entry});
+    }
+    return entries;
 }
 
 std::string AppendNoteText(std::int64_t before, std::int64_t after) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zandrel {
 
@@ -32,12 +33,28 @@ std::optional<std::tm> ReadLogHeadTime(std::string_view line);
 
 // The local calendar time now, read once per entry.
 std::tm CurrentLocalTime();
+// The local calendar time at `moment`.
+std::tm LocalTimeOf(std::time_t moment);
 
 // The bytes of one log entry: header line with the time, the question, the reply header, the
 // three text blocks as they are (each ends with CR LF) and three empty lines.
 std::string LogEntryBytes(std::string_view question, std::string_view originalText,
                           std::string_view lineText, std::string_view finalText,
                           const std::tm& localTime);
+
+// One entry of a log as LogEntryBytes wrote it: its local time, its question and the reading
+// text of its reply (the three text blocks, each ending with CR LF).
+struct LogEntry {
+    std::tm localTime{};
+    std::string_view question;
+    std::string_view readingText;
+    // The whole entry, its frame included.
+    std::string_view bytes;
+};
+
+// The whole entries of `log`, oldest first. Text before the first entry, and an entry without
+// its reply line or its end (one whose append was cut off), are passed over.
+std::vector<LogEntry> ReadLogEntries(std::string_view log);
 
 // True when a log of this length starts again empty before an entry is appended.
 constexpr bool LogNeedsReset(std::int64_t length) {

@@ -1,0 +1,352 @@
+#include "app/case_records.h"
+
+#include "app/reading_report.h"
+#include "log/query_log.h"
+#include "platform/qt_text.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QUuid>
+
+#include <algorithm>
+#include <ostream>
+
+namespace zandrel {
+namespace {
+
+constexpr const char* kExportFormat = "zandrel-casebook";
+constexpr int kExportVersion = 1;
+// The namespace of the ids of records taken from a query log.
+const QUuid kLogEntryNamespace(QStringLiteral("{3b0f6c1e-8d0a-4f4e-9b8e-2f1c5a7d9e60}"));
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string S(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+// The moment of a cast as a record keeps it.
+void SetMoment(CaseRecord& record, const QDateTime& local) {
+    record.castUtc = S(local.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")));
+    record.utcOffsetMinutes = local.offsetFromUtc() / 60;
+}
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string joined;
+    for (const std::string& line : lines) {
+        joined += (joined.empty() ? "" : "\n") + line;
+    }
+    return joined;
+}
+
+// A fence longer than any run of backticks in `text`, so that nothing in it ends the block.
+std::string FenceFor(std::string_view text) {
+    std::size_t longest = 0;
+    std::size_t run = 0;
+    for (const char c : text) {
+        run = c == '`' ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return std::string(std::max<std::size_t>(3, longest + 1), '`');
+}
+
+std::string WithoutCr(std::string_view text) {
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue;
+        }
+        plain += text[i];
+    }
+    return plain;
+}
+
+// One line of Markdown: line ends as blanks, so that a field stays one item of the list.
+std::string OneLine(std::string_view text) {
+    std::string line(text);
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    return line;
+}
+
+} // namespace
+
+CaseRecord CaseRecordOf(const CastResult& result, const Vocabulary& words, std::time_t moment) {
+    CaseRecord record;
+    record.id = NewCaseId();
+    SetMoment(record, QDateTime::fromSecsSinceEpoch(moment));
+    record.method = std::string(MethodKey(result.request));
+    const ReadingReport report = ReportOf(result);
+    // The inputs and conventions are the report's facts without what the record keeps apart.
+    QJsonObject inputs = ReportJson(report);
+    inputs.remove(QStringLiteral("question"));
+    inputs.remove(QStringLiteral("text"));
+    record.inputs = QJsonDocument(inputs).toJson(QJsonDocument::Compact).toStdString();
+    record.question = result.question;
+    record.outer = result.reading.outer;
+    record.inner = result.reading.inner;
+    record.changeLine = result.reading.changeLine;
+    record.original = result.reading.original;
+    record.final = result.reading.final;
+    record.readingText = report.text;
+    record.language = std::string(LanguageCode(words.Speaks()));
+    record.modifiedUtc = CaseStampNow();
+    return record;
+}
+
+std::vector<CaseRecord> CaseRecordsOfLog(std::string_view log) {
+    std::vector<CaseRecord> records;
+    const std::string stamp = CaseStampNow();
+    for (const LogEntry& entry : ReadLogEntries(log)) {
+        CaseRecord record;
+        record.id = S(QUuid::createUuidV5(kLogEntryNamespace,
+                                          QByteArray(entry.bytes.data(),
+                                                     static_cast<qsizetype>(entry.bytes.size())))
+                          .toString(QUuid::WithoutBraces));
+        const std::tm& t = entry.localTime;
+        SetMoment(record, QDateTime(QDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday),
+                                    QTime(t.tm_hour, t.tm_min, t.tm_sec), Qt::LocalTime));
+        record.method = "log";
+        record.question = std::string(entry.question);
+        record.readingText = std::string(entry.readingText);
+        // The log keeps no language; its texts are as they were shown.
+        record.modifiedUtc = stamp;
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+QJsonObject CaseRecordJson(const CaseRecord& r) {
+    QJsonArray tags;
+    for (const std::string& tag : r.tags) {
+        tags.append(Q(tag));
+    }
+    return {
+        {"id", Q(r.id)},
+        {"cast_utc", Q(r.castUtc)},
+        {"utc_offset_minutes", r.utcOffsetMinutes},
+        {"method", Q(r.method)},
+        {"inputs", QJsonDocument::fromJson(QByteArray::fromStdString(r.inputs)).object()},
+        {"question", Q(r.question)},
+        {"person", Q(r.person)},
+        {"tags", tags},
+        {"outer", r.outer},
+        {"inner", r.inner},
+        {"change_line", r.changeLine},
+        {"original", r.original},
+        {"final", r.final},
+        {"reading_text", Q(r.readingText)},
+        {"language", Q(r.language)},
+        {"notes", Q(r.notes)},
+        {"outcome_date", Q(r.outcomeDate)},
+        {"outcome_what", Q(r.outcomeWhat)},
+        {"verdict", Q(VerdictKey(r.verdict))},
+        {"modified_utc", Q(r.modifiedUtc)},
+    };
+}
+
+std::optional<CaseRecord> CaseRecordFromJson(const QJsonObject& json) {
+    const auto text = [&](const char* key, std::string* value) {
+        const QJsonValue v = json.value(QLatin1String(key));
+        if (!v.isString()) {
+            return false;
+        }
+        *value = S(v.toString());
+        return true;
+    };
+    const auto number = [&](const char* key, int* value) {
+        const QJsonValue v = json.value(QLatin1String(key));
+        if (!v.isDouble()) {
+            return false;
+        }
+        *value = v.toInt();
+        return true;
+    };
+    CaseRecord r;
+    std::string id;
+    std::string verdict;
+    if (!text("id", &id) || !text("cast_utc", &r.castUtc) ||
+        !number("utc_offset_minutes", &r.utcOffsetMinutes) || !text("method", &r.method) ||
+        !json.value(QLatin1String("inputs")).isObject() || !text("question", &r.question) ||
+        !text("person", &r.person) || !json.value(QLatin1String("tags")).isArray() ||
+        !number("outer", &r.outer) || !number("inner", &r.inner) ||
+        !number("change_line", &r.changeLine) || !number("original", &r.original) ||
+        !number("final", &r.final) || !text("reading_text", &r.readingText) ||
+        !text("language", &r.language) || !text("notes", &r.notes) ||
+        !text("outcome_date", &r.outcomeDate) || !text("outcome_what", &r.outcomeWhat) ||
+        !text("verdict", &verdict) || !text("modified_utc", &r.modifiedUtc)) {
+        return std::nullopt;
+    }
+    const QUuid uuid = QUuid::fromString(Q(id));
+    const std::optional<Verdict> named = VerdictNamed(verdict);
+    if (uuid.isNull() || !named) {
+        return std::nullopt;
+    }
+    r.id = S(uuid.toString(QUuid::WithoutBraces));
+    r.verdict = *named;
+    r.inputs = QJsonDocument(json.value(QLatin1String("inputs")).toObject())
+                   .toJson(QJsonDocument::Compact)
+                   .toStdString();
+    for (const QJsonValue tag : json.value(QLatin1String("tags")).toArray()) {
+        if (!tag.isString()) {
+            return std::nullopt;
+        }
+        r.tags.push_back(S(tag.toString()));
+    }
+    return r;
+}
+
+std::optional<ExportFormat> ExportFormatNamed(std::string_view name) {
+    if (name == "json") {
+        return ExportFormat::Json;
+    }
+    if (name == "csv") {
+        return ExportFormat::Csv;
+    }
+    if (name == "md") {
+        return ExportFormat::Markdown;
+    }
+    return std::nullopt;
+}
+
+CaseExportWriter::CaseExportWriter(std::ostream& out, ExportFormat format)
+    : out_(out), format_(format) {}
+
+void CaseExportWriter::Begin() {
+    switch (format_) {
+    case ExportFormat::Json:
+        out_ << "{\"format\":\"" << kExportFormat << "\",\"version\":" << kExportVersion
+             << ",\"records\":[";
+        break;
+    case ExportFormat::Csv:
+        out_ << "id,cast_utc,utc_offset_minutes,method,inputs,question,person,tags,outer,inner,"
+                "change_line,original,final,reading_text,language,notes,outcome_date,"
+                "outcome_what,verdict,modified_utc\r\n";
+        break;
+    case ExportFormat::Markdown:
+        out_ << "# Case book\n";
+        break;
+    }
+}
+
+void CaseExportWriter::Add(const CaseRecord& r) {
+    switch (format_) {
+    case ExportFormat::Json:
+        out_ << (first_ ? "\n" : ",\n")
+             << QJsonDocument(CaseRecordJson(r)).toJson(QJsonDocument::Compact).toStdString();
+        break;
+    case ExportFormat::Csv: {
+        const std::string fields[] = {r.id,
+                                      r.castUtc,
+                                      std::to_string(r.utcOffsetMinutes),
+                                      r.method,
+                                      r.inputs,
+                                      r.question,
+                                      r.person,
+                                      JoinLines(r.tags),
+                                      std::to_string(r.outer),
+                                      std::to_string(r.inner),
+                                      std::to_string(r.changeLine),
+                                      std::to_string(r.original),
+                                      std::to_string(r.final),
+                                      r.readingText,
+                                      r.language,
+                                      r.notes,
+                                      r.outcomeDate,
+                                      r.outcomeWhat,
+                                      std::string(VerdictKey(r.verdict)),
+                                      r.modifiedUtc};
+        bool firstField = true;
+        for (const std::string& field : fields) {
+            out_ << (firstField ? "" : ",") << CsvField(field);
+            firstField = false;
+        }
+        out_ << "\r\n";
+        break;
+    }
+    case ExportFormat::Markdown: {
+        out_ << "\n## " << r.castUtc << " " << OneLine(r.question) << "\n\n"
+             << "- id: " << r.id << "\n"
+             << "- cast: " << r.castUtc << ", UTC offset " << r.utcOffsetMinutes << " minutes\n"
+             << "- method: " << r.method << "\n"
+             << "- inputs: `" << r.inputs << "`\n"
+             << "- question: " << OneLine(r.question) << "\n"
+             << "- person: " << OneLine(r.person) << "\n"
+             << "- tags: " << OneLine(JoinLines(r.tags)) << "\n"
+             << "- outer " << r.outer << ", inner " << r.inner << ", change line " << r.changeLine
+             << ", original " << r.original << ", final " << r.final << "\n"
+             << "- language: " << r.language << "\n"
+             << "- verdict: " << VerdictKey(r.verdict) << "\n"
+             << "- outcome date: " << OneLine(r.outcomeDate) << "\n"
+             << "- what happened: " << OneLine(r.outcomeWhat) << "\n"
+             << "- modified: " << r.modifiedUtc << "\n";
+        for (const auto& [title, text] :
+             {std::pair<const char*, const std::string&>{"Reading", r.readingText},
+              std::pair<const char*, const std::string&>{"Notes", r.notes}}) {
+            const std::string plain = WithoutCr(text);
+            const std::string fence = FenceFor(plain);
+            out_ << "\n"
+                 << title << ":\n\n"
+                 << fence << "text\n"
+                 << plain << (plain.empty() || plain.ends_with('\n') ? "" : "\n") << fence << "\n";
+        }
+        break;
+    }
+    }
+    first_ = false;
+}
+
+void CaseExportWriter::End() {
+    if (format_ == ExportFormat::Json) {
+        out_ << (first_ ? "]}\n" : "\n]}\n");
+    }
+}
+
+CaseImport ReadCaseImport(std::string_view bytes) {
+    CaseImport import;
+    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
+    if (start != std::string_view::npos && bytes[start] == '{') {
+        QJsonParseError parse;
+        const QJsonDocument document = QJsonDocument::fromJson(
+            QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &parse);
+        const QJsonObject root = document.object();
+        if (parse.error != QJsonParseError::NoError ||
+            root.value(QLatin1String("format")).toString() != QLatin1String(kExportFormat) ||
+            root.value(QLatin1String("version")).toInt() != kExportVersion ||
+            !root.value(QLatin1String("records")).isArray()) {
+            return import;
+        }
+        for (const QJsonValue value : root.value(QLatin1String("records")).toArray()) {
+            std::optional<CaseRecord> record = CaseRecordFromJson(value.toObject());
+            if (!record) {
+                return {};
+            }
+            import.records.push_back(std::move(*record));
+        }
+        import.kind = CaseImport::Kind::Export;
+        return import;
+    }
+    import.records = CaseRecordsOfLog(bytes);
+    import.kind = import.records.empty() ? CaseImport::Kind::Neither : CaseImport::Kind::Log;
+    return import;
+}
+
+} // namespace zandrel
