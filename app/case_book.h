@@ -33,7 +33,7 @@ struct CaseRecord {
     std::string castUtc;
     int utcOffsetMinutes = 0;
     // The method key ("general", "numbers", ...), "log" for an entry taken from a query log.
-    std::string method;
+    std::string method{};
     // The inputs and conventions of the cast as one JSON object ("{}" when unknown).
     std::string inputs = "{}";
     std::string question;
@@ -62,7 +62,7 @@ struct CaseSummary {
     std::string id;
     std::string castUtc;
     int utcOffsetMinutes = 0;
-    std::string method;
+    std::string method{};
     std::string question;
     std::vector<std::string> tags;
     int original = 0;
@@ -74,12 +74,12 @@ struct CaseSummary {
 // words separated by blanks, each of which must appear in the question, the notes or the tags
 // (any case); `since` and `until` are dates YYYY-MM-DD of the cast in UTC, both included.
 struct CaseFilter {
-    std::string search;
-    std::string tag;
-    std::string method;
-    std::optional<Verdict> verdict;
-    std::string since;
-    std::string until;
+    std::string search{};
+    std::string tag{};
+    std::string method{};
+    std::optional<Verdict> verdict{};
+    std::string since{};
+    std::string until{};
 };
 
 // How many records came true, per verdict.

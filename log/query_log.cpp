@@ -157,8 +157,10 @@ std::string LogEntryBytes(std::string_view question, std::string_view originalTe
 std::vector<LogEntry> ReadLogEntries(std::string_view log) {
     constexpr std::string_view kQuestionEnd = "\r\n\r\n";
     constexpr std::string_view kEntryEnd = "\r\n\r\n\r\n";
-    // A head counts only at the start of the log or right after the end of an entry; the
-    // question and the texts may hold anything else, a line like a head included.
+    // A head counts only at the start of the log or right after the end of an entry: the
+    // line end of its last text and three empty lines. The question and the texts may hold
+    // anything else, a line like a head included.
+    constexpr std::string_view kAfterEntry = "\r\n\r\n\r\n\r\n";
     // A head line is short: only its first bytes are looked at, so that a long line full of
     // head openings costs no more than its length.
     const auto headAt = [log](std::size_t at) -> std::optional<std::tm> {
@@ -172,8 +174,9 @@ std::vector<LogEntry> ReadLogEntries(std::string_view log) {
             if (at == std::string_view::npos) {
                 return log.size();
             }
-            if ((at == 0 || (at >= kEntryEnd.size() &&
-                             log.substr(at - kEntryEnd.size(), kEntryEnd.size()) == kEntryEnd)) &&
+            if ((at == 0 ||
+                 (at >= kAfterEntry.size() &&
+                  log.substr(at - kAfterEntry.size(), kAfterEntry.size()) == kAfterEntry)) &&
                 headAt(at)) {
                 return at;
             }
@@ -186,9 +189,17 @@ std::vector<LogEntry> ReadLogEntries(std::string_view log) {
         const std::optional<std::tm> time = headAt(start);
         const std::size_t questionStart = log.find("\r\n", start) + 2;
         const std::size_t next = nextHead(questionStart);
-        const std::string_view entry = log.substr(start, next - start);
-        const std::string_view body = log.substr(questionStart, next - questionStart);
+        std::string_view body = log.substr(questionStart, next - questionStart);
+        const std::size_t entryStart = start;
         start = next;
+        // The last entry may be followed by the start of one whose append was cut off.
+        if (const std::size_t end = body.rfind(kAfterEntry);
+            !body.ends_with(kEntryEnd) && end != std::string_view::npos) {
+            const std::string_view tail = body.substr(end + kAfterEntry.size());
+            if (kLogHeadOpen.starts_with(tail) || tail.starts_with(kLogHeadOpen)) {
+                body = body.substr(0, end + kAfterEntry.size());
+            }
+        }
         const std::size_t questionEnd = body.find(reply);
         if (questionEnd == std::string_view::npos || !body.ends_with(kEntryEnd) ||
             questionEnd + reply.size() > body.size() - kEntryEnd.size()) {
@@ -197,7 +208,7 @@ std::vector<LogEntry> ReadLogEntries(std::string_view log) {
         const std::size_t textStart = questionEnd + reply.size();
         entries.push_back({*time, body.substr(0, questionEnd),
                            body.substr(textStart, body.size() - kEntryEnd.size() - textStart),
-                           entry});
+                           log.substr(entryStart, questionStart - entryStart + body.size())});
     }
     return entries;
 }

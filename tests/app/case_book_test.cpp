@@ -1,0 +1,456 @@
+// The case book: what it keeps and finds, how it merges, and that a file it cannot use, a
+// kill in the middle of a write or a second copy writing at once never costs a record.
+
+#include "app/case_book.h"
+#include "app/case_records.h"
+#include "app/session.h"
+#include "log/query_log.h"
+#include "tests/support/fault_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zandrel {
+namespace {
+
+using fixtures::TempDir;
+
+CaseRecord Record(int n, std::string question = {}) {
+    CaseRecord r;
+    r.id = NewCaseId();
+    char utc[32];
+    std::snprintf(utc, sizeof utc, "2026-01-%02dT%02d:00:00Z", 1 + n % 28, n % 24);
+    r.castUtc = utc;
+    r.utcOffsetMinutes = 480;
+    r.method = n % 2 ? "numbers" : "general";
+    r.inputs = "{\"numbers\":[" + std::to_string(n) + "]}";
+    r.question = question.empty() ? "question " + std::to_string(n) : question;
+    r.tags = {"t" + std::to_string(n % 3)};
+    r.outer = 3;
+    r.inner = 6;
+    r.changeLine = 2;
+    r.original = 64;
+    r.final = 35;
+    r.readingText = "Hexagram 64 Before Completion\r\n" + std::string(200, 'x') + "\r\n";
+    r.language = "en";
+    r.modifiedUtc = "2026-01-01T00:00:00.000Z";
+    return r;
+}
+
+void ExpectSame(const CaseRecord& a, const CaseRecord& b) {
+    EXPECT_EQ(CaseRecordJson(a), CaseRecordJson(b));
+}
+
+std::unique_ptr<CaseBook> OpenOk(const std::string& dir) {
+    CaseBookError error;
+    std::unique_ptr<CaseBook> book = CaseBook::Open(dir, &error);
+    EXPECT_TRUE(book) << error.detail;
+    return book;
+}
+
+std::string IntegrityOf(const std::string& path) {
+    // SQLite's own command line tool, so that the check does not trust the code under test.
+    const std::string command = "sqlite3 '" + path + "' 'PRAGMA integrity_check' 2>&1";
+    std::string out;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe)) {
+            out += buffer;
+        }
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+TEST(CaseBook, KeepsRecordsWholeAndFindsThemByPageSearchAndFilter) {
+    const TempDir dir;
+    auto book = OpenOk(dir.Path());
+    std::vector<CaseRecord> records;
+    for (int n = 0; n < 30; ++n) {
+        records.push_back(Record(n));
+    }
+    records[4].question = "婚姻如何";
+    records[5].question = "Is the \"new\" job right?";
+    records[6].question = "100% sure";
+    for (const CaseRecord& r : records) {
+        ASSERT_TRUE(book->Add(r, nullptr));
+    }
+    ExpectSame(*book->Find(records[4].id), records[4]);
+    ExpectSame(*book->Find(records[4].id.substr(0, 13)), records[4]);
+    EXPECT_FALSE(book->Find("").has_value());
+
+    // Newest first, page by page, with nothing left out or shown twice.
+    EXPECT_EQ(book->Count({}), 30);
+    std::vector<std::string> seen;
+    for (std::int64_t offset = 0; offset < 30; offset += 7) {
+        for (const CaseSummary& row : book->Page({}, offset, 7)) {
+            if (!seen.empty()) {
+                EXPECT_GE(book->Find(seen.back())->castUtc, row.castUtc);
+            }
+            seen.push_back(row.id);
+        }
+    }
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::unique(seen.begin(), seen.end()), seen.end());
+    EXPECT_EQ(seen.size(), 30U);
+
+    ASSERT_TRUE(book->SetNotes(records[7].id, "the neighbour's cat came back", nullptr));
+    ASSERT_TRUE(book->SetTags(records[8].id, {"family", "cat"}, nullptr));
+    const struct {
+        CaseFilter filter;
+        std::int64_t count;
+    } cases[] = {
+        {CaseFilter{.search = "婚姻"}, 1},     // two characters: shorter than the index's trigrams
+        {CaseFilter{.search = "婚姻如何"}, 1}, // through the index
+        {CaseFilter{.search = "\"new\" JOB"}, 1},   // quotes, and any case
+        {CaseFilter{.search = "100%"}, 1},          // no wildcard
+        {CaseFilter{.search = "neighbour cat"}, 1}, // in the notes, every word
+        {CaseFilter{.search = "cat"}, 2},           // in the notes and in the tags
+        {CaseFilter{.tag = "family"}, 1},
+        {{.tag = "fam"}, 0}, // a tag is matched whole
+        {CaseFilter{.method = "numbers"}, 15},
+        {{.verdict = Verdict::Pending}, 30},
+        {CaseFilter{.since = "2026-01-28"}, 1},
+        {{.since = "2026-01-02", .until = "2026-01-03"}, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.filter.search + "|" + c.filter.tag + "|" + c.filter.since);
+        EXPECT_EQ(book->Count(c.filter), c.count);
+        EXPECT_EQ(static_cast<std::int64_t>(book->Page(c.filter, 0, 100).size()), c.count);
+    }
+
+    // A search survives an edit of the text it found, and forgets the old text.
+    ASSERT_TRUE(book->SetNotes(records[7].id, "", nullptr));
+    EXPECT_EQ(book->Count({.search = "neighbour"}), 0);
+    ASSERT_TRUE(book->Remove(records[4].id, nullptr));
+    EXPECT_EQ(book->Count({.search = "婚姻如何"}), 0);
+    EXPECT_FALSE(book->Remove(records[4].id, nullptr));
+    EXPECT_FALSE(book->SetNotes(records[4].id, "gone", nullptr));
+}
+
+TEST(CaseBook, StatisticsCountVerdictsPerMethod) {
+    const TempDir dir;
+    auto book = OpenOk(dir.Path());
+    const Verdict verdicts[] = {Verdict::True,   Verdict::True,    Verdict::False,
+                                Verdict::Partly, Verdict::Pending, Verdict::True};
+    for (int n = 0; n < 6; ++n) {
+        CaseRecord r = Record(n);
+        ASSERT_TRUE(book->Add(r, nullptr));
+        ASSERT_TRUE(book->SetOutcome(r.id, verdicts[n], "2026-02-01", "what", nullptr));
+    }
+    const CaseStatistics s = book->Statistics();
+    EXPECT_EQ(s.overall.total, 6);
+    EXPECT_EQ(s.overall.cameTrue, 3);
+    EXPECT_EQ(s.overall.pending, 1);
+    EXPECT_DOUBLE_EQ(*s.overall.ShareTrue(), 3.0 / 5.0);
+    ASSERT_EQ(s.perMethod.size(), 2U);
+    EXPECT_EQ(s.perMethod[0].method, "general"); // records 0, 2, 4
+    EXPECT_DOUBLE_EQ(*s.perMethod[0].ShareTrue(), 1.0 / 2.0);
+    EXPECT_EQ(s.perMethod[1].method, "numbers"); // records 1, 3, 5
+    EXPECT_DOUBLE_EQ(*s.perMethod[1].ShareTrue(), 2.0 / 3.0);
+    EXPECT_FALSE(VerdictCounts{}.ShareTrue().has_value());
+}
+
+// An export read back gives the same records; merging keeps the later copy of each.
+TEST(CaseBook, ExportImportsIntoAFreshCaseBookAndMergesByModifiedTime) {
+    const TempDir dir;
+    const TempDir fresh;
+    auto book = OpenOk(dir.Path());
+    std::vector<CaseRecord> records = {Record(1, "line\r\nbreak, \"quoted\""), Record(2),
+                                       Record(3)};
+    records[1].tags = {"a", "b c"};
+    for (const CaseRecord& r : records) {
+        ASSERT_TRUE(book->Add(r, nullptr));
+    }
+    for (const ExportFormat format :
+         {ExportFormat::Json, ExportFormat::Csv, ExportFormat::Markdown}) {
+        std::ostringstream out;
+        CaseExportWriter writer(out, format);
+        writer.Begin();
+        ASSERT_TRUE(book->ForEach({}, [&](const CaseRecord& r) {
+            writer.Add(r);
+            return true;
+        }));
+        writer.End();
+        const std::string text = out.str();
+        for (const CaseRecord& r : records) {
+            EXPECT_NE(text.find(r.id), std::string::npos);
+        }
+        if (format != ExportFormat::Json) {
+            EXPECT_EQ(ReadCaseImport(text).kind, CaseImport::Kind::Neither);
+            continue;
+        }
+        CaseImport import = ReadCaseImport(text);
+        ASSERT_EQ(import.kind, CaseImport::Kind::Export);
+        auto other = OpenOk(fresh.Path());
+        ImportCounts counts;
+        ASSERT_TRUE(other->Merge(import.records, &counts, nullptr));
+        EXPECT_EQ(counts.added, 3);
+        for (const CaseRecord& r : records) {
+            ExpectSame(*other->Find(r.id), r);
+        }
+        // One copy edited later here, one edited later there: each side's later copy stays.
+        ASSERT_TRUE(other->SetNotes(records[0].id, "kept", nullptr));
+        import.records[1].notes = "newer";
+        import.records[1].modifiedUtc = "2099-01-01T00:00:00.000Z";
+        ASSERT_TRUE(other->Merge(import.records, &counts, nullptr));
+        EXPECT_EQ(counts.added, 0);
+        EXPECT_EQ(counts.updated, 1);
+        EXPECT_EQ(counts.skipped, 2);
+        EXPECT_EQ(other->Find(records[0].id)->notes, "kept");
+        EXPECT_EQ(other->Find(records[1].id)->notes, "newer");
+    }
+    for (const char* text : {"", "{}", "{\"format\":\"zandrel-casebook\",\"version\":1}",
+                             "{\"format\":\"zandrel-casebook\",\"version\":1,\"records\":[{}]}",
+                             "[Your query on nothing]\r\n", "plain text"}) {
+        EXPECT_EQ(ReadCaseImport(text).kind, CaseImport::Kind::Neither) << text;
+    }
+}
+
+// A log's entries become records once, and those the program recorded itself are not doubled.
+TEST(CaseBook, QueryLogImportsOnceBesideTheRecordsOfItsOwnCasts) {
+    const TempDir dir;
+    Session session(dir.Path(), Language::English);
+    const std::optional<CastResult> cast = session.Cast(GeneralDraw{{3, 5, 4}}, "recorded");
+    ASSERT_TRUE(cast.has_value());
+    ASSERT_FALSE(session.Log(*cast).Failed());
+    session.FlushCaseBook();
+    std::tm time{};
+    time.tm_year = 2001 - 1900;
+    time.tm_mon = 2;
+    time.tm_mday = 7;
+    time.tm_wday = 3;
+    const std::string old =
+        LogEntryBytes("old one", "Hexagram 1 Creative\r\nx\r\n", "Line 1\r\ny\r\n", "", time) +
+        // Texts that look like the frame do not split an entry.
+        LogEntryBytes("\r\n\r\n[Your query on Wednesday, March 07, 2001 00:00:00]", "a\r\n",
+                      "\r\n\r\n\r\n", "b\r\n", time);
+    const std::string log = old + dir.Read(kLogFileName);
+    const std::vector<LogEntry> entries = ReadLogEntries(log + old.substr(0, 40));
+    ASSERT_EQ(entries.size(), 3U) << "the torn entry at the end is left out";
+    EXPECT_EQ(entries[0].question, "old one");
+    EXPECT_EQ(entries[0].readingText, "Hexagram 1 Creative\r\nx\r\nLine 1\r\ny\r\n");
+    EXPECT_EQ(entries[1].readingText, "a\r\n\r\n\r\n\r\nb\r\n");
+    EXPECT_EQ(entries[2].question, "recorded");
+
+    auto book = OpenOk(dir.Path());
+    ImportCounts counts;
+    ASSERT_TRUE(book->Merge(ReadCaseImport(log).records, &counts, nullptr));
+    EXPECT_EQ(counts.added, 2);
+    EXPECT_EQ(counts.skipped, 1) << "the cast the session recorded";
+    ASSERT_TRUE(book->Merge(ReadCaseImport(log).records, &counts, nullptr));
+    EXPECT_EQ(counts.added, 0);
+    EXPECT_EQ(book->Count({}), 3);
+    EXPECT_EQ(book->Count({.search = "old one"}), 1);
+}
+
+// Files the case book cannot use are told apart, and left exactly as they were.
+TEST(CaseBookFaults, AFileItCannotUseIsReportedAndLeftAlone) {
+    const TempDir source;
+    {
+        auto book = OpenOk(source.Path());
+        for (int n = 0; n < 200; ++n) {
+            ASSERT_TRUE(book->Add(Record(n), nullptr));
+        }
+    }
+    ASSERT_EQ(std::system(("sqlite3 '" + source.File(kCaseBookFileName) +
+                           "' 'PRAGMA wal_checkpoint(TRUNCATE)' >/dev/null")
+                              .c_str()),
+              0);
+    const std::string whole = source.Read(kCaseBookFileName);
+    ASSERT_GT(whole.size(), 40000U);
+    std::string overwritten = whole;
+    for (std::size_t i = 0; i < 4096; ++i) {
+        overwritten[whole.size() / 2 / 4096 * 4096 + i] = static_cast<char>(i * 7919 % 251);
+    }
+    const auto sqliteFile = [](const char* sql) {
+        const TempDir temp;
+        EXPECT_EQ(std::system(("sqlite3 '" + temp.File("x") + "' \"" + sql + "\"").c_str()), 0);
+        return temp.Read("x");
+    };
+    const struct {
+        const char* name;
+        std::string bytes;
+        CaseBookError::Kind kind;
+    } cases[] = {
+        {"a text file", "[Your query on ...]\r\n", CaseBookError::Kind::NotACaseBook},
+        {"another program's database", sqliteFile("CREATE TABLE t (x)"),
+         CaseBookError::Kind::NotACaseBook},
+        {"a newer case book",
+         sqliteFile("PRAGMA application_id = 1514357297; "
+                    "PRAGMA user_version = 99; CREATE TABLE t (x)"),
+         CaseBookError::Kind::NewerVersion},
+        {"cut short", whole.substr(0, whole.size() / 2), CaseBookError::Kind::Damaged},
+        {"a page overwritten", overwritten, CaseBookError::Kind::Damaged},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TempDir dir;
+        dir.Write(kCaseBookFileName, c.bytes);
+        CaseBookError error;
+        EXPECT_EQ(CaseBook::Open(dir.Path(), &error), nullptr);
+        EXPECT_EQ(error.kind, c.kind) << error.detail;
+        EXPECT_EQ(error.path, dir.File(kCaseBookFileName));
+
+        // A cast goes ahead, logged; the problem is told once; the file stays as it was.
+        Session session(dir.Path(), Language::English);
+        const std::optional<CastResult> cast = session.Cast(GeneralDraw{{1, 2, 3}}, "q");
+        ASSERT_FALSE(session.Log(*cast).Failed());
+        ASSERT_FALSE(session.Log(*cast).Failed());
+        session.FlushCaseBook();
+        const std::optional<CaseBookError> told = session.TakeCaseBookProblem();
+        ASSERT_TRUE(told.has_value());
+        EXPECT_EQ(told->kind, c.kind);
+        EXPECT_FALSE(session.TakeCaseBookProblem().has_value());
+        EXPECT_EQ(dir.Read(kCaseBookFileName), c.bytes);
+        EXPECT_EQ(dir.Entries(), (std::vector<std::string>{kLogFileName, kCaseBookFileName}));
+    }
+}
+
+TEST(CaseBookFaults, AReadOnlyFolderIsReportedAndTheCastStillLogged) {
+    const TempDir dir;
+    dir.Write(kLogFileName, "");
+    fixtures::MakeWorldWritable(dir.File(kLogFileName));
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+    const FileError result = fixtures::RunInChild(
+        [&] {
+            Session session(dir.Path(), Language::English);
+            const FileError logged = session.Log(*session.Cast(GeneralDraw{{1, 2, 3}}, "q"));
+            session.FlushCaseBook();
+            const std::optional<CaseBookError> told = session.TakeCaseBookProblem();
+            if (logged.Failed() || !told || told->kind != CaseBookError::Kind::CannotOpen) {
+                return FileError{FileCause::Generic, "unexpected"};
+            }
+            return FileError{};
+        },
+        -1, true);
+    EXPECT_FALSE(result.Failed()) << result.name;
+    EXPECT_NE(dir.Read(kLogFileName).find("]\r\nq\r\n"), std::string::npos);
+    EXPECT_FALSE(dir.Exists(kCaseBookFileName));
+}
+
+// A process killed at any system call of adding a record or of an edit leaves a valid case
+// book in which every earlier record is whole, and which takes the next record.
+TEST(CaseBookKills, KilledWriteLeavesEveryEarlierRecordWhole) {
+    if (!fixtures::CanTraceSyscalls()) {
+        GTEST_SKIP() << "this machine does not let a test trace its child";
+    }
+    std::vector<CaseRecord> earlier;
+    for (int n = 0; n < 20; ++n) {
+        earlier.push_back(Record(n));
+    }
+    CaseRecord added = Record(99);
+    added.readingText = std::string(20000, 'y'); // a record over several pages
+    const struct {
+        const char* name;
+        std::function<void(CaseBook&)> act;
+        bool startEmpty;
+    } cases[] = {
+        {"add", [&](CaseBook& book) { book.Add(added, nullptr); }, false},
+        {"add to a new file", [&](CaseBook& book) { book.Add(added, nullptr); }, true},
+        {"edit",
+         [&](CaseBook& book) { book.SetNotes(earlier[3].id, std::string(9000, 'n'), nullptr); },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int runs = 0;
+        for (int at = 1;; ++at) {
+            SCOPED_TRACE(::testing::Message() << "killed at call " << at);
+            const TempDir dir;
+            if (!c.startEmpty) {
+                auto book = OpenOk(dir.Path());
+                for (const CaseRecord& r : earlier) {
+                    ASSERT_TRUE(book->Add(r, nullptr));
+                }
+            }
+            int index = 0;
+            const bool killed =
+                fixtures::RunTraced(
+                    [&] {
+                        if (auto book = CaseBook::Open(dir.Path(), nullptr)) {
+                            c.act(*book);
+                        }
+                        return FileError{};
+                    },
+                    [&](int, long) {
+                        return ++index == at ? fixtures::AtSyscall::Kill : fixtures::AtSyscall::Run;
+                    })
+                    .killed;
+            ++runs;
+            auto book = OpenOk(dir.Path());
+            ASSERT_TRUE(book);
+            if (!c.startEmpty) {
+                for (const CaseRecord& r : earlier) {
+                    const std::optional<CaseRecord> kept = book->Find(r.id);
+                    ASSERT_TRUE(kept.has_value());
+                    EXPECT_EQ(kept->question, r.question);
+                    EXPECT_EQ(kept->readingText, r.readingText);
+                }
+            }
+            if (const std::optional<CaseRecord> kept = book->Find(added.id)) {
+                EXPECT_EQ(kept->readingText, added.readingText) << "a torn record";
+            }
+            EXPECT_TRUE(book->Add(Record(100), nullptr));
+            book.reset();
+            EXPECT_EQ(IntegrityOf(dir.File(kCaseBookFileName)), "ok\n");
+            if (!killed) {
+                break;
+            }
+        }
+        EXPECT_GT(runs, 10);
+    }
+}
+
+// Two copies of the program adding and editing at once lose nothing.
+TEST(CaseBookRaces, TwoProcessesWritingAtOnceLoseNothing) {
+    const TempDir dir;
+    OpenOk(dir.Path()); // made once, so that both find it
+    constexpr int kEach = 40;
+    std::vector<CaseRecord> records;
+    for (int n = 0; n < 2 * kEach; ++n) {
+        records.push_back(Record(n));
+    }
+    pid_t children[2];
+    for (int child = 0; child < 2; ++child) {
+        children[child] = ::fork();
+        if (children[child] == 0) {
+            bool ok = true;
+            auto book = CaseBook::Open(dir.Path(), nullptr);
+            for (int n = child * kEach; ok && book && n < (child + 1) * kEach; ++n) {
+                ok = book->Add(records[n], nullptr) &&
+                     book->SetNotes(records[n].id, "note " + std::to_string(n), nullptr);
+            }
+            ::_exit(ok && book ? 0 : 1);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    auto book = OpenOk(dir.Path());
+    EXPECT_EQ(book->Count({}), 2 * kEach);
+    for (int n = 0; n < 2 * kEach; ++n) {
+        EXPECT_EQ(book->Find(records[n].id)->notes, "note " + std::to_string(n));
+    }
+}
+
+// Another connection's commit shows in DataVersion, so that an open list knows to refresh.
+TEST(CaseBook, AnotherWriterChangesTheDataVersion) {
+    const TempDir dir;
+    auto reader = OpenOk(dir.Path());
+    auto writer = OpenOk(dir.Path());
+    const std::int64_t before = reader->DataVersion();
+    EXPECT_EQ(reader->DataVersion(), before);
+    ASSERT_TRUE(writer->Add(Record(1), nullptr));
+    EXPECT_NE(reader->DataVersion(), before);
+}
+
+} // namespace
+} // namespace zandrel
