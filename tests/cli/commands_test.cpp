@@ -2,6 +2,7 @@
 // the one line and the exit status of bad input, the log entry and the file errors. Each test
 // hands the commands folders of its own; none changes the working directory.
 
+#include "app/case_book.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "core/reading.h"
@@ -307,7 +308,7 @@ TEST_F(CommandsTest, CastLogsTheEntryTheWindowWrites) {
     const std::string header = log.substr(0, log.find("]\r\n"));
     EXPECT_EQ(log.substr(header.size(), second - header.size()), tail);
     EXPECT_EQ(log.size(), 2 * second) << "two entries alike but for their time";
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"auvrel.log"});
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"auvrel.log", "casebook.sqlite"}));
 }
 
 // Each cast from counts prints its method, its rule and its arithmetic; the JSON holds every
@@ -548,6 +549,82 @@ TEST_F(CommandsTest, WordsOfBadInputAndAnUnknownLanguage) {
               "zandrel text: option '--language' needs a value\n");
     EXPECT_EQ(RunArgs("text", {"65"}, Language::SimplifiedChinese).err,
               "zandrel text: “65”不是卦：请给出 1 到 64\n");
+}
+
+} // namespace
+} // namespace zandrel
+
+namespace zandrel {
+namespace {
+
+// The journal sees the casts that `cast --log` recorded, edits them, and carries them to a
+// fresh folder through an export; a file that is no export is refused with one line.
+TEST_F(CommandsTest, JournalListsEditsExportsAndImportsTheLoggedCasts) {
+    ASSERT_EQ(
+        RunArgs("cast", {"--date", "2001-03-15", "--period", "5", "--question", "rain", "--log"})
+            .status,
+        kDone);
+    ASSERT_EQ(RunArgs("cast", {"--numbers", "27", "15", "--question", "婚姻如何", "--log"}).status,
+              kDone);
+    const std::string list = RunArgs("journal", {"list"}).out;
+    EXPECT_LT(list.find("婚姻如何"), list.find("rain")) << "newest first";
+    const QJsonArray listed =
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(RunArgs("journal", {"list", "--json"}).out))
+            .array();
+    ASSERT_EQ(listed.size(), 2);
+    const std::string id = listed[1].toObject()["id"].toString().toStdString();
+    EXPECT_EQ(listed[1].toObject()["method"].toString(), "target time");
+
+    EXPECT_EQ(RunArgs("journal", {"note", id.substr(0, 8), "asked for a friend"}).status, kDone);
+    EXPECT_EQ(
+        RunArgs("journal", {"outcome", id, "--verdict", "partly", "--date", "2001-04-01"}).status,
+        kDone);
+    const CommandRun found = RunArgs("journal", {"list", "--search", "friend"});
+    EXPECT_NE(found.out.find("rain"), std::string::npos);
+    EXPECT_EQ(found.out.find("婚姻如何"), std::string::npos);
+    const QJsonObject shown = Json(RunArgs("journal", {"show", id, "--json"}));
+    EXPECT_EQ(shown["notes"].toString(), "asked for a friend");
+    EXPECT_EQ(shown["verdict"].toString(), "partly");
+    EXPECT_EQ(shown["outcome_date"].toString(), "2001-04-01");
+    EXPECT_EQ(shown["inputs"].toObject()["period"].toInt(), 5);
+    EXPECT_EQ(RunArgs("journal", {"stats"}).out,
+              "All: 2 records, 0 came true, 1 partly, 0 did not, 1 not yet; came true: 0%\n"
+              "numbers: 1 records, 0 came true, 0 partly, 0 did not, 1 not yet; came true: -\n"
+              "target time: 1 records, 0 came true, 1 partly, 0 did not, 0 not yet; came true: "
+              "0%\n");
+
+    ASSERT_EQ(RunArgs("journal", {"export", dir.File("all.json")}).status, kDone);
+    const TempDir fresh;
+    CommandContext there = Context();
+    there.currentDirectory = fresh.Path();
+    const CommandRun imported = RunWith(there, "journal", {"import", dir.File("all.json")});
+    EXPECT_EQ(imported.out, "Added 2, updated 0, skipped 0.\n");
+    EXPECT_EQ(RunWith(there, "journal", {"export"}).out, RunArgs("journal", {"export"}).out);
+    EXPECT_EQ(RunWith(there, "journal", {"import", dir.File(kLogFileName)}).out,
+              "Added 0, updated 0, skipped 2.\n")
+        << "the log's entries are the casts already recorded";
+
+    dir.Write("other.json", "{\"records\": []}");
+    const CommandRun refused = RunArgs("journal", {"import", dir.File("other.json")});
+    EXPECT_EQ(refused.status, kBadInput);
+    EXPECT_EQ(refused.err, "zandrel journal: " + dir.File("other.json") +
+                               " is neither an export of a case book (JSON) nor a query log\n");
+    EXPECT_EQ(RunArgs("journal", {"show", "ffff"}).status, kBadInput);
+    EXPECT_EQ(RunArgs("journal", {"outcome", id, "--verdict", "maybe"}).status, kBadInput);
+}
+
+// A case book the program cannot use never fails a cast: the entry is logged, the problem
+// told, the file left as it was.
+TEST_F(CommandsTest, ACaseBookThatCannotBeUsedIsToldAndTheCastLogged) {
+    dir.Write(kCaseBookFileName, "not a database");
+    const CommandRun run = RunArgs("cast", {"--numbers", "1", "2", "--log"});
+    EXPECT_EQ(run.status, kDone);
+    EXPECT_EQ(run.err, "zandrel: " + dir.File(kCaseBookFileName) +
+                           " is not a case book. It was left as it is.\n");
+    EXPECT_TRUE(dir.Exists(kLogFileName));
+    EXPECT_EQ(dir.Read(kCaseBookFileName), "not a database");
+    EXPECT_EQ(RunArgs("journal", {"list"}).status, kFileError);
 }
 
 } // namespace
