@@ -1,0 +1,179 @@
+// The case book with 100 000 records against an empty one: the time to open it, to count and
+// read the first page of the list, to search (a word of three characters and more goes through
+// the trigram index, a shorter one is looked for in the text), to count the statistics and to
+// export every record as JSON; and the peak resident memory (VmHWM) of each case. Target: the
+// memory with 100 000 records within 20 MB of the empty case's.
+//
+// Each case runs in a child process of its own, so that peaks do not carry over. The case
+// books are made in a temporary directory; making the full one takes a while.
+// "case_book_bench N" uses N records instead of 100 000.
+
+#include "app/case_book.h"
+#include "app/case_records.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+using namespace zandrel;
+
+long StatusKiB(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0) {
+            return std::atol(line.c_str() + std::string(field).size());
+        }
+    }
+    return -1;
+}
+
+// A record as a cast leaves it: a reading text of some 1.5 kB, a question, now and then a note.
+CaseRecord Sample(int n) {
+    static const char* kQuestions[] = {"Will it rain tomorrow?", "婚姻如何",
+                                       "Should I take the job", "家人健康",
+                                       "Where is the lost key?"};
+    CaseRecord r;
+    r.id = NewCaseId();
+    char utc[32];
+    std::snprintf(utc, sizeof utc, "20%02d-%02d-%02dT%02d:%02d:00Z", 10 + n % 16, 1 + n % 12,
+                  1 + n % 28, n % 24, n % 60);
+    r.castUtc = utc;
+    r.method = n % 3 == 0 ? "general" : n % 3 == 1 ? "numbers" : "target time";
+    r.inputs = R"({"numbers":[27,15],"rule":"line-without-hour","time":"08:20"})";
+    r.question = std::string(kQuestions[n % 5]) + " " + std::to_string(n);
+    r.tags = {n % 7 == 0 ? "work" : "home"};
+    r.outer = 1 + n % 8;
+    r.inner = 1 + n / 8 % 8;
+    r.changeLine = 1 + n % 6;
+    r.original = 1 + n % 64;
+    r.final = 1 + (n + 7) % 64;
+    r.readingText = "Hexagram 35 Progress\r\n" + std::string(700, 'p') + "\r\nLine 2\r\n" +
+                    std::string(300, 'l') + "\r\nHexagram 64 Before Completion\r\n" +
+                    std::string(500, 'f') + "\r\n";
+    r.language = "en";
+    r.notes = n % 10 == 0 ? "the neighbour's cat came back " + std::to_string(n) : "";
+    r.verdict = static_cast<Verdict>(n % 4);
+    r.modifiedUtc = CaseStampNow();
+    return r;
+}
+
+void Fill(const std::string& directory, int count) {
+    CaseBookError error;
+    auto book = CaseBook::Open(directory, &error);
+    std::vector<CaseRecord> batch;
+    for (int n = 0; n < count; ++n) {
+        batch.push_back(Sample(n));
+        if (batch.size() == 10000 || n + 1 == count) {
+            if (!book || !book->Merge(batch, nullptr, &error)) {
+                std::fprintf(stderr, "could not fill the case book: %s\n", error.detail.c_str());
+                std::exit(1);
+            }
+            batch.clear();
+        }
+    }
+}
+
+double Ms(QElapsedTimer& timer) {
+    const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    timer.restart();
+    return ms;
+}
+
+// Opens, lists, searches and counts, as the window does when it opens.
+void Browse(const std::string& directory) {
+    QElapsedTimer timer;
+    timer.start();
+    CaseBookError error;
+    auto book = CaseBook::Open(directory, &error);
+    if (!book) {
+        std::printf("  cannot open: %s\n", error.detail.c_str());
+        return;
+    }
+    const double open = Ms(timer);
+    const std::int64_t count = book->Count({});
+    const auto page = book->Page({}, 0, 100);
+    const double list = Ms(timer);
+    const auto deep = book->Page({}, count / 2, 100);
+    const double middle = Ms(timer);
+    const CaseFilter indexed{.search = "neighbour"};
+    const std::int64_t foundIndexed = book->Count(indexed);
+    book->Page(indexed, 0, 100);
+    const double searchIndexed = Ms(timer);
+    const CaseFilter scanned{.search = "婚姻"};
+    const std::int64_t foundScanned = book->Count(scanned);
+    book->Page(scanned, 0, 100);
+    const double searchScanned = Ms(timer);
+    const CaseStatistics statistics = book->Statistics();
+    const double stats = Ms(timer);
+    std::printf("  open %.1f ms; count (%lld) and first page %.1f ms; a page in the middle %.1f "
+                "ms\n  search 'neighbour' (%lld) %.1f ms; search '婚姻' (%lld) %.1f ms; "
+                "statistics (%lld) %.1f ms\n",
+                open, static_cast<long long>(count), list, middle,
+                static_cast<long long>(foundIndexed), searchIndexed,
+                static_cast<long long>(foundScanned), searchScanned,
+                static_cast<long long>(statistics.overall.total), stats);
+    (void)page;
+    (void)deep;
+}
+
+void Export(const std::string& directory) {
+    QElapsedTimer timer;
+    timer.start();
+    auto book = CaseBook::Open(directory, nullptr);
+    std::ofstream out(directory + "/export.json", std::ios::binary);
+    CaseExportWriter writer(out, ExportFormat::Json);
+    writer.Begin();
+    long long records = 0;
+    book->ForEach({}, [&](const CaseRecord& record) {
+        writer.Add(record);
+        ++records;
+        return true;
+    });
+    writer.End();
+    out.close();
+    std::ifstream size(directory + "/export.json", std::ios::binary | std::ios::ate);
+    std::printf("  export of %lld records as JSON: %.0f ms, %.1f MB\n", records, Ms(timer),
+                static_cast<double>(size.tellg()) / 1e6);
+}
+
+template <typename Action> void InChild(const char* name, Action action) {
+    std::fflush(stdout);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::printf("%s\n", name);
+        action();
+        std::printf("  peak memory %.1f MB (VmHWM), now %.1f MB (VmRSS)\n",
+                    StatusKiB("VmHWM:") * 1024.0 / 1e6, StatusKiB("VmRSS:") * 1024.0 / 1e6);
+        std::fflush(stdout);
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+    QTemporaryDir empty;
+    QTemporaryDir full;
+    const std::string emptyPath = empty.path().toStdString();
+    const std::string fullPath = full.path().toStdString();
+    InChild("making an empty case book", [&] { Fill(emptyPath, 0); });
+    InChild("making a full case book", [&] { Fill(fullPath, count); });
+    std::ifstream size(fullPath + "/" + kCaseBookFileName, std::ios::binary | std::ios::ate);
+    std::printf("  %d records: %.1f MB on disk\n", count, static_cast<double>(size.tellg()) / 1e6);
+    InChild("empty case book", [&] { Browse(emptyPath); });
+    InChild("full case book", [&] { Browse(fullPath); });
+    InChild("export, full case book", [&] { Export(fullPath); });
+    return 0;
+}
