@@ -118,7 +118,6 @@ const std::vector<std::vector<const char*>>& Migrations() {
             " cast_utc TEXT NOT NULL,"
             " utc_offset INTEGER NOT NULL,"
             " method TEXT NOT NULL,"
-            " inputs TEXT NOT NULL,"
             " question TEXT NOT NULL,"
             " person TEXT NOT NULL,"
             " tags TEXT NOT NULL,"
@@ -127,14 +126,18 @@ const std::vector<std::vector<const char*>>& Migrations() {
             " change_line INTEGER NOT NULL,"
             " original INTEGER NOT NULL,"
             " final INTEGER NOT NULL,"
-            " reading_text TEXT NOT NULL,"
             " language TEXT NOT NULL,"
             " notes TEXT NOT NULL,"
             " outcome_date TEXT NOT NULL,"
             " outcome_what TEXT NOT NULL,"
             " verdict TEXT NOT NULL CHECK (verdict IN ('pending', 'true', 'partly', 'false')),"
-            " modified_utc TEXT NOT NULL)",
+            " modified_utc TEXT NOT NULL,"
+            // The long texts come last, so that a search or a list reads the short columns
+            // without following a record's overflow pages.
+            " inputs TEXT NOT NULL,"
+            " reading_text TEXT NOT NULL)",
             "CREATE INDEX records_by_cast ON records (cast_utc, seq)",
+            "CREATE INDEX records_by_method ON records (method, verdict)",
             // Substrings of three characters and more are found through the trigram index:
             // Chinese writes no blanks between words, so word tokens would not find them.
             "CREATE VIRTUAL TABLE records_text USING fts5(question, notes, tags,"

@@ -138,6 +138,51 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
     </message>
 </context>
 <context>
+    <name>CaseBookWords</name>
+    <message>
+        <source>The case book %1 could not be opened: %2</source>
+        <extracomment>%1 is the case book&apos;s file, %2 what SQLite said of it</extracomment>
+        <translation>無法開啟占例簿 %1：%2</translation>
+    </message>
+    <message>
+        <source>The case book %1 could not be written: %2</source>
+        <extracomment>%1 is the case book&apos;s file, %2 what SQLite said of it</extracomment>
+        <translation>無法寫入占例簿 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a case book. It was left as it is.</source>
+        <translation>%1 不是占例簿，未作任何更動。</translation>
+    </message>
+    <message>
+        <source>The case book %1 was made by a newer version of Zandrel. It was left as it is.</source>
+        <translation>占例簿 %1 由較新版本的 Zandrel 建立，未作任何更動。</translation>
+    </message>
+    <message>
+        <source>The case book %1 is damaged. It was left as it is: restore your last export, or recover it with SQLite&apos;s own tools.</source>
+        <translation>占例簿 %1 已損毀，未作任何更動：請還原最近一次匯出的紀錄，或用 SQLite 本身的工具修復。</translation>
+    </message>
+    <message>
+        <source>came true</source>
+        <extracomment>The verdict on a reading: what it foretold happened</extracomment>
+        <translation>應驗</translation>
+    </message>
+    <message>
+        <source>partly</source>
+        <extracomment>The verdict on a reading: part of what it foretold happened</extracomment>
+        <translation>部分應驗</translation>
+    </message>
+    <message>
+        <source>did not</source>
+        <extracomment>The verdict on a reading: what it foretold did not happen</extracomment>
+        <translation>未應驗</translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <extracomment>The verdict on a reading: not known yet</extracomment>
+        <translation>待定</translation>
+    </message>
+</context>
+<context>
     <name>Casts</name>
     <message>
         <source>there is no rule &apos;%1&apos; for this input; rules: %2</source>
@@ -557,6 +602,135 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>Target time query: %1, %2</source>
         <translation>公曆日期起卦：%1，%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a date: give YYYY-MM-DD</source>
+        <translation>「%1」不是日期：請以 YYYY-MM-DD 給出</translation>
+    </message>
+    <message>
+        <source>give --verdict true, partly, false or pending</source>
+        <translation>請給出 --verdict true、partly、false 或 pending</translation>
+    </message>
+    <message>
+        <source>no record &apos;%1&apos; in the case book, or more than one</source>
+        <translation>占例簿中沒有「%1」這筆紀錄，或不只一筆</translation>
+    </message>
+    <message>
+        <source>Record:       %1</source>
+        <translation>紀錄：    %1</translation>
+    </message>
+    <message>
+        <source>Cast:         %1</source>
+        <translation>起卦：    %1</translation>
+    </message>
+    <message>
+        <source>Method:       %1</source>
+        <translation>方法：    %1</translation>
+    </message>
+    <message>
+        <source>Inputs:       %1</source>
+        <translation>輸入：    %1</translation>
+    </message>
+    <message>
+        <source>Question:     %1</source>
+        <translation>問題：    %1</translation>
+    </message>
+    <message>
+        <source>Person:       %1</source>
+        <translation>所問之人：%1</translation>
+    </message>
+    <message>
+        <source>Tags:         %1</source>
+        <translation>標籤：    %1</translation>
+    </message>
+    <message>
+        <source>Hexagrams:    %1</source>
+        <translation>卦：      %1</translation>
+    </message>
+    <message>
+        <source>Verdict:      %1</source>
+        <translation>判斷：    %1</translation>
+    </message>
+    <message>
+        <source>Outcome date: %1</source>
+        <translation>結果日期：%1</translation>
+    </message>
+    <message>
+        <source>What happened: %1</source>
+        <translation>結果：    %1</translation>
+    </message>
+    <message>
+        <source>Notes:        %1</source>
+        <translation>備註：    %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 records, %3 came true, %4 partly, %5 did not, %6 not yet; came true: %7</source>
+        <extracomment>%1 the method or &quot;All&quot;, %2 the records, then how many came true, partly, did not, are not judged yet, and the share that came true among those judged</extracomment>
+        <translation>%1：%2 筆紀錄，%3 筆應驗，%4 筆部分應驗，%5 筆未應驗，%6 筆待定；應驗比例：%7</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>All methods of casting together, in the statistics</extracomment>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>give --format json, csv or md</source>
+        <translation>請給出 --format json、csv 或 md</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <extracomment>%1 is the file, %2 what went wrong</extracomment>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the file, %2 what went wrong</extracomment>
+        <translation>無法讀取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is neither an export of a case book (JSON) nor a query log</source>
+        <translation>%1 既不是占例簿的匯出檔（JSON），也不是占問日誌</translation>
+    </message>
+    <message>
+        <source>Added %1, updated %2, skipped %3.
+</source>
+        <translation>新增 %1 筆，更新 %2 筆，略過 %3 筆。
+</translation>
+    </message>
+    <message>
+        <source>give list, show, note, outcome, stats, export or import</source>
+        <translation>請給出 list、show、note、outcome、stats、export 或 import</translation>
+    </message>
+    <message>
+        <source>  zandrel journal list [--search TEXT] [--tag T] [--method M] [--since DATE]
+                       [--verdict V] [--json]
+  zandrel journal show ID [--json]
+  zandrel journal note ID TEXT
+  zandrel journal outcome ID --verdict true|partly|false|pending [--date D]
+                             [--what TEXT]
+  zandrel journal stats
+  zandrel journal export [--format json|csv|md] [FILE]
+  zandrel journal import FILE
+      The case book (casebook.sqlite), where every logged cast is kept with its
+      inputs: lists its records newest first, shows one (ID may be its first
+      characters), sets its notes or its outcome, counts how many came true,
+      writes every record to FILE (or prints it), and merges an export or a
+      query log (auvrel.log) into it. Each takes --user-data too.
+</source>
+        <translation>  zandrel journal list [--search TEXT] [--tag T] [--method M] [--since DATE]
+                       [--verdict V] [--json]
+  zandrel journal show ID [--json]
+  zandrel journal note ID TEXT
+  zandrel journal outcome ID --verdict true|partly|false|pending [--date D]
+                             [--what TEXT]
+  zandrel journal stats
+  zandrel journal export [--format json|csv|md] [FILE]
+  zandrel journal import FILE
+      占例簿（casebook.sqlite）保存每一次記入日誌的起卦及其輸入：按新到舊列出
+      紀錄，顯示其中一筆（ID 可只給開頭幾個字元），填寫備註或結果，統計應驗的
+      比例，把全部紀錄寫入 FILE（或直接輸出），並把匯出檔或占問日誌
+      （auvrel.log）合併進來。每個子命令也接受 --user-data。
+</translation>
     </message>
 </context>
 <context>
