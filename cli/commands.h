@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-// The commands the program runs without a window (`cast`, `lunar`, `text`, `journal`) and how one is run.
+// The commands the program runs without a window (`cast`, `lunar`, `text`, `journal`) and how
+// one is run.
 // They need no display and link no widgets.
 
 namespace zandrel {

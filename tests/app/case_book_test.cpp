@@ -357,6 +357,16 @@ TEST(CaseBookKills, KilledWriteLeavesEveryEarlierRecordWhole) {
          [&](CaseBook& book) { book.SetNotes(earlier[3].id, std::string(9000, 'n'), nullptr); },
          false},
     };
+    // The case book with the earlier records, made once and copied for each run.
+    std::string withEarlier;
+    {
+        const TempDir made;
+        {
+            auto book = OpenOk(made.Path());
+            ASSERT_TRUE(book->Merge(earlier, nullptr, nullptr));
+        }
+        withEarlier = made.Read(kCaseBookFileName);
+    }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         int runs = 0;
@@ -364,10 +374,7 @@ TEST(CaseBookKills, KilledWriteLeavesEveryEarlierRecordWhole) {
             SCOPED_TRACE(::testing::Message() << "killed at call " << at);
             const TempDir dir;
             if (!c.startEmpty) {
-                auto book = OpenOk(dir.Path());
-                for (const CaseRecord& r : earlier) {
-                    ASSERT_TRUE(book->Add(r, nullptr));
-                }
+                dir.Write(kCaseBookFileName, withEarlier);
             }
             int index = 0;
             const bool killed =
