@@ -34,10 +34,11 @@ Reading ComputeReading(Trigram outer, Trigram inner, int changeLine) {
     r.body = r.bodyIsOuter ? outer : inner;
     r.use = r.bodyIsOuter ? inner : outer;
 
+    const NuclearPair nuclear = NuclearTrigrams(outer, inner);
+    r.nuclearUpper = nuclear.upper;
+    r.nuclearLower = nuclear.lower;
     const int oc = TrigramCode(outer);
     const int ic = TrigramCode(inner);
-    r.nuclearUpper = TrigramOfCode(((oc >> 1) + 4 * (ic & 1)) & 7);
-    r.nuclearLower = TrigramOfCode(((oc >> 2) + 2 * ic) & 7);
 
     // Only the use trigram changes: the change line is flipped in the trigram that holds it.
     if (changeLine >= 4) {

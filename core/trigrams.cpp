@@ -46,6 +46,14 @@ Line HexagramLine(Trigram outer, Trigram inner, int k) {
     return (bit & 1) != 0 ? Line::Broken : Line::Solid;
 }
 
+NuclearPair NuclearTrigrams(Trigram outer, Trigram inner) {
+    RangeIndex(outer, 1, 8);
+    RangeIndex(inner, 1, 8);
+    const int oc = TrigramCode(outer);
+    const int ic = TrigramCode(inner);
+    return {TrigramOfCode(((oc >> 1) + 4 * (ic & 1)) & 7), TrigramOfCode(((oc >> 2) + 2 * ic) & 7)};
+}
+
 Element ElementOfTrigram(Trigram t) {
     return kTrigramElements[RangeIndex(t, 1, 8)];
 }

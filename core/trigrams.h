@@ -28,6 +28,13 @@ Hexagram HexagramTable(Trigram outer, Trigram inner);
 // Line k (1 = bottom .. 6 = top) of the hexagram of outer over inner.
 Line HexagramLine(Trigram outer, Trigram inner, int k);
 
+// The nuclear trigrams of the hexagram of outer over inner: lines 3, 4, 5 above lines 2, 3, 4.
+struct NuclearPair {
+    Trigram upper = 0;
+    Trigram lower = 0;
+};
+NuclearPair NuclearTrigrams(Trigram outer, Trigram inner);
+
 Element ElementOfTrigram(Trigram t);
 
 // How the element judged (column) stands to the body's element (row): 3, 2, 1, -1 or -2.
