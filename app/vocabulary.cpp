@@ -127,7 +127,7 @@ std::string_view Vocabulary::ElementName(Element element) const {
 }
 
 std::string_view Vocabulary::RoleName(bool isBody) const {
-    return TermName(language_, isBody ? ReadingTerm::Body : ReadingTerm::Use);
+    return zandrel::TermName(language_, isBody ? ReadingTerm::Body : ReadingTerm::Use);
 }
 
 std::string_view Vocabulary::RelationName(Relation relation) const {
@@ -152,6 +152,18 @@ std::string_view Vocabulary::StemName(int stem) const {
 
 std::string_view Vocabulary::BranchName(int branch) const {
     return zandrel::BranchName(language_, Checked(branch, 1, 12));
+}
+
+std::string_view Vocabulary::TermName(ReadingTerm term) const {
+    return zandrel::TermName(language_, term);
+}
+
+std::string_view Vocabulary::SolarTermName(int term) const {
+    return zandrel::SolarTermName(language_, Checked(term, 0, 23));
+}
+
+std::string_view Vocabulary::StrengthName(int strength) const {
+    return zandrel::StrengthName(language_, Checked(strength, 0, 4));
 }
 
 std::string_view Vocabulary::Word(LunarWord word) const {

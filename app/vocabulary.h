@@ -60,6 +60,12 @@ public:
     std::string_view Word(LunarWord word) const;
     // 一 .. 十 for 1 .. 10.
     std::string_view Numeral(int n) const;
+    // Body .. Reversed Hexagram; 体 .. 综卦.
+    std::string_view TermName(ReadingTerm term) const;
+    // Start of Spring .. Major Cold; 立春 .. 大寒, for core's terms 0..23.
+    std::string_view SolarTermName(int term) const;
+    // prosperous .. dead; 旺 .. 死, for core's Strength 0..4.
+    std::string_view StrengthName(int strength) const;
 
     // The six trigram positions of a reading: "Outer trigram" .. "Final inner trigram".
     std::string PositionName(Position position) const;

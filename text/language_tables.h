@@ -37,13 +37,15 @@ struct LanguageData {
     std::array<std::string_view, 2> lineWords;     // solid, broken
     std::array<std::string_view, 6> positionWords; // lines 1..6
     std::string_view extraWord;
-    std::array<std::string_view, 5> termNames;
+    std::array<std::string_view, 7> termNames;
     std::array<std::string_view, 5> relationNames;
     std::array<std::string_view, 5> relationPhrases;
     std::array<std::string_view, 10> stemNames;
     std::array<std::string_view, 12> branchNames;
     std::array<std::string_view, 10> numerals;
     std::array<std::string_view, 7> lunarWords;
+    std::array<std::string_view, 24> solarTermNames;
+    std::array<std::string_view, 5> strengthNames;
 };
 
 // Every folder, in the order of their names.

@@ -132,6 +132,14 @@ std::string_view LunarWordName(Language language, LunarWord word) {
     return Numbered(language, &LanguageData::lunarWords, static_cast<int>(word) + 1);
 }
 
+std::string_view SolarTermName(Language language, int term) {
+    return Numbered(language, &LanguageData::solarTermNames, term + 1);
+}
+
+std::string_view StrengthName(Language language, int strength) {
+    return Numbered(language, &LanguageData::strengthNames, strength + 1);
+}
+
 std::string_view Numeral(Language language, int n) {
     return Numbered(language, &LanguageData::numerals, n);
 }

@@ -26,8 +26,8 @@ std::string LineName(Language language, Hexagram n, int k);
 // The statement hexagrams 1 and 2 add after their six lines: 用九, 用六; empty for the others.
 std::string ExtraStatementName(Language language, Hexagram n);
 
-enum class ReadingTerm : std::uint8_t { Body, Use, Nuclear, Original, Final };
-// Body, Use ..; 体 用 互卦 本卦 变卦 (體 用 互卦 本卦 變卦).
+enum class ReadingTerm : std::uint8_t { Body, Use, Nuclear, Original, Final, Opposite, Reversed };
+// Body, Use ..; 体 用 互卦 本卦 变卦 错卦 综卦 (體 用 互卦 本卦 變卦 錯卦 綜卦).
 std::string_view TermName(Language language, ReadingTerm term);
 // use feeds body; 比和 用生体 体克用 体生用 用克体.
 std::string_view RelationName(Language language, Relation relation);
@@ -52,6 +52,11 @@ enum class LunarWord : std::uint8_t {
 std::string_view LunarWordName(Language language, LunarWord word);
 // 一 .. 十 for 1 .. 10.
 std::string_view Numeral(Language language, int n);
+
+// The 24 solar terms, 0 (立春) .. 23 (大寒) as core numbers them.
+std::string_view SolarTermName(Language language, int term);
+// The season's strengths of core's Strength, 0 (旺) .. 4 (死).
+std::string_view StrengthName(Language language, int strength);
 
 // Whether the language's folder holds the classical texts, which are then its default texts.
 bool HasClassicalTexts(Language language);

@@ -121,7 +121,7 @@ std::vector<Kind> Kinds(LanguageSource& s) {
         {"position", {}, false, {{"positionWords", s.positionWords}}},
         {"extra", {"all"}, false, {{"extraWord", std::span(&s.extraWord, 1)}}},
         {"term",
-         {"body", "use", "nuclear", "original", "final"},
+         {"body", "use", "nuclear", "original", "final", "opposite", "reversed"},
          true,
          {{"termNames", s.termNames}}},
         {"relation", kRelationKeys, true, {{"relationNames", s.relationNames}}},
@@ -133,6 +133,11 @@ std::vector<Kind> Kinds(LanguageSource& s) {
          {"year", "month", "first-month", "leap", "hour", "day-prefix", "twenty"},
          false,
          {{"lunarWords", s.lunarWords}}},
+        {"solar-term", {}, true, {{"solarTermNames", s.solarTermNames}}},
+        {"strength",
+         {"prosperous", "strong", "resting", "confined", "dead"},
+         true,
+         {{"strengthNames", s.strengthNames}}},
     };
 }
 

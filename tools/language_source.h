@@ -40,7 +40,8 @@ struct LanguageSource {
     std::array<std::string, 2> lineWords;     // solid, broken
     std::array<std::string, 6> positionWords; // lines 1..6
     std::string extraWord;
-    std::array<std::string, 5> termNames; // body, use, nuclear, original, final
+    // body, use, nuclear, original, final, opposite, reversed
+    std::array<std::string, 7> termNames;
     // Both in the order same, use feeds body, body controls use, body feeds use, use controls
     // body.
     std::array<std::string, 5> relationNames;
@@ -50,14 +51,18 @@ struct LanguageSource {
     std::array<std::string, 10> numerals; // 1..10
     // year, month, first month, leap, hour, day prefix, twenty: text/names.h's LunarWord.
     std::array<std::string, 7> lunarWords;
+    std::array<std::string, 24> solarTermNames; // 立春 .. 大寒
+    // prosperous, strong, resting, confined, dead: core's Strength.
+    std::array<std::string, 5> strengthNames;
 };
 
 // Reads one language's folder. Every key of a kind that names.txt gives must be given exactly
-// once; element, term, relation, stem and branch must be given, and correspondences.txt must
-// give every field for every trigram and its label in the same way; a folder with hexagram files
-// must hold all 64 and the line words that head their statements, each file its eight lines
-// (nine for hexagrams 1 and 2), each a non-empty UTF-8 text ended by CR LF. On failure returns
-// false with a message naming the file and, where there is one, the line.
+// once; element, term, relation, stem, branch, solar-term and strength must be given, and
+// correspondences.txt must give every field for every trigram and its label in the same way; a
+// folder with hexagram files must hold all 64 and the line words that head their statements,
+// each file its eight lines (nine for hexagrams 1 and 2), each a non-empty UTF-8 text ended by
+// CR LF. On failure returns false with a message naming the file and, where there is one, the
+// line.
 bool ReadLanguage(const std::string& folder, LanguageSource* source, std::string* error);
 
 // The C++ source of the program's table, text/language_tables.h's LanguageDataTable().

@@ -70,6 +70,8 @@ std::vector<std::pair<std::string, std::string>> Fields(const LanguageSource& s)
     for (std::size_t f = 0; f < s.correspondences.size(); ++f) {
         add(std::string(CorrespondenceKeys()[f]) + " of trigram", s.correspondences[f]);
     }
+    add("solar term", s.solarTermNames);
+    add("strength", s.strengthNames);
     fields.emplace_back("extra word", s.extraWord);
     return fields;
 }
@@ -158,7 +160,11 @@ TEST(LanguageDataTest, EveryLanguageHasAFolderAndEveryFolderALanguage) {
         for (int i = 0; i < kElementCount; ++i) {
             EXPECT_NE(ElementName(row.language, static_cast<Element>(i)), "");
             EXPECT_NE(TermName(row.language, static_cast<ReadingTerm>(i)), "");
+            EXPECT_NE(StrengthName(row.language, i), "");
             EXPECT_NE(RelationName(row.language, kRelations[i]), "");
+        }
+        for (int i = 0; i < 24; ++i) {
+            EXPECT_NE(SolarTermName(row.language, i), "");
         }
         for (int i = 1; i <= 12; ++i) {
             EXPECT_NE(StemName(row.language, std::min(i, 10)), "");
@@ -198,9 +204,15 @@ TEST(LanguageDataTest, CompiledTableIsWhatTheFilesSay) {
             EXPECT_EQ(TrigramName(language, i + 1), s.trigramNames[i]);
             EXPECT_EQ(TrigramImage(language, i + 1), s.trigramImages[i]);
         }
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(TermName(language, static_cast<ReadingTerm>(i)), s.termNames[i]);
+        }
+        for (int i = 0; i < 24; ++i) {
+            EXPECT_EQ(SolarTermName(language, i), s.solarTermNames[i]);
+        }
         for (int i = 0; i < 5; ++i) {
             EXPECT_EQ(ElementName(language, static_cast<Element>(i)), s.elementNames[i]);
-            EXPECT_EQ(TermName(language, static_cast<ReadingTerm>(i)), s.termNames[i]);
+            EXPECT_EQ(StrengthName(language, i), s.strengthNames[i]);
             EXPECT_EQ(RelationName(language, kRelations[i]), s.relationNames[i]);
             EXPECT_EQ(RelationPhrase(language, kRelations[i]),
                       s.relationPhrases[i].empty() ? s.relationNames[i] : s.relationPhrases[i]);
