@@ -28,7 +28,11 @@ std::optional<CastResult> Session::Cast(const CastRequest& request, std::string 
         return std::nullopt;
     }
     const Reading reading = ComputeReading(values->outer, values->inner, values->changeLine);
-    return CastResult{request, std::move(question), reading, ComposeReadingText(texts_, reading)};
+    const std::tm now = CurrentLocalTime();
+    const CastMoment castAt{{now.tm_year + 1900, now.tm_mon + 1, now.tm_mday},
+                            {now.tm_hour, now.tm_min}};
+    return CastResult{request, std::move(question), reading, ComposeReadingText(texts_, reading),
+                      castAt};
 }
 
 FileError Session::Log(const CastResult& result) const {

@@ -22,6 +22,9 @@ struct CastResult {
     std::string question;
     Reading reading;
     ReadingText text;
+    // The local date and time the cast was made, to the minute: the moment of a cast that the
+    // clock makes (the general query).
+    CastMoment castAt;
 };
 
 // The program without a screen: the data folder, the hexagram texts read from it and the

@@ -9,8 +9,10 @@
 #include "app/date_input.h"
 #include "app/file_error_message.h"
 #include "app/question.h"
+#include "app/reading_details.h"
 #include "app/reading_report.h"
 #include "cli/command.h"
+#include "cli/convention_options.h"
 #include "cli/reading_table.h"
 #include "cli/terminal.h"
 #include "core/periods.h"
@@ -26,9 +28,11 @@ namespace zandrel {
 namespace {
 
 constexpr std::string_view kValueOptions[] = {
-    "--date",       "--period",   "--time", "--question", "--language", "--numbers",
-    "--characters", "--trigrams", "--rule", "--strokes",  "--count",    "--line"};
-constexpr std::string_view kFlagOptions[] = {"--traditional", "--json", "--log", "--user-data"};
+    "--date",    "--period",     "--time",       "--question", "--language",
+    "--numbers", "--characters", "--trigrams",   "--rule",     "--strokes",
+    "--count",   "--line",       "--year-start", "--zi-hour",  "--longitude"};
+constexpr std::string_view kFlagOptions[] = {"--traditional", "--json", "--log", "--user-data",
+                                             "--details"};
 constexpr std::string_view kRepeatableOptions[] = {"--count"};
 
 // The options that choose a way of casting, and those that only one of them takes.
@@ -216,6 +220,10 @@ int Run(const CommandRun& run, std::string* error) {
     if (!input) {
         return kBadInput;
     }
+    const std::optional<ReadingConventions> conventions = ReadConventions(run, error);
+    if (!conventions) {
+        return kBadInput;
+    }
     const std::unique_ptr<Session> session = run.OpenSession();
     // The input has been checked: every request read can be cast.
     const std::optional<CastResult> result =
@@ -246,10 +254,21 @@ int Run(const CommandRun& run, std::string* error) {
         }
     }
     const ReadingReport report = ReportOf(*result);
-    const std::string output =
-        run.arguments.Flag("--json")
-            ? QJsonDocument(ReportJson(report)).toJson(QJsonDocument::Compact).toStdString() + "\n"
-            : ReadingTable(run.words, report);
+    const ReadingDetails details = DetailsOf(*result, *conventions);
+    std::string output;
+    if (run.arguments.Flag("--json")) {
+        QJsonObject json = ReportJson(report);
+        const QJsonObject more = DetailsJson(details);
+        for (auto it = more.begin(); it != more.end(); ++it) {
+            json.insert(it.key(), it.value());
+        }
+        output = QJsonDocument(json).toJson(QJsonDocument::Compact).toStdString() + "\n";
+    } else {
+        output = ReadingTable(run.words, report);
+        if (run.arguments.Flag("--details")) {
+            output += "\n" + DetailsText(run.words, details);
+        }
+    }
     return std::max(status, Print(run.out, run.err, run.words, output));
 }
 
@@ -263,12 +282,21 @@ const Command& CastCommand() {
         QT_TRANSLATE_NOOP(
             "Commands",
             "  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]\n"
-            "               [--traditional] [--json] [--log] [--user-data]\n"
+            "               [--traditional] [--json] [--log] [--user-data] [--details]\n"
+            "               [--year-start lunar|lichun] [--zi-hour same-day|next-day]\n"
+            "               [--longitude DEG]\n"
             "      Prints the reading of a target time query: the date's year, month and day\n"
             "      and the two-hour period N (1 is 11PM - 1AM, 12 is 9PM - 11PM) or the one\n"
             "      that holds the time. With --traditional, casts by the lunar date and hour\n"
             "      instead. --json prints one JSON object, --log also adds the entry to the\n"
             "      query log. Dates run from 1998-01-01 to 2099-12-31.\n"
+            "      --details also prints the four pillars and the solar term of the cast's\n"
+            "      moment, the strength of each trigram's element in the season, body and use\n"
+            "      at each stage, the nuclear, opposite and reversed hexagrams and the\n"
+            "      conditions of timing; --json always holds them. --year-start lunar|lichun,\n"
+            "      --zi-hour same-day|next-day and --longitude DEG (true solar time at DEG\n"
+            "      degrees east) override the settings file for one reading; they change the\n"
+            "      details only, never the cast.\n"
             "  zandrel cast --numbers A [B [C]] [--rule RULE]\n"
             "  zandrel cast --characters TEXT [--strokes modern|kangxi] [--count CHAR=N ...]\n"
             "               [--rule RULE]\n"

@@ -468,14 +468,6 @@ The options of every Qt program, such as -platform and -style, work as well.
 </translation>
     </message>
     <message>
-        <source>  zandrel lunar YYYY-MM-DD [HH:MM] [--json]
-      Prints the lunar date, and the hour of the time.
-</source>
-        <translation>  zandrel lunar YYYY-MM-DD [HH:MM] [--json]
-      显示农历日期，以及该时间的时辰。
-</translation>
-    </message>
-    <message>
         <source>  zandrel text N [--user-data]
       Prints the full text of hexagram N (1 to 64), as the text browser shows it.
 </source>
@@ -528,13 +520,30 @@ The options of every Qt program, such as -platform and -style, work as well.
         <translation>请给出 --strokes modern 或 --strokes kangxi</translation>
     </message>
     <message>
+        <source>period %1 (%2)</source>
+        <translation>时辰 %1（%2）</translation>
+    </message>
+    <message>
+        <source>Target time query: %1, %2</source>
+        <translation>公历日期起卦：%1，%2</translation>
+    </message>
+    <message>
         <source>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
-               [--traditional] [--json] [--log] [--user-data]
+               [--traditional] [--json] [--log] [--user-data] [--details]
+               [--year-start lunar|lichun] [--zi-hour same-day|next-day]
+               [--longitude DEG]
       Prints the reading of a target time query: the date&apos;s year, month and day
       and the two-hour period N (1 is 11PM - 1AM, 12 is 9PM - 11PM) or the one
       that holds the time. With --traditional, casts by the lunar date and hour
       instead. --json prints one JSON object, --log also adds the entry to the
       query log. Dates run from 1998-01-01 to 2099-12-31.
+      --details also prints the four pillars and the solar term of the cast&apos;s
+      moment, the strength of each trigram&apos;s element in the season, body and use
+      at each stage, the nuclear, opposite and reversed hexagrams and the
+      conditions of timing; --json always holds them. --year-start lunar|lichun,
+      --zi-hour same-day|next-day and --longitude DEG (true solar time at DEG
+      degrees east) override the settings file for one reading; they change the
+      details only, never the cast.
   zandrel cast --numbers A [B [C]] [--rule RULE]
   zandrel cast --characters TEXT [--strokes modern|kangxi] [--count CHAR=N ...]
                [--rule RULE]
@@ -565,11 +574,18 @@ The options of every Qt program, such as -platform and -style, work as well.
       gives 3 over 6, change line (3 + 6 + 7) mod 6 = 4.
 </source>
         <translation>  zandrel cast --date YYYY-MM-DD (--period N | --time HH:MM) [--question TEXT]
-               [--traditional] [--json] [--log] [--user-data]
+               [--traditional] [--json] [--log] [--user-data] [--details]
+               [--year-start lunar|lichun] [--zi-hour same-day|next-day]
+               [--longitude DEG]
       显示公历日期起卦的结果：取日期的年、月、日和时辰 N（1 为子时 23–1 点，
       12 为亥时 21–23 点），或该时间所在的时辰。加 --traditional 则按农历
       日期和时辰起卦。--json 输出一个 JSON 对象，--log 同时把这一卦记入占问
       日志。日期范围为 1998-01-01 至 2099-12-31。
+      --details 另显示起卦时刻的四柱和节气、各卦五行在月令中的旺衰、本卦、互卦、
+      变卦各阶段的体用生克、互卦、错卦、综卦和应期；--json 总是包含这些内容。
+      --year-start lunar|lichun、--zi-hour same-day|next-day 和 --longitude DEG
+      （按东经 DEG 度的真太阳时）只在这一次取代设置文件中的取法；它们只改变
+      这些细节，从不改变所起之卦。
   zandrel cast --numbers A [B [C]] [--rule RULE]
   zandrel cast --characters TEXT [--strokes modern|kangxi] [--count CHAR=N ...]
                [--rule RULE]
@@ -596,12 +612,28 @@ The options of every Qt program, such as -platform and -style, work as well.
 </translation>
     </message>
     <message>
-        <source>period %1 (%2)</source>
-        <translation>时辰 %1（%2）</translation>
+        <source>give --year-start lunar or --year-start lichun</source>
+        <translation>请给出 --year-start lunar 或 --year-start lichun</translation>
     </message>
     <message>
-        <source>Target time query: %1, %2</source>
-        <translation>公历日期起卦：%1，%2</translation>
+        <source>give --zi-hour same-day or --zi-hour next-day</source>
+        <translation>请给出 --zi-hour same-day 或 --zi-hour next-day</translation>
+    </message>
+    <message>
+        <source>give --longitude as degrees east, from -180 to 180 (116.4)</source>
+        <translation>请以东经度数给出 --longitude，从 -180 到 180（如 116.4）</translation>
+    </message>
+    <message>
+        <source>  zandrel lunar YYYY-MM-DD [HH:MM] [--json] [--year-start lunar|lichun]
+               [--zi-hour same-day|next-day] [--longitude DEG]
+      Prints the lunar date, and with a time its hour, the four pillars and the
+      solar term in force, by the settings file&apos;s conventions or those given.
+</source>
+        <translation>  zandrel lunar YYYY-MM-DD [HH:MM] [--json] [--year-start lunar|lichun]
+               [--zi-hour same-day|next-day] [--longitude DEG]
+      显示农历日期；给出时间时，另显示时辰、四柱和当时的节气，按设置文件中的
+      取法或所给的选项。
+</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a date: give YYYY-MM-DD</source>
@@ -1105,6 +1137,178 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>%1–%2</source>
         <extracomment>The clock hours of a two-hour period, from its first hour to its last: &quot;11PM–1AM&quot;</extracomment>
         <translation>%1至%2</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingDetails</name>
+    <message>
+        <source>Year %1, month %2, day %3, hour %4</source>
+        <extracomment>The four pillars of a moment, each a heavenly stem and an earthly branch: &quot;Year 癸卯, month 乙卯, day 己卯, hour 庚午&quot;</extracomment>
+        <translation>%1年 %2月 %3日 %4时</translation>
+    </message>
+    <message>
+        <source>%1, from %2; next: %3, %4</source>
+        <extracomment>The solar term in force, the moment it began, and the next term with its moment: &quot;Spring Equinox (春分), from 2023-03-21 05:24; next: Pure Brightness (清明), 2023-04-05 09:13&quot;</extracomment>
+        <translation>%1，始于 %2；下一节气：%3，%4</translation>
+    </message>
+    <message>
+        <source>The moment</source>
+        <extracomment>The heading of the moment of a reading, its four pillars and its solar term</extracomment>
+        <translation>起卦时间</translation>
+    </message>
+    <message>
+        <source>%1 (when cast)</source>
+        <extracomment>The moment of a reading when it is the moment the cast was made: &quot;2024-02-10 12:00 (when cast)&quot;</extracomment>
+        <translation>%1（起卦之时）</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <extracomment>The date and time a reading&apos;s pillars are counted from</extracomment>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <source>Four pillars</source>
+        <translation>四柱</translation>
+    </message>
+    <message>
+        <source>outside the calendar (1998 to 2099)</source>
+        <extracomment>The moment lies outside the years the calendar covers</extracomment>
+        <translation>不在历法范围内（1998 至 2099 年）</translation>
+    </message>
+    <message>
+        <source>True solar time</source>
+        <translation>真太阳时</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>The local apparent solar time of a reading and its difference from the clock in minutes and seconds: &quot;11:45 (-14:15)&quot;</extracomment>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Solar term</source>
+        <translation>节气</translation>
+    </message>
+    <message>
+        <source>Strength in the season</source>
+        <extracomment>The heading of the strength of each trigram&apos;s element in the season</extracomment>
+        <translation>月令旺衰</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>月令</translation>
+    </message>
+    <message>
+        <source>%1 (month %2, the days before a season&apos;s start)</source>
+        <translation>%1（%2月，土旺用事）</translation>
+    </message>
+    <message>
+        <source>%1 (month %2)</source>
+        <translation>%1（%2月）</translation>
+    </message>
+    <message>
+        <source>%1, %2 (body)</source>
+        <translation>%1，%2（体）</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>Body and use at each stage</source>
+        <extracomment>The heading of how use stands to the body in the original, nuclear and final hexagrams</extracomment>
+        <translation>体用生克</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <extracomment>A trigram with its element and how it stands to the body: &quot;5 Wood: use controls body&quot;</extracomment>
+        <translation>%1 %2：%3</translation>
+    </message>
+    <message>
+        <source>Related hexagrams</source>
+        <extracomment>The heading of the nuclear, opposite and reversed hexagrams</extracomment>
+        <translation>互卦、错卦、综卦</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <extracomment>The heading of the conditions of timing</extracomment>
+        <translation>应期</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <extracomment>The numbers of the body and use trigrams in the earlier-heaven order: &quot;body 1, use 8&quot;</extracomment>
+        <translation>卦数</translation>
+    </message>
+    <message>
+        <source>body %1, use %2</source>
+        <translation>体卦 %1，用卦 %2</translation>
+    </message>
+    <message>
+        <source>Feeds the body</source>
+        <extracomment>The element that feeds the body and the branches of the months and days it rules: &quot;Earth, in the months and days 丑辰未戌&quot;</extracomment>
+        <translation>生体之行</translation>
+    </message>
+    <message>
+        <source>%1, in the months and days %2</source>
+        <translation>%1，应于 %2 之月日</translation>
+    </message>
+    <message>
+        <source>Conventions</source>
+        <extracomment>The heading of the conventions a reading&apos;s details follow</extracomment>
+        <translation>取法</translation>
+    </message>
+    <message>
+        <source>The year begins</source>
+        <translation>岁首</translation>
+    </message>
+    <message>
+        <source>at the lunar New Year</source>
+        <translation>正月初一</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>23:00 to 24:00</source>
+        <extracomment>The day to which the hour 23:00 to 24:00 belongs</extracomment>
+        <translation>晚子时（23–24 点）</translation>
+    </message>
+    <message>
+        <source>the same day</source>
+        <translation>算当日</translation>
+    </message>
+    <message>
+        <source>the next day</source>
+        <translation>算次日</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间基准</translation>
+    </message>
+    <message>
+        <source>true solar time at %1°</source>
+        <translation>真太阳时，东经 %1°</translation>
+    </message>
+    <message>
+        <source>the clock, as Beijing time</source>
+        <translation>钟表时间，作北京时间</translation>
+    </message>
+    <message>
+        <source>Earth rules</source>
+        <translation>土旺</translation>
+    </message>
+    <message>
+        <source>the months %1</source>
+        <translation>%1 四月</translation>
+    </message>
+    <message>
+        <source>the 18 days before each season&apos;s start</source>
+        <translation>四立前十八日</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A line of a reading&apos;s details: its label and its value</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

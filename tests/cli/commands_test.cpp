@@ -459,7 +459,10 @@ TEST_F(CommandsTest, LunarPrintsTheLunarDateAndHour) {
     const CommandRun text = RunArgs("lunar", {"1998-01-01", "23:00"});
     EXPECT_EQ(text.status, 0);
     EXPECT_EQ(text.out,
-              "Year 丁丑 (Ox), month 12, day 3, hour 子 (11PM–1AM)\n丁丑年 十二月 初三 子時\n");
+              "Year 丁丑 (Ox), month 12, day 3, hour 子 (11PM–1AM)\n丁丑年 十二月 初三 子時\n"
+              "Year 丁丑, month 壬子, day 戊申, hour 壬子\n"
+              "Winter Solstice (冬至), from 1997-12-22 04:07; next: Minor Cold (小寒), "
+              "1998-01-05 21:18\n");
 
     const QJsonObject plain = Json(RunArgs("lunar", {"--json", "1998-01-01"}));
     EXPECT_EQ(plain["year"].toInt(), 1997);
@@ -541,7 +544,8 @@ TEST_F(CommandsTest, WordsOfBadInputAndAnUnknownLanguage) {
     EXPECT_EQ(period.status, 2);
     EXPECT_EQ(period.err, "zandrel cast: “13”不是时辰：请给出 1（子时）到 12（亥时）\n");
     EXPECT_EQ(RunArgs("lunar", {"2024-02-10", "12:00", "--language", "zh_TW"}).out,
-              "甲辰年 正月 初一 午時\n生肖屬龍；午時：11–13 點\n");
+              "甲辰年 正月 初一 午時\n生肖屬龍；午時：11–13 點\n甲辰年 丙寅月 甲辰日 庚午時\n"
+              "立春，始於 2024-02-04 16:27；下一節氣：雨水，2024-02-19 12:13\n");
     const CommandRun unknown = RunArgs("text", {"1", "--language", "fr"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_EQ(unknown.err, "zandrel text: unknown language 'fr': give en, zh_CN or zh_TW\n");
