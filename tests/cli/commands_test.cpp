@@ -631,5 +631,60 @@ TEST_F(CommandsTest, ACaseBookThatCannotBeUsedIsToldAndTheCastLogged) {
     EXPECT_EQ(RunArgs("journal", {"list"}).status, kFileError);
 }
 
+// The details: in the JSON always, as text with --details, by the settings file's conventions
+// unless an option overrides them for the run, and never changing the cast.
+TEST_F(CommandsTest, CastDetailsFollowTheSettingsAndTheOptions) {
+    const std::vector<std::string> cast = {"--traditional", "--date", "2033-12-22", "--time",
+                                           "23:15"};
+    auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> arguments = cast;
+        arguments.insert(arguments.end(), more.begin(), more.end());
+        return RunArgs("cast", arguments);
+    };
+    const QJsonObject plain = Json(with({"--json"}));
+    for (const char* key : {"pillars", "solar_term", "strength", "stages", "nuclear", "opposite",
+                            "reversed", "timing", "conventions"}) {
+        EXPECT_TRUE(plain.contains(key)) << key;
+    }
+    auto day = [](const QJsonObject& json) {
+        return json["pillars"].toObject()["day"].toObject()["name"].toString().toStdString();
+    };
+    EXPECT_EQ(day(plain), "丁未");
+
+    // The settings file moves the late zi hour to the next day; the option moves it back.
+    dir.Write("zandrel.ini", "[reading]\nzi_hour=next-day\n");
+    const QJsonObject next = Json(with({"--json"}));
+    EXPECT_EQ(day(next), "戊申");
+    EXPECT_EQ(next["conventions"].toObject()["zi_hour"].toString(), "next-day");
+    EXPECT_EQ(day(Json(with({"--json", "--zi-hour", "same-day"}))), "丁未");
+    for (const char* key : {"outer", "inner", "change_line", "original", "final", "text"}) {
+        EXPECT_EQ(next[key], plain[key]) << key;
+    }
+
+    const CommandRun text = with({"--details", "--year-start", "lichun", "--longitude", "116.4"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("\n\nThe moment\nDate and time: 2033-12-22 23:15\nTrue solar time: "
+                            "2033-12-22 23:02 (-12:55)\n"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("The year begins: at Start of Spring (立春)\n"), std::string::npos);
+    EXPECT_EQ(with({}).out.find("The moment"), std::string::npos) << "details only when asked";
+
+    const struct {
+        std::vector<std::string> options;
+        const char* error;
+    } wrong[] = {
+        {{"--year-start", "spring"}, "give --year-start lunar or --year-start lichun"},
+        {{"--zi-hour", "late"}, "give --zi-hour same-day or --zi-hour next-day"},
+        {{"--longitude", "200"}, "give --longitude as degrees east, from -180 to 180 (116.4)"},
+    };
+    for (const auto& w : wrong) {
+        const CommandRun run = with(w.options);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "zandrel cast: " + std::string(w.error) + "\n");
+    }
+}
+
 } // namespace
 } // namespace zandrel
