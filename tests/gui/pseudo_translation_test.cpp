@@ -78,9 +78,13 @@ public:
             add(HexagramTitle(store.hexagramTexts, n, store.language));
             strings_ << QString::fromStdString(FullHexagramText(store, n)).split("\r\n");
         }
-        for (const ReadingTerm term : {ReadingTerm::Body, ReadingTerm::Use, ReadingTerm::Nuclear,
-                                       ReadingTerm::Original, ReadingTerm::Final}) {
+        for (const ReadingTerm term :
+             {ReadingTerm::Body, ReadingTerm::Use, ReadingTerm::Nuclear, ReadingTerm::Original,
+              ReadingTerm::Final, ReadingTerm::Opposite, ReadingTerm::Reversed}) {
             add(TermName(names, term));
+        }
+        for (int s = 0; s < 5; ++s) {
+            add(StrengthName(names, s));
         }
         for (const Relation relation :
              {Relation::UseControlsBody, Relation::BodyFeedsUse, Relation::BodyControlsUse,
@@ -98,6 +102,9 @@ public:
             }
             for (int w = 0; w <= static_cast<int>(LunarWord::Twenty); ++w) {
                 add(LunarWordName(language, static_cast<LunarWord>(w)));
+            }
+            for (int t = 0; t < 24; ++t) {
+                add(SolarTermName(language, t));
             }
         }
         // The codes of the languages, as the command line takes them.
@@ -295,6 +302,10 @@ void PseudoTranslationTest::commandsTranslateEveryWord() {
     const std::vector<std::vector<std::string>> lines = {
         {"cast", "--date", "2024-02-10", "--time", "12:00", "--traditional", "--question", "42"},
         {"cast", "--date", "2023-03-22", "--time", "23:30", "--traditional"},
+        {"cast", "--date", "2023-03-22", "--time", "23:30", "--traditional", "--details",
+         "--longitude", "100", "--year-start", "lichun", "--zi-hour", "next-day"},
+        {"cast", "--date", "2024-07-30", "--time", "12:00", "--details"},
+        {"cast", "--date", "2001-03-15", "--period", "5", "--zi-hour", "late"},
         {"cast", "--date", "2001-03-15", "--period", "5"},
         {"cast", "--date", "2001-03-15"},
         {"cast", "--date", "2001-03-15", "--period", "5", "--time", "12:00"},
