@@ -2,6 +2,7 @@
 
 #include "platform/qt_text.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include <cmath>
@@ -9,6 +10,8 @@
 
 namespace zandrel {
 namespace {
+
+constexpr qint64 kMaxSettingsBytes = 64 * 1024;
 
 QString SettingsPath(const std::string& dataDirectory) {
     return ToQString(dataDirectory + "/" + std::string(kSettingsFileName));
@@ -81,8 +84,13 @@ std::optional<double> ReadLongitude(std::string_view text) {
 }
 
 ReadingConventions LoadConventions(const std::string& dataDirectory) {
-    const QSettings settings(SettingsPath(dataDirectory), QSettings::IniFormat);
     ReadingConventions c;
+    // Anyone can put a file beside the program: one far larger than any settings file counts
+    // as absent rather than being read whole.
+    if (QFileInfo(SettingsPath(dataDirectory)).size() > kMaxSettingsBytes) {
+        return c;
+    }
+    const QSettings settings(SettingsPath(dataDirectory), QSettings::IniFormat);
     c.pillars.yearStart =
         YearStartNamed(Text(settings, "reading/year_start")).value_or(YearStart::Lunar);
     c.pillars.ziHour = ZiHourNamed(Text(settings, "reading/zi_hour")).value_or(ZiHour::SameDay);

@@ -33,7 +33,8 @@ struct ReadingConventions {
 inline constexpr std::string_view kSettingsFileName = "zandrel.ini";
 
 // The conventions of the settings file in `dataDirectory`; the default of each one the file
-// does not give or gives wrongly (a missing or unreadable file gives every default).
+// does not give or gives wrongly (a missing or unreadable file, or one of more than 64 KiB,
+// gives every default).
 ReadingConventions LoadConventions(const std::string& dataDirectory);
 // Writes them to the settings file; false where it could not be written.
 bool SaveConventions(const std::string& dataDirectory, const ReadingConventions& conventions);

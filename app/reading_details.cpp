@@ -302,7 +302,7 @@ std::vector<DetailLine> DetailLines(const Vocabulary& words, const ReadingDetail
         const QString element = Q(words.ElementName(d.season));
         line("season", ToUtf8(words.translate("ReadingDetails", "Season")),
              ToUtf8(
-                 d.inEarthDays
+                 d.inEarthDays && d.conventions.earth == EarthRule::EarthDays
                      //: The element that rules the season, in the 18 days before a season's
                      //: start, and the month's branch: "Earth (month 辰, the days before a
                      //: season's start)"
@@ -337,13 +337,17 @@ std::vector<DetailLine> DetailLines(const Vocabulary& words, const ReadingDetail
         std::string value;
         for (const Position position : StagePositions(reading, stage)) {
             const ElementMark& mark = reading.Mark(position);
-            value += value.empty() ? "" : "; ";
             //: A trigram with its element and how it stands to the body: "5 Wood: use
             //: controls body"
-            value += ToUtf8(words.translate("ReadingDetails", "%1 %2: %3")
-                                .arg(Q(TrigramWords(words, reading.TrigramAt(position))),
-                                     Q(words.ElementName(mark.element)),
-                                     Q(words.RelationName(mark.relation))));
+            const std::string one = ToUtf8(
+                words.translate("ReadingDetails", "%1 %2: %3")
+                    .arg(Q(TrigramWords(words, reading.TrigramAt(position))),
+                         Q(words.ElementName(mark.element)), Q(words.RelationName(mark.relation))));
+            value = value.empty()
+                        ? one
+                        //: Two trigrams of a stage, one after the other: "2 Metal: use
+                        //: controls body; 5 Wood: same element"
+                        : ToUtf8(words.translate("ReadingDetails", "%1; %2").arg(Q(value), Q(one)));
         }
         line("stage_" + std::string(StageKey(stage)), std::string(words.TermName(StageTerm(stage))),
              value);

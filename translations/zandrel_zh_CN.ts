@@ -1310,6 +1310,11 @@ The options of every Qt program, such as -platform and -style, work as well.
         <extracomment>A line of a reading&apos;s details: its label and its value</extracomment>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Two trigrams of a stage, one after the other: &quot;2 Metal: use controls body; 5 Wood: same element&quot;</extracomment>
+        <translation>%1；%2</translation>
+    </message>
 </context>
 <context>
     <name>ReadingLabels</name>

@@ -41,6 +41,11 @@ TEST(ReadingConventionsTest, SettingsFileKeepsThemAndDefaultsWhatIsWrong) {
     ReadingConventions expected;
     expected.pillars.ziHour = ZiHour::NextDay;
     EXPECT_EQ(LoadConventions(dir.Path()), expected);
+
+    // A file far larger than settings ever are is not read.
+    dir.Write(std::string(kSettingsFileName),
+              "[reading]\nzi_hour=next-day\n" + std::string(70 * 1024, '#') + "\n");
+    EXPECT_EQ(LoadConventions(dir.Path()), ReadingConventions{});
 }
 
 TEST(ReadingConventionsTest, Longitudes) {
