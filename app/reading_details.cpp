@@ -151,6 +151,10 @@ ReadingDetails DetailsOf(const CastResult& result, const ReadingConventions& con
     return d;
 }
 
+ReadingDetails DetailsOf(const Session& session, const CastResult& result) {
+    return DetailsOf(result, LoadConventions(session.DataDirectory()));
+}
+
 QJsonObject PillarsJson(const FourPillars& pillars, const CastMoment& moment, MomentSource source) {
     QJsonObject json{
         {"year", PairJson(pillars.year)},

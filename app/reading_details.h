@@ -49,6 +49,9 @@ CastMoment MomentOf(const CastResult& result, MomentSource* source = nullptr);
 
 // The whole details of a cast under `conventions`.
 ReadingDetails DetailsOf(const CastResult& result, const ReadingConventions& conventions);
+// The same under the conventions of the session's settings file: what a window shows for the
+// cast it has just made. DetailLines gives them as lines to show.
+ReadingDetails DetailsOf(const Session& session, const CastResult& result);
 
 // The details as JSON, keys beside a reading report's: "pillars" (with the moment and, under
 // true solar time, the corrected time and its correction), "solar_term", "strength",

@@ -30,6 +30,13 @@ TEST(ReadingConventionsTest, SettingsFileKeepsThemAndDefaultsWhatIsWrong) {
     EXPECT_NE(dir.Read(std::string(kSettingsFileName)).find("year_start=lichun"),
               std::string::npos);
 
+    // A session reads them for the details of its casts.
+    const Session session(dir.Path(), Language::English);
+    const std::optional<CastResult> cast =
+        session.Cast(Traditional{{2024, 2, 4}, 9, ClockTime{16, 28}}, "");
+    ASSERT_TRUE(cast);
+    EXPECT_EQ(DetailsOf(session, *cast).pillars->year, (StemBranch{1, 5})); // 甲辰 from 立春
+
     // Turned off, the longitude is kept for the next time.
     chosen.pillars.longitude.reset();
     ASSERT_TRUE(SaveConventions(dir.Path(), chosen));
