@@ -1,6 +1,7 @@
 #include "gui/main_dlg.h"
 
 #include "gui/about_dlg.h"
+#include "gui/reading_details_dlg.h"
 #include "platform/accessible_text.h"
 #include "platform/announcer.h"
 #include "platform/density_art.h"
@@ -76,6 +77,7 @@ bool CMainDlg::OnInitDialog() {
     AppendSystemMenuSeparator();
     AppendSystemMenuItem(IDM_TRADITIONAL, ToUtf8(tr("&Traditional Time Query...\tCtrl+T")));
     AppendSystemMenuItem(IDM_COUNT_CAST, ToUtf8(tr("Cast from &Counts...\tCtrl+K")));
+    AppendSystemMenuItem(IDM_READING_DETAILS, ToUtf8(tr("Reading &Details...\tCtrl+D")));
     AppendSystemMenuSeparator();
     AppendSystemMenuItem(IDM_ABOUTBOX, ToUtf8(tr("&About...")));
     // The menu only shows the shortcut; the window itself takes it.
@@ -83,6 +85,8 @@ bool CMainDlg::OnInitDialog() {
     connect(traditional, &QShortcut::activated, this, [this] { SendSysCommand(IDM_TRADITIONAL); });
     auto* counts = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this);
     connect(counts, &QShortcut::activated, this, [this] { SendSysCommand(IDM_COUNT_CAST); });
+    auto* details = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    connect(details, &QShortcut::activated, this, [this] { SendSysCommand(IDM_READING_DETAILS); });
 
     setWindowIcon(icon);
     // The lists have no labels of their own: their names say what they choose.
@@ -122,7 +126,24 @@ void CMainDlg::OnSysCommand(int id) {
         OnCountCast();
         return;
     }
+    if ((id & 0xFFF0) == IDM_READING_DETAILS) {
+        OnReadingDetails();
+        return;
+    }
     CDialog::OnSysCommand(id);
+}
+
+void CMainDlg::OnReadingDetails() {
+    if (readingDetails == nullptr) {
+        readingDetails = new CReadingDetailsDlg(session, this);
+        readingDetails->Create();
+        readingDetails->ShowCast(lastCast);
+        return;
+    }
+    readingDetails->ShowCast(lastCast);
+    readingDetails->show();
+    readingDetails->raise();
+    readingDetails->activateWindow();
 }
 
 } // namespace zandrel

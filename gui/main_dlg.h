@@ -17,6 +17,8 @@
 
 namespace zandrel {
 
+class CReadingDetailsDlg;
+
 // The main window (template 101): both casting methods, the display of the current reading,
 // the reading text and the buttons of the log and the texts. It casts and logs through the
 // session it is given, whose text store it hands to the text browser and the editor while they
@@ -93,6 +95,8 @@ private:
     // own, cast by the lunisolar calendar.
     void OnTraditionalQuery();
     void OnCountCast();
+    // The reading's details, in a window beside this one that follows each reading.
+    void OnReadingDetails();
     void OnViewLog();
     void ResetLog();
     void OnViewText();
@@ -160,6 +164,8 @@ private:
     // originalText, lineText and finalText of the reading last shown.
     ReadingText readingText;
     std::optional<CastResult> lastCast;
+    // Made when first asked for; hidden, not destroyed, when closed.
+    CReadingDetailsDlg* readingDetails = nullptr;
 
     // Where the focus went when the pressed casting button was disabled.
     QWidget* parkedFocus_ = nullptr;

@@ -4,6 +4,7 @@
 #include "core/reading.h"
 #include "gui/accessible_names.h"
 #include "gui/main_dlg.h"
+#include "gui/reading_details_dlg.h"
 #include "platform/qt_text.h"
 #include "res/resource.h"
 #include "res/trigram_bitmaps.h"
@@ -148,6 +149,9 @@ void CMainDlg::ShowReading(const CastResult& cast) {
     AppendReadingText(cast.text.finalText);
     readingText = cast.text;
     lastCast = cast;
+    if (readingDetails != nullptr) {
+        readingDetails->ShowCast(lastCast);
+    }
     // Brings the first line of any shorter reading back into view.
     readingTextBox->LineScroll(-100);
     announcer->Announce(ReadingAnnouncement(session.Words(), reading, session.Texts()));

@@ -14,6 +14,7 @@ inline constexpr int IDD_HEXAGRAM_TEXT = 156;
 inline constexpr int IDD_MANAGE_TEXT = 157;
 inline constexpr int IDD_TRADITIONAL = 158;
 inline constexpr int IDD_COUNT_CAST = 159;
+inline constexpr int IDD_READING_DETAILS = 160;
 
 // The program icon, with a 32 x 32 and a 16 x 16 image.
 inline constexpr int IDR_MAINFRAME = 128;
@@ -22,6 +23,7 @@ inline constexpr int IDR_MAINFRAME = 128;
 inline constexpr int IDM_ABOUTBOX = 16;
 inline constexpr int IDM_TRADITIONAL = 32;
 inline constexpr int IDM_COUNT_CAST = 48;
+inline constexpr int IDM_READING_DETAILS = 64;
 
 // Main window.
 inline constexpr int IDC_OUTER_ELEMENT = 1011;
@@ -105,5 +107,13 @@ inline constexpr int IDC_COUNT_STROKES = 1187;
 inline constexpr int IDC_STROKE_COUNT = 1188;
 inline constexpr int IDC_COUNT_RULE = 1189;
 inline constexpr int IDC_COUNT_ARITHMETIC = 1190;
+
+// Reading details: the conventions they are read by (where the year begins, the day of the hour
+// 23-24, when earth rules the season, the longitude of true solar time) and the details.
+inline constexpr int IDC_DETAILS_YEAR_START = 1191;
+inline constexpr int IDC_DETAILS_ZI_HOUR = 1192;
+inline constexpr int IDC_DETAILS_EARTH = 1193;
+inline constexpr int IDC_DETAILS_LONGITUDE = 1194;
+inline constexpr int IDC_DETAILS_TEXT = 1195;
 
 } // namespace zandrel

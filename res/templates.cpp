@@ -330,6 +330,37 @@ constexpr ControlTemplate kCountCastControls[] = {
     {IDC_COUNT_ARITHMETIC, K::StaticText, "", {13, 139, 274, 50}, kNoPrefix},
 };
 
+constexpr ControlTemplate kReadingDetailsControls[] = {
+    {IDC_DETAILS_YEAR_START, K::DropDownList, "", {82, 7, 150, 60}, kListStyles},
+    {IDC_DETAILS_ZI_HOUR, K::DropDownList, "", {82, 24, 150, 60}, kListStyles},
+    {IDC_DETAILS_EARTH, K::DropDownList, "", {82, 41, 150, 60}, kListStyles},
+    {IDC_DETAILS_LONGITUDE, K::Edit, "", {82, 58, 60, 14}, kDateTimeStyles},
+    {IDCANCEL,
+     K::PushButton,
+     QT_TRANSLATE_NOOP("DialogTemplate", "Close"),
+     {243, 7, 50, 14},
+     kDefaultButton | kTabStop},
+    {IDC_STATIC, K::StaticText, QT_TRANSLATE_NOOP("DialogTemplate", "Year begins:"), {7, 9, 72, 8}},
+    {IDC_STATIC, K::StaticText, QT_TRANSLATE_NOOP("DialogTemplate", "Hour 23–24:"), {7, 26, 72, 8}},
+    {IDC_STATIC,
+     K::StaticText,
+     QT_TRANSLATE_NOOP("DialogTemplate", "Earth rules:"),
+     {7, 43, 72, 8}},
+    {IDC_STATIC,
+     K::StaticText,
+     QT_TRANSLATE_NOOP("DialogTemplate", "Longitude (east):"),
+     {7, 60, 72, 8}},
+    {IDC_STATIC,
+     K::StaticText,
+     QT_TRANSLATE_NOOP("DialogTemplate", "empty: clock time"),
+     {148, 60, 140, 8}},
+    {IDC_DETAILS_TEXT,
+     K::Edit,
+     "",
+     {7, 78, 286, 185},
+     kMultiLine | kReadOnly | kBorder | kVScroll | kAutoVScroll | kNoHideSel},
+};
+
 constexpr std::array kTemplates = {
     DialogTemplate{IDD_ABOUTBOX, QT_TRANSLATE_NOOP("DialogTemplate", "About Zandrel"), 255, 215,
                    kCaption | kSysMenu | kModalFrame, kAboutControls},
@@ -349,6 +380,8 @@ constexpr std::array kTemplates = {
                    273, 90, kCaption | kSysMenu | kModalFrame, kTraditionalControls},
     DialogTemplate{IDD_COUNT_CAST, QT_TRANSLATE_NOOP("DialogTemplate", "Cast from Counts"), 300,
                    199, kCaption | kSysMenu | kModalFrame, kCountCastControls},
+    DialogTemplate{IDD_READING_DETAILS, QT_TRANSLATE_NOOP("DialogTemplate", "Reading Details"), 300,
+                   270, kCaption | kSysMenu | kModalFrame, kReadingDetailsControls},
 };
 
 } // namespace

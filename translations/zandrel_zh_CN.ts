@@ -999,6 +999,30 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>Free software under the GNU GPL, version 3 or later.</source>
         <translation>自由软件，依 GNU GPL 第 3 版或更新版本授权。</translation>
     </message>
+    <message>
+        <source>Year begins:</source>
+        <translation>岁首：</translation>
+    </message>
+    <message>
+        <source>Hour 23–24:</source>
+        <translation>23–24 时：</translation>
+    </message>
+    <message>
+        <source>Earth rules:</source>
+        <translation>土旺：</translation>
+    </message>
+    <message>
+        <source>Longitude (east):</source>
+        <translation>经度（东经）：</translation>
+    </message>
+    <message>
+        <source>empty: clock time</source>
+        <translation>留空：钟表时间</translation>
+    </message>
+    <message>
+        <source>Reading Details</source>
+        <translation>断卦详情</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -1713,6 +1737,10 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>Cast from &amp;Counts...	Ctrl+K</source>
         <translation>数字·文字·卦象起卦(&amp;C)...	Ctrl+K</translation>
     </message>
+    <message>
+        <source>Reading &amp;Details...	Ctrl+D</source>
+        <translation>断卦详情(&amp;D)...	Ctrl+D</translation>
+    </message>
 </context>
 <context>
     <name>zandrel::CManageTextDlg</name>
@@ -1776,6 +1804,45 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>%1 is too long to be stored: it takes %2 bytes, and a text may take at most %3 (a plain letter takes 1 byte, most other characters 2 to 4). Nothing was updated.</source>
         <translation>%1太长，无法保存：它占 %2 字节，而一段文字最多只能占 %3 字节（一个英文字母占 1 字节，其他大多数字符占 2 到 4 字节）。未保存。</translation>
+    </message>
+</context>
+<context>
+    <name>zandrel::CReadingDetailsDlg</name>
+    <message>
+        <source>At the lunar new year</source>
+        <translation>农历正月初一</translation>
+    </message>
+    <message>
+        <source>At the Start of Spring (立春)</source>
+        <translation>立春</translation>
+    </message>
+    <message>
+        <source>Belongs to the same day</source>
+        <translation>归当日（早晚子时）</translation>
+    </message>
+    <message>
+        <source>Belongs to the next day</source>
+        <translation>归次日（子时换日）</translation>
+    </message>
+    <message>
+        <source>In the months 辰, 戌, 丑 and 未</source>
+        <translation>辰、戌、丑、未月</translation>
+    </message>
+    <message>
+        <source>In the 18 days before each season</source>
+        <translation>四立前十八日</translation>
+    </message>
+    <message>
+        <source>Reading details</source>
+        <translation>断卦详情</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The details follow the conventions chosen until Zandrel is closed.</source>
+        <translation>无法将设置写入 %1。在关闭 Zandrel 之前，详情仍按所选的规则显示。</translation>
+    </message>
+    <message>
+        <source>No reading yet. Cast one in the main window and its details show here.</source>
+        <translation>尚未起卦。在主窗口起卦后，详情会显示在这里。</translation>
     </message>
 </context>
 <context>

@@ -999,6 +999,30 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>Free software under the GNU GPL, version 3 or later.</source>
         <translation>自由軟體，依 GNU GPL 第 3 版或更新版本授權。</translation>
     </message>
+    <message>
+        <source>Year begins:</source>
+        <translation>歲首：</translation>
+    </message>
+    <message>
+        <source>Hour 23–24:</source>
+        <translation>23–24 時：</translation>
+    </message>
+    <message>
+        <source>Earth rules:</source>
+        <translation>土旺：</translation>
+    </message>
+    <message>
+        <source>Longitude (east):</source>
+        <translation>經度（東經）：</translation>
+    </message>
+    <message>
+        <source>empty: clock time</source>
+        <translation>留空：鐘錶時間</translation>
+    </message>
+    <message>
+        <source>Reading Details</source>
+        <translation>斷卦詳情</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -1713,6 +1737,10 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>Cast from &amp;Counts...	Ctrl+K</source>
         <translation>數字·文字·卦象起卦(&amp;C)...	Ctrl+K</translation>
     </message>
+    <message>
+        <source>Reading &amp;Details...	Ctrl+D</source>
+        <translation>斷卦詳情(&amp;D)...	Ctrl+D</translation>
+    </message>
 </context>
 <context>
     <name>zandrel::CManageTextDlg</name>
@@ -1776,6 +1804,45 @@ The options of every Qt program, such as -platform and -style, work as well.
     <message>
         <source>%1 is too long to be stored: it takes %2 bytes, and a text may take at most %3 (a plain letter takes 1 byte, most other characters 2 to 4). Nothing was updated.</source>
         <translation>%1太長，無法儲存：它佔 %2 位元組，而一段文字最多只能佔 %3 位元組（一個英文字母佔 1 位元組，其他大多數字元佔 2 到 4 位元組）。未儲存。</translation>
+    </message>
+</context>
+<context>
+    <name>zandrel::CReadingDetailsDlg</name>
+    <message>
+        <source>At the lunar new year</source>
+        <translation>農曆正月初一</translation>
+    </message>
+    <message>
+        <source>At the Start of Spring (立春)</source>
+        <translation>立春</translation>
+    </message>
+    <message>
+        <source>Belongs to the same day</source>
+        <translation>歸當日（早晚子時）</translation>
+    </message>
+    <message>
+        <source>Belongs to the next day</source>
+        <translation>歸次日（子時換日）</translation>
+    </message>
+    <message>
+        <source>In the months 辰, 戌, 丑 and 未</source>
+        <translation>辰、戌、丑、未月</translation>
+    </message>
+    <message>
+        <source>In the 18 days before each season</source>
+        <translation>四立前十八日</translation>
+    </message>
+    <message>
+        <source>Reading details</source>
+        <translation>斷卦詳情</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The details follow the conventions chosen until Zandrel is closed.</source>
+        <translation>無法將設定寫入 %1。在關閉 Zandrel 之前，詳情仍依所選的規則顯示。</translation>
+    </message>
+    <message>
+        <source>No reading yet. Cast one in the main window and its details show here.</source>
+        <translation>尚未起卦。在主視窗起卦後，詳情會顯示在這裡。</translation>
     </message>
 </context>
 <context>
