@@ -4,6 +4,7 @@
 #include "app/lunar_words.h"
 #include "app/reading_report.h"
 #include "app/reading_words.h"
+#include "app/trigram_correspondences.h"
 #include "core/periods.h"
 #include "platform/qt_text.h"
 
@@ -229,8 +230,30 @@ QJsonObject DetailsJson(const ReadingDetails& d) {
     json["nuclear"] = d.nuclear;
     json["opposite"] = d.opposite;
     json["reversed"] = d.reversed;
-    // The correspondences of the trigrams ("correspondences") join here, beside the related
-    // hexagrams.
+    // The correspondences of the body and the use trigram, in the language of the details,
+    // each field under its stable key.
+    QJsonArray correspondences;
+    for (const Position position : {Position::Outer, Position::Inner}) {
+        const Trigram trigram = reading.TrigramAt(position);
+        const TrigramCorrespondences c = CorrespondencesOf(words.Speaks(), trigram);
+        correspondences.append(QJsonObject{
+            {"role", reading.Mark(position).isBody ? "body" : "use"},
+            {"trigram", trigram},
+            {"nature", Q(c.nature.value)},
+            {"quality", Q(c.quality.value)},
+            {"family", Q(c.family.value)},
+            {"body_part", Q(c.bodyPart.value)},
+            {"animal", Q(c.animal.value)},
+            {"earlier_direction", Q(c.earlierDirection.value)},
+            {"later_direction", Q(c.laterDirection.value)},
+            {"colour", Q(c.colour.value)},
+            {"season", Q(c.season.value)},
+            {"earlier_number", Q(c.earlierNumber.value)},
+            {"later_number", Q(c.laterNumber.value)},
+            {"objects", Q(c.objects.value)},
+        });
+    }
+    json["correspondences"] = correspondences;
     QJsonArray branches;
     for (const int branch : d.timing.feedingBranches) {
         branches.append(branch);
@@ -365,7 +388,27 @@ std::vector<DetailLine> DetailLines(const Vocabulary& words, const ReadingDetail
          HexagramWords(words, d.opposite));
     line("reversed", std::string(words.TermName(ReadingTerm::Reversed)),
          HexagramWords(words, d.reversed));
-    // The correspondences of the body and use trigrams join here, as a section of their own.
+
+    // What the body and the use trigram stand for, body first: a heading each, then a line a
+    // field.
+    for (const bool body : {true, false}) {
+        const Position position =
+            reading.Mark(Position::Outer).isBody == body ? Position::Outer : Position::Inner;
+        const Trigram trigram = reading.TrigramAt(position);
+        //: The heading of what a trigram stands for: "Body: 1 Heaven"
+        heading(ToUtf8(words.translate("ReadingDetails", "%1: %2")
+                           .arg(Q(words.RoleName(body)), Q(TrigramWords(words, trigram)))));
+        const std::string key = body ? "body_" : "use_";
+        const TrigramCorrespondences c = CorrespondencesOf(words.Speaks(), trigram);
+        static constexpr const char* kFieldKeys[] = {
+            "nature", "quality",           "family",          "body_part",
+            "animal", "earlier_direction", "later_direction", "colour",
+            "season", "earlier_number",    "later_number",    "objects"};
+        const auto fields = c.Fields();
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            line(key + kFieldKeys[i], std::string(fields[i].label), std::string(fields[i].value));
+        }
+    }
 
     //: The heading of the conditions of timing
     heading(ToUtf8(words.translate("ReadingDetails", "Timing")));

@@ -1331,7 +1331,9 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>A line of a reading&apos;s details: its label and its value</extracomment>
+        <extracomment>The heading of what a trigram stands for: &quot;Body: 1 Heaven&quot;
+----------
+A line of a reading&apos;s details: its label and its value</extracomment>
         <translation>%1：%2</translation>
     </message>
     <message>

@@ -136,6 +136,14 @@ TEST(ReadingDetailsTest, FactsAndWordsOfATraditionalCast) {
     EXPECT_EQ(json["reversed"].toInt(), 3);
     EXPECT_EQ(json["timing"].toObject()["feeds_body"].toString(), "Fire");
     EXPECT_EQ(json["conventions"].toObject()["year_start"].toString(), "lunar");
+    // What body (艮) and use (坎) stand for, body first.
+    const QJsonArray correspondences = json["correspondences"].toArray();
+    ASSERT_EQ(correspondences.size(), 2);
+    EXPECT_EQ(correspondences[0].toObject()["role"].toString(), "body");
+    EXPECT_EQ(correspondences[0].toObject()["trigram"].toInt(), 7);
+    EXPECT_EQ(correspondences[0].toObject()["animal"].toString(), "dog");
+    EXPECT_EQ(correspondences[1].toObject()["role"].toString(), "use");
+    EXPECT_EQ(correspondences[1].toObject()["animal"].toString(), "pig");
 
     // The lines keep their keys in every language.
     std::vector<std::string> keys;
@@ -160,6 +168,30 @@ TEST(ReadingDetailsTest, FactsAndWordsOfATraditionalCast) {
                                                "nuclear",
                                                "opposite",
                                                "reversed",
+                                               "body_nature",
+                                               "body_quality",
+                                               "body_family",
+                                               "body_body_part",
+                                               "body_animal",
+                                               "body_earlier_direction",
+                                               "body_later_direction",
+                                               "body_colour",
+                                               "body_season",
+                                               "body_earlier_number",
+                                               "body_later_number",
+                                               "body_objects",
+                                               "use_nature",
+                                               "use_quality",
+                                               "use_family",
+                                               "use_body_part",
+                                               "use_animal",
+                                               "use_earlier_direction",
+                                               "use_later_direction",
+                                               "use_colour",
+                                               "use_season",
+                                               "use_earlier_number",
+                                               "use_later_number",
+                                               "use_objects",
                                                "timing_numbers",
                                                "timing_season",
                                                "year_start",
@@ -174,6 +206,9 @@ TEST(ReadingDetailsTest, FactsAndWordsOfATraditionalCast) {
     const std::string text = DetailsText(Vocabulary::Of(Language::English), details);
     EXPECT_NE(text.find("Outer trigram: Earth, dead (body)\n"), std::string::npos) << text;
     EXPECT_NE(text.find("Opposite Hexagram: 49\n"), std::string::npos) << text;
+    const std::string chinese = DetailsText(Vocabulary::Of(Language::SimplifiedChinese), details);
+    EXPECT_LT(chinese.find("动物：狗\n"), chinese.find("动物：豕\n")) << chinese;
+    EXPECT_NE(chinese.find("动物：豕\n"), std::string::npos) << chinese;
     EXPECT_NE(DetailsText(Vocabulary::Of(Language::TraditionalChinese), details)
                   .find("錯卦：49 澤火革\n"),
               std::string::npos);

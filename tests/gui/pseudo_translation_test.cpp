@@ -9,6 +9,7 @@
 #include "app/file_error_message.h"
 #include "app/lunar_words.h"
 #include "app/question.h"
+#include "app/trigram_correspondences.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
@@ -85,6 +86,13 @@ public:
         }
         for (int s = 0; s < 5; ++s) {
             add(StrengthName(names, s));
+        }
+        // What each trigram stands for, labels and values, comes from the language's data.
+        for (Trigram t = 1; t <= 8; ++t) {
+            for (const Correspondence& field : CorrespondencesOf(names, t).Fields()) {
+                add(field.label);
+                add(field.value);
+            }
         }
         for (const Relation relation :
              {Relation::UseControlsBody, Relation::BodyFeedsUse, Relation::BodyControlsUse,
