@@ -31,7 +31,7 @@ namespace {
 QStringList EnglishWords(QString text) {
     static const QRegularExpression kept(
         QStringLiteral("Zandrel|Auvrel|GNU "
-                       "GPL|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+[TK]"));
+                       "GPL|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+[TKD]"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     text.remove(kept);
     QStringList words;
@@ -347,8 +347,7 @@ void LanguageTest::englishIsTheDefaultAndComesBack() {
         MainWindow fixture(Language::SimplifiedChinese);
         CMainDlg& window = fixture.Start();
         QCOMPARE(window.DlgItem<CComboBox>(IDC_MONTH)->itemText(0), QStringLiteral("一月"));
-        QCOMPARE(window.DlgItem<CComboBox>(IDC_PERIOD)->itemText(0),
-                 QStringLiteral("子时 (23–1)"));
+        QCOMPARE(window.DlgItem<CComboBox>(IDC_PERIOD)->itemText(0), QStringLiteral("子时 (23–1)"));
     }
     QCOMPARE(QCoreApplication::translate("DialogTemplate", "View Log"), QStringLiteral("View Log"));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
