@@ -25,6 +25,8 @@ CControl& CreateControl(QWidget* parent, const ControlTemplate& control, Command
         return *new CEdit(parent, control, std::move(sink));
     case ControlKind::GroupBox:
         return *new CGroupBox(parent, control, std::move(sink));
+    case ControlKind::ListView:
+        return *new CListView(parent, control, std::move(sink));
     case ControlKind::StaticText:
     case ControlKind::Icon:
         return *new CStatic(parent, control, std::move(sink));

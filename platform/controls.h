@@ -4,6 +4,7 @@
 #include "platform/combo_box.h"
 #include "platform/control.h"
 #include "platform/edit.h"
+#include "platform/list_view.h"
 #include "platform/static_controls.h"
 #include "platform/text_box.h"
 

@@ -26,7 +26,8 @@ enum class ControlKind : std::uint8_t {
     Edit,         // single-line, or multi-line with kMultiLine
     GroupBox,
     StaticText,
-    Icon, // shows the icon resource `image`
+    Icon,     // shows the icon resource `image`
+    ListView, // a report of rows and columns that its owner supplies
 };
 
 // Control styles, combined with |.
