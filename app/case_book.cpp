@@ -550,6 +550,41 @@ std::vector<CaseSummary> CaseBook::Page(const CaseFilter& filter, std::int64_t o
     return rows;
 }
 
+std::optional<std::int64_t> CaseBook::IndexOf(const CaseFilter& filter, const std::string& id,
+                                              CaseBookError* error) {
+    QVariantList values;
+    QString where = WhereOf(filter, &values);
+    where += where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
+    const auto run = [&](QSqlQuery& q) {
+        if (q.exec()) {
+            return true;
+        }
+        Fail(error, KindOf(q.lastError(), CaseBookError::Kind::CannotOpen), path_,
+             DetailOf(q.lastError()));
+        return false;
+    };
+    QSqlQuery found(Database());
+    found.prepare(QStringLiteral("SELECT cast_utc, seq FROM records") + where +
+                  QStringLiteral("id = ?"));
+    Bind(found, values);
+    found.addBindValue(Q(id));
+    if (!run(found) || !found.next()) {
+        return std::nullopt;
+    }
+    // The records before it in Page's order: cast later, or at the same moment and added later.
+    QSqlQuery before(Database());
+    before.prepare(QStringLiteral("SELECT count(*) FROM records") + where +
+                   QStringLiteral("(cast_utc > ? OR (cast_utc = ? AND seq > ?))"));
+    Bind(before, values);
+    before.addBindValue(found.value(0));
+    before.addBindValue(found.value(0));
+    before.addBindValue(found.value(1));
+    if (!run(before) || !before.next()) {
+        return std::nullopt;
+    }
+    return before.value(0).toLongLong();
+}
+
 bool CaseBook::ForEach(const CaseFilter& filter,
                        const std::function<bool(const CaseRecord&)>& visit, CaseBookError* error) {
     QVariantList values;

@@ -166,6 +166,10 @@ public:
     std::int64_t Count(const CaseFilter& filter, CaseBookError* error = nullptr);
     std::vector<CaseSummary> Page(const CaseFilter& filter, std::int64_t offset, int limit,
                                   CaseBookError* error = nullptr);
+    // Where the record `id` stands among those that pass `filter`, newest first: the offset
+    // Page would give it at. None when it does not pass or is not there.
+    std::optional<std::int64_t> IndexOf(const CaseFilter& filter, const std::string& id,
+                                        CaseBookError* error = nullptr);
     // Each record that passes `filter`, whole, oldest first, one at a time; `visit` returns
     // false to stop. False when the records could not be read.
     bool ForEach(const CaseFilter& filter, const std::function<bool(const CaseRecord&)>& visit,

@@ -133,6 +133,27 @@ TEST(CaseBook, KeepsRecordsWholeAndFindsThemByPageSearchAndFilter) {
     EXPECT_FALSE(book->SetNotes(records[4].id, "gone", nullptr));
 }
 
+TEST(CaseBook, IndexOfIsTheOffsetPageGivesTheRecordAt) {
+    const TempDir dir;
+    auto book = OpenOk(dir.Path());
+    std::vector<CaseRecord> records;
+    for (int n = 0; n < 12; ++n) {
+        records.push_back(Record(n % 4)); // three records of each moment
+        ASSERT_TRUE(book->Add(records.back(), nullptr));
+    }
+    for (const CaseFilter& filter :
+         {CaseFilter{}, CaseFilter{.method = "numbers"}, CaseFilter{.tag = "t2"}}) {
+        const std::vector<CaseSummary> rows = book->Page(filter, 0, 100);
+        ASSERT_FALSE(rows.empty());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            EXPECT_EQ(book->IndexOf(filter, rows[i].id), static_cast<std::int64_t>(i));
+        }
+    }
+    // A record the filter leaves out, and one that is not there, have no place.
+    EXPECT_FALSE(book->IndexOf({.method = "numbers"}, records[0].id).has_value());
+    EXPECT_FALSE(book->IndexOf({}, NewCaseId()).has_value());
+}
+
 TEST(CaseBook, StatisticsCountVerdictsPerMethod) {
     const TempDir dir;
     auto book = OpenOk(dir.Path());
