@@ -31,6 +31,8 @@ CMainDlg::CMainDlg(Session& session, QWidget* owner)
     MapCommand(IDC_DELETE_LOG, [this] { ResetLog(); });
     MapCommand(IDC_VIEW_TEXT, [this] { OnViewText(); });
     MapCommand(IDC_MANAGE_TEXT, [this] { OnManageText(); });
+    caseBookWatch.setInterval(kCaseBookLookMilliseconds);
+    connect(&caseBookWatch, &QTimer::timeout, this, [this] { CheckCaseBook(); });
 }
 
 CMainDlg::~CMainDlg() = default;
@@ -78,6 +80,7 @@ bool CMainDlg::OnInitDialog() {
     AppendSystemMenuItem(IDM_TRADITIONAL, ToUtf8(tr("&Traditional Time Query...\tCtrl+T")));
     AppendSystemMenuItem(IDM_COUNT_CAST, ToUtf8(tr("Cast from &Counts...\tCtrl+K")));
     AppendSystemMenuItem(IDM_READING_DETAILS, ToUtf8(tr("Reading &Details...\tCtrl+D")));
+    AppendSystemMenuItem(IDM_CASE_BOOK, ToUtf8(tr("Case &Book...\tCtrl+B")));
     AppendSystemMenuSeparator();
     AppendSystemMenuItem(IDM_ABOUTBOX, ToUtf8(tr("&About...")));
     // The menu only shows the shortcut; the window itself takes it.
@@ -87,6 +90,8 @@ bool CMainDlg::OnInitDialog() {
     connect(counts, &QShortcut::activated, this, [this] { SendSysCommand(IDM_COUNT_CAST); });
     auto* details = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
     connect(details, &QShortcut::activated, this, [this] { SendSysCommand(IDM_READING_DETAILS); });
+    auto* caseBookKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    connect(caseBookKey, &QShortcut::activated, this, [this] { SendSysCommand(IDM_CASE_BOOK); });
 
     setWindowIcon(icon);
     // The lists have no labels of their own: their names say what they choose.
@@ -128,6 +133,10 @@ void CMainDlg::OnSysCommand(int id) {
     }
     if ((id & 0xFFF0) == IDM_READING_DETAILS) {
         OnReadingDetails();
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_CASE_BOOK) {
+        OnCaseBook();
         return;
     }
     CDialog::OnSysCommand(id);

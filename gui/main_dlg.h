@@ -10,6 +10,8 @@
 #include "text/reading_text.h"
 
 #include <QIcon>
+#include <QPointer>
+#include <QTimer>
 
 #include <array>
 #include <optional>
@@ -18,6 +20,8 @@
 namespace zandrel {
 
 class CReadingDetailsDlg;
+class CCaseBookDlg;
+struct CaseRecord;
 
 // The main window (template 101): both casting methods, the display of the current reading,
 // the reading text and the buttons of the log and the texts. It casts and logs through the
@@ -42,6 +46,11 @@ public:
     // Shows the reading of outer (1..8), inner (1..8) and changeLine (1..6), cast through the
     // session for the question held.
     void ShowReading(Trigram outer, Trigram inner, int changeLine);
+    // Shows a reading kept in the case book as it was kept: the display of its trigrams and
+    // change line, and its reading text as it was shown then, not composed again. Nothing is
+    // cast or logged. A record without a reading (taken from a query log) shows its text on a
+    // blank display.
+    void ShowKeptReading(const CaseRecord& record);
     // Appends the question and the reading last shown to the query log, stamped with the local
     // time. A failure is reported to the user here; the caller goes on as after success.
     void WriteLogEntry();
@@ -59,6 +68,8 @@ public:
     const ReadingText& LastReadingText() const { return readingText; }
     // The last cast shown; none before the first.
     const std::optional<CastResult>& LastCast() const { return lastCast; }
+    // The case book window; none before it is first opened.
+    CCaseBookDlg* CaseBookWindow() const;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -97,6 +108,12 @@ private:
     void OnCountCast();
     // The reading's details, in a window beside this one that follows each reading.
     void OnReadingDetails();
+    // Opens the case book window, or brings it to the front.
+    void OnCaseBook();
+    // After a logged cast: tells the case book window, and says once what kept the record from
+    // the case book, as soon as the case book's writer knows.
+    void WatchCaseBook();
+    void CheckCaseBook();
     void OnViewLog();
     void ResetLog();
     void OnViewText();
@@ -166,6 +183,14 @@ private:
     std::optional<CastResult> lastCast;
     // Made when first asked for; hidden, not destroyed, when closed.
     CReadingDetailsDlg* readingDetails = nullptr;
+
+    QPointer<CCaseBookDlg> caseBook;
+    // Looks for a problem of the case book's writer for a while after each logged cast.
+    QTimer caseBookWatch;
+    int caseBookLooks = 0;
+    static constexpr int kCaseBookLookMilliseconds = 100;
+    // Longer than the case book waits for a file that another copy of the program holds.
+    static constexpr int kCaseBookLooks = 70;
 
     // Where the focus went when the pressed casting button was disabled.
     QWidget* parkedFocus_ = nullptr;

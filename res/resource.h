@@ -15,6 +15,7 @@ inline constexpr int IDD_MANAGE_TEXT = 157;
 inline constexpr int IDD_TRADITIONAL = 158;
 inline constexpr int IDD_COUNT_CAST = 159;
 inline constexpr int IDD_READING_DETAILS = 160;
+inline constexpr int IDD_CASE_BOOK = 161;
 
 // The program icon, with a 32 x 32 and a 16 x 16 image.
 inline constexpr int IDR_MAINFRAME = 128;
@@ -24,6 +25,7 @@ inline constexpr int IDM_ABOUTBOX = 16;
 inline constexpr int IDM_TRADITIONAL = 32;
 inline constexpr int IDM_COUNT_CAST = 48;
 inline constexpr int IDM_READING_DETAILS = 64;
+inline constexpr int IDM_CASE_BOOK = 80;
 
 // Main window.
 inline constexpr int IDC_OUTER_ELEMENT = 1011;
@@ -115,5 +117,27 @@ inline constexpr int IDC_DETAILS_ZI_HOUR = 1192;
 inline constexpr int IDC_DETAILS_EARTH = 1193;
 inline constexpr int IDC_DETAILS_LONGITUDE = 1194;
 inline constexpr int IDC_DETAILS_TEXT = 1195;
+// Case book: the search and the filters, the list of records and its count, the selected
+// record (its reading, its inputs and what the user writes of it), its buttons and the
+// statistics.
+inline constexpr int IDC_CASE_SEARCH = 1200;
+inline constexpr int IDC_CASE_METHOD_FILTER = 1201;
+inline constexpr int IDC_CASE_VERDICT_FILTER = 1202;
+inline constexpr int IDC_CASE_TAG_FILTER = 1203;
+inline constexpr int IDC_CASE_SINCE = 1204;
+inline constexpr int IDC_CASE_UNTIL = 1205;
+inline constexpr int IDC_CASE_LIST = 1206;
+inline constexpr int IDC_CASE_COUNT = 1207;
+inline constexpr int IDC_CASE_READING = 1208;
+inline constexpr int IDC_CASE_INPUTS = 1209;
+inline constexpr int IDC_CASE_PERSON = 1210;
+inline constexpr int IDC_CASE_TAGS = 1211;
+inline constexpr int IDC_CASE_NOTES = 1212;
+inline constexpr int IDC_CASE_OUTCOME_DATE = 1213;
+inline constexpr int IDC_CASE_VERDICT = 1214;
+inline constexpr int IDC_CASE_OUTCOME_WHAT = 1215;
+inline constexpr int IDC_CASE_SHOW = 1216;
+inline constexpr int IDC_CASE_DELETE = 1217;
+inline constexpr int IDC_CASE_STATISTICS = 1218;
 
 } // namespace zandrel

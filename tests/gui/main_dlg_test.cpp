@@ -296,7 +296,7 @@ void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
     const QString before = Snapshot(window);
 
     const QList<QAction*> items = window.GetSystemMenu()->actions();
-    QCOMPARE(items.size(), 12);
+    QCOMPARE(items.size(), 13);
     QCOMPARE(items[2]->text(), QStringLiteral("&Size"));
     QCOMPARE(items[4]->text(), QStringLiteral("Ma&ximize"));
     QVERIFY(!items[2]->isEnabled() && !items[4]->isEnabled());
@@ -305,9 +305,10 @@ void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
     QCOMPARE(items[7]->data().toInt(), IDM_TRADITIONAL);
     QCOMPARE(items[8]->data().toInt(), IDM_COUNT_CAST);
     QCOMPARE(items[9]->data().toInt(), IDM_READING_DETAILS);
-    QVERIFY(items[10]->isSeparator());
-    QCOMPARE(items[11]->text(), QStringLiteral("&About..."));
-    QCOMPARE(items[11]->data().toInt(), IDM_ABOUTBOX);
+    QCOMPARE(items[10]->data().toInt(), IDM_CASE_BOOK);
+    QVERIFY(items[11]->isSeparator());
+    QCOMPARE(items[12]->text(), QStringLiteral("&About..."));
+    QCOMPARE(items[12]->data().toInt(), IDM_ABOUTBOX);
 
     QString seen;
     auto act = WhenModal::Act<CAboutDlg>([&](CAboutDlg* about) {
@@ -327,7 +328,7 @@ void MainDlgTest::systemMenuEndsWithAboutWhichOpensTheAboutBox() {
             about->close();
         }
     });
-    items[11]->trigger();
+    items[12]->trigger();
     QVERIFY(act->Fired());
     QCOMPARE(seen, QStringLiteral("About Zandrel|,Free software under the GNU GPL, version 3 or "
                                   "later.,It gives no advice, medical, legal or financial, and "

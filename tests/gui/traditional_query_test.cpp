@@ -141,13 +141,13 @@ void TraditionalQueryTest::systemMenuAndShortcutOpenTheDialogWithNow() {
     const QString before = Snapshot(window);
 
     const QList<QAction*> items = window.GetSystemMenu()->actions();
-    QCOMPARE(items.size(), 12);
+    QCOMPARE(items.size(), 13);
     QVERIFY(items[6]->isSeparator());
     QCOMPARE(items[7]->text(), QStringLiteral("&Traditional Time Query...\tCtrl+T"));
     QCOMPARE(items[7]->data().toInt(), IDM_TRADITIONAL);
     QVERIFY(items[7]->isEnabled());
-    QVERIFY(items[10]->isSeparator());
-    QCOMPARE(items[11]->text(), QStringLiteral("&About..."));
+    QVERIFY(items[11]->isSeparator());
+    QCOMPARE(items[12]->text(), QStringLiteral("&About..."));
 
     const QString dayBefore = DateNow();
     const QString timeBefore = TimeNow();

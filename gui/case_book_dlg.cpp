@@ -1,0 +1,494 @@
+#include "gui/case_book_dlg.h"
+
+#include "app/case_book_words.h"
+#include "app/cast_request.h"
+#include "app/count_requests.h"
+#include "platform/accessible_text.h"
+#include "platform/combo_box.h"
+#include "platform/edit.h"
+#include "platform/list_view.h"
+#include "platform/message_box.h"
+#include "platform/qt_text.h"
+#include "platform/text_box.h"
+#include "res/resource.h"
+#include "res/templates.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace zandrel {
+namespace {
+
+// The methods the filter offers, in the order of the list after "All methods".
+constexpr std::string_view kMethods[] = {
+    kGeneralMethod,    kTargetTimeMethod, kTraditionalMethod,     kNumbersMethod,
+    kCharactersMethod, kTrigramsMethod,   std::string_view("log")};
+// The verdicts in the order of the lists.
+constexpr Verdict kVerdicts[] = {Verdict::Pending, Verdict::True, Verdict::Partly, Verdict::False};
+
+// The fields the user writes in, saved as they are typed.
+constexpr int kEditFields[] = {IDC_CASE_PERSON, IDC_CASE_TAGS, IDC_CASE_NOTES,
+                               IDC_CASE_OUTCOME_DATE, IDC_CASE_OUTCOME_WHAT};
+// The filters, applied a moment after the typing stops.
+constexpr int kFilterFields[] = {IDC_CASE_SEARCH, IDC_CASE_TAG_FILTER, IDC_CASE_SINCE,
+                                 IDC_CASE_UNTIL};
+
+// Tags as the user types them: separated by commas (either width) or semicolons.
+std::vector<std::string> ReadTags(const std::string& text) {
+    std::vector<std::string> tags;
+    for (const QString& tag : ToQString(text).split(QRegularExpression(QStringLiteral("[,;，；]")),
+                                                    Qt::SkipEmptyParts)) {
+        if (const QString trimmed = tag.trimmed(); !trimmed.isEmpty()) {
+            tags.push_back(ToUtf8(trimmed));
+        }
+    }
+    return tags;
+}
+
+std::string TagsText(const std::vector<std::string>& tags) {
+    std::string text;
+    for (const std::string& tag : tags) {
+        text += (text.empty() ? "" : ", ") + tag;
+    }
+    return text;
+}
+
+std::string Trimmed(const std::string& text) {
+    return ToUtf8(ToQString(text).trimmed());
+}
+
+bool IsDate(const std::string& text) {
+    return QDate::fromString(ToQString(text), QStringLiteral("yyyy-MM-dd")).isValid();
+}
+
+std::string HexagramNumber(int number) {
+    return number == 0 ? std::string("-") : std::to_string(number);
+}
+
+} // namespace
+
+CCaseBookDlg::CCaseBookDlg(Session& session, ShowRecord show, QWidget* owner)
+    : CDialog(FindDialogTemplate(IDD_CASE_BOOK), owner), session(session),
+      showRecord(std::move(show)) {
+    for (const int id : kFilterFields) {
+        MapCommand(id, EN_CHANGE, [this] { filterTimer.start(); });
+    }
+    for (const int id : {IDC_CASE_METHOD_FILTER, IDC_CASE_VERDICT_FILTER}) {
+        MapCommand(id, CBN_SELCHANGE, [this] { ReadFilter(); });
+    }
+    for (const int id : kEditFields) {
+        MapCommand(id, EN_CHANGE, [this] { OnEdit(); });
+    }
+    MapCommand(IDC_CASE_VERDICT, CBN_SELCHANGE, [this] {
+        OnEdit();
+        SaveEdits();
+    });
+    MapCommand(IDC_CASE_LIST, LVN_ITEMCHANGED, [this] { OnSelectionChange(); });
+    MapCommand(IDC_CASE_SHOW, [this] { OnShowInMainWindow(); });
+    MapCommand(IDC_CASE_DELETE, [this] { OnDelete(); });
+
+    saveTimer.setSingleShot(true);
+    saveTimer.setInterval(kSaveDelayMilliseconds);
+    connect(&saveTimer, &QTimer::timeout, this, [this] { SaveEdits(); });
+    filterTimer.setSingleShot(true);
+    filterTimer.setInterval(kFilterDelayMilliseconds);
+    connect(&filterTimer, &QTimer::timeout, this, [this] { ReadFilter(); });
+    refreshTimer.setInterval(kRefreshMilliseconds);
+    connect(&refreshTimer, &QTimer::timeout, this, [this] { RefreshIfChanged(); });
+    // What is typed is saved as the focus leaves its field, wherever the focus goes.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+        if (old != nullptr && list != nullptr &&
+            std::any_of(std::begin(kEditFields), std::end(kEditFields),
+                        [&](int id) { return GetDlgItem(id) == old; })) {
+            SaveEdits();
+        }
+    });
+}
+
+CCaseBookDlg::~CCaseBookDlg() {
+    // The program may end with the window open: nothing typed is left behind.
+    if (list != nullptr) {
+        SaveEdits();
+    }
+}
+
+bool CCaseBookDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    list = DlgItem<CListView>(IDC_CASE_LIST);
+    methodFilter = DlgItem<CComboBox>(IDC_CASE_METHOD_FILTER);
+    verdictFilter = DlgItem<CComboBox>(IDC_CASE_VERDICT_FILTER);
+    verdictList = DlgItem<CComboBox>(IDC_CASE_VERDICT);
+    FillLists();
+
+    const auto name = [this](int id, const QString& text, const QString& description = {}) {
+        SetAccessibleText(*GetDlgItem(id), {ToUtf8(text), ToUtf8(description)});
+    };
+    name(IDC_CASE_SEARCH, tr("Search"), tr("Words in the question, the notes or the tags"));
+    name(IDC_CASE_METHOD_FILTER, tr("Method"));
+    name(IDC_CASE_VERDICT_FILTER, tr("Verdict"));
+    name(IDC_CASE_TAG_FILTER, tr("Tag"));
+    name(IDC_CASE_SINCE, tr("Cast from"), QStringLiteral("YYYY-MM-DD"));
+    name(IDC_CASE_UNTIL, tr("Cast until"), QStringLiteral("YYYY-MM-DD"));
+    name(IDC_CASE_LIST, tr("Records"));
+    name(IDC_CASE_READING, tr("Reading as it was shown"));
+    name(IDC_CASE_INPUTS, tr("Inputs and conventions"));
+    name(IDC_CASE_PERSON, tr("Person"));
+    name(IDC_CASE_TAGS, tr("Tags"), tr("Separated by commas"));
+    name(IDC_CASE_NOTES, tr("Notes"));
+    name(IDC_CASE_OUTCOME_DATE, tr("Outcome date"), QStringLiteral("YYYY-MM-DD"));
+    name(IDC_CASE_VERDICT, tr("Verdict of the record"));
+    name(IDC_CASE_OUTCOME_WHAT, tr("What happened"));
+    name(IDC_CASE_STATISTICS, tr("Statistics"));
+    name(IDC_CASE_COUNT, tr("Records shown"));
+    for (const int id : {IDC_CASE_SINCE, IDC_CASE_UNTIL, IDC_CASE_OUTCOME_DATE}) {
+        DlgItem<CEdit>(id)->setPlaceholderText(QStringLiteral("YYYY-MM-DD"));
+    }
+
+    list->SetColumns({{ToUtf8(tr("Date")), 62},
+                      {ToUtf8(tr("Question")), 110},
+                      {ToUtf8(tr("Hexagrams")), 40},
+                      {ToUtf8(tr("Verdict")), 0}});
+    list->SetRowSource([this](int row) {
+        const CaseSummary* summary = SummaryAt(row);
+        if (summary == nullptr) {
+            return CListView::Row{};
+        }
+        const std::string moment = CastMomentText(summary->castUtc, summary->utcOffsetMinutes);
+        const std::string verdict = VerdictName(session.Words(), summary->verdict);
+        const std::string hexagrams =
+            HexagramNumber(summary->original) + " \u2192 " + HexagramNumber(summary->final);
+        //: How a screen reader names a record of the list: %1 the moment of the cast, %2 the
+        //: question, %3 and %4 the original and final hexagram, %5 the verdict
+        std::string spoken = FillIn(tr("%1, %2, hexagram %3 to %4, %5"),
+                                    {moment, summary->question, HexagramNumber(summary->original),
+                                     HexagramNumber(summary->final), verdict});
+        return CListView::Row{{moment, summary->question, hexagrams, verdict}, std::move(spoken)};
+    });
+
+    OpenBook();
+    refreshTimer.start();
+    return true;
+}
+
+void CCaseBookDlg::FillLists() {
+    const Vocabulary& words = session.Words();
+    filling = true;
+    methodFilter->AddString(ToUtf8(tr("All methods")));
+    for (const std::string_view method : kMethods) {
+        methodFilter->AddString(MethodName(words, method));
+    }
+    verdictFilter->AddString(ToUtf8(tr("All verdicts")));
+    for (const Verdict verdict : kVerdicts) {
+        verdictFilter->AddString(VerdictName(words, verdict));
+        verdictList->AddString(VerdictName(words, verdict));
+    }
+    methodFilter->SetCurSel(0);
+    verdictFilter->SetCurSel(0);
+    verdictList->SetCurSel(-1);
+    filling = false;
+}
+
+void CCaseBookDlg::OpenBook() {
+    CaseBookError error;
+    book = CaseBook::Open(session.DataDirectory(), &error);
+    if (!book) {
+        ShowBroken(error);
+        return;
+    }
+    for (const ControlTemplate& control : Template().controls) {
+        if (control.id != IDC_STATIC) {
+            EnableDlgItem(control.id, true);
+        }
+    }
+    dataVersion = book->DataVersion();
+    Refresh();
+    if (list->GetCurSel() < 0 && count > 0) {
+        list->SetCurSel(0);
+        OnSelectionChange();
+    }
+}
+
+void CCaseBookDlg::ShowBroken(const CaseBookError& error) {
+    for (const ControlTemplate& control : Template().controls) {
+        if (control.id != IDC_STATIC && control.id != IDCANCEL && control.id != IDC_CASE_READING) {
+            EnableDlgItem(control.id, false);
+        }
+    }
+    filling = true;
+    list->SetItemCount(0);
+    SetDlgItemText(IDC_CASE_READING, CaseBookErrorMessage(session.Words(), error));
+    filling = false;
+    selected.reset();
+    selectedId.clear();
+    GetDlgItem(IDCANCEL)->setFocus();
+}
+
+void CCaseBookDlg::Bring() {
+    if (!book) {
+        OpenBook(); // the file may have been put right meanwhile
+    } else {
+        Refresh();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+const CaseSummary* CCaseBookDlg::SummaryAt(int row) {
+    if (!book || row < 0) {
+        return nullptr;
+    }
+    const std::int64_t page = row / kPageRows;
+    auto found = pages.find(page);
+    if (found == pages.end()) {
+        if (static_cast<int>(pages.size()) >= kCachedPages) {
+            // The page farthest from the one wanted goes.
+            auto farthest = std::max_element(pages.begin(), pages.end(), [page](auto& a, auto& b) {
+                return std::llabs(a.first - page) < std::llabs(b.first - page);
+            });
+            pages.erase(farthest);
+        }
+        found = pages.emplace(page, book->Page(filter, page * kPageRows, kPageRows)).first;
+    }
+    const auto at = static_cast<std::size_t>(row % kPageRows);
+    return at < found->second.size() ? &found->second[at] : nullptr;
+}
+
+void CCaseBookDlg::Refresh() {
+    if (!book) {
+        return;
+    }
+    CaseBookError error;
+    pages.clear();
+    count = book->Count(filter, &error);
+    std::optional<std::int64_t> at;
+    if (!selectedId.empty()) {
+        at = book->IndexOf(filter, selectedId, &error);
+    }
+    filling = true;
+    list->SetItemCount(static_cast<int>(count), at ? static_cast<int>(*at) : -1);
+    filling = false;
+    const std::int64_t total = filterProblem.empty() && filter.search.empty() &&
+                                       filter.tag.empty() && filter.method.empty() &&
+                                       !filter.verdict && filter.since.empty() &&
+                                       filter.until.empty()
+                                   ? count
+                                   : book->Count({}, &error);
+    std::string shown = count == total ? FillIn(tr("%1 records"), {std::to_string(count)})
+                                       : FillIn(tr("%1 of %2 records"),
+                                                {std::to_string(count), std::to_string(total)});
+    if (!filterProblem.empty()) {
+        shown += "  " + filterProblem;
+    }
+    SetDlgItemText(IDC_CASE_COUNT, shown);
+    ShowStatistics();
+    if (!at && !selectedId.empty()) {
+        // The record is gone, or the filters leave it out.
+        SaveEdits();
+        selectedId.clear();
+        ShowSelected();
+    }
+    if (error.Failed()) {
+        Tell(error);
+    }
+}
+
+void CCaseBookDlg::RefreshIfChanged() {
+    if (!book) {
+        return;
+    }
+    const std::int64_t version = book->DataVersion();
+    if (version != dataVersion) {
+        dataVersion = version;
+        Refresh();
+    }
+}
+
+void CCaseBookDlg::ReadFilter() {
+    filterTimer.stop();
+    if (!book) {
+        return;
+    }
+    filter.search = Trimmed(GetDlgItemText(IDC_CASE_SEARCH));
+    filter.tag = Trimmed(GetDlgItemText(IDC_CASE_TAG_FILTER));
+    const int method = methodFilter->GetCurSel();
+    filter.method = method > 0 ? std::string(kMethods[method - 1]) : std::string();
+    const int verdict = verdictFilter->GetCurSel();
+    filter.verdict = verdict > 0 ? std::optional(kVerdicts[verdict - 1]) : std::nullopt;
+    filterProblem.clear();
+    const auto date = [this](int id, std::string* bound) {
+        const std::string text = Trimmed(GetDlgItemText(id));
+        *bound = IsDate(text) ? text : std::string();
+        if (!text.empty() && bound->empty()) {
+            filterProblem = ToUtf8(tr("Dates are written YYYY-MM-DD."));
+        }
+    };
+    date(IDC_CASE_SINCE, &filter.since);
+    date(IDC_CASE_UNTIL, &filter.until);
+    Refresh();
+}
+
+void CCaseBookDlg::OnSelectionChange() {
+    if (filling) {
+        return;
+    }
+    SaveEdits();
+    const CaseSummary* summary = SummaryAt(list->GetCurSel());
+    selectedId = summary ? summary->id : std::string();
+    ShowSelected();
+}
+
+void CCaseBookDlg::ShowSelected() {
+    selected.reset();
+    if (book && !selectedId.empty()) {
+        CaseBookError error;
+        selected = book->Find(selectedId, &error);
+        if (error.Failed()) {
+            Tell(error);
+        }
+    }
+    const CaseRecord blank;
+    const CaseRecord& record = selected ? *selected : blank;
+    filling = true;
+    SetDlgItemText(IDC_CASE_READING, record.readingText);
+    SetDlgItemText(IDC_CASE_INPUTS, selected ? InputsText(session.Words(), record) : "");
+    SetDlgItemText(IDC_CASE_PERSON, record.person);
+    SetDlgItemText(IDC_CASE_TAGS, TagsText(record.tags));
+    SetDlgItemText(IDC_CASE_NOTES, record.notes);
+    SetDlgItemText(IDC_CASE_OUTCOME_DATE, record.outcomeDate);
+    SetDlgItemText(IDC_CASE_OUTCOME_WHAT, record.outcomeWhat);
+    const auto verdict = std::find(std::begin(kVerdicts), std::end(kVerdicts), record.verdict);
+    verdictList->SetCurSel(selected ? static_cast<int>(verdict - std::begin(kVerdicts)) : -1);
+    filling = false;
+    dirty = false;
+    for (const int id : {IDC_CASE_PERSON, IDC_CASE_TAGS, IDC_CASE_NOTES, IDC_CASE_OUTCOME_DATE,
+                         IDC_CASE_VERDICT, IDC_CASE_OUTCOME_WHAT, IDC_CASE_SHOW, IDC_CASE_DELETE}) {
+        EnableDlgItem(id, selected.has_value());
+    }
+}
+
+void CCaseBookDlg::OnEdit() {
+    if (filling || !selected) {
+        return;
+    }
+    dirty = true;
+    // Saved a moment after the typing stops, should the program end before the field is left.
+    saveTimer.start();
+}
+
+bool CCaseBookDlg::SaveEdits() {
+    saveTimer.stop();
+    if (!dirty || !selected || !book) {
+        return true;
+    }
+    dirty = false;
+    CaseRecord& record = *selected;
+    CaseBookError error;
+    bool saved = true;
+    const std::string person = GetDlgItemText(IDC_CASE_PERSON);
+    if (person != record.person) {
+        saved = book->SetPerson(record.id, person, &error) && saved;
+        record.person = person;
+    }
+    const std::vector<std::string> tags = ReadTags(GetDlgItemText(IDC_CASE_TAGS));
+    if (tags != record.tags) {
+        saved = book->SetTags(record.id, tags, &error) && saved;
+        record.tags = tags;
+    }
+    const std::string notes = GetDlgItemText(IDC_CASE_NOTES);
+    if (notes != record.notes) {
+        saved = book->SetNotes(record.id, notes, &error) && saved;
+        record.notes = notes;
+    }
+    const int chosen = verdictList->GetCurSel();
+    const Verdict verdict = chosen >= 0 ? kVerdicts[chosen] : record.verdict;
+    const std::string date = Trimmed(GetDlgItemText(IDC_CASE_OUTCOME_DATE));
+    const std::string what = GetDlgItemText(IDC_CASE_OUTCOME_WHAT);
+    if (verdict != record.verdict || date != record.outcomeDate || what != record.outcomeWhat) {
+        saved = book->SetOutcome(record.id, verdict, date, what, &error) && saved;
+        record.verdict = verdict;
+        record.outcomeDate = date;
+        record.outcomeWhat = what;
+    }
+    if (error.Failed()) {
+        Tell(error);
+    }
+    // The list shows the verdict and finds the tags and notes.
+    pages.clear();
+    list->viewport()->update();
+    ShowStatistics();
+    return saved && !error.Failed();
+}
+
+void CCaseBookDlg::ShowStatistics() {
+    if (!book) {
+        return;
+    }
+    CaseBookError error;
+    const CaseStatistics statistics = book->Statistics(&error);
+    SetDlgItemText(IDC_CASE_STATISTICS, StatisticsText(session.Words(), statistics));
+}
+
+void CCaseBookDlg::OnShowInMainWindow() {
+    SaveEdits();
+    if (selected && showRecord) {
+        showRecord(*selected);
+    }
+}
+
+void CCaseBookDlg::OnDelete() {
+    if (!selected || !book) {
+        return;
+    }
+    SaveEdits();
+    const std::string question = selected->question.empty() ? std::string("-") : selected->question;
+    const int answer = ShowMessageBox(
+        this,
+        {FillIn(tr("Delete the record of \u201c%1\u201d? This cannot be undone."), {question}),
+         ToUtf8(tr("Delete Record")), MessageIcon::Question, MessageButtons::YesNo, IDNO});
+    if (answer != IDYES) {
+        return;
+    }
+    CaseBookError error;
+    const int row = list->GetCurSel();
+    if (!book->Remove(selected->id, &error)) {
+        if (error.Failed()) {
+            Tell(error);
+        }
+        return;
+    }
+    selectedId.clear();
+    selected.reset();
+    Refresh();
+    // The record that took its place is selected.
+    const int next = std::min(row, list->GetItemCount() - 1);
+    list->SetCurSel(next);
+    OnSelectionChange();
+    list->setFocus();
+}
+
+void CCaseBookDlg::Tell(const CaseBookError& error) {
+    ShowMessageBox(this, {CaseBookErrorMessage(session.Words(), error),
+                          ToUtf8(QCoreApplication::applicationName()), MessageIcon::Exclamation,
+                          MessageButtons::Ok, IDOK});
+}
+
+void CCaseBookDlg::OnOK() {
+    // Enter away from the buttons: what is typed is saved and the filters apply at once.
+    SaveEdits();
+    if (filterTimer.isActive()) {
+        ReadFilter();
+    }
+}
+
+void CCaseBookDlg::OnCancel() {
+    SaveEdits();
+    CDialog::OnCancel();
+}
+
+} // namespace zandrel

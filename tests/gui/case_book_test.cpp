@@ -1,0 +1,293 @@
+// The case book window over the main window: the casts it lists, what the user writes of a
+// record saved as it is typed, the search, filters and statistics, a kept reading shown again,
+// deletion, a case book that cannot be opened, and records another connection adds.
+
+#include "app/case_book.h"
+#include "gui/case_book_dlg.h"
+#include "platform/combo_box.h"
+#include "platform/list_view.h"
+#include "tests/gui/main_window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+using namespace zandrel;
+using namespace zandrel::test;
+
+namespace {
+
+// Casts a reading of each of three methods through the window, oldest first: the general
+// query, the traditional time query and a cast by numbers.
+void CastThree(MainWindow& fixture) {
+    CMainDlg& window = fixture.window;
+    window.ShowReading(5, 7, 4); // the general query's own question is the window's
+    window.WriteLogEntry();
+    auto traditional = CastInDialog("2024-02-10", "12:00", "Will it rain?");
+    window.SendSysCommand(IDM_TRADITIONAL);
+    QVERIFY(traditional->Fired());
+    auto counts = CastFromCounts({0, "27 15", "", "2024-02-10", "12:00", "Shall I move house?"});
+    window.SendSysCommand(IDM_COUNT_CAST);
+    QVERIFY(counts->Fired());
+    fixture.session.FlushCaseBook();
+}
+
+CCaseBookDlg& OpenCaseBook(CMainDlg& window) {
+    window.SendSysCommand(IDM_CASE_BOOK);
+    CCaseBookDlg* dialog = window.CaseBookWindow();
+    if (dialog == nullptr || !dialog->isVisible()) {
+        qFatal("the case book did not open");
+    }
+    if (!QTest::qWaitForWindowActive(dialog)) {
+        qFatal("the case book did not become active");
+    }
+    return *dialog;
+}
+
+QStringList Column(CCaseBookDlg& dialog, int column) {
+    auto* list = dialog.DlgItem<CListView>(IDC_CASE_LIST);
+    QStringList cells;
+    for (int row = 0; row < list->GetItemCount(); ++row) {
+        cells << list->model()->index(row, column).data().toString();
+    }
+    return cells;
+}
+
+void Select(CCaseBookDlg& dialog, int row) {
+    auto* list = dialog.DlgItem<CListView>(IDC_CASE_LIST);
+    list->setFocus();
+    list->SetCurSel(row == 0 ? 1 : 0);
+    QTest::keyClick(list, row == 0 ? Qt::Key_Up : Qt::Key_Down);
+    for (int i = row == 0 ? 0 : 1; i < row; ++i) {
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+}
+
+std::unique_ptr<CaseBook> SecondConnection(const DataFolder& folder) {
+    CaseBookError error;
+    auto book = CaseBook::Open(folder.Path().toStdString(), &error);
+    if (!book) {
+        qFatal("%s", error.detail.c_str());
+    }
+    return book;
+}
+
+} // namespace
+
+class CaseBookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGuiTests(); }
+    void cleanup() { SetMessageBoxAnswerer({}); }
+
+    void castsAppearNewestFirstAndEditsAreSavedAsTyped();
+    void searchFiltersAndStatisticsFindTheEditedRecord();
+    void showInMainWindowShowsTheKeptReadingWithoutLogging();
+    void deleteAsksFirst();
+    void aCaseBookThatCannotBeOpenedIsToldAndTheCastStillLogs_data();
+    void aCaseBookThatCannotBeOpenedIsToldAndTheCastStillLogs();
+    void recordsOfAnotherConnectionAppearAfterTheRefresh();
+};
+
+void CaseBookTest::castsAppearNewestFirstAndEditsAreSavedAsTyped() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    CastThree(fixture);
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    QCOMPARE(Column(dialog, 1), QStringList({"Shall I move house?", "Will it rain?", ""}));
+    QCOMPARE(Column(dialog, 2), QStringList({"56 \u2192 62", "4 \u2192 23", "53 \u2192 33"}));
+    QCOMPARE(dialog.GetDlgItemText(IDC_CASE_COUNT), std::string("3 records"));
+
+    // A note typed, then the focus moved on: in the store at once.
+    Select(dialog, 1);
+    auto* notes = dialog.DlgItem<CMultiLineEdit>(IDC_CASE_NOTES);
+    notes->setFocus();
+    QTest::keyClicks(notes, "It rained at noon");
+    dialog.GetDlgItem(IDC_CASE_TAGS)->setFocus();
+    const std::string id = dialog.SelectedId();
+    auto book = SecondConnection(fixture);
+    QCOMPARE(book->Find(id)->notes, std::string("It rained at noon"));
+
+    // Tags typed and left alone: saved after the pause, without leaving the field.
+    QTest::keyClicks(dialog.GetDlgItem(IDC_CASE_TAGS), "weather, noon");
+    QTRY_COMPARE_WITH_TIMEOUT(book->Find(id)->tags, (std::vector<std::string>{"weather", "noon"}),
+                              5000);
+
+    // An outcome: its date and what happened saved as the window closes, the verdict at once.
+    dialog.SetDlgItemText(IDC_CASE_OUTCOME_DATE, "2024-02-11");
+    QTest::keyClicks(dialog.GetDlgItem(IDC_CASE_OUTCOME_WHAT), "Rain all afternoon");
+    ChooseEntry(dialog, IDC_CASE_VERDICT, 1);
+    QCOMPARE(book->Find(id)->verdict, Verdict::True);
+    QTest::keyClick(dialog.GetDlgItem(IDC_CASE_OUTCOME_WHAT), Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    const CaseRecord kept = *book->Find(id);
+    QCOMPARE(kept.outcomeDate, std::string("2024-02-11"));
+    QCOMPARE(kept.outcomeWhat, std::string("Rain all afternoon"));
+    QCOMPARE(kept.method, std::string("traditional"));
+
+    // Chosen again, the window comes back with the record still selected.
+    QCOMPARE(&OpenCaseBook(window), &dialog);
+    QCOMPARE(dialog.SelectedId(), id);
+    QCOMPARE(Column(dialog, 3).at(1), QString("came true"));
+}
+
+void CaseBookTest::searchFiltersAndStatisticsFindTheEditedRecord() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    CastThree(fixture);
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    Select(dialog, 0);
+    dialog.SetDlgItemText(IDC_CASE_NOTES, "The removal van came on Friday");
+    ChooseEntry(dialog, IDC_CASE_VERDICT, 3); // did not
+    Select(dialog, 1);
+    ChooseEntry(dialog, IDC_CASE_VERDICT, 1); // came true
+
+    const struct {
+        int id;
+        QString text;
+        QStringList questions;
+    } typed[] = {
+        {IDC_CASE_SEARCH, "removal van", {"Shall I move house?"}},
+        {IDC_CASE_SEARCH, "rain", {"Will it rain?"}},
+        {IDC_CASE_SEARCH, "", {"Shall I move house?", "Will it rain?", ""}},
+        {IDC_CASE_SINCE, "2999-01-01", {}},
+        {IDC_CASE_SINCE, "not a date", {"Shall I move house?", "Will it rain?", ""}},
+    };
+    for (const auto& entry : typed) {
+        Retype(dialog.DlgItem<CEdit>(entry.id), entry.text);
+        QTest::keyClick(dialog.GetDlgItem(entry.id), Qt::Key_Return); // at once
+        QCOMPARE(Column(dialog, 1), entry.questions);
+    }
+    QVERIFY(dialog.GetDlgItemText(IDC_CASE_COUNT).find("YYYY-MM-DD") != std::string::npos);
+    Retype(dialog.DlgItem<CEdit>(IDC_CASE_SINCE), "");
+    QTest::keyClick(dialog.GetDlgItem(IDC_CASE_SINCE), Qt::Key_Return);
+
+    ChooseEntry(dialog, IDC_CASE_METHOD_FILTER, 4); // by numbers
+    QCOMPARE(Column(dialog, 1), QStringList({"Shall I move house?"}));
+    QCOMPARE(dialog.GetDlgItemText(IDC_CASE_COUNT), std::string("1 of 3 records"));
+    ChooseEntry(dialog, IDC_CASE_METHOD_FILTER, 0);
+    ChooseEntry(dialog, IDC_CASE_VERDICT_FILTER, 2); // came true
+    QCOMPARE(Column(dialog, 1), QStringList({"Will it rain?"}));
+
+    const QString statistics = QString::fromStdString(dialog.GetDlgItemText(IDC_CASE_STATISTICS));
+    QVERIFY2(statistics.contains("All methods: 3 records: came true 1, partly 0, did not 1, not "
+                                 "yet 1; 50% came true of 2 judged"),
+             qPrintable(statistics));
+    QVERIFY2(statistics.contains("By numbers: 1 records: came true 0, partly 0, did not 1, not "
+                                 "yet 0; 0% came true of 1 judged"),
+             qPrintable(statistics));
+}
+
+void CaseBookTest::showInMainWindowShowsTheKeptReadingWithoutLogging() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    CastThree(fixture);
+    const QByteArray log = ReadLog(fixture);
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    Select(dialog, 1); // the traditional query: 4 over... its record says what was shown
+    auto book = SecondConnection(fixture);
+    CaseRecord kept = *book->Find(dialog.SelectedId());
+    // The texts have changed since: the kept text is shown, not a new one.
+    kept.readingText += "A line the texts would not give today\r\n";
+    QVERIFY(book->Remove(kept.id, nullptr));
+    QVERIFY(book->Add(kept, nullptr));
+    dialog.RefreshIfChanged();
+    Select(dialog, 0);
+    QCOMPARE(dialog.SelectedId(), kept.id);
+    dialog.SendCommand(IDC_CASE_SHOW);
+
+    QCOMPARE(window.GetDlgItemText(IDC_HEXAGRAM_TEXT), kept.readingText);
+    QCOMPARE(window.GetDlgItemText(IDC_ORIGINAL_NUMBER), std::to_string(kept.original));
+    QCOMPARE(window.GetDlgItemText(IDC_FINAL_NUMBER), std::to_string(kept.final));
+    QVERIFY(window.IsDlgButtonChecked(IDC_LINE1 + kept.changeLine - 1));
+    fixture.session.FlushCaseBook();
+    QCOMPARE(ReadLog(fixture), log);
+    QCOMPARE(book->Count({}), 3);
+}
+
+void CaseBookTest::deleteAsksFirst() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    CastThree(fixture);
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    Select(dialog, 1);
+    MessageBoxAnswers answers({IDNO, IDYES});
+    dialog.SendCommand(IDC_CASE_DELETE);
+    QCOMPARE(Column(dialog, 1).size(), 3);
+    dialog.SendCommand(IDC_CASE_DELETE);
+    QCOMPARE(answers.Requests().size(), std::size_t{2});
+    QVERIFY(QString::fromStdString(answers.Requests()[0].text).contains("Will it rain?"));
+    QCOMPARE(Column(dialog, 1), QStringList({"Shall I move house?", ""}));
+    QCOMPARE(SecondConnection(fixture)->Count({}), 2);
+    // The record below takes the deleted one's place.
+    QCOMPARE(dialog.DlgItem<CListView>(IDC_CASE_LIST)->GetCurSel(), 1);
+}
+
+void CaseBookTest::aCaseBookThatCannotBeOpenedIsToldAndTheCastStillLogs_data() {
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("a folder in its place") << true;
+    QTest::newRow("random bytes") << false;
+}
+
+void CaseBookTest::aCaseBookThatCannotBeOpenedIsToldAndTheCastStillLogs() {
+    QFETCH(bool, folder);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    QByteArray bytes;
+    if (folder) {
+        QVERIFY(QDir(fixture.Path()).mkdir(kCaseBookFileName));
+    } else {
+        for (int i = 0; i < 8192; ++i) {
+            bytes.append(static_cast<char>(QRandomGenerator::global()->bounded(256)));
+        }
+        fixture.WriteFile(kCaseBookFileName, bytes);
+    }
+    MessageBoxAnswers answers({IDOK, IDOK});
+    window.ShowReading(5, 7, 4);
+    window.WriteLogEntry();
+    QTRY_COMPARE_WITH_TIMEOUT(answers.Requests().size(), std::size_t{1}, 10000);
+    const QString told = QString::fromStdString(answers.Requests()[0].text);
+    QVERIFY2(told.contains(QDir(fixture.Path()).filePath(kCaseBookFileName)), qPrintable(told));
+    QCOMPARE(LogEntries(ReadLog(fixture)).size(), 1);
+    // Once: the next cast says nothing more.
+    window.WriteLogEntry();
+    fixture.session.FlushCaseBook();
+    QTest::qWait(300);
+    QCOMPARE(answers.Requests().size(), std::size_t{1});
+    QCOMPARE(LogEntries(ReadLog(fixture)).size(), 2);
+
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    QVERIFY(!dialog.Usable());
+    QCOMPARE(QString::fromStdString(dialog.GetDlgItemText(IDC_CASE_READING)), told);
+    QVERIFY(!dialog.GetDlgItem(IDC_CASE_SEARCH)->isEnabled());
+    QVERIFY(dialog.GetDlgItem(IDCANCEL)->isEnabled());
+    dialog.SendCommand(IDC_CASE_SHOW);
+    dialog.SendCommand(IDC_CASE_DELETE);
+    dialog.Refresh();
+    if (!folder) {
+        QCOMPARE(*fixture.ReadFile(kCaseBookFileName), bytes); // left as it was
+    }
+}
+
+void CaseBookTest::recordsOfAnotherConnectionAppearAfterTheRefresh() {
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    QCOMPARE(Column(dialog, 1), QStringList());
+    auto book = SecondConnection(fixture);
+    CaseRecord record;
+    record.id = NewCaseId();
+    record.castUtc = "2026-03-01T10:00:00Z";
+    record.method = "numbers";
+    record.question = "From the command line";
+    record.original = 56;
+    record.final = 62;
+    record.readingText = "text\r\n";
+    record.modifiedUtc = CaseStampNow();
+    QVERIFY(book->Add(record, nullptr));
+    QTRY_COMPARE_WITH_TIMEOUT(Column(dialog, 1), QStringList({"From the command line"}), 5000);
+}
+
+QTEST_MAIN(CaseBookTest)
+#include "case_book_test.moc"
