@@ -181,6 +181,59 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
         <extracomment>The verdict on a reading: not known yet</extracomment>
         <translation>待定</translation>
     </message>
+    <message>
+        <source>General query</source>
+        <translation>隨機起卦</translation>
+    </message>
+    <message>
+        <source>Target time query</source>
+        <translation>指定時間起卦</translation>
+    </message>
+    <message>
+        <source>Traditional time query</source>
+        <translation>農曆時間起卦</translation>
+    </message>
+    <message>
+        <source>By numbers</source>
+        <translation>數字起卦</translation>
+    </message>
+    <message>
+        <source>By characters</source>
+        <translation>文字起卦</translation>
+    </message>
+    <message>
+        <source>By trigrams</source>
+        <translation>卦象起卦</translation>
+    </message>
+    <message>
+        <source>From the query log</source>
+        <extracomment>A record taken from an entry of the query log, whose way of casting is unknown</extracomment>
+        <translation>取自占卜紀錄</translation>
+    </message>
+    <message>
+        <source>%1 records: %2 %3, %4 %5, %6 %7, %8 %9</source>
+        <extracomment>%1 is how many records; then each verdict&apos;s count</extracomment>
+        <translation>共%1筆：%2 %3，%4 %5，%6 %7，%8 %9</translation>
+    </message>
+    <message>
+        <source>; %1% came true of %2 judged</source>
+        <extracomment>%1 is a whole percentage, %2 how many records have a verdict</extracomment>
+        <translation>；已判斷的%2筆中%1%應驗</translation>
+    </message>
+    <message>
+        <source>; none judged yet</source>
+        <translation>；尚無判斷</translation>
+    </message>
+    <message>
+        <source>All methods: %1</source>
+        <extracomment>Heading of the line that counts every record</extracomment>
+        <translation>全部方法：%1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the name of a way of casting, %2 its counts</extracomment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>Casts</name>
@@ -1023,6 +1076,70 @@ The options of every Qt program, such as -platform and -style, work as well.
         <source>Reading Details</source>
         <translation>斷卦詳情</translation>
     </message>
+    <message>
+        <source>Show in Main Window</source>
+        <translation>在主視窗顯示</translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation>刪除...</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>搜尋：</translation>
+    </message>
+    <message>
+        <source>Verdict:</source>
+        <translation>應驗：</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>標籤：</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>从：</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>至：</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Reading as it was shown:</source>
+        <translation>當時顯示的卦辭：</translation>
+    </message>
+    <message>
+        <source>Inputs and conventions:</source>
+        <translation>輸入與約定：</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>所問之人：</translation>
+    </message>
+    <message>
+        <source>Tags:</source>
+        <translation>標籤：</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>筆記：</translation>
+    </message>
+    <message>
+        <source>Outcome date:</source>
+        <translation>結果日期：</translation>
+    </message>
+    <message>
+        <source>What happened:</source>
+        <translation>實際情況：</translation>
+    </message>
+    <message>
+        <source>Case Book</source>
+        <translation>占例簿</translation>
+    </message>
 </context>
 <context>
     <name>FileError</name>
@@ -1625,6 +1742,130 @@ A line of a reading&apos;s details: its label and its value</extracomment>
     </message>
 </context>
 <context>
+    <name>zandrel::CCaseBookDlg</name>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>Words in the question, the notes or the tags</source>
+        <translation>問題、筆記或標籤中的詞語</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>方法</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>應驗</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Cast from</source>
+        <translation>起卦日期自</translation>
+    </message>
+    <message>
+        <source>Cast until</source>
+        <translation>起卦日期至</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>占例</translation>
+    </message>
+    <message>
+        <source>Reading as it was shown</source>
+        <translation>當時顯示的卦辭</translation>
+    </message>
+    <message>
+        <source>Inputs and conventions</source>
+        <translation>輸入與約定</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>所问之人</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>標籤</translation>
+    </message>
+    <message>
+        <source>Separated by commas</source>
+        <translation>以逗號分隔</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>筆記</translation>
+    </message>
+    <message>
+        <source>Outcome date</source>
+        <translation>結果日期</translation>
+    </message>
+    <message>
+        <source>Verdict of the record</source>
+        <translation>此占例的應驗</translation>
+    </message>
+    <message>
+        <source>What happened</source>
+        <translation>實際情況</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>統計</translation>
+    </message>
+    <message>
+        <source>Records shown</source>
+        <translation>顯示的占例</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>Hexagrams</source>
+        <translation>卦</translation>
+    </message>
+    <message>
+        <source>%1, %2, hexagram %3 to %4, %5</source>
+        <extracomment>How a screen reader names a record of the list: %1 the moment of the cast, %2 the question, %3 and %4 the original and final hexagram, %5 the verdict</extracomment>
+        <translation>%1，%2，第%3卦變第%4卦，%5</translation>
+    </message>
+    <message>
+        <source>All methods</source>
+        <translation>全部方法</translation>
+    </message>
+    <message>
+        <source>All verdicts</source>
+        <translation>全部應驗</translation>
+    </message>
+    <message>
+        <source>%1 records</source>
+        <translation>共%1筆</translation>
+    </message>
+    <message>
+        <source>%1 of %2 records</source>
+        <translation>%2筆中的%1筆</translation>
+    </message>
+    <message>
+        <source>Dates are written YYYY-MM-DD.</source>
+        <translation>日期格式為 YYYY-MM-DD。</translation>
+    </message>
+    <message>
+        <source>Delete the record of “%1”? This cannot be undone.</source>
+        <translation>刪除「%1」的占例？此操作無法復原。</translation>
+    </message>
+    <message>
+        <source>Delete Record</source>
+        <translation>刪除占例</translation>
+    </message>
+</context>
+<context>
     <name>zandrel::CCountCastDlg</name>
     <message>
         <source>Numbers</source>
@@ -1742,6 +1983,10 @@ A line of a reading&apos;s details: its label and its value</extracomment>
     <message>
         <source>Reading &amp;Details...	Ctrl+D</source>
         <translation>斷卦詳情(&amp;D)...	Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Case &amp;Book...	Ctrl+B</source>
+        <translation>占例簿(&amp;B)...	Ctrl+B</translation>
     </message>
 </context>
 <context>

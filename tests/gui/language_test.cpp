@@ -31,7 +31,7 @@ namespace {
 QStringList EnglishWords(QString text) {
     static const QRegularExpression kept(
         QStringLiteral("Zandrel|Auvrel|GNU "
-                       "GPL|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+[TKD]"));
+                       "GPL|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+[TKDB]"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     text.remove(kept);
     QStringList words;

@@ -1,6 +1,7 @@
 #include "tests/gui/window_walk.h"
 
 #include "gui/about_dlg.h"
+#include "gui/case_book_dlg.h"
 #include "gui/count_cast_dlg.h"
 #include "gui/hex_text_dlg.h"
 #include "gui/log_dlg.h"
@@ -169,6 +170,17 @@ void VisitEveryWindow(MainWindow& fixture,
                   QStringLiteral("cast from counts %1").arg(QString::fromUtf8(state.input)));
         }
         counts.DestroyWindow();
+    }
+    {
+        // The case book with a record of a logged cast, selected.
+        window.ShowReading(kOuter, kInner, kChangeLine);
+        window.WriteLogEntry();
+        fixture.session.FlushCaseBook();
+        window.SendSysCommand(IDM_CASE_BOOK);
+        CCaseBookDlg* book = window.CaseBookWindow();
+        QVERIFY(book != nullptr && !book->SelectedId().empty());
+        visit(*book, "case book");
+        book->DestroyWindow();
     }
 }
 

@@ -30,8 +30,8 @@ QStringList ReadableTexts(CDialog& dialog);
 // with the name of the state: the main window before and after a reading of kOuter, kInner
 // and kChangeLine, the about box and the splash, the question dialog, the log viewer with an
 // older log, the text browser, the editor, and the traditional time query at the longest hour
-// of a leap month and with each complaint of a wrong input, and the cast from counts by each
-// method. `fixture` has been started.
+// of a leap month and with each complaint of a wrong input, the cast from counts by each
+// method, and the case book with the record of a logged cast. `fixture` has been started.
 void VisitEveryWindow(MainWindow& fixture,
                       const std::function<void(CDialog& dialog, const QString& state)>& visit);
 
