@@ -1098,7 +1098,7 @@ The options of every Qt program, such as -platform and -style, work as well.
     </message>
     <message>
         <source>From:</source>
-        <translation>从：</translation>
+        <translation>從：</translation>
     </message>
     <message>
         <source>To:</source>
@@ -1785,7 +1785,7 @@ A line of a reading&apos;s details: its label and its value</extracomment>
     </message>
     <message>
         <source>Person</source>
-        <translation>所问之人</translation>
+        <translation>所問之人</translation>
     </message>
     <message>
         <source>Tags</source>
