@@ -7,6 +7,7 @@
 #include "gui/log_dlg.h"
 #include "gui/manage_text_dlg.h"
 #include "gui/query_dlg.h"
+#include "gui/reading_details_dlg.h"
 #include "gui/traditional_dlg.h"
 
 #include "app/question.h"
@@ -181,6 +182,17 @@ void VisitEveryWindow(MainWindow& fixture,
         QVERIFY(book != nullptr && !book->SelectedId().empty());
         visit(*book, "case book");
         book->DestroyWindow();
+    }
+    {
+        // The details of a traditional cast, whose pillars and solar term they show.
+        std::optional<CastResult> cast =
+            fixture.session.Cast(Traditional{{2023, 3, 22}, 7, ClockTime{12, 0}}, "details");
+        QVERIFY(cast.has_value());
+        CReadingDetailsDlg details(fixture.session, &window);
+        details.Create();
+        details.ShowCast(cast);
+        visit(details, "reading details");
+        details.DestroyWindow();
     }
 }
 
