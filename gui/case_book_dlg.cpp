@@ -101,7 +101,7 @@ CCaseBookDlg::CCaseBookDlg(Session& session, ShowRecord show, QWidget* owner)
     refreshTimer.setInterval(kRefreshMilliseconds);
     connect(&refreshTimer, &QTimer::timeout, this, [this] { RefreshIfChanged(); });
     // What is typed is saved as the focus leaves its field, wherever the focus goes.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+    focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
         if (old != nullptr && list != nullptr &&
             std::any_of(std::begin(kEditFields), std::end(kEditFields),
                         [&](int id) { return GetDlgItem(id) == old; })) {
@@ -111,6 +111,9 @@ CCaseBookDlg::CCaseBookDlg(Session& session, ShowRecord show, QWidget* owner)
 }
 
 CCaseBookDlg::~CCaseBookDlg() {
+    // The controls are destroyed after this, moving the focus as they go: the window no longer
+    // watches it, as its handler would reach a window that is half gone.
+    disconnect(focusWatch);
     // The program may end with the window open: nothing typed is left behind.
     if (list != nullptr) {
         SaveEdits();

@@ -94,6 +94,7 @@ private:
     QTimer saveTimer;
     QTimer filterTimer;
     QTimer refreshTimer;
+    QMetaObject::Connection focusWatch;
     CListView* list = nullptr;
     CComboBox* methodFilter = nullptr;
     CComboBox* verdictFilter = nullptr;

@@ -252,7 +252,9 @@ TEST(CaseBook, QueryLogImportsOnceBesideTheRecordsOfItsOwnCasts) {
         LogEntryBytes("\r\n\r\n[Your query on Wednesday, March 07, 2001 00:00:00]", "a\r\n",
                       "\r\n\r\n\r\n", "b\r\n", time);
     const std::string log = old + dir.Read(kLogFileName);
-    const std::vector<LogEntry> entries = ReadLogEntries(log + old.substr(0, 40));
+    // The entries are views into the bytes they were read from, which outlive them.
+    const std::string torn = log + old.substr(0, 40);
+    const std::vector<LogEntry> entries = ReadLogEntries(torn);
     ASSERT_EQ(entries.size(), 3U) << "the torn entry at the end is left out";
     EXPECT_EQ(entries[0].question, "old one");
     EXPECT_EQ(entries[0].readingText, "Hexagram 1 Creative\r\nx\r\nLine 1\r\ny\r\n");
