@@ -91,7 +91,7 @@ std::string CountsLine(const Vocabulary& words, const VerdictCounts& counts) {
     const auto n = [](std::int64_t value) { return std::to_string(value); };
     //: %1 is how many records; then each verdict's count
     std::string line = FillIn(
-        words.translate("CaseBookWords", "%1 records: %2 %3, %4 %5, %6 %7, %8 %9"),
+        words.translate("CaseBookWords", "records %1: %2 %3, %4 %5, %6 %7, %8 %9"),
         {n(counts.total), VerdictName(words, Verdict::True), n(counts.cameTrue),
          VerdictName(words, Verdict::Partly), n(counts.partly), VerdictName(words, Verdict::False),
          n(counts.wrong), VerdictName(words, Verdict::Pending), n(counts.pending)});

@@ -349,7 +349,7 @@ struct Journal {
             //: %1 the method or "All", %2 the records, then how many came true, partly, did
             //: not, are not judged yet, and the share that came true among those judged
             return TerminalText(FillIn(
-                       w.translate("Commands", "%1: %2 records, %3 came true, %4 partly, "
+                       w.translate("Commands", "%1: records %2, %3 came true, %4 partly, "
                                                "%5 did not, %6 not yet; came true: %7"),
                        {ToUtf8(name), std::to_string(counts.total), std::to_string(counts.cameTrue),
                         std::to_string(counts.partly), std::to_string(counts.wrong),

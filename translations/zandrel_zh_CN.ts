@@ -211,7 +211,7 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
         <translation>取自占卜记录</translation>
     </message>
     <message>
-        <source>%1 records: %2 %3, %4 %5, %6 %7, %8 %9</source>
+        <source>records %1: %2 %3, %4 %5, %6 %7, %8 %9</source>
         <extracomment>%1 is how many records; then each verdict&apos;s count</extracomment>
         <translation>共%1条：%2 %3，%4 %5，%6 %7，%8 %9</translation>
     </message>
@@ -749,7 +749,7 @@ The options of every Qt program, such as -platform and -style, work as well.
         <translation>备注：    %1</translation>
     </message>
     <message>
-        <source>%1: %2 records, %3 came true, %4 partly, %5 did not, %6 not yet; came true: %7</source>
+        <source>%1: records %2, %3 came true, %4 partly, %5 did not, %6 not yet; came true: %7</source>
         <extracomment>%1 the method or &quot;All&quot;, %2 the records, then how many came true, partly, did not, are not judged yet, and the share that came true among those judged</extracomment>
         <translation>%1：%2 条记录，%3 条应验，%4 条部分应验，%5 条未应验，%6 条待定；应验比例：%7</translation>
     </message>

@@ -593,9 +593,9 @@ TEST_F(CommandsTest, JournalListsEditsExportsAndImportsTheLoggedCasts) {
     EXPECT_EQ(shown["outcome_date"].toString(), "2001-04-01");
     EXPECT_EQ(shown["inputs"].toObject()["period"].toInt(), 5);
     EXPECT_EQ(RunArgs("journal", {"stats"}).out,
-              "All: 2 records, 0 came true, 1 partly, 0 did not, 1 not yet; came true: 0%\n"
-              "numbers: 1 records, 0 came true, 0 partly, 0 did not, 1 not yet; came true: -\n"
-              "target time: 1 records, 0 came true, 1 partly, 0 did not, 0 not yet; came true: "
+              "All: records 2, 0 came true, 1 partly, 0 did not, 1 not yet; came true: 0%\n"
+              "numbers: records 1, 0 came true, 0 partly, 0 did not, 1 not yet; came true: -\n"
+              "target time: records 1, 0 came true, 1 partly, 0 did not, 0 not yet; came true: "
               "0%\n");
 
     ASSERT_EQ(RunArgs("journal", {"export", dir.File("all.json")}).status, kDone);

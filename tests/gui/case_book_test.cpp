@@ -171,10 +171,10 @@ void CaseBookTest::searchFiltersAndStatisticsFindTheEditedRecord() {
     QCOMPARE(Column(dialog, 1), QStringList({"Will it rain?"}));
 
     const QString statistics = QString::fromStdString(dialog.GetDlgItemText(IDC_CASE_STATISTICS));
-    QVERIFY2(statistics.contains("All methods: 3 records: came true 1, partly 0, did not 1, not "
+    QVERIFY2(statistics.contains("All methods: records 3: came true 1, partly 0, did not 1, not "
                                  "yet 1; 50% came true of 2 judged"),
              qPrintable(statistics));
-    QVERIFY2(statistics.contains("By numbers: 1 records: came true 0, partly 0, did not 1, not "
+    QVERIFY2(statistics.contains("By numbers: records 1: came true 0, partly 0, did not 1, not "
                                  "yet 0; 0% came true of 1 judged"),
              qPrintable(statistics));
 }
