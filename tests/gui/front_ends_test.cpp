@@ -30,7 +30,10 @@ QJsonObject RunCast(const QString& directory, const QStringList& arguments) {
     process.start(QStringLiteral(ZANDREL_PROGRAM), QStringList{"cast"} + arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0) {
-        qWarning() << "zandrel cast" << arguments << "failed:" << process.readAllStandardError();
+        // How it ended tells a crash from a refusal when it fails on a loaded machine.
+        qWarning() << "zandrel cast" << arguments << "failed:" << process.exitStatus()
+                   << process.exitCode() << process.error() << process.readAllStandardError()
+                   << process.readAllStandardOutput().left(200);
         return {};
     }
     return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
