@@ -431,15 +431,10 @@ std::vector<DetailLine> DetailLines(const Vocabulary& words, const ReadingDetail
     heading(ToUtf8(words.translate("ReadingDetails", "Conventions")));
     const PillarConventions& c = d.conventions.pillars;
     line("year_start", ToUtf8(words.translate("ReadingDetails", "The year begins")),
-         c.yearStart == YearStart::Lunar
-             //: Where the year of the year pillar begins
-             ? ToUtf8(words.translate("ReadingDetails", "at the lunar New Year"))
-             : ToUtf8(words.translate("ReadingDetails", "at %1")
-                          .arg(Q(TermWithChinese(words, kBeginningOfSpring)))));
+         YearStartText(words, c.yearStart));
     //: The day to which the hour 23:00 to 24:00 belongs
     line("zi_hour", ToUtf8(words.translate("ReadingDetails", "23:00 to 24:00")),
-         c.ziHour == ZiHour::SameDay ? ToUtf8(words.translate("ReadingDetails", "the same day"))
-                                     : ToUtf8(words.translate("ReadingDetails", "the next day")));
+         ZiHourText(words, c.ziHour));
     line("time", ToUtf8(words.translate("ReadingDetails", "Time")),
          c.longitude
              //: True solar time at a longitude in degrees east: "true solar time at 116.4°"
@@ -447,14 +442,31 @@ std::vector<DetailLine> DetailLines(const Vocabulary& words, const ReadingDetail
                           .arg(*c.longitude, 0, 'f', 1))
              //: The clock time, taken as Beijing time
              : ToUtf8(words.translate("ReadingDetails", "the clock, as Beijing time")));
-    line(
-        "earth", ToUtf8(words.translate("ReadingDetails", "Earth rules")),
-        d.conventions.earth == EarthRule::EarthMonths
-            //: The months of earth's season, by their branches: "the months 辰戌丑未"
-            ? ToUtf8(
-                  words.translate("ReadingDetails", "the months %1").arg(Q(EarthMonthsText(words))))
-            : ToUtf8(words.translate("ReadingDetails", "the 18 days before each season's start")));
+    line("earth", ToUtf8(words.translate("ReadingDetails", "Earth rules")),
+         EarthRuleText(words, d.conventions.earth));
     return lines;
+}
+
+std::string YearStartText(const Vocabulary& words, YearStart start) {
+    return start == YearStart::Lunar
+               //: Where the year of the year pillar begins
+               ? ToUtf8(words.translate("ReadingDetails", "at the lunar New Year"))
+               : ToUtf8(words.translate("ReadingDetails", "at %1")
+                            .arg(Q(TermWithChinese(words, kBeginningOfSpring))));
+}
+
+std::string ZiHourText(const Vocabulary& words, ZiHour ziHour) {
+    return ziHour == ZiHour::SameDay ? ToUtf8(words.translate("ReadingDetails", "the same day"))
+                                     : ToUtf8(words.translate("ReadingDetails", "the next day"));
+}
+
+std::string EarthRuleText(const Vocabulary& words, EarthRule rule) {
+    return rule == EarthRule::EarthMonths
+               //: The months of earth's season, by their branches: "the months 辰戌丑未"
+               ? ToUtf8(words.translate("ReadingDetails", "the months %1")
+                            .arg(Q(EarthMonthsText(words))))
+               : ToUtf8(
+                     words.translate("ReadingDetails", "the 18 days before each season's start"));
 }
 
 std::string DetailsText(const Vocabulary& words, const ReadingDetails& details) {

@@ -75,6 +75,12 @@ std::string DetailsText(const Vocabulary& words, const ReadingDetails& details);
 std::string PillarsText(const Vocabulary& words, const FourPillars& pillars);
 std::string SolarTermText(const Vocabulary& words, const FourPillars& pillars);
 
+// Each convention's choice in words, as the details state it and a window offers it: "at the
+// lunar New Year", "the same day", "the months 辰戌丑未".
+std::string YearStartText(const Vocabulary& words, YearStart start);
+std::string ZiHourText(const Vocabulary& words, ZiHour ziHour);
+std::string EarthRuleText(const Vocabulary& words, EarthRule rule);
+
 // The JSON of the pillars and of the solar term, as DetailsJson keeps them.
 QJsonObject PillarsJson(const FourPillars& pillars, const CastMoment& moment, MomentSource source);
 QJsonObject SolarTermJson(const FourPillars& pillars);

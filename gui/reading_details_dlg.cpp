@@ -69,12 +69,17 @@ bool CReadingDetailsDlg::OnInitDialog() {
     yearStartList = DlgItem<CComboBox>(IDC_DETAILS_YEAR_START);
     ziHourList = DlgItem<CComboBox>(IDC_DETAILS_ZI_HOUR);
     earthList = DlgItem<CComboBox>(IDC_DETAILS_EARTH);
-    yearStartList->AddString(ToUtf8(tr("At the lunar new year")));
-    yearStartList->AddString(ToUtf8(tr("At the Start of Spring (立春)")));
-    ziHourList->AddString(ToUtf8(tr("Belongs to the same day")));
-    ziHourList->AddString(ToUtf8(tr("Belongs to the next day")));
-    earthList->AddString(ToUtf8(tr("In the months 辰, 戌, 丑 and 未")));
-    earthList->AddString(ToUtf8(tr("In the 18 days before each season")));
+    // The lists offer each choice in the words the details state it in.
+    const Vocabulary& words = session.Words();
+    for (const YearStart start : kYearStarts) {
+        yearStartList->AddString(YearStartText(words, start));
+    }
+    for (const ZiHour ziHour : kZiHours) {
+        ziHourList->AddString(ZiHourText(words, ziHour));
+    }
+    for (const EarthRule rule : kEarthRules) {
+        earthList->AddString(EarthRuleText(words, rule));
+    }
     yearStartList->SetCurSel(IndexOf(kYearStarts, conventions.pillars.yearStart));
     ziHourList->SetCurSel(IndexOf(kZiHours, conventions.pillars.ziHour));
     earthList->SetCurSel(IndexOf(kEarthRules, conventions.earth));

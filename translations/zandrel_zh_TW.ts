@@ -2056,30 +2056,6 @@ A line of a reading&apos;s details: its label and its value</extracomment>
 <context>
     <name>zandrel::CReadingDetailsDlg</name>
     <message>
-        <source>At the lunar new year</source>
-        <translation>農曆正月初一</translation>
-    </message>
-    <message>
-        <source>At the Start of Spring (立春)</source>
-        <translation>立春</translation>
-    </message>
-    <message>
-        <source>Belongs to the same day</source>
-        <translation>歸當日（早晚子時）</translation>
-    </message>
-    <message>
-        <source>Belongs to the next day</source>
-        <translation>歸次日（子時換日）</translation>
-    </message>
-    <message>
-        <source>In the months 辰, 戌, 丑 and 未</source>
-        <translation>辰、戌、丑、未月</translation>
-    </message>
-    <message>
-        <source>In the 18 days before each season</source>
-        <translation>四立前十八日</translation>
-    </message>
-    <message>
         <source>Reading details</source>
         <translation>斷卦詳情</translation>
     </message>
