@@ -226,6 +226,14 @@ bool File::TruncateTo(std::int64_t length, FileError* error) {
     return true;
 }
 
+bool File::Sync(FileError* error) {
+    if (::fdatasync(fd_) != 0) {
+        SetError(error, ErrorAfterOpen(errno));
+        return false;
+    }
+    return true;
+}
+
 bool File::ReadAt(std::int64_t offset, std::size_t count, std::string* bytes, FileError* error) {
     bytes->resize(count);
     std::size_t got = 0;

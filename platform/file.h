@@ -47,7 +47,8 @@ public:
     // one: its permission bits in the open that makes it, so that they are at no moment wider
     // than the model's, then its owner and group where this process may give them (the group
     // where the user belongs to it, otherwise it keeps the user's), and last the model's exact
-    // mode, which the umask may have narrowed. A file that is there already stays as it is.
+    // mode, which the umask may have narrowed. Without a model the new file is readable and
+    // writable by its owner only. A file that is there already stays as it is.
     static File OpenAppendLike(const std::string& directory, const std::string& name,
                                const std::string& model, FileError* error);
 
@@ -59,6 +60,8 @@ public:
     // Writes all of `bytes` at the end of the file (Append, Truncate) or fails.
     bool Write(std::string_view bytes, FileError* error);
     bool TruncateTo(std::int64_t length, FileError* error);
+    // Waits until what was written has reached the disk, so that a power loss keeps it.
+    bool Sync(FileError* error);
     // Reads `count` bytes from `offset` into *bytes, fewer where the file ends first. The
     // caller bounds `count`: nothing here depends on the file's size.
     bool ReadAt(std::int64_t offset, std::size_t count, std::string* bytes, FileError* error);

@@ -62,7 +62,8 @@ namespace {
 int CreateLike(const std::string& path, const std::string& modelPath, int flags, int* err) {
     struct stat model {};
     const bool modelled = ::stat(modelPath.c_str(), &model) == 0 && S_ISREG(model.st_mode);
-    const mode_t mode = modelled ? (model.st_mode & 0777) : 0666;
+    // Without a model the file is its owner's alone: the files made so hold the user's words.
+    const mode_t mode = modelled ? (model.st_mode & 0777) : 0600;
     const int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL | O_CLOEXEC | O_NONBLOCK, mode);
     if (fd < 0 && errno != EEXIST) {
         *err = errno;
