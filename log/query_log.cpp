@@ -324,8 +324,10 @@ FileError AppendLogEntry(const std::string& directory, std::string_view entry) {
     const auto after = before + static_cast<std::int64_t>(entry.size());
     const bool noted = log.WriteNote(kAppendNote, AppendNoteText(before, after));
     // One write for the whole entry; if it fails part way, whatever part of the entry
-    // reached the file is cut off again so the log never ends in a torn entry.
-    if (!log.Write(entry, &error)) {
+    // reached the file is cut off again so the log never ends in a torn entry. The entry is on
+    // the disk before the cast's record is written, so that a power loss that keeps the
+    // record keeps its entry too.
+    if (!log.Write(entry, &error) || !log.Sync(&error)) {
         if (log.TruncateTo(before, nullptr) && noted) {
             log.RemoveNote(kAppendNote);
         }
@@ -428,6 +430,24 @@ std::string LoadLogText(const std::string& directory) {
     }
     log.Close(nullptr);
     return LogViewText(bytes, offset);
+}
+
+std::optional<LogBytes> ReadLogFrom(const std::string& directory, const char* name,
+                                    std::int64_t offset, std::size_t cap) {
+    File log = File::Open(directory, name, File::Mode::Read, nullptr);
+    std::int64_t length = 0;
+    if (!log.IsOpen() || !log.Length(&length, nullptr)) {
+        return std::nullopt;
+    }
+    LogBytes read;
+    read.length = WholeLengthOf(log, length);
+    read.offset = std::clamp<std::int64_t>(offset, 0, read.length);
+    read.offset = std::max<std::int64_t>(read.offset, read.length - static_cast<std::int64_t>(cap));
+    if (!log.ReadAt(read.offset, static_cast<std::size_t>(read.length - read.offset), &read.bytes,
+                    nullptr)) {
+        return std::nullopt;
+    }
+    return read;
 }
 
 std::string OlderLogPath(const std::string& directory) {

@@ -92,6 +92,18 @@ std::string LoadLogText(const std::string& directory);
 std::string LogViewText(std::string_view newest, std::int64_t offset);
 // Every line of `bytes` followed by CR LF.
 std::string LogDisplayText(std::string_view bytes);
+// Bytes of a log as ReadLogFrom reads them: those from `offset` to `length`, the length of the
+// log's whole entries (what an unfinished append left after them is not read).
+struct LogBytes {
+    std::int64_t offset = 0;
+    std::int64_t length = 0;
+    std::string bytes;
+};
+// The bytes of the log `name` (kLogFileName or kOlderLogFileName) in `directory` from `offset`
+// on, at most the newest `cap` of them; none when it is missing or cannot be read.
+std::optional<LogBytes> ReadLogFrom(const std::string& directory, const char* name,
+                                    std::int64_t offset, std::size_t cap);
+
 // The full path of the older generation of the log, or empty when there is none to read.
 std::string OlderLogPath(const std::string& directory);
 
