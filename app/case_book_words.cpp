@@ -40,6 +40,14 @@ std::string CaseBookErrorMessage(const Vocabulary& words, const CaseBookError& e
                                       "restore your last export, or recover it with SQLite's "
                                       "own tools."),
                       {path});
+    case CaseBookError::Kind::ForeignLog:
+        //: %1 is the file beside the case book that holds changes waiting to be written to it
+        //: (SQLite's write-ahead log, casebook.sqlite-wal), which came from another database
+        return FillIn(words.translate("CaseBookWords",
+                                      "%1 holds changes of another database, not of the case "
+                                      "book beside it. Neither was changed: move %1 away to use "
+                                      "the case book."),
+                      {path});
     }
     return {};
 }

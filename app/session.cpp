@@ -1,7 +1,7 @@
 #include "app/session.h"
 
-#include "app/case_book_recorder.h"
-#include "app/case_records.h"
+#include "app/cast_record.h"
+#include "casebook/recorder.h"
 #include "log/query_log.h"
 
 #include <ctime>
@@ -43,11 +43,17 @@ FileError Session::Log(const CastResult& result) const {
                                            LogEntryBytes(result.question, result.text.originalText,
                                                          result.text.lineText,
                                                          result.text.finalText, LocalTimeOf(now)));
+    if (!error.Failed()) {
+        Recorder().Add(CaseRecordOf(result, *words_, now));
+    }
+    return error;
+}
+
+CaseBookRecorder& Session::Recorder() const {
     if (!recorder_) {
         recorder_ = std::make_unique<CaseBookRecorder>(texts_.dataDirectory);
     }
-    recorder_->Add(CaseRecordOf(result, *words_, now));
-    return error;
+    return *recorder_;
 }
 
 std::optional<CaseBookError> Session::TakeCaseBookProblem() const {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/case_book.h"
 #include "app/cast_request.h"
 #include "app/vocabulary.h"
 #include "core/reading.h"
@@ -15,6 +14,7 @@
 namespace zandrel {
 
 class CaseBookRecorder;
+struct CaseBookError;
 
 // One cast as the session made it: what was asked for and how, the reading and its texts.
 struct CastResult {
@@ -56,11 +56,15 @@ public:
     virtual std::optional<CastResult> Cast(const CastRequest& request, std::string question) const;
 
     // Appends the entry of `result` to the query log, stamped with the local time now, then
-    // hands its record to the case book, which adds it without holding up the caller.
+    // hands its record to the case book, which adds it without holding up the caller. A cast
+    // the log refused is not recorded either.
     FileError Log(const CastResult& result) const;
 
-    // What went wrong with the case book since this was last asked, once for each problem; a
-    // front end asks after each logged cast. The cast and its log entry stood regardless.
+    // What adds the records of the logged casts to the case book: a front end learns from its
+    // signals when a record was written and when something went wrong with the book (once for
+    // each problem). The cast and its log entry stand regardless.
+    CaseBookRecorder& Recorder() const;
+    // What went wrong with the case book since this was last asked.
     std::optional<CaseBookError> TakeCaseBookProblem() const;
     // Waits until the records of the casts logged so far are in the case book (or failed).
     void FlushCaseBook() const;

@@ -8,8 +8,8 @@
 // books are made in a temporary directory; making the full one takes a while.
 // "case_book_bench N" uses N records instead of 100 000.
 
-#include "app/case_book.h"
-#include "app/case_records.h"
+#include "casebook/case_book.h"
+#include "casebook/exchange.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -100,17 +100,17 @@ void Browse(const std::string& directory) {
         return;
     }
     const double open = Ms(timer);
-    const std::int64_t count = book->Count({});
+    const std::int64_t count = book->Count({}).value_or(0);
     const auto page = book->Page({}, 0, 100);
     const double list = Ms(timer);
     const auto deep = book->Page({}, count / 2, 100);
     const double middle = Ms(timer);
     const CaseFilter indexed{.search = "neighbour"};
-    const std::int64_t foundIndexed = book->Count(indexed);
+    const std::int64_t foundIndexed = book->Count(indexed).value_or(0);
     book->Page(indexed, 0, 100);
     const double searchIndexed = Ms(timer);
     const CaseFilter scanned{.search = "婚姻"};
-    const std::int64_t foundScanned = book->Count(scanned);
+    const std::int64_t foundScanned = book->Count(scanned).value_or(0);
     book->Page(scanned, 0, 100);
     const double searchScanned = Ms(timer);
     const CaseStatistics statistics = book->Statistics();

@@ -1,8 +1,6 @@
-#include "app/case_records.h"
+#include "casebook/exchange.h"
 
-#include "app/reading_report.h"
-#include "log/query_log.h"
-#include "platform/qt_text.h"
+#include "casebook/log_records.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -17,21 +15,12 @@ namespace {
 
 constexpr const char* kExportFormat = "zandrel-casebook";
 constexpr int kExportVersion = 1;
-// The namespace of the ids of records taken from a query log.
-const QUuid kLogEntryNamespace(QStringLiteral("{3b0f6c1e-8d0a-4f4e-9b8e-2f1c5a7d9e60}"));
-
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string S(const QString& text) {
     return text.toUtf8().toStdString();
-}
-
-// The moment of a cast as a record keeps it.
-void SetMoment(CaseRecord& record, const QDateTime& local) {
-    record.castUtc = S(local.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")));
-    record.utcOffsetMinutes = local.offsetFromUtc() / 60;
 }
 
 std::string CsvField(std::string_view text) {
@@ -88,51 +77,6 @@ std::string OneLine(std::string_view text) {
 }
 
 } // namespace
-
-CaseRecord CaseRecordOf(const CastResult& result, const Vocabulary& words, std::time_t moment) {
-    CaseRecord record;
-    record.id = NewCaseId();
-    SetMoment(record, QDateTime::fromSecsSinceEpoch(moment));
-    record.method = std::string(MethodKey(result.request));
-    const ReadingReport report = ReportOf(result);
-    // The inputs and conventions are the report's facts without what the record keeps apart.
-    QJsonObject inputs = ReportJson(report);
-    inputs.remove(QStringLiteral("question"));
-    inputs.remove(QStringLiteral("text"));
-    record.inputs = QJsonDocument(inputs).toJson(QJsonDocument::Compact).toStdString();
-    record.question = result.question;
-    record.outer = result.reading.outer;
-    record.inner = result.reading.inner;
-    record.changeLine = result.reading.changeLine;
-    record.original = result.reading.original;
-    record.final = result.reading.final;
-    record.readingText = report.text;
-    record.language = std::string(LanguageCode(words.Speaks()));
-    record.modifiedUtc = CaseStampNow();
-    return record;
-}
-
-std::vector<CaseRecord> CaseRecordsOfLog(std::string_view log) {
-    std::vector<CaseRecord> records;
-    const std::string stamp = CaseStampNow();
-    for (const LogEntry& entry : ReadLogEntries(log)) {
-        CaseRecord record;
-        record.id = S(QUuid::createUuidV5(kLogEntryNamespace,
-                                          QByteArray(entry.bytes.data(),
-                                                     static_cast<qsizetype>(entry.bytes.size())))
-                          .toString(QUuid::WithoutBraces));
-        const std::tm& t = entry.localTime;
-        SetMoment(record, QDateTime(QDate(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday),
-                                    QTime(t.tm_hour, t.tm_min, t.tm_sec), Qt::LocalTime));
-        record.method = "log";
-        record.question = std::string(entry.question);
-        record.readingText = std::string(entry.readingText);
-        // The log keeps no language; its texts are as they were shown.
-        record.modifiedUtc = stamp;
-        records.push_back(std::move(record));
-    }
-    return records;
-}
 
 QJsonObject CaseRecordJson(const CaseRecord& r) {
     QJsonArray tags;

@@ -1,30 +1,19 @@
 #pragma once
 
-#include "app/case_book.h"
-#include "app/session.h"
+#include "casebook/record.h"
 
 #include <QJsonObject>
 
-#include <ctime>
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Records made from casts and from a query log's entries, and the files a case book is
-// exported to and imported from. The files keep every field under stable English keys, in every
-// language.
+// The files a case book is exported to and imported from. The files keep every field under stable
+// English keys, in every language.
 
 namespace zandrel {
-
-// The record of `result`, cast at `moment` and shown in `words`' language, with a new id.
-CaseRecord CaseRecordOf(const CastResult& result, const Vocabulary& words, std::time_t moment);
-
-// A record of each whole entry of the query log `log`: its question, its moment (taken as this
-// machine's local time) and its reading text, method "log" and no inputs. The id comes from
-// the entry's bytes, so that importing the same log twice adds nothing the second time.
-std::vector<CaseRecord> CaseRecordsOfLog(std::string_view log);
 
 // A record as one JSON object of the export.
 QJsonObject CaseRecordJson(const CaseRecord& record);

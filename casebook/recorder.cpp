@@ -1,4 +1,6 @@
-#include "app/case_book_recorder.h"
+#include "casebook/recorder.h"
+
+#include "casebook/case_book.h"
 
 #include <memory>
 #include <utility>
@@ -36,8 +38,8 @@ std::optional<CaseBookError> CaseBookRecorder::TakeProblem() {
 }
 
 void CaseBookRecorder::Run() {
-    // The connection belongs to this thread. A case book that cannot be opened is tried again
-    // at the next record: the user may have mended the folder meanwhile.
+    // A case book that cannot be opened is tried again at the next record: the user may have
+    // mended the folder meanwhile.
     std::unique_ptr<CaseBook> book;
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -60,11 +62,21 @@ void CaseBookRecorder::Run() {
             }
         }
         lock.lock();
-        busy_ = false;
-        if (error.Failed() && (error.kind != told_.kind || error.path != told_.path)) {
+        const bool tell = error.Failed() && (error.kind != told_.kind || error.path != told_.path);
+        if (tell) {
             told_ = error;
             problem_ = error;
         }
+        lock.unlock();
+        // Told before a Flush returns, so that what a front end learns from Flush and from
+        // the signals agrees.
+        if (tell) {
+            emit ProblemFound();
+        } else if (!error.Failed()) {
+            emit Recorded();
+        }
+        lock.lock();
+        busy_ = false;
         if (queue_.empty()) {
             idle_.notify_all();
         }

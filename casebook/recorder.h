@@ -1,6 +1,9 @@
 #pragma once
 
-#include "app/case_book.h"
+#include "casebook/error.h"
+#include "casebook/record.h"
+
+#include <QObject>
 
 #include <condition_variable>
 #include <deque>
@@ -15,11 +18,12 @@
 
 namespace zandrel {
 
-class CaseBookRecorder {
+class CaseBookRecorder : public QObject {
+    Q_OBJECT
 public:
     explicit CaseBookRecorder(std::string dataDirectory);
     // Writes what is still waiting first.
-    ~CaseBookRecorder();
+    ~CaseBookRecorder() override;
     CaseBookRecorder(const CaseBookRecorder&) = delete;
     CaseBookRecorder& operator=(const CaseBookRecorder&) = delete;
 
@@ -30,6 +34,12 @@ public:
     // The first problem not yet taken, each kind of problem with each file told once: a
     // front end that shows it after each cast says once what is wrong.
     std::optional<CaseBookError> TakeProblem();
+
+signals:
+    // Emitted from the recorder's thread: a record was written to the book.
+    void Recorded();
+    // Emitted from the recorder's thread: a problem waits for TakeProblem.
+    void ProblemFound();
 
 private:
     void Run();

@@ -1,12 +1,12 @@
 // zandrel journal: the case book from the command line: the list of records and one of them,
 // notes and outcomes, statistics, export and import.
 
-#include "app/case_book.h"
 #include "app/case_book_words.h"
-#include "app/case_records.h"
 #include "app/data_directory.h"
 #include "app/file_error_message.h"
 #include "app/reading_words.h"
+#include "casebook/case_book.h"
+#include "casebook/exchange.h"
 #include "cli/command.h"
 #include "cli/terminal.h"
 #include "platform/qt_text.h"
@@ -65,8 +65,9 @@ struct Journal {
     std::string Path() const { return run.DataDirectory() + "/" + kCaseBookFileName; }
 
     // The case book, or none after its problem was told; `make` makes a missing one, else a
-    // missing one is told as empty by *missing.
-    std::unique_ptr<CaseBook> Open(bool make, bool* missing, int* status) const {
+    // missing one is told as empty by *missing. A book opened only to `read` is read even where
+    // it cannot be written (a read-only folder, a full disk).
+    std::unique_ptr<CaseBook> Open(bool make, bool* missing, int* status, bool read = false) const {
         *missing = false;
         if (!make && !QFileInfo::exists(ToQString(Path()))) {
             *missing = true;
@@ -80,7 +81,8 @@ struct Journal {
             }
         }
         CaseBookError failure;
-        std::unique_ptr<CaseBook> book = CaseBook::Open(run.DataDirectory(), &failure);
+        std::unique_ptr<CaseBook> book = CaseBook::Open(
+            run.DataDirectory(), &failure, read ? CaseBookAccess::Read : CaseBookAccess::Write);
         if (!book) {
             *status = Failed(failure);
         }
@@ -152,7 +154,7 @@ struct Journal {
         }
         bool missing = false;
         int status = kDone;
-        const std::unique_ptr<CaseBook> book = Open(false, &missing, &status);
+        const std::unique_ptr<CaseBook> book = Open(false, &missing, &status, true);
         if (!book && !missing) {
             return status;
         }
@@ -228,7 +230,7 @@ struct Journal {
         }
         bool missing = false;
         int status = kDone;
-        const std::unique_ptr<CaseBook> book = Open(false, &missing, &status);
+        const std::unique_ptr<CaseBook> book = Open(false, &missing, &status, true);
         if (!book && !missing) {
             return status;
         }
@@ -332,7 +334,7 @@ struct Journal {
         }
         bool missing = false;
         int status = kDone;
-        const std::unique_ptr<CaseBook> book = Open(false, &missing, &status);
+        const std::unique_ptr<CaseBook> book = Open(false, &missing, &status, true);
         if (!book && !missing) {
             return status;
         }
@@ -378,7 +380,7 @@ struct Journal {
         }
         bool missing = false;
         int status = kDone;
-        const std::unique_ptr<CaseBook> book = Open(false, &missing, &status);
+        const std::unique_ptr<CaseBook> book = Open(false, &missing, &status, true);
         if (!book && !missing) {
             return status;
         }

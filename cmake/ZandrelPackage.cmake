@@ -24,10 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # one-style font such as WenQuanYi Micro Hei draws traditional text in mainland forms); a font
 # with the symbols the viewers show for control characters (U+2400 to U+2421; Symbola has them
 # all in 3 MB, where FreeFont takes 7 MB and Noto's core set 43 MB); and Qt's own
-# translations, so that nothing Qt draws stays English in a Chinese interface; and Qt SQL's
-# SQLite driver, a plugin that the case book loads by name.
+# translations, so that nothing Qt draws stays English in a Chinese interface.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation, fonts-noto-cjk, fonts-symbola, qt6-translations-l10n, libqt6sql6-sqlite")
+    "fonts-liberation, fonts-noto-cjk, fonts-symbola, qt6-translations-l10n")
 # Qt's own Wayland platform. The program runs as it is under X11 and XWayland; the package
 # brings some 200 others with it, so it is only suggested.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS qt6-wayland)

@@ -268,7 +268,7 @@ void CCaseBookDlg::Refresh() {
     }
     CaseBookError error;
     pages.clear();
-    count = book->Count(filter, &error);
+    count = book->Count(filter, &error).value_or(0);
     std::optional<std::int64_t> at;
     if (!selectedId.empty()) {
         at = book->IndexOf(filter, selectedId, &error);
@@ -281,7 +281,7 @@ void CCaseBookDlg::Refresh() {
                                        !filter.verdict && filter.since.empty() &&
                                        filter.until.empty()
                                    ? count
-                                   : book->Count({}, &error);
+                                   : book->Count({}, &error).value_or(0);
     std::string shown = count == total ? FillIn(tr("%1 records"), {std::to_string(count)})
                                        : FillIn(tr("%1 of %2 records"),
                                                 {std::to_string(count), std::to_string(total)});

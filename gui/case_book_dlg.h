@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/case_book.h"
+#include "casebook/case_book.h"
 #include "app/session.h"
 #include "platform/dialog.h"
 

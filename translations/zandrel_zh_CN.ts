@@ -234,6 +234,11 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
         <extracomment>%1 is the name of a way of casting, %2 its counts</extracomment>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>%1 holds changes of another database, not of the case book beside it. Neither was changed: move %1 away to use the case book.</source>
+        <extracomment>%1 is the file beside the case book that holds changes waiting to be written to it (SQLite&apos;s write-ahead log, casebook.sqlite-wal), which came from another database</extracomment>
+        <translation>%1 存放的是另一个数据库的改动，不属于旁边的占例簿。两者均未改动：请把 %1 移走，才能使用占例簿。</translation>
+    </message>
 </context>
 <context>
     <name>Casts</name>

@@ -2,7 +2,7 @@
 // the one line and the exit status of bad input, the log entry and the file errors. Each test
 // hands the commands folders of its own; none changes the working directory.
 
-#include "app/case_book.h"
+#include "casebook/case_book.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "core/reading.h"

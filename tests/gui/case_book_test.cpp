@@ -2,7 +2,7 @@
 // record saved as it is typed, the search, filters and statistics, a kept reading shown again,
 // deletion, a case book that cannot be opened, and records another connection adds.
 
-#include "app/case_book.h"
+#include "casebook/case_book.h"
 #include "gui/case_book_dlg.h"
 #include "platform/combo_box.h"
 #include "platform/list_view.h"

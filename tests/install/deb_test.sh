@@ -37,11 +37,11 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = zandrel ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', not $version"
 # Computed from the program's libraries (Qt and the C library at least, each with the lower
-# version bound its package's symbols give), and the dialog font and the SQLite driver of the
-# case book, which no library names.
+# version bound its package's symbols give, SQLite's among them), and the dialog font, which no
+# library names.
 depends=$(field Depends)
 echo "Depends: $depends"
-for package in libc6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6 libqt6sql6-sqlite \
+for package in libc6 libqt6widgets6 libqt6gui6 libqt6core6 libsqlite3-0 \
     fonts-liberation fonts-symbola \
     fonts-noto-cjk qt6-translations-l10n; do
     grep -qE "(^|, )$package( \(>= [^)]+\))?(,|$)" <<<"$depends" ||

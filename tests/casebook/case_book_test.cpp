@@ -1,10 +1,9 @@
-// The case book: what it keeps and finds, how it merges, and that a file it cannot use, a
-// kill in the middle of a write or a second copy writing at once never costs a record.
+// The case book: what it keeps and finds, how it merges, and that a kill in the middle of a
+// write or a second copy writing at once never costs a record.
 
-#include "app/case_book.h"
-#include "app/case_records.h"
-#include "app/session.h"
-#include "log/query_log.h"
+#include "casebook/case_book.h"
+#include "casebook/exchange.h"
+#include "tests/casebook/case_book_fixtures.h"
 #include "tests/support/fault_helpers.h"
 
 #include <gtest/gtest.h>
@@ -20,52 +19,10 @@ namespace {
 
 using fixtures::TempDir;
 
-CaseRecord Record(int n, std::string question = {}) {
-    CaseRecord r;
-    r.id = NewCaseId();
-    char utc[32];
-    std::snprintf(utc, sizeof utc, "2026-01-%02dT%02d:00:00Z", 1 + n % 28, n % 24);
-    r.castUtc = utc;
-    r.utcOffsetMinutes = 480;
-    r.method = n % 2 ? "numbers" : "general";
-    r.inputs = "{\"numbers\":[" + std::to_string(n) + "]}";
-    r.question = question.empty() ? "question " + std::to_string(n) : question;
-    r.tags = {"t" + std::to_string(n % 3)};
-    r.outer = 3;
-    r.inner = 6;
-    r.changeLine = 2;
-    r.original = 64;
-    r.final = 35;
-    r.readingText = "Hexagram 64 Before Completion\r\n" + std::string(200, 'x') + "\r\n";
-    r.language = "en";
-    r.modifiedUtc = "2026-01-01T00:00:00.000Z";
-    return r;
-}
-
-void ExpectSame(const CaseRecord& a, const CaseRecord& b) {
-    EXPECT_EQ(CaseRecordJson(a), CaseRecordJson(b));
-}
-
-std::unique_ptr<CaseBook> OpenOk(const std::string& dir) {
-    CaseBookError error;
-    std::unique_ptr<CaseBook> book = CaseBook::Open(dir, &error);
-    EXPECT_TRUE(book) << error.detail;
-    return book;
-}
-
-std::string IntegrityOf(const std::string& path) {
-    // SQLite's own command line tool, so that the check does not trust the code under test.
-    const std::string command = "sqlite3 '" + path + "' 'PRAGMA integrity_check' 2>&1";
-    std::string out;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe)) {
-            out += buffer;
-        }
-        ::pclose(pipe);
-    }
-    return out;
-}
+using fixtures::ExpectSame;
+using fixtures::IntegrityOf;
+using fixtures::OpenOk;
+using fixtures::Record;
 
 TEST(CaseBook, KeepsRecordsWholeAndFindsThemByPageSearchAndFilter) {
     const TempDir dir;
@@ -231,130 +188,6 @@ TEST(CaseBook, ExportImportsIntoAFreshCaseBookAndMergesByModifiedTime) {
                              "[Your query on nothing]\r\n", "plain text"}) {
         EXPECT_EQ(ReadCaseImport(text).kind, CaseImport::Kind::Neither) << text;
     }
-}
-
-// A log's entries become records once, and those the program recorded itself are not doubled.
-TEST(CaseBook, QueryLogImportsOnceBesideTheRecordsOfItsOwnCasts) {
-    const TempDir dir;
-    Session session(dir.Path(), Language::English);
-    const std::optional<CastResult> cast = session.Cast(GeneralDraw{{3, 5, 4}}, "recorded");
-    ASSERT_TRUE(cast.has_value());
-    ASSERT_FALSE(session.Log(*cast).Failed());
-    session.FlushCaseBook();
-    std::tm time{};
-    time.tm_year = 2001 - 1900;
-    time.tm_mon = 2;
-    time.tm_mday = 7;
-    time.tm_wday = 3;
-    const std::string old =
-        LogEntryBytes("old one", "Hexagram 1 Creative\r\nx\r\n", "Line 1\r\ny\r\n", "", time) +
-        // Texts that look like the frame do not split an entry.
-        LogEntryBytes("\r\n\r\n[Your query on Wednesday, March 07, 2001 00:00:00]", "a\r\n",
-                      "\r\n\r\n\r\n", "b\r\n", time);
-    const std::string log = old + dir.Read(kLogFileName);
-    // The entries are views into the bytes they were read from, which outlive them.
-    const std::string torn = log + old.substr(0, 40);
-    const std::vector<LogEntry> entries = ReadLogEntries(torn);
-    ASSERT_EQ(entries.size(), 3U) << "the torn entry at the end is left out";
-    EXPECT_EQ(entries[0].question, "old one");
-    EXPECT_EQ(entries[0].readingText, "Hexagram 1 Creative\r\nx\r\nLine 1\r\ny\r\n");
-    EXPECT_EQ(entries[1].readingText, "a\r\n\r\n\r\n\r\nb\r\n");
-    EXPECT_EQ(entries[2].question, "recorded");
-
-    auto book = OpenOk(dir.Path());
-    ImportCounts counts;
-    ASSERT_TRUE(book->Merge(ReadCaseImport(log).records, &counts, nullptr));
-    EXPECT_EQ(counts.added, 2);
-    EXPECT_EQ(counts.skipped, 1) << "the cast the session recorded";
-    ASSERT_TRUE(book->Merge(ReadCaseImport(log).records, &counts, nullptr));
-    EXPECT_EQ(counts.added, 0);
-    EXPECT_EQ(book->Count({}), 3);
-    EXPECT_EQ(book->Count({.search = "old one"}), 1);
-}
-
-// Files the case book cannot use are told apart, and left exactly as they were.
-TEST(CaseBookFaults, AFileItCannotUseIsReportedAndLeftAlone) {
-    const TempDir source;
-    {
-        auto book = OpenOk(source.Path());
-        for (int n = 0; n < 200; ++n) {
-            ASSERT_TRUE(book->Add(Record(n), nullptr));
-        }
-    }
-    ASSERT_EQ(std::system(("sqlite3 '" + source.File(kCaseBookFileName) +
-                           "' 'PRAGMA wal_checkpoint(TRUNCATE)' >/dev/null")
-                              .c_str()),
-              0);
-    const std::string whole = source.Read(kCaseBookFileName);
-    ASSERT_GT(whole.size(), 40000U);
-    std::string overwritten = whole;
-    for (std::size_t i = 0; i < 4096; ++i) {
-        overwritten[whole.size() / 2 / 4096 * 4096 + i] = static_cast<char>(i * 7919 % 251);
-    }
-    const auto sqliteFile = [](const char* sql) {
-        const TempDir temp;
-        EXPECT_EQ(std::system(("sqlite3 '" + temp.File("x") + "' \"" + sql + "\"").c_str()), 0);
-        return temp.Read("x");
-    };
-    const struct {
-        const char* name;
-        std::string bytes;
-        CaseBookError::Kind kind;
-    } cases[] = {
-        {"a text file", "[Your query on ...]\r\n", CaseBookError::Kind::NotACaseBook},
-        {"another program's database", sqliteFile("CREATE TABLE t (x)"),
-         CaseBookError::Kind::NotACaseBook},
-        {"a newer case book",
-         sqliteFile("PRAGMA application_id = 1514357297; "
-                    "PRAGMA user_version = 99; CREATE TABLE t (x)"),
-         CaseBookError::Kind::NewerVersion},
-        {"cut short", whole.substr(0, whole.size() / 2), CaseBookError::Kind::Damaged},
-        {"a page overwritten", overwritten, CaseBookError::Kind::Damaged},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const TempDir dir;
-        dir.Write(kCaseBookFileName, c.bytes);
-        CaseBookError error;
-        EXPECT_EQ(CaseBook::Open(dir.Path(), &error), nullptr);
-        EXPECT_EQ(error.kind, c.kind) << error.detail;
-        EXPECT_EQ(error.path, dir.File(kCaseBookFileName));
-
-        // A cast goes ahead, logged; the problem is told once; the file stays as it was.
-        Session session(dir.Path(), Language::English);
-        const std::optional<CastResult> cast = session.Cast(GeneralDraw{{1, 2, 3}}, "q");
-        ASSERT_FALSE(session.Log(*cast).Failed());
-        ASSERT_FALSE(session.Log(*cast).Failed());
-        session.FlushCaseBook();
-        const std::optional<CaseBookError> told = session.TakeCaseBookProblem();
-        ASSERT_TRUE(told.has_value());
-        EXPECT_EQ(told->kind, c.kind);
-        EXPECT_FALSE(session.TakeCaseBookProblem().has_value());
-        EXPECT_EQ(dir.Read(kCaseBookFileName), c.bytes);
-        EXPECT_EQ(dir.Entries(), (std::vector<std::string>{kLogFileName, kCaseBookFileName}));
-    }
-}
-
-TEST(CaseBookFaults, AReadOnlyFolderIsReportedAndTheCastStillLogged) {
-    const TempDir dir;
-    dir.Write(kLogFileName, "");
-    fixtures::MakeWorldWritable(dir.File(kLogFileName));
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
-    const FileError result = fixtures::RunInChild(
-        [&] {
-            Session session(dir.Path(), Language::English);
-            const FileError logged = session.Log(*session.Cast(GeneralDraw{{1, 2, 3}}, "q"));
-            session.FlushCaseBook();
-            const std::optional<CaseBookError> told = session.TakeCaseBookProblem();
-            if (logged.Failed() || !told || told->kind != CaseBookError::Kind::CannotOpen) {
-                return FileError{FileCause::Generic, "unexpected"};
-            }
-            return FileError{};
-        },
-        -1, true);
-    EXPECT_FALSE(result.Failed()) << result.name;
-    EXPECT_NE(dir.Read(kLogFileName).find("]\r\nq\r\n"), std::string::npos);
-    EXPECT_FALSE(dir.Exists(kCaseBookFileName));
 }
 
 // A process killed at any system call of adding a record or of an edit leaves a valid case
