@@ -128,13 +128,25 @@ bool Inspect(const std::string& path, const FileIdentity& identity, Inspection* 
         // checkpoint cut off by a kill leaves it whole only together with its log.
         View main;
         const bool named = Look(path, true, false, &main, nullptr) && main.contents.bookId;
-        if (!Look(path, false, true, &view, error)) {
-            return false;
-        }
         // Every write commits the book's id again: a log of this book holds it, a log of
-        // another book holds that one's, and a log of some other database none.
+        // another book holds that one's, and a log of some other database none (merged, its
+        // pages make no case book at all). The book's own log never spoils a whole book.
+        // A book damaged in itself is told as damaged, not its log.
+        const auto spoilt = [&] {
+            View alone;
+            if (Look(path, true, true, &alone, nullptr) && alone.damage.empty()) {
+                return Fail(error, CaseBookError::Kind::ForeignLog, wal);
+            }
+            return Fail(error, CaseBookError::Kind::Damaged, path, alone.damage);
+        };
+        if (!Look(path, false, true, &view, named ? nullptr : error)) {
+            return named ? spoilt() : false;
+        }
         if (named && view.contents.bookId != main.contents.bookId) {
             return Fail(error, CaseBookError::Kind::ForeignLog, wal);
+        }
+        if (named && !view.damage.empty()) {
+            return spoilt();
         }
     } else if (!Look(path, true, true, &view, error)) {
         return false;

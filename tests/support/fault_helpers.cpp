@@ -51,7 +51,7 @@ std::vector<long> SyscallNumbers(Syscall call) {
     case Syscall::Fchmod:
         return {SYS_fchmod};
     case Syscall::Fsync:
-        return {SYS_fsync};
+        return {SYS_fsync, SYS_fdatasync};
     case Syscall::Link:
         return {
 #ifdef SYS_link

@@ -55,8 +55,9 @@ private:
 };
 
 // A system call that fails in the child: every call of it returns -1 with errno `err`.
-// OpenTmpfile is an open that asks for an unnamed file (O_TMPFILE); other opens work. Xattr
-// stands for every call that reads, writes or removes an extended attribute.
+// Fsync stands for fsync and fdatasync. OpenTmpfile is an open that asks for an unnamed file
+// (O_TMPFILE); other opens work. Xattr stands for every call that reads, writes or removes an
+// extended attribute.
 enum class Syscall { Close, Fchmod, Fsync, Link, OpenTmpfile, Rename, Umask, Unlink, Xattr };
 struct FailingCall {
     Syscall call;
