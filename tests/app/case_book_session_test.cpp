@@ -12,7 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace zandrel {
 namespace {
@@ -118,7 +123,7 @@ TEST(CaseBookFaults, AFileItCannotUseIsReportedAndLeftAlone) {
         ASSERT_TRUE(told.has_value());
         EXPECT_EQ(told->kind, c.kind);
         EXPECT_FALSE(session.TakeCaseBookProblem().has_value());
-        EXPECT_EQ(dir.Read(kCaseBookFileName), c.bytes);
+        EXPECT_TRUE(dir.Read(kCaseBookFileName) == c.bytes);
         EXPECT_EQ(dir.Entries(), (std::vector<std::string>{kLogFileName, kCaseBookFileName}));
     }
 }
@@ -143,6 +148,104 @@ TEST(CaseBookFaults, AReadOnlyFolderIsReportedAndTheCastStillLogged) {
     EXPECT_FALSE(result.Failed()) << result.name;
     EXPECT_NE(dir.Read(kLogFileName).find("]\r\nq\r\n"), std::string::npos);
     EXPECT_FALSE(dir.Exists(kCaseBookFileName));
+}
+
+// A cast that the log refused (another copy held it too long) is not recorded either: the
+// case book keeps what the log keeps.
+TEST(CaseBookSession, ACastTheLogRefusedIsNotRecorded) {
+    const TempDir dir;
+    dir.Write(kLogFileName, "");
+    Session session(dir.Path(), Language::English);
+    {
+        const fixtures::LockHolder holder(dir.File(kLogFileName));
+        EXPECT_TRUE(session.Log(*session.Cast(GeneralDraw{{1, 2, 3}}, "refused")).Failed());
+    }
+    ASSERT_FALSE(session.Log(*session.Cast(GeneralDraw{{1, 2, 3}}, "logged")).Failed());
+    session.FlushCaseBook();
+    auto book = OpenOk(dir.Path());
+    EXPECT_EQ(book->Count({}), 1);
+    EXPECT_EQ(book->Count({.search = "refused"}), 0);
+}
+
+// The window with its case book open and its own casts, beside casts from a terminal that are
+// killed at random moments, and closed: nothing is lost, each log entry has its record, the
+// book is whole, and the window was never told of a problem that was not there.
+TEST(CaseBookRaces, TheWindowBesideKilledTerminalCastsLosesNothing) {
+    const char* asked = std::getenv("ZANDREL_STRESS_RUNS");
+    const int runs = asked != nullptr ? std::atoi(asked) : 6;
+    for (int run = 0; run < runs; ++run) {
+        const unsigned seed = 20261211u + static_cast<unsigned>(run);
+        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        std::mt19937 random(seed);
+        const TempDir dir;
+        std::vector<std::string> windowCasts;
+        {
+            Session window(dir.Path(), Language::English);
+            auto caseBook = OpenOk(dir.Path());
+            std::vector<pid_t> terminals;
+            for (int step = 0; step < 14; ++step) {
+                switch (random() % 3) {
+                case 0: {
+                    windowCasts.push_back("window <" + std::to_string(step) + ">");
+                    const std::optional<CastResult> cast =
+                        window.Cast(GeneralDraw{{1 + step % 8, 2, 3}}, windowCasts.back());
+                    ASSERT_FALSE(window.Log(*cast).Failed());
+                    break;
+                }
+                case 1: {
+                    // A terminal cast in the folder, as the user types it.
+                    const std::string numbers = std::to_string(10 + step);
+                    const std::string question = "terminal <" + std::to_string(step) + ">";
+                    const pid_t child = ::fork();
+                    if (child == 0) {
+                        const int quiet = ::open("/dev/null", O_WRONLY);
+                        ::dup2(quiet, STDOUT_FILENO);
+                        if (::chdir(dir.Path().c_str()) == 0) {
+                            ::execl(ZANDREL_PROGRAM, "zandrel", "cast", "--numbers",
+                                    numbers.c_str(), "7", "--question", question.c_str(), "--log",
+                                    static_cast<char*>(nullptr));
+                        }
+                        ::_exit(127);
+                    }
+                    terminals.push_back(child);
+                    if (random() % 2 == 0) {
+                        ::usleep(static_cast<useconds_t>(random() % 40000));
+                        ::kill(child, SIGKILL);
+                    }
+                    break;
+                }
+                default:
+                    // The window reads what changed and the user writes a note.
+                    caseBook->DataVersion();
+                    if (const std::vector<CaseSummary> rows = caseBook->Page({}, 0, 1);
+                        !rows.empty()) {
+                        ASSERT_TRUE(caseBook->SetNotes(rows.front().id,
+                                                       "note " + std::to_string(step), nullptr));
+                    }
+                    break;
+                }
+            }
+            for (const pid_t terminal : terminals) {
+                ::waitpid(terminal, nullptr, 0);
+            }
+            window.FlushCaseBook();
+            const std::optional<CaseBookError> problem = window.TakeCaseBookProblem();
+            EXPECT_FALSE(problem.has_value()) << (problem ? problem->detail : "");
+        }
+        EXPECT_FALSE(dir.Exists(std::string(kCaseBookFileName) + "-wal"));
+        auto book = OpenOk(dir.Path());
+        const std::string log = dir.Read(kLogFileName);
+        const std::vector<LogEntry> entries = ReadLogEntries(log);
+        EXPECT_EQ(book->Count({}), static_cast<std::int64_t>(entries.size()));
+        for (const LogEntry& entry : entries) {
+            EXPECT_EQ(book->Count({.search = std::string(entry.question)}), 1) << entry.question;
+        }
+        for (const std::string& question : windowCasts) {
+            EXPECT_EQ(book->Count({.search = question}), 1) << question;
+        }
+        book.reset();
+        EXPECT_EQ(fixtures::IntegrityOf(dir.File(kCaseBookFileName)), "ok\n");
+    }
 }
 
 } // namespace
