@@ -14,9 +14,9 @@
 #include "gui/log_dlg.h"
 #include "gui/main_dlg.h"
 #include "gui/manage_text_dlg.h"
+#include "gui/resource.h"
 #include "platform/application.h"
 #include "platform/pumping_wait.h"
-#include "res/resource.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -13,10 +13,10 @@
 // heaptrack. The files are made in a temporary directory.
 
 #include "gui/main_dlg.h"
+#include "gui/resource.h"
 #include "log/query_log.h"
 #include "platform/application.h"
 #include "platform/pumping_wait.h"
-#include "res/resource.h"
 #include "text/custom_file.h"
 
 #include <QApplication>

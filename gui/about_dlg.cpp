@@ -1,8 +1,8 @@
 #include "gui/about_dlg.h"
 
 #include "core/version.h"
+#include "gui/templates.h"
 #include "platform/qt_text.h"
-#include "res/templates.h"
 
 namespace zandrel {
 

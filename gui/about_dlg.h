@@ -1,7 +1,7 @@
 #pragma once
 
+#include "gui/resource.h"
 #include "platform/dialog.h"
-#include "res/resource.h"
 
 namespace zandrel {
 

@@ -3,6 +3,8 @@
 #include "app/case_book_words.h"
 #include "app/cast_request.h"
 #include "app/count_requests.h"
+#include "gui/resource.h"
+#include "gui/templates.h"
 #include "platform/accessible_text.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
@@ -10,8 +12,6 @@
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
 #include "platform/text_box.h"
-#include "res/resource.h"
-#include "res/templates.h"
 
 #include <QApplication>
 #include <QDate>

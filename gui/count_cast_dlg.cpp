@@ -2,12 +2,12 @@
 
 #include "app/date_input.h"
 #include "gui/query_dlg.h"
+#include "gui/resource.h"
+#include "gui/templates.h"
 #include "platform/accessible_text.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
 #include "platform/qt_text.h"
-#include "res/resource.h"
-#include "res/templates.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 #include "gui/hex_text_dlg.h"
 
 #include "app/reading_words.h"
+#include "gui/resource.h"
+#include "gui/templates.h"
 #include "platform/accessible_text.h"
 #include "platform/announcer.h"
 #include "platform/qt_text.h"
 #include "platform/tab_grid.h"
-#include "res/resource.h"
-#include "res/templates.h"
 
 #include <vector>
 

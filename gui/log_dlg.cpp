@@ -1,11 +1,11 @@
 #include "gui/log_dlg.h"
 
 #include "app/log_words.h"
+#include "gui/resource.h"
+#include "gui/templates.h"
 #include "log/query_log.h"
 #include "platform/accessible_text.h"
 #include "platform/qt_text.h"
-#include "res/resource.h"
-#include "res/templates.h"
 
 #include <utility>
 

@@ -2,13 +2,13 @@
 
 #include "gui/about_dlg.h"
 #include "gui/reading_details_dlg.h"
+#include "gui/resource.h"
+#include "gui/templates.h"
 #include "platform/accessible_text.h"
 #include "platform/announcer.h"
 #include "platform/density_art.h"
 #include "platform/pumping_wait.h"
 #include "platform/qt_text.h"
-#include "res/resource.h"
-#include "res/templates.h"
 
 #include <QKeySequence>
 #include <QShortcut>

@@ -7,8 +7,8 @@
 #include "gui/accessible_names.h"
 #include "gui/case_book_dlg.h"
 #include "gui/main_dlg.h"
+#include "gui/resource.h"
 #include "platform/message_box.h"
-#include "res/resource.h"
 
 namespace zandrel {
 

@@ -10,10 +10,10 @@
 #include "gui/count_cast_dlg.h"
 #include "gui/main_dlg.h"
 #include "gui/query_dlg.h"
+#include "gui/resource.h"
 #include "gui/traditional_dlg.h"
 #include "log/query_log.h"
 #include "platform/pumping_wait.h"
-#include "res/resource.h"
 #include "res/trigram_bitmaps.h"
 
 #include <QPointer>

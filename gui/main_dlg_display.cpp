@@ -5,8 +5,8 @@
 #include "gui/accessible_names.h"
 #include "gui/main_dlg.h"
 #include "gui/reading_details_dlg.h"
+#include "gui/resource.h"
 #include "platform/qt_text.h"
-#include "res/resource.h"
 #include "res/trigram_bitmaps.h"
 #include "text/reading_text.h"
 

@@ -2,10 +2,10 @@
 
 #include "app/file_error_message.h"
 #include "app/reading_words.h"
+#include "gui/resource.h"
+#include "gui/templates.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
-#include "res/resource.h"
-#include "res/templates.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #include "gui/query_dlg.h"
 
-#include "res/resource.h"
-#include "res/templates.h"
+#include "gui/resource.h"
+#include "gui/templates.h"
 
 namespace zandrel {
 

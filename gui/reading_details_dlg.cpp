@@ -1,14 +1,14 @@
 #include "gui/reading_details_dlg.h"
 
 #include "app/reading_details.h"
+#include "gui/resource.h"
+#include "gui/templates.h"
 #include "platform/accessible_text.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
 #include "platform/message_box.h"
 #include "platform/qt_text.h"
 #include "platform/text_box.h"
-#include "res/resource.h"
-#include "res/templates.h"
 
 #include <cstdio>
 

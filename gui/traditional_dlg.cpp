@@ -4,10 +4,10 @@
 #include "app/lunar_words.h"
 #include "core/periods.h"
 #include "gui/query_dlg.h"
+#include "gui/resource.h"
+#include "gui/templates.h"
 #include "platform/accessible_text.h"
 #include "platform/qt_text.h"
-#include "res/resource.h"
-#include "res/templates.h"
 
 namespace zandrel {
 namespace {

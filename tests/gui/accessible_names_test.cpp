@@ -6,7 +6,7 @@
 #include "gui/log_dlg.h"
 #include "gui/manage_text_dlg.h"
 #include "gui/query_dlg.h"
-#include "res/resource.h"
+#include "gui/resource.h"
 #include "tests/gui/main_window_fixture.h"
 
 #include <QAccessible>

@@ -9,9 +9,9 @@
 #include "gui/about_dlg.h"
 #include "gui/language_session.h"
 #include "gui/log_dlg.h"
+#include "gui/resource.h"
 #include "log/query_log.h"
 #include "platform/message_box.h"
-#include "res/resource.h"
 #include "tests/gui/window_walk.h"
 #include "text/names.h"
 
@@ -29,9 +29,9 @@ namespace {
 // English words in a text, leaving out the names and notations that every language writes
 // alike.
 QStringList EnglishWords(QString text) {
-    static const QRegularExpression kept(
-        QStringLiteral("Zandrel|Auvrel|GNU "
-                       "GPL|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+[TKDB]"));
+    static const QRegularExpression kept(QStringLiteral(
+        "Zandrel|Auvrel|GNU "
+        "GPL|auvrel\\.log|custom\\d+\\.txt|YYYY-MM-DD|HH:MM|Alt\\+F4|Ctrl\\+[TKDB]"));
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     text.remove(kept);
     QStringList words;

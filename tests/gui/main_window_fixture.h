@@ -5,7 +5,7 @@
 // read back.
 
 #include "gui/main_dlg.h"
-#include "res/resource.h"
+#include "gui/resource.h"
 #include "tests/platform/gui_test_support.h"
 #include "text/reading_text.h"
 

@@ -5,9 +5,9 @@
 
 #include "gui/about_dlg.h"
 #include "gui/main_dlg.h"
+#include "gui/resource.h"
 #include "platform/application.h"
 #include "platform/pumping_wait.h"
-#include "res/resource.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 //   make_bitmaps <res folder>
 // The files it writes are committed; res_tests fails if they no longer match this generator.
 
-#include "bitmap_art.h"
+#include "tools/bitmap_art.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "bitmap_art.h"
+#include "tools/bitmap_art.h"
 
 #include <algorithm>
 #include <array>

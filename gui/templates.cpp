@@ -1,7 +1,7 @@
-#include "res/templates.h"
+#include "gui/templates.h"
 
 #include "core/version.h"
-#include "res/resource.h"
+#include "gui/resource.h"
 
 #include <QtGlobal>
 

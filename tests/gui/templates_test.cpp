@@ -1,7 +1,7 @@
 // Every dialog template of the program turned into a window: each control where its template
 // puts it, in dialog units, inside its dialog, with its caption fitting in the dialog font.
 
-#include "res/templates.h"
+#include "gui/templates.h"
 #include "tests/platform/gui_test_support.h"
 
 #include <QTest>
