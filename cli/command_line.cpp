@@ -82,21 +82,27 @@ std::optional<CommandLine> CommandOf(const std::vector<std::string>& arguments) 
 
 } // namespace
 
-CommandLine ParseCommandLine(const Vocabulary& words, const std::vector<std::string>& arguments) {
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (std::optional<CommandLine> command = CommandOf(arguments)) {
         return *command;
     }
     CommandLine line;
     bool help = false;
     bool version = false;
+    std::optional<CommandLineError> error;
+    // Only the first fault is told, but the line is read to its end: a --language after the
+    // fault still names the language it is told in.
+    const auto refuse = [&error](CommandLineError::Kind kind, const std::string& argument) {
+        if (!error) {
+            error = CommandLineError{kind, argument};
+        }
+    };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (const int length = QtOptionLength(argument); length > 0) {
             if (i + length > arguments.size()) {
-                line.action = CommandLine::Action::Error;
-                line.error = FillIn(
-                    words.translate("CommandLineWords", "option '%1' needs a value"), {argument});
-                return line;
+                refuse(CommandLineError::Kind::NeedsValue, argument);
+                break;
             }
             i += static_cast<std::size_t>(length - 1); // left for Qt, which reads them itself
             continue;
@@ -110,35 +116,48 @@ CommandLine ParseCommandLine(const Vocabulary& words, const std::vector<std::str
         } else if (argument == "--language" || argument.starts_with("--language=")) {
             const bool joined = argument.size() > std::string_view("--language").size();
             if (!joined && i + 1 == arguments.size()) {
-                line.action = CommandLine::Action::Error;
-                line.error = FillIn(
-                    words.translate("CommandLineWords", "option '%1' needs a value"), {argument});
-                return line;
+                refuse(CommandLineError::Kind::NeedsValue, argument);
+                break;
             }
             const std::string name =
                 joined ? argument.substr(std::string_view("--language=").size()) : arguments[++i];
-            line.language = LanguageNamed(name);
-            if (!line.language) {
-                line.action = CommandLine::Action::Error;
-                line.error = UnknownLanguageText(words, name);
-                return line;
+            if (const std::optional<Language> named = LanguageNamed(name)) {
+                line.language = named;
+            } else {
+                refuse(CommandLineError::Kind::UnknownLanguage, name);
             }
         } else {
-            line.action = CommandLine::Action::Error;
-            line.error =
-                FillIn(argument.size() > 1 && argument.front() == '-'
-                           ? words.translate("CommandLineWords", "unknown option '%1'")
-                           : words.translate("CommandLineWords", "unexpected argument '%1'"),
-                       {argument});
-            return line;
+            refuse(argument.size() > 1 && argument.front() == '-'
+                       ? CommandLineError::Kind::UnknownOption
+                       : CommandLineError::Kind::UnexpectedArgument,
+                   argument);
         }
     }
-    if (help) {
+    if (error) {
+        line.action = CommandLine::Action::Error;
+        line.error = *error;
+    } else if (help) {
         line.action = CommandLine::Action::Help;
     } else if (version) {
         line.action = CommandLine::Action::Version;
     }
     return line;
+}
+
+std::string CommandLineErrorText(const Vocabulary& words, const CommandLineError& error) {
+    switch (error.kind) {
+    case CommandLineError::Kind::NeedsValue:
+        return FillIn(words.translate("CommandLineWords", "option '%1' needs a value"),
+                      {error.argument});
+    case CommandLineError::Kind::UnknownOption:
+        return FillIn(words.translate("CommandLineWords", "unknown option '%1'"), {error.argument});
+    case CommandLineError::Kind::UnexpectedArgument:
+        return FillIn(words.translate("CommandLineWords", "unexpected argument '%1'"),
+                      {error.argument});
+    case CommandLineError::Kind::UnknownLanguage:
+        return UnknownLanguageText(words, error.argument);
+    }
+    return {};
 }
 
 std::string UsageText(const Vocabulary& words) {

@@ -28,20 +28,20 @@ constexpr char kDesktopFileName[] = "io.github.zandrel.Zandrel";
 int main(int argc, char* argv[]) {
     using zandrel::CommandLine;
     using zandrel::Vocabulary;
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    // Read once to find the language, then again in it, so that a complaint is in it too.
+    const CommandLine line =
+        zandrel::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    // Every word from here on, a complaint about the line too, is in the language it names.
     const zandrel::Language desktop = zandrel::DesktopLanguage();
-    const zandrel::Language language =
-        zandrel::ParseCommandLine(Vocabulary::Of(desktop), arguments).language.value_or(desktop);
+    const zandrel::Language language = line.language.value_or(desktop);
     const Vocabulary& words = Vocabulary::Of(language);
-    const CommandLine line = zandrel::ParseCommandLine(words, arguments);
     switch (line.action) {
     case CommandLine::Action::Help:
         return zandrel::Print(std::cout, std::cerr, words, zandrel::UsageText(words));
     case CommandLine::Action::Version:
         return zandrel::Print(std::cout, std::cerr, words, zandrel::VersionText());
     case CommandLine::Action::Error:
-        std::cerr << "zandrel: " << zandrel::TerminalText(line.error) << "\n"
+        std::cerr << "zandrel: "
+                  << zandrel::TerminalText(zandrel::CommandLineErrorText(words, line.error)) << "\n"
                   << zandrel::UsageText(words);
         return 2;
     case CommandLine::Action::Command: {

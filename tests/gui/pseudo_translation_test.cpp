@@ -361,12 +361,15 @@ void PseudoTranslationTest::commandsTranslateEveryWord() {
     Print(closed, complaint, *words_, "x");
     faults << data.Faults("zandrel > closed", {"err\t" + QString::fromStdString(complaint.str())});
     // The program's own command line.
-    faults << data.Faults(
-        "zandrel --bogus",
-        {"err\t" + QString::fromStdString(ParseCommandLine(*words_, {"--bogus"}).error)});
-    faults << data.Faults(
-        "zandrel --language xx",
-        {"err\t" + QString::fromStdString(ParseCommandLine(*words_, {"--language", "xx"}).error)});
+    for (const std::vector<std::string>& line :
+         {std::vector<std::string>{"--bogus"}, {"--language", "xx"}, {"--language"}, {"extra"}}) {
+        QString shown = "zandrel";
+        for (const std::string& argument : line) {
+            shown += " " + QString::fromStdString(argument);
+        }
+        faults << data.Faults(shown, {"err\t" + QString::fromStdString(CommandLineErrorText(
+                                                    *words_, ParseCommandLine(line).error))});
+    }
     faults << data.Faults("zandrel --help", {"out\t" + QString::fromStdString(UsageText(*words_))});
     QVERIFY2(NoneOf(faults), "words bypassed translation; each is logged above");
 }

@@ -59,6 +59,17 @@ for c in "${cases[@]}"; do
     fi
 done
 
+# A wrong line is told in the language it names, even after the fault, and so is the usage.
+run --language zh_CN --help
+cp "$tmp/out" "$tmp/usage_zh_CN"
+run --bogus --language zh_CN
+status=$?
+[ "$status" -eq 2 ] || fail "--bogus --language zh_CN: exit status $status, expected 2"
+[ "$(head -n1 "$tmp/err")" = "zandrel: 未知选项“--bogus”" ] ||
+    fail "--bogus --language zh_CN: stderr begins '$(head -n1 "$tmp/err")'"
+tail -n +2 "$tmp/err" | cmp -s - "$tmp/usage_zh_CN" ||
+    fail "--bogus --language zh_CN: the Chinese usage does not follow the error line"
+
 # With Qt's own options the window starts as it does without them: on the offscreen platform
 # it runs until it is ended.
 (cd "$tmp" && env -i PATH=/usr/bin:/bin HOME="$tmp" timeout 5 "$zandrel" -platform offscreen \
