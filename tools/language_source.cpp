@@ -147,9 +147,9 @@ std::vector<Kind> CorrespondenceKinds(LanguageSource& s) {
     std::vector<Kind> kinds = {{"label",
                                 std::vector<std::string_view>(keys.begin(), keys.end()),
                                 true,
-                                {{"labels", s.correspondenceLabels}}}};
+                                {{"labels", s.correspondences.labels}}}};
     for (std::size_t f = 0; f < kCorrespondenceFields; ++f) {
-        kinds.push_back({keys[f], {}, true, {{"values", s.correspondences[f]}}});
+        kinds.push_back({keys[f], {}, true, {{"values", s.correspondences.values[f]}}});
     }
     return kinds;
 }
@@ -332,7 +332,7 @@ template <class Names> void AppendArray(std::string& out, const Names& names, co
 
 void AppendTexts(std::string& out, const LanguageSource& s, std::size_t index) {
     out += "const ClassicalTextTable kTexts" + std::to_string(index) + " = {{\n";
-    for (const HexagramFileTexts& texts : s.texts) {
+    for (const HexagramFileTexts& texts : *s.texts) {
         out += "    ";
         AppendArray(out, texts, "    ");
         out += ",\n";
@@ -340,17 +340,17 @@ void AppendTexts(std::string& out, const LanguageSource& s, std::size_t index) {
     out += "}};\n\n";
 }
 
-// One row of the table, each member named, so that the compiler holds the order of the
-// members and their sizes to text/language_tables.h.
+// One row of the table, each member named, so that the compiler holds the names and the order
+// of the members it writes to text/language_record.h's record.
 void AppendLanguage(std::string& out, LanguageSource s, std::size_t index) {
     out += "    {\n        .code = ";
     AppendLiteral(out, s.code);
     out += ",\n        .texts = ";
-    out += s.hasTexts ? "&kTexts" + std::to_string(index) : std::string("nullptr");
+    out += s.texts ? "&kTexts" + std::to_string(index) : std::string("nullptr");
     out += ",\n        .correspondences =\n            {\n                .labels = ";
-    AppendArray(out, s.correspondenceLabels, "                ");
+    AppendArray(out, s.correspondences.labels, "                ");
     out += ",\n                .values = {{";
-    for (const auto& values : s.correspondences) {
+    for (const auto& values : s.correspondences.values) {
         out += "\n                    ";
         AppendArray(out, values, "                    ");
         out += ",";
@@ -383,15 +383,18 @@ std::array<std::string_view, kCorrespondenceFields> CorrespondenceKeys() {
 bool ReadLanguage(const std::string& folder, LanguageSource* source, std::string* error) {
     *source = LanguageSource();
     source->code = FolderName(folder);
-    for (int n = 1; n <= 64 && !source->hasTexts; ++n) {
-        source->hasTexts = std::filesystem::exists(folder + HexagramFileName(n));
+    for (int n = 1; n <= 64 && !source->texts; ++n) {
+        if (std::filesystem::exists(folder + HexagramFileName(n))) {
+            source->texts.emplace();
+        }
     }
-    if (!ReadNames(folder + "/names.txt", Kinds(*source), source->hasTexts, error) ||
+    const bool hasTexts = source->texts.has_value();
+    if (!ReadNames(folder + "/names.txt", Kinds(*source), hasTexts, error) ||
         !ReadNames(folder + "/correspondences.txt", CorrespondenceKinds(*source), false, error)) {
         return false;
     }
-    for (int n = 1; n <= 64 && source->hasTexts; ++n) {
-        if (!ReadHexagram(folder + HexagramFileName(n), n, &source->texts[n - 1], error)) {
+    for (int n = 1; n <= 64 && hasTexts; ++n) {
+        if (!ReadHexagram(folder + HexagramFileName(n), n, &(*source->texts)[n - 1], error)) {
             return false;
         }
     }
@@ -405,7 +408,7 @@ std::string LanguageTablesSource(const std::vector<LanguageSource>& languages) {
                       "namespace zandrel {\n"
                       "namespace {\n\n";
     for (std::size_t i = 0; i < languages.size(); ++i) {
-        if (languages[i].hasTexts) {
+        if (languages[i].texts) {
             AppendTexts(out, languages[i], i);
         }
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "text/language_record.h"
+
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,49 +15,18 @@
 
 namespace zandrel {
 
-// Title, judgement, lines 1..6 and the extra statement after line 6 (empty but for
-// hexagrams 1 and 2), in the order of a hexagram file.
-using HexagramFileTexts = std::array<std::string, 9>;
+// One hexagram file's texts, as read.
+using HexagramFileTexts = HexagramTexts<std::string>;
 
-// The fields of correspondences.txt, in the order of CorrespondenceKeys().
-inline constexpr std::size_t kCorrespondenceFields = 12;
 // "nature", "quality", "family", "body", "animal", "earlier-direction", "later-direction",
-// "colour", "season", "earlier-number", "later-number", "objects": each a kind of the file,
-// and the key of its label.
+// "colour", "season", "earlier-number", "later-number", "objects": each a kind of
+// correspondences.txt, and the key of its label.
 std::array<std::string_view, kCorrespondenceFields> CorrespondenceKeys();
 
-// Each kind of names.txt has its own member; a kind the folder does not give stays empty.
-struct LanguageSource {
-    std::string code; // the folder's name
-    bool hasTexts = false;
-    std::array<HexagramFileTexts, 64> texts; // by hexagram number - 1
-    // correspondences.txt, which every language gives: each field's label, and its text for
-    // each trigram (by trigram number - 1).
-    std::array<std::string, kCorrespondenceFields> correspondenceLabels;
-    std::array<std::array<std::string, 8>, kCorrespondenceFields> correspondences;
-    std::array<std::string, 8> trigramNames; // by trigram number - 1
-    std::array<std::string, 8> trigramImages;
-    std::array<std::string, 5> elementNames; // in the order of core's Element
-    std::array<std::string, 64> shortNames;
-    std::array<std::string, 64> fullNames;
-    std::array<std::string, 2> lineWords;     // solid, broken
-    std::array<std::string, 6> positionWords; // lines 1..6
-    std::string extraWord;
-    // body, use, nuclear, original, final, opposite, reversed
-    std::array<std::string, 7> termNames;
-    // Both in the order same, use feeds body, body controls use, body feeds use, use controls
-    // body.
-    std::array<std::string, 5> relationNames;
-    std::array<std::string, 5> relationPhrases;
-    std::array<std::string, 10> stemNames;
-    std::array<std::string, 12> branchNames;
-    std::array<std::string, 10> numerals; // 1..10
-    // year, month, first month, leap, hour, day prefix, twenty: text/names.h's LunarWord.
-    std::array<std::string, 7> lunarWords;
-    std::array<std::string, 24> solarTermNames; // 立春 .. 大寒
-    // prosperous, strong, resting, confined, dead: core's Strength.
-    std::array<std::string, 5> strengthNames;
-};
+// One folder as read: the same record as the program's table holds, its classical texts absent
+// where the folder has no hexagram files.
+using LanguageSource =
+    LanguageRecord<std::string, std::optional<std::array<HexagramFileTexts, 64>>>;
 
 // Reads one language's folder. Every key of a kind that names.txt gives must be given exactly
 // once; element, term, relation, stem, branch, solar-term and strength must be given, and

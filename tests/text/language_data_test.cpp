@@ -49,8 +49,8 @@ std::vector<std::pair<std::string, std::string>> Fields(const LanguageSource& s)
             fields.emplace_back(label + " " + std::to_string(i + 1), texts[i]);
         }
     };
-    for (std::size_t n = 0; n < s.texts.size(); ++n) {
-        add("hexagram " + std::to_string(n + 1) + " text", s.texts[n]);
+    for (std::size_t n = 0; s.texts && n < s.texts->size(); ++n) {
+        add("hexagram " + std::to_string(n + 1) + " text", (*s.texts)[n]);
     }
     add("trigram name", s.trigramNames);
     add("trigram image", s.trigramImages);
@@ -66,9 +66,9 @@ std::vector<std::pair<std::string, std::string>> Fields(const LanguageSource& s)
     add("branch", s.branchNames);
     add("numeral", s.numerals);
     add("lunar word", s.lunarWords);
-    add("correspondence label", s.correspondenceLabels);
-    for (std::size_t f = 0; f < s.correspondences.size(); ++f) {
-        add(std::string(CorrespondenceKeys()[f]) + " of trigram", s.correspondences[f]);
+    add("correspondence label", s.correspondences.labels);
+    for (std::size_t f = 0; f < s.correspondences.values.size(); ++f) {
+        add(std::string(CorrespondenceKeys()[f]) + " of trigram", s.correspondences.values[f]);
     }
     add("solar term", s.solarTermNames);
     add("strength", s.strengthNames);
@@ -185,7 +185,7 @@ TEST(LanguageDataTest, CompiledTableIsWhatTheFilesSay) {
         SCOPED_TRACE(row.code);
         const LanguageSource& s = Source(language);
         // Each hexagram file byte for byte, read without the tool's reader.
-        EXPECT_EQ(HasClassicalTexts(language), s.hasTexts);
+        EXPECT_EQ(HasClassicalTexts(language), s.texts.has_value());
         for (int n = 1; n <= 64; ++n) {
             char name[32];
             std::snprintf(name, sizeof name, "/hexagram%02d.txt", n);
@@ -234,13 +234,13 @@ TEST(LanguageDataTest, CompiledTableIsWhatTheFilesSay) {
                                        [&](const LanguageData& d) { return d.code == row.code; });
         ASSERT_NE(data, LanguageDataTable().end());
         for (std::size_t f = 0; f < kCorrespondenceFields; ++f) {
-            EXPECT_EQ(data->correspondences.labels[f], s.correspondenceLabels[f]);
+            EXPECT_EQ(data->correspondences.labels[f], s.correspondences.labels[f]);
             for (std::size_t t = 0; t < 8; ++t) {
-                EXPECT_EQ(data->correspondences.values[f][t], s.correspondences[f][t]);
+                EXPECT_EQ(data->correspondences.values[f][t], s.correspondences.values[f][t]);
             }
         }
         const std::string solid = s.lineWords[0], broken = s.lineWords[1];
-        if (!s.hasTexts) {
+        if (!s.texts) {
             EXPECT_EQ(LineName(language, 1, 1), "");
             continue;
         }

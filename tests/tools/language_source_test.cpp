@@ -178,7 +178,7 @@ TEST(LanguageSourceTest, RefusesAFolderItCannotUse) {
         EXPECT_EQ(error, c.error.empty() ? "" : folder + c.error);
         if (c.error.empty()) {
             EXPECT_EQ(source.code, c.code);
-            EXPECT_EQ(source.hasTexts, c.code != "en");
+            EXPECT_EQ(source.texts.has_value(), c.code != "en");
         }
     }
 }
