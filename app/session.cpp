@@ -3,6 +3,7 @@
 #include "app/cast_record.h"
 #include "casebook/recorder.h"
 #include "log/query_log.h"
+#include "platform/local_time.h"
 
 #include <ctime>
 

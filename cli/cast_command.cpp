@@ -16,7 +16,7 @@
 #include "cli/reading_table.h"
 #include "cli/terminal.h"
 #include "core/periods.h"
-#include "log/query_log.h"
+#include "platform/local_time.h"
 #include "platform/qt_text.h"
 
 #include <QJsonDocument>

@@ -12,7 +12,7 @@
 #include "gui/query_dlg.h"
 #include "gui/resource.h"
 #include "gui/traditional_dlg.h"
-#include "log/query_log.h"
+#include "platform/local_time.h"
 #include "platform/pumping_wait.h"
 #include "res/trigram_bitmaps.h"
 

@@ -116,16 +116,6 @@ std::optional<std::tm> ReadLogHeadTime(std::string_view line) {
     return time;
 }
 
-std::tm CurrentLocalTime() {
-    return LocalTimeOf(std::time(nullptr));
-}
-
-std::tm LocalTimeOf(std::time_t moment) {
-    // The reentrant form: the case book's thread reads local times too.
-    std::tm local{};
-    return localtime_r(&moment, &local) != nullptr ? local : std::tm{};
-}
-
 std::string LogEntryBytes(std::string_view question, std::string_view originalText,
                           std::string_view lineText, std::string_view finalText,
                           const std::tm& localTime) {

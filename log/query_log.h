@@ -31,11 +31,6 @@ inline constexpr std::string_view kLogReplyLine = "[Auvrel's reply]";
 // it; nothing for any other line.
 std::optional<std::tm> ReadLogHeadTime(std::string_view line);
 
-// The local calendar time now, read once per entry.
-std::tm CurrentLocalTime();
-// The local calendar time at `moment`.
-std::tm LocalTimeOf(std::time_t moment);
-
 // The bytes of one log entry: header line with the time, the question, the reply header, the
 // three text blocks as they are (each ends with CR LF) and three empty lines.
 std::string LogEntryBytes(std::string_view question, std::string_view originalText,

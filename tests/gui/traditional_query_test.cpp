@@ -6,7 +6,7 @@
 #include "core/reading.h"
 #include "gui/query_dlg.h"
 #include "gui/traditional_dlg.h"
-#include "log/query_log.h"
+#include "platform/local_time.h"
 #include "res/trigram_bitmaps.h"
 #include "tests/gui/main_window_fixture.h"
 #include "text/reading_text.h"
