@@ -4,6 +4,11 @@
 // export every record as JSON; and the peak resident memory (VmHWM) of each case. Target: the
 // memory with 100 000 records within 20 MB of the empty case's.
 //
+// Then the program itself, as a user runs it in the folder of each book: `zandrel cast
+// --numbers 1 2 --log` and `zandrel journal list`, each the median of several runs. Target: a
+// cast into the full book costs about what it costs into the empty one (no whole-file check at
+// each open). With "--cold" the page cache is dropped before each run (root only).
+//
 // Each case runs in a child process of its own, so that peaks do not carry over. The case
 // books are made in a temporary directory; making the full one takes a while.
 // "case_book_bench N" uses N records instead of 100 000.
@@ -16,6 +21,11 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fcntl.h>
+#include <vector>
 
 #include <cstdio>
 #include <cstdlib>
@@ -160,9 +170,70 @@ template <typename Action> void InChild(const char* name, Action action) {
     ::waitpid(child, nullptr, 0);
 }
 
+// The wall time of the program run with `arguments` in `directory`, its output thrown away.
+double RunProgram(const std::string& directory, const std::vector<const char*>& arguments,
+                  bool cold) {
+    if (cold) {
+        ::sync();
+        std::ofstream("/proc/sys/vm/drop_caches") << "3\n";
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int quiet = ::open("/dev/null", O_WRONLY);
+        ::dup2(quiet, STDOUT_FILENO);
+        if (::chdir(directory.c_str()) != 0) {
+            ::_exit(127);
+        }
+        std::vector<char*> argv{const_cast<char*>(ZANDREL_PROGRAM)};
+        for (const char* argument : arguments) {
+            argv.push_back(const_cast<char*>(argument));
+        }
+        argv.push_back(nullptr);
+        ::execv(ZANDREL_PROGRAM, argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::printf("  (the program failed: status %d)\n", status);
+    }
+    return ms;
+}
+
+double Median(const std::string& directory, const std::vector<const char*>& arguments, bool cold,
+              int runs) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        times.push_back(RunProgram(directory, arguments, cold));
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void Commands(const std::string& emptyPath, const std::string& fullPath, bool cold) {
+    const int runs = cold ? 5 : 11;
+    for (const auto& [name, arguments] :
+         {std::pair<const char*, std::vector<const char*>>{
+              "cast --numbers 1 2 --log", {"cast", "--numbers", "1", "2", "--log"}},
+          {"journal list", {"journal", "list"}}}) {
+        const double empty = Median(emptyPath, arguments, cold, runs);
+        const double full = Median(fullPath, arguments, cold, runs);
+        std::printf("zandrel %s%s: empty book %.1f ms, full book %.1f ms (median of %d)\n", name,
+                    cold ? ", cold" : "", empty, full, runs);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const bool cold = argc > 1 && std::string(argv[1]) == "--cold";
+    if (cold) {
+        --argc;
+        ++argv;
+    }
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir empty;
     QTemporaryDir full;
@@ -175,5 +246,7 @@ int main(int argc, char* argv[]) {
     InChild("empty case book", [&] { Browse(emptyPath); });
     InChild("full case book", [&] { Browse(fullPath); });
     InChild("export, full case book", [&] { Export(fullPath); });
+    std::fflush(stdout);
+    Commands(emptyPath, fullPath, cold);
     return 0;
 }
