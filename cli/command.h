@@ -54,17 +54,29 @@ struct CommandRun {
     std::unique_ptr<Session> OpenSession() const;
 };
 
+// What a command with subcommands does by its first plain argument: the subcommand's name, its
+// lines of the usage text (marked for translation in the context "Commands") and what it does,
+// as Command::run.
+struct Subcommand {
+    std::string_view name;
+    const char* usage;
+    int (*run)(const CommandRun& run, std::string* error);
+};
+
 struct Command {
     std::string_view name;
     std::span<const std::string_view> valueOptions;
     std::span<const std::string_view> flagOptions;
-    // Its part of the usage text, marked for translation in the context "Commands".
+    // Its part of the usage text, marked for translation in the context "Commands"; after the
+    // lines of its subcommands where it has any.
     const char* usage;
     // Runs it and returns its exit status; bad input returns kBadInput with the one line that
     // says what is wrong in *error.
     int (*run)(const CommandRun& run, std::string* error);
     // The value options that may be given more than once.
     std::span<const std::string_view> repeatableOptions = {};
+    // Its subcommands, in the order the usage text lists them; each takes the command's options.
+    std::span<const Subcommand* const> subcommands = {};
 };
 
 const Command& CastCommand();

@@ -90,6 +90,9 @@ std::string CommandUsageText(const Vocabulary& words) {
     std::string text =
         words.Tr("Commands", QT_TRANSLATE_NOOP("Commands", "Commands, which need no display:\n"));
     for (const Command* command : CommandTable()) {
+        for (const Subcommand* subcommand : command->subcommands) {
+            text += words.Tr("Commands", subcommand->usage);
+        }
         text += words.Tr("Commands", command->usage);
     }
     return text + ToUtf8(words.translate(

@@ -792,34 +792,62 @@ The options of every Qt program, such as -platform and -style, work as well.
         <translation>请给出 list、show、note、outcome、stats、export 或 import</translation>
     </message>
     <message>
-        <source>  zandrel journal list [--search TEXT] [--tag T] [--method M] [--since DATE]
-                       [--verdict V] [--json]
-  zandrel journal show ID [--json]
-  zandrel journal note ID TEXT
-  zandrel journal outcome ID --verdict true|partly|false|pending [--date D]
-                             [--what TEXT]
-  zandrel journal stats
-  zandrel journal export [--format json|csv|md] [FILE]
-  zandrel journal import FILE
-      The case book (casebook.sqlite), where every logged cast is kept with its
+        <source>      The case book (casebook.sqlite), where every logged cast is kept with its
       inputs: lists its records newest first, shows one (ID may be its first
       characters), sets its notes or its outcome, counts how many came true,
       writes every record to FILE (or prints it), and merges an export or a
       query log (auvrel.log) into it. Each takes --user-data too.
 </source>
-        <translation>  zandrel journal list [--search TEXT] [--tag T] [--method M] [--since DATE]
-                       [--verdict V] [--json]
-  zandrel journal show ID [--json]
-  zandrel journal note ID TEXT
-  zandrel journal outcome ID --verdict true|partly|false|pending [--date D]
-                             [--what TEXT]
-  zandrel journal stats
-  zandrel journal export [--format json|csv|md] [FILE]
-  zandrel journal import FILE
-      占例簿（casebook.sqlite）保存每一次记入日志的起卦及其输入：按新到旧列出
+        <translation>      占例簿（casebook.sqlite）保存每一次记入日志的起卦及其输入：按新到旧列出
       记录，显示其中一条（ID 可只给开头几个字符），填写备注或结果，统计应验的
       比例，把全部记录写入 FILE（或直接输出），并把导出文件或占问日志
       （auvrel.log）合并进来。每个子命令也接受 --user-data。
+</translation>
+    </message>
+    <message>
+        <source>  zandrel journal note ID TEXT
+</source>
+        <translation>  zandrel journal note ID TEXT
+</translation>
+    </message>
+    <message>
+        <source>  zandrel journal outcome ID --verdict true|partly|false|pending [--date D]
+                             [--what TEXT]
+</source>
+        <translation>  zandrel journal outcome ID --verdict true|partly|false|pending [--date D]
+                             [--what TEXT]
+</translation>
+    </message>
+    <message>
+        <source>  zandrel journal export [--format json|csv|md] [FILE]
+</source>
+        <translation>  zandrel journal export [--format json|csv|md] [FILE]
+</translation>
+    </message>
+    <message>
+        <source>  zandrel journal import FILE
+</source>
+        <translation>  zandrel journal import FILE
+</translation>
+    </message>
+    <message>
+        <source>  zandrel journal list [--search TEXT] [--tag T] [--method M] [--since DATE]
+                       [--verdict V] [--json]
+</source>
+        <translation>  zandrel journal list [--search TEXT] [--tag T] [--method M] [--since DATE]
+                       [--verdict V] [--json]
+</translation>
+    </message>
+    <message>
+        <source>  zandrel journal show ID [--json]
+</source>
+        <translation>  zandrel journal show ID [--json]
+</translation>
+    </message>
+    <message>
+        <source>  zandrel journal stats
+</source>
+        <translation>  zandrel journal stats
 </translation>
     </message>
 </context>

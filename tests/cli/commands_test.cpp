@@ -282,6 +282,11 @@ TEST_F(CommandsTest, BadInputPrintsOneLineAndExitsTwo) {
         {"text", {"65"}, "zandrel text: '65' is not a hexagram: give 1 to 64"},
         {"text", {"0"}, "zandrel text: '0' is not a hexagram: give 1 to 64"},
         {"text", {"-1"}, "zandrel text: unknown option '-1'"},
+        {"journal", {}, "zandrel journal: give list, show, note, outcome, stats, export or import"},
+        {"journal", {"lists"}, "zandrel journal: unexpected argument 'lists'"},
+        {"journal", {"show"}, "zandrel journal: give the record's id"},
+        {"journal", {"stats", "x"}, "zandrel journal: unexpected argument 'x'"},
+        {"journal", {"import"}, "zandrel journal: give the file to import"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments));
