@@ -32,7 +32,7 @@ int Edit(const Journal& journal,
 
 int Note(const CommandRun& run, std::string* error) {
     const Journal journal{run, error};
-    if (!journal.Plain(2, "give the record's id and the note")) {
+    if (!journal.Plain(2, QT_TRANSLATE_NOOP("Commands", "give the record's id and the note"))) {
         return kBadInput;
     }
     const std::string& note = run.arguments.plain[2];
@@ -43,7 +43,7 @@ int Note(const CommandRun& run, std::string* error) {
 
 int Outcome(const CommandRun& run, std::string* error) {
     const Journal journal{run, error};
-    if (!journal.Plain(1, "give the record's id")) {
+    if (!journal.Plain(1, QT_TRANSLATE_NOOP("Commands", "give the record's id"))) {
         return kBadInput;
     }
     const Vocabulary& words = run.words;

@@ -17,7 +17,7 @@ constexpr qint64 kImportCap = qint64{1} << 30;
 
 int Run(const CommandRun& run, std::string* error) {
     const Journal journal{run, error};
-    if (!journal.Plain(1, "give the file to import")) {
+    if (!journal.Plain(1, QT_TRANSLATE_NOOP("Commands", "give the file to import"))) {
         return kBadInput;
     }
     const std::string& path = run.arguments.plain[1];

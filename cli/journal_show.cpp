@@ -13,7 +13,7 @@ namespace {
 
 int Run(const CommandRun& run, std::string* error) {
     const Journal journal{run, error};
-    if (!journal.Plain(1, "give the record's id")) {
+    if (!journal.Plain(1, QT_TRANSLATE_NOOP("Commands", "give the record's id"))) {
         return kBadInput;
     }
     bool missing = false;

@@ -850,6 +850,18 @@ The options of every Qt program, such as -platform and -style, work as well.
         <translation>  zandrel journal stats
 </translation>
     </message>
+    <message>
+        <source>give the record&apos;s id and the note</source>
+        <translation>请给出记录的 ID 和备注</translation>
+    </message>
+    <message>
+        <source>give the record&apos;s id</source>
+        <translation>请给出记录的 ID</translation>
+    </message>
+    <message>
+        <source>give the file to import</source>
+        <translation>请给出要导入的文件</translation>
+    </message>
 </context>
 <context>
     <name>DateInputWords</name>

@@ -850,6 +850,18 @@ The options of every Qt program, such as -platform and -style, work as well.
         <translation>  zandrel journal stats
 </translation>
     </message>
+    <message>
+        <source>give the record&apos;s id and the note</source>
+        <translation>請給出紀錄的 ID 和備註</translation>
+    </message>
+    <message>
+        <source>give the record&apos;s id</source>
+        <translation>請給出紀錄的 ID</translation>
+    </message>
+    <message>
+        <source>give the file to import</source>
+        <translation>請給出要匯入的檔案</translation>
+    </message>
 </context>
 <context>
     <name>DateInputWords</name>

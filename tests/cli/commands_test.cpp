@@ -558,6 +558,8 @@ TEST_F(CommandsTest, WordsOfBadInputAndAnUnknownLanguage) {
               "zandrel text: option '--language' needs a value\n");
     EXPECT_EQ(RunArgs("text", {"65"}, Language::SimplifiedChinese).err,
               "zandrel text: “65”不是卦：请给出 1 到 64\n");
+    EXPECT_EQ(RunArgs("journal", {"show"}, Language::SimplifiedChinese).err,
+              "zandrel journal: 请给出记录的 ID\n");
 }
 
 } // namespace
