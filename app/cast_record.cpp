@@ -1,9 +1,10 @@
 #include "app/cast_record.h"
 
 #include "app/reading_report.h"
+#include "platform/json_text.h"
 
 #include <QDateTime>
-#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace zandrel {
 
@@ -19,7 +20,7 @@ CaseRecord CaseRecordOf(const CastResult& result, const Vocabulary& words, std::
     QJsonObject inputs = ReportJson(report);
     inputs.remove(QStringLiteral("question"));
     inputs.remove(QStringLiteral("text"));
-    record.inputs = QJsonDocument(inputs).toJson(QJsonDocument::Compact).toStdString();
+    record.inputs = CompactJson(inputs);
     record.question = result.question;
     record.outer = result.reading.outer;
     record.inner = result.reading.inner;

@@ -1,6 +1,7 @@
 #include "casebook/exchange.h"
 
 #include "casebook/log_records.h"
+#include "platform/json_text.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -146,9 +147,7 @@ std::optional<CaseRecord> CaseRecordFromJson(const QJsonObject& json) {
     }
     r.id = S(uuid.toString(QUuid::WithoutBraces));
     r.verdict = *named;
-    r.inputs = QJsonDocument(json.value(QLatin1String("inputs")).toObject())
-                   .toJson(QJsonDocument::Compact)
-                   .toStdString();
+    r.inputs = CompactJson(json.value(QLatin1String("inputs")).toObject());
     for (const QJsonValue tag : json.value(QLatin1String("tags")).toArray()) {
         if (!tag.isString()) {
             return std::nullopt;
@@ -194,8 +193,7 @@ void CaseExportWriter::Begin() {
 void CaseExportWriter::Add(const CaseRecord& r) {
     switch (format_) {
     case ExportFormat::Json:
-        out_ << (first_ ? "\n" : ",\n")
-             << QJsonDocument(CaseRecordJson(r)).toJson(QJsonDocument::Compact).toStdString();
+        out_ << (first_ ? "\n" : ",\n") << CompactJson(CaseRecordJson(r));
         break;
     case ExportFormat::Csv: {
         const std::string fields[] = {r.id,

@@ -16,10 +16,11 @@
 #include "cli/reading_table.h"
 #include "cli/terminal.h"
 #include "core/periods.h"
+#include "platform/json_text.h"
 #include "platform/local_time.h"
 #include "platform/qt_text.h"
 
-#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <algorithm>
 #include <ostream>
@@ -262,7 +263,7 @@ int Run(const CommandRun& run, std::string* error) {
         for (auto it = more.begin(); it != more.end(); ++it) {
             json.insert(it.key(), it.value());
         }
-        output = QJsonDocument(json).toJson(QJsonDocument::Compact).toStdString() + "\n";
+        output = CompactJson(json) + "\n";
     } else {
         output = ReadingTable(run.words, report);
         if (run.arguments.Flag("--details")) {

@@ -3,11 +3,11 @@
 #include "app/case_book_words.h"
 #include "cli/journal.h"
 #include "cli/terminal.h"
+#include "platform/json_text.h"
 #include "platform/qt_text.h"
 
 #include <QDate>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace zandrel {
@@ -71,8 +71,7 @@ int Run(const CommandRun& run, std::string* error) {
                                          {"original", row.original},
                                          {"final", row.final},
                                          {"verdict", ToQString(VerdictKey(row.verdict))}};
-                text += (first ? "\n" : ",\n") +
-                        QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+                text += (first ? "\n" : ",\n") + CompactJson(object);
             } else {
                 text += TerminalText(row.id.substr(0, 8) + "  " +
                                      journal.LocalTime(row.castUtc, row.utcOffsetMinutes) + "  " +

@@ -4,9 +4,8 @@
 #include "casebook/exchange.h"
 #include "cli/journal.h"
 #include "cli/terminal.h"
+#include "platform/json_text.h"
 #include "platform/qt_text.h"
-
-#include <QJsonDocument>
 
 namespace zandrel {
 namespace {
@@ -28,10 +27,7 @@ int Run(const CommandRun& run, std::string* error) {
     }
     const Vocabulary& w = run.words;
     if (run.arguments.Flag("--json")) {
-        return Print(
-            run.out, run.err, w,
-            QJsonDocument(CaseRecordJson(*record)).toJson(QJsonDocument::Compact).toStdString() +
-                "\n");
+        return Print(run.out, run.err, w, CompactJson(CaseRecordJson(*record)) + "\n");
     }
     std::string tags;
     for (const std::string& tag : record->tags) {

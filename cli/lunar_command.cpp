@@ -8,9 +8,10 @@
 #include "cli/command.h"
 #include "cli/convention_options.h"
 #include "cli/terminal.h"
+#include "platform/json_text.h"
 #include "platform/qt_text.h"
 
-#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace zandrel {
 namespace {
@@ -66,8 +67,7 @@ int Run(const CommandRun& run, std::string* error) {
             json["solar_term"] = SolarTermJson(*pillars);
             json["conventions"] = ConventionsJson(*conventions);
         }
-        return Print(run.out, run.err, words,
-                     QJsonDocument(json).toJson(QJsonDocument::Compact).toStdString() + "\n");
+        return Print(run.out, run.err, words, CompactJson(json) + "\n");
     }
     std::string text = LunarDateLines(words, lunar, hour) + "\n";
     if (pillars) {
