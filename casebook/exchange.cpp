@@ -170,8 +170,8 @@ std::optional<ExportFormat> ExportFormatNamed(std::string_view name) {
     return std::nullopt;
 }
 
-CaseExportWriter::CaseExportWriter(std::ostream& out, ExportFormat format)
-    : out_(out), format_(format) {}
+CaseExportWriter::CaseExportWriter(std::ostream& out, ExportFormat format, ShownText shown)
+    : out_(out), format_(format), shown_(shown) {}
 
 void CaseExportWriter::Begin() {
     switch (format_) {
@@ -190,7 +190,25 @@ void CaseExportWriter::Begin() {
     }
 }
 
-void CaseExportWriter::Add(const CaseRecord& r) {
+void CaseExportWriter::Add(const CaseRecord& record) {
+    if (shown_ == nullptr || format_ == ExportFormat::Json) {
+        Write(record);
+        return;
+    }
+    CaseRecord shown = record;
+    for (std::string* text :
+         {&shown.id, &shown.castUtc, &shown.method, &shown.inputs, &shown.question, &shown.person,
+          &shown.readingText, &shown.language, &shown.notes, &shown.outcomeDate, &shown.outcomeWhat,
+          &shown.modifiedUtc}) {
+        *text = shown_(*text);
+    }
+    for (std::string& tag : shown.tags) {
+        tag = shown_(tag);
+    }
+    Write(shown);
+}
+
+void CaseExportWriter::Write(const CaseRecord& r) {
     switch (format_) {
     case ExportFormat::Json:
         out_ << (first_ ? "\n" : ",\n") << CompactJson(CaseRecordJson(r));

@@ -23,17 +23,27 @@ std::optional<CaseRecord> CaseRecordFromJson(const QJsonObject& json);
 enum class ExportFormat { Json, Csv, Markdown };
 std::optional<ExportFormat> ExportFormatNamed(std::string_view name);
 
-// Writes the export of `records` one at a time: begin, each record, end.
+// How an export shows the texts of its records, where a file's exact bytes are not wanted: a
+// terminal's view of each, for example.
+using ShownText = std::string (*)(std::string_view text);
+
+// Writes the export of `records` one at a time: begin, each record, end. The JSON is always
+// exact (and inert on a terminal, see platform/json_text.h). The CSV and the Markdown keep
+// every text's bytes as they are, or, with `shown`, write each text of a record as `shown` makes
+// it, inside the same quoting, records and lines.
 class CaseExportWriter {
 public:
-    CaseExportWriter(std::ostream& out, ExportFormat format);
+    CaseExportWriter(std::ostream& out, ExportFormat format, ShownText shown = nullptr);
     void Begin();
     void Add(const CaseRecord& record);
     void End();
 
 private:
+    void Write(const CaseRecord& record);
+
     std::ostream& out_;
     ExportFormat format_;
+    ShownText shown_;
     bool first_ = true;
 };
 

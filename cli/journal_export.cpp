@@ -65,8 +65,8 @@ int Run(const CommandRun& run, std::string* error) {
     if (!book && !missing) {
         return status;
     }
-    const auto write = [&](std::ostream& out) {
-        CaseExportWriter writer(out, *format);
+    const auto write = [&](std::ostream& out, ShownText shown) {
+        CaseExportWriter writer(out, *format, shown);
         writer.Begin();
         CaseBookError failure;
         if (book && !book->ForEach(
@@ -82,21 +82,24 @@ int Run(const CommandRun& run, std::string* error) {
         return kDone;
     };
     if (plain.size() < 2) {
-        // Written to the terminal as it comes, the export needs no copy of the whole.
-        status = write(run.out);
+        // Written to the terminal as it comes, the export needs no copy of the whole. Its texts
+        // are shown as every other text the commands print, so that none acts on the terminal;
+        // the JSON is inert as it stands.
+        status = write(run.out, TerminalText);
         run.out.flush();
         if (status == kDone && !run.out) {
             return Print(run.out, run.err, run.words, "");
         }
         return status;
     }
+    // A file keeps every byte of every text: it is the records' data.
     QSaveFile file(ToQString(plain[1]));
     if (!file.open(QIODevice::WriteOnly)) {
         return WriteFailed(run, plain[1], file.errorString());
     }
     DeviceBuffer buffer(file);
     std::ostream out(&buffer);
-    if (status = write(out); status != kDone) {
+    if (status = write(out, nullptr); status != kDone) {
         file.cancelWriting();
         return status;
     }

@@ -6,6 +6,14 @@
 #include <ostream>
 
 namespace zandrel {
+namespace {
+
+bool IsBidiFormatting(char16_t c) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+} // namespace
 
 int Print(std::ostream& out, std::ostream& err, const Vocabulary& words, const std::string& text) {
     out << text << std::flush;
@@ -26,9 +34,10 @@ std::string TerminalText(std::string_view text) {
         if (c == u'\r' && i + 1 < decoded.size() && decoded[i + 1] == u'\n') {
             continue; // the LF that follows ends the line
         }
-        if (c >= 0x80 && c <= 0x9F) {
+        if ((c >= 0x80 && c <= 0x9F) || IsBidiFormatting(c)) {
             // C1 controls have no symbols of their own, and terminals act on some of them (CSI,
-            // OSC): they are shown by their code instead.
+            // OSC); the bidirectional formatting characters reorder the text around them, so
+            // that a line could show other than what it holds. Both are shown by their code.
             shown.append(
                 QStringLiteral("<U+%1>").arg(static_cast<int>(c), 4, 16, QChar(u'0')).toUpper());
             continue;

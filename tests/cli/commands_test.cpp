@@ -568,6 +568,101 @@ TEST_F(CommandsTest, WordsOfBadInputAndAnUnknownLanguage) {
 namespace zandrel {
 namespace {
 
+// What in `text` would act on a terminal or reorder the line it is shown on: C0 controls but
+// tab and line ends, DEL, C1 controls and bidirectional formatting characters. Empty when none.
+std::string RawControls(const std::string& text) {
+    std::string found;
+    const QString decoded = QString::fromUtf8(text);
+    for (qsizetype i = 0; i < decoded.size(); ++i) {
+        const char16_t c = decoded[i].unicode();
+        const bool lineEnd =
+            c == u'\n' || (c == u'\r' && i + 1 < decoded.size() && decoded[i + 1] == u'\n');
+        if ((c < 0x20 && c != u'\t' && !lineEnd) || (c >= 0x7F && c <= 0x9F) || c == 0x061C ||
+            c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+            (c >= 0x2066 && c <= 0x2069)) {
+            found +=
+                QStringLiteral("U+%1 ").arg(static_cast<int>(c), 4, 16, QChar(u'0')).toStdString();
+        }
+    }
+    return found;
+}
+
+// The user's words reach no output as a control: the JSON escapes them and reads back to the
+// very words, the CSV and the Markdown printed show them as every text the commands print does,
+// and an export to a file keeps them byte for byte.
+TEST_F(CommandsTest, NoOutputLetsTheUsersWordsControlTheTerminal) {
+    const std::string question = "a\x1b]0;T\x07"
+                                 "b\u009B2Jc\u202Ed";
+    const std::string notes = "n\x1b[31m\u009Bx\u202E\u2066\x7f\x07";
+    const CommandRun cast =
+        RunArgs("cast", {"--numbers", "27", "15", "--question", question, "--log", "--json"});
+    ASSERT_EQ(cast.status, kDone) << cast.err;
+    EXPECT_EQ(RawControls(cast.out), "");
+    EXPECT_EQ(Json(cast)["question"].toString().toStdString(), question);
+    const QJsonArray listed =
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(RunArgs("journal", {"list", "--json"}).out))
+            .array();
+    ASSERT_EQ(listed.size(), 1);
+    const std::string id = listed[0].toObject()["id"].toString().toStdString();
+    ASSERT_EQ(RunArgs("journal", {"note", id, notes}).status, kDone);
+
+    const struct {
+        std::vector<std::string> arguments;
+        bool json;
+    } outputs[] = {
+        {{"list", "--json"}, true},
+        {{"show", id, "--json"}, true},
+        {{"export"}, true},
+        {{"list"}, false},
+        {{"show", id}, false},
+        {{"export", "--format", "csv"}, false},
+        {{"export", "--format", "md"}, false},
+    };
+    for (const auto& o : outputs) {
+        SCOPED_TRACE(testing::PrintToString(o.arguments));
+        const CommandRun run = RunArgs("journal", o.arguments);
+        ASSERT_EQ(run.status, kDone) << run.err;
+        EXPECT_EQ(RawControls(run.out), "") << run.out;
+        if (!o.json) {
+            EXPECT_NE(run.out.find("a\u241B]0;T\u2407b<U+009B>2Jc<U+202E>d"), std::string::npos);
+            continue;
+        }
+        const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(run.out));
+        const QJsonObject record = document.isArray() ? document.array()[0].toObject()
+                                   : document.object().contains("records")
+                                       ? document.object()["records"].toArray()[0].toObject()
+                                       : document.object();
+        EXPECT_EQ(record["question"].toString().toStdString(), question);
+        if (record.contains("notes")) {
+            EXPECT_EQ(record["notes"].toString().toStdString(), notes);
+        }
+    }
+    // The CSV keeps its quoting and its record ends; a line end inside a text stays inside its
+    // quotes.
+    const std::string csv = RunArgs("journal", {"export", "--format", "csv"}).out;
+    EXPECT_EQ(csv.find(",\"n\u241B[31m<U+009B>x<U+202E><U+2066>\u2421\u2407\","), std::string::npos)
+        << "a text without a comma, quote or line end is not quoted";
+    EXPECT_NE(csv.find(",n\u241B[31m<U+009B>x<U+202E><U+2066>\u2421\u2407,"), std::string::npos)
+        << csv;
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\r'), 2) << "the head's end and the record's";
+    EXPECT_TRUE(csv.ends_with("\r\n"));
+    const std::string markdown = RunArgs("journal", {"export", "--format", "md"}).out;
+    EXPECT_NE(markdown.find("\n- question: a\u241B]0;T\u2407b<U+009B>2Jc<U+202E>d\n"),
+              std::string::npos)
+        << markdown;
+    EXPECT_NE(markdown.find("```text\nn\u241B[31m<U+009B>x<U+202E><U+2066>\u2421\u2407\n```\n"),
+              std::string::npos);
+
+    for (const char* format : {"csv", "md"}) {
+        ASSERT_EQ(RunArgs("journal", {"export", "--format", format, dir.File("all")}).status,
+                  kDone);
+        const std::string file = dir.Read("all");
+        EXPECT_NE(file.find(question), std::string::npos) << format;
+        EXPECT_NE(file.find(notes), std::string::npos) << format;
+    }
+}
+
 // The journal sees the casts that `cast --log` recorded, edits them, and carries them to a
 // fresh folder through an export; a file that is no export is refused with one line.
 TEST_F(CommandsTest, JournalListsEditsExportsAndImportsTheLoggedCasts) {

@@ -14,6 +14,9 @@ TEST(TerminalTextTest, LineEndsAndControlCharacters) {
     // C1 controls (CSI, OSC) by their codes; what follows them stays text.
     EXPECT_EQ(TerminalText("a\u009B2J\u009D0;T\u0080\u00A0"),
               "a<U+009B>2J<U+009D>0;T<U+0080>\u00A0");
+    // Bidirectional formatting characters too, which would show the line in another order.
+    EXPECT_EQ(TerminalText("a\u202Eb\u2066c\u200Fd\u061Ce\u200Df\u2069"),
+              "a<U+202E>b<U+2066>c<U+200F>d<U+061C>e\u200Df<U+2069>");
 }
 
 TEST(TerminalTextTest, WideCharactersTakeTwoColumns) {
