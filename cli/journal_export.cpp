@@ -8,6 +8,7 @@
 #include "cli/terminal.h"
 #include "platform/qt_text.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <ostream>
@@ -93,9 +94,18 @@ int Run(const CommandRun& run, std::string* error) {
         return status;
     }
     // A file keeps every byte of every text: it is the records' data.
-    QSaveFile file(ToQString(plain[1]));
+    const QString path = ToQString(plain[1]);
+    const bool made = !QFileInfo::exists(path);
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return WriteFailed(run, plain[1], file.errorString());
+    }
+    // It holds the user's questions: a new file is its owner's alone, before anything is in it.
+    // One that was there keeps its permissions.
+    if (made && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return WriteFailed(run, plain[1], reason);
     }
     DeviceBuffer buffer(file);
     std::ostream out(&buffer);

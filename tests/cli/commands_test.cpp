@@ -663,6 +663,27 @@ TEST_F(CommandsTest, NoOutputLetsTheUsersWordsControlTheTerminal) {
     }
 }
 
+// An export holds the user's questions: a new file is its owner's alone whatever the umask, one
+// that was there keeps its mode.
+TEST_F(CommandsTest, ANewExportIsItsOwnersAloneAndAFileThereKeepsItsMode) {
+    ASSERT_EQ(RunArgs("cast", {"--numbers", "27", "--log"}).status, kDone);
+    const mode_t umask = ::umask(0);
+    const CommandRun made = RunArgs("journal", {"export", dir.File("new.json")});
+    dir.Write("old.csv", "old");
+    ::chmod(dir.File("old.csv").c_str(), 0664);
+    const CommandRun replaced =
+        RunArgs("journal", {"export", "--format", "csv", dir.File("old.csv")});
+    ::umask(umask);
+    ASSERT_EQ(made.status, kDone) << made.err;
+    ASSERT_EQ(replaced.status, kDone) << replaced.err;
+    struct stat status {};
+    ASSERT_EQ(::stat(dir.File("new.json").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600U);
+    ASSERT_EQ(::stat(dir.File("old.csv").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0664U);
+    EXPECT_TRUE(dir.Read("old.csv").starts_with("id,cast_utc,"));
+}
+
 // The journal sees the casts that `cast --log` recorded, edits them, and carries them to a
 // fresh folder through an export; a file that is no export is refused with one line.
 TEST_F(CommandsTest, JournalListsEditsExportsAndImportsTheLoggedCasts) {
