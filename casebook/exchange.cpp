@@ -1,9 +1,9 @@
 #include "casebook/exchange.h"
 
-#include "casebook/log_records.h"
+#include "casebook/import_reader.h"
 #include "platform/json_text.h"
 
-#include <QDateTime>
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QUuid>
@@ -14,8 +14,6 @@
 namespace zandrel {
 namespace {
 
-constexpr const char* kExportFormat = "zandrel-casebook";
-constexpr int kExportVersion = 1;
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -176,7 +174,7 @@ CaseExportWriter::CaseExportWriter(std::ostream& out, ExportFormat format, Shown
 void CaseExportWriter::Begin() {
     switch (format_) {
     case ExportFormat::Json:
-        out_ << "{\"format\":\"" << kExportFormat << "\",\"version\":" << kExportVersion
+        out_ << "{\"format\":\"" << kCaseExportFormat << "\",\"version\":" << kCaseExportVersion
              << ",\"records\":[";
         break;
     case ExportFormat::Csv:
@@ -281,31 +279,18 @@ void CaseExportWriter::End() {
 }
 
 CaseImport ReadCaseImport(std::string_view bytes) {
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    CaseImportReader reader(device);
     CaseImport import;
-    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
-    if (start != std::string_view::npos && bytes[start] == '{') {
-        QJsonParseError parse;
-        const QJsonDocument document = QJsonDocument::fromJson(
-            QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &parse);
-        const QJsonObject root = document.object();
-        if (parse.error != QJsonParseError::NoError ||
-            root.value(QLatin1String("format")).toString() != QLatin1String(kExportFormat) ||
-            root.value(QLatin1String("version")).toInt() != kExportVersion ||
-            !root.value(QLatin1String("records")).isArray()) {
-            return import;
-        }
-        for (const QJsonValue value : root.value(QLatin1String("records")).toArray()) {
-            std::optional<CaseRecord> record = CaseRecordFromJson(value.toObject());
-            if (!record) {
-                return {};
-            }
-            import.records.push_back(std::move(*record));
-        }
-        import.kind = CaseImport::Kind::Export;
-        return import;
+    while (std::optional<CaseRecord> record = reader.Next()) {
+        import.records.push_back(std::move(*record));
     }
-    import.records = CaseRecordsOfLog(bytes);
-    import.kind = import.records.empty() ? CaseImport::Kind::Neither : CaseImport::Kind::Log;
+    if (reader.Failed()) {
+        return {};
+    }
+    import.kind = reader.Kind();
     return import;
 }
 

@@ -15,6 +15,10 @@
 
 namespace zandrel {
 
+// The head of a JSON export, before its records: {"format":"zandrel-casebook","version":1.
+inline constexpr std::string_view kCaseExportFormat = "zandrel-casebook";
+inline constexpr int kCaseExportVersion = 1;
+
 // A record as one JSON object of the export.
 QJsonObject CaseRecordJson(const CaseRecord& record);
 // The record of such an object; none where a field is missing or of the wrong type.
@@ -54,7 +58,9 @@ struct CaseImport {
     std::vector<CaseRecord> records;
 };
 
-// Reads an import file's bytes: a JSON export of a case book, or a query log.
+// Reads an import file's bytes, all of them in memory: a JSON export of a case book, or a query
+// log. Neither, with no records, where they are neither or where anything in them is wrong;
+// CaseImportReader (casebook/import_reader.h) reads a file of any size and says what is wrong.
 CaseImport ReadCaseImport(std::string_view bytes);
 
 } // namespace zandrel

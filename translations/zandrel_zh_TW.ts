@@ -805,6 +805,14 @@ The options of every Qt program, such as -platform and -style, work as well.
 </translation>
     </message>
     <message>
+        <source>give the record&apos;s id and the note</source>
+        <translation>請給出紀錄的 ID 和備註</translation>
+    </message>
+    <message>
+        <source>give the record&apos;s id</source>
+        <translation>請給出紀錄的 ID</translation>
+    </message>
+    <message>
         <source>  zandrel journal note ID TEXT
 </source>
         <translation>  zandrel journal note ID TEXT
@@ -823,6 +831,35 @@ The options of every Qt program, such as -platform and -style, work as well.
 </source>
         <translation>  zandrel journal export [--format json|csv|md] [FILE]
 </translation>
+    </message>
+    <message>
+        <source>%1: record %2, at byte %3, is not a record of a case book; nothing was imported</source>
+        <extracomment>%1 is the file, %2 the number of the record, %3 the byte of the file it starts at</extracomment>
+        <translation>%1：第 %2 筆紀錄（始於第 %3 位元組）不是占例簿的紀錄；未匯入任何紀錄</translation>
+    </message>
+    <message>
+        <source>%1: record %2, at byte %3, is longer than %4 MiB; nothing was imported</source>
+        <extracomment>%1 is the file, %2 the number of the record, %3 the byte of the file it starts at, %4 the most it may take in MiB</extracomment>
+        <translation>%1：第 %2 筆紀錄（始於第 %3 位元組）超過 %4 MiB；未匯入任何紀錄</translation>
+    </message>
+    <message>
+        <source>%1: a text of record %2, at byte %3, is longer than %4 MiB; nothing was imported</source>
+        <extracomment>%1 is the file, %2 the number of the record, %3 the byte of the file it starts at, %4 the most one text may take in MiB</extracomment>
+        <translation>%1：第 %2 筆紀錄（始於第 %3 位元組）中有一段文字超過 %4 MiB；未匯入任何紀錄</translation>
+    </message>
+    <message>
+        <source>%1 ends too early, at byte %2 (whole records before it: %3); nothing was imported</source>
+        <extracomment>%1 is the file, %2 the byte it ends at, %3 how many records came whole before</extracomment>
+        <translation>%1 在第 %2 位元組處提前結束（此前完整的紀錄：%3 筆）；未匯入任何紀錄</translation>
+    </message>
+    <message>
+        <source>%1: what follows record %2, at byte %3, is not part of an export; nothing was imported</source>
+        <extracomment>%1 is the file, %2 the number of the last record read, %3 the byte of the file where what follows it starts</extracomment>
+        <translation>%1：第 %2 筆紀錄之後（自第 %3 位元組起）的內容不屬於匯出檔；未匯入任何紀錄</translation>
+    </message>
+    <message>
+        <source>give the file to import</source>
+        <translation>請給出要匯入的檔案</translation>
     </message>
     <message>
         <source>  zandrel journal import FILE
@@ -849,18 +886,6 @@ The options of every Qt program, such as -platform and -style, work as well.
 </source>
         <translation>  zandrel journal stats
 </translation>
-    </message>
-    <message>
-        <source>give the record&apos;s id and the note</source>
-        <translation>請給出紀錄的 ID 和備註</translation>
-    </message>
-    <message>
-        <source>give the record&apos;s id</source>
-        <translation>請給出紀錄的 ID</translation>
-    </message>
-    <message>
-        <source>give the file to import</source>
-        <translation>請給出要匯入的檔案</translation>
     </message>
 </context>
 <context>

@@ -558,8 +558,6 @@ TEST_F(CommandsTest, WordsOfBadInputAndAnUnknownLanguage) {
               "zandrel text: option '--language' needs a value\n");
     EXPECT_EQ(RunArgs("text", {"65"}, Language::SimplifiedChinese).err,
               "zandrel text: “65”不是卦：请给出 1 到 64\n");
-    EXPECT_EQ(RunArgs("journal", {"show"}, Language::SimplifiedChinese).err,
-              "zandrel journal: 请给出记录的 ID\n");
 }
 
 } // namespace
@@ -682,6 +680,38 @@ TEST_F(CommandsTest, ANewExportIsItsOwnersAloneAndAFileThereKeepsItsMode) {
     ASSERT_EQ(::stat(dir.File("old.csv").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0664U);
     EXPECT_TRUE(dir.Read("old.csv").starts_with("id,cast_utc,"));
+}
+
+// An import that turns out wrong half-way merges nothing and says where it went wrong; what is
+// no import is refused from its first bytes, however long it is.
+TEST_F(CommandsTest, AnImportThatGoesWrongMergesNothingAndSaysWhere) {
+    ASSERT_EQ(RunArgs("cast", {"--numbers", "27", "--log"}).status, kDone);
+    ASSERT_EQ(RunArgs("cast", {"--numbers", "28", "--log"}).status, kDone);
+    ASSERT_EQ(RunArgs("journal", {"export", dir.File("all.json")}).status, kDone);
+    const std::string whole = dir.Read("all.json");
+    const std::size_t second = whole.find(",\n{") + 2;
+    dir.Write("cut.json", whole.substr(0, second + 30));
+
+    const TempDir fresh;
+    CommandContext there = Context();
+    there.currentDirectory = fresh.Path();
+    const CommandRun cut = RunWith(there, "journal", {"import", dir.File("cut.json")});
+    EXPECT_EQ(cut.status, kBadInput);
+    EXPECT_EQ(cut.err, "zandrel journal: " + dir.File("cut.json") + " ends too early, at byte " +
+                           std::to_string(second + 30) +
+                           " (whole records before it: 1); nothing was imported\n");
+    EXPECT_EQ(RunWith(there, "journal", {"list"}).out, "") << "nothing merged";
+
+    const CommandRun zero = RunWith(there, "journal", {"import", "/dev/zero"});
+    EXPECT_EQ(zero.status, kBadInput);
+    EXPECT_EQ(zero.err, "zandrel journal: /dev/zero is neither an export of a case book (JSON) "
+                        "nor a query log\n");
+    const CommandRun folder = RunWith(there, "journal", {"import", dir.Path()});
+    EXPECT_EQ(folder.status, kFileError);
+    EXPECT_TRUE(folder.err.starts_with("zandrel: " + dir.Path() + " could not be read: "))
+        << folder.err;
+    EXPECT_EQ(RunWith(there, "journal", {"import", dir.File("all.json")}).out,
+              "Added 2, updated 0, skipped 0.\n");
 }
 
 // The journal sees the casts that `cast --log` recorded, edits them, and carries them to a
