@@ -311,7 +311,9 @@ std::optional<CaseRecord> CaseImportReader::NextOfExport() {
 // the end of the file.
 bool CaseImportReader::ReadEnd() {
     const std::size_t limit = kMaxImportRecordBytes;
-    const auto failed = [&](Scan scan, std::size_t at) {
+    // The file ends too early where the scan met its end; otherwise what stands at `at` is no
+    // end of an export.
+    const auto wrong = [&](Scan scan, std::size_t at) {
         if (scan == Scan::CutShort) {
             FailScan(scan, at);
         } else {
@@ -321,48 +323,50 @@ bool CaseImportReader::ReadEnd() {
     };
     for (;;) {
         std::size_t i = 0;
-        if (const Scan scan = SkipSpace(&i, limit); scan != Scan::Done) {
-            return failed(scan, i);
+        Scan scan = SkipSpace(&i, limit);
+        if (scan != Scan::Done) {
+            return wrong(scan, i);
         }
         if (At(i) == '}') {
             Take(i + 1);
             break;
         }
         const std::size_t member = i;
+        if (At(member) != ',') {
+            return wrong(scan, member);
+        }
         ++i;
         std::size_t end = 0;
-        if (At(member) != ',' || SkipSpace(&i, limit) != Scan::Done || At(i) != '"' ||
-            ScanValue(i, limit, &end) != Scan::Done) {
-            return failed(Scan::TooLong, member);
+        if ((scan = SkipSpace(&i, limit)) != Scan::Done || At(i) != '"' ||
+            (scan = ScanValue(i, limit, &end)) != Scan::Done) {
+            return wrong(scan, member);
         }
         const std::optional<QJsonValue> key = ValueOf(View(i, end));
-        i = end;
+        // The head's members come once, before the records.
         if (!key || !key->isString() || key->toString() == QLatin1String("records") ||
             key->toString() == QLatin1String("format") ||
-            key->toString() == QLatin1String("version") || SkipSpace(&i, limit) != Scan::Done ||
-            At(i) != ':') {
-            return failed(Scan::TooLong, member);
+            key->toString() == QLatin1String("version")) {
+            return wrong(scan, member);
+        }
+        i = end;
+        if ((scan = SkipSpace(&i, limit)) != Scan::Done || At(i) != ':') {
+            return wrong(scan, member);
         }
         ++i;
-        if (const Scan scan = SkipSpace(&i, limit); scan != Scan::Done) {
-            return failed(scan, member);
-        }
-        if (const Scan scan = ScanValue(i, limit, &end); scan != Scan::Done) {
-            return failed(scan, member);
-        }
-        if (!ValueOf(View(i, end))) {
-            return failed(Scan::TooLong, member);
+        if ((scan = SkipSpace(&i, limit)) != Scan::Done ||
+            (scan = ScanValue(i, limit, &end)) != Scan::Done || !ValueOf(View(i, end))) {
+            return wrong(scan, member);
         }
         Take(end);
     }
     std::size_t i = 0;
-    switch (SkipSpace(&i, limit)) {
+    switch (const Scan scan = SkipSpace(&i, limit)) {
     case Scan::CutShort: // the end of the file
         return true;
     case Scan::Unreadable:
         return false;
     default:
-        return failed(Scan::TooLong, i);
+        return wrong(scan, i);
     }
 }
 

@@ -160,6 +160,8 @@ TEST(CaseImportReader, ABrokenExportIsRefusedWhereItBreaksAndNothingIsMerged) {
          head.size() + one.size() + 1 + two.size()},
         {"cut after the records", head + one + "]", Problem::CutShort, 1,
          head.size() + one.size() + 1},
+        {"cut after a member after the records", head + one + "],\"more\":", Problem::CutShort, 1,
+         head.size() + one.size() + 9},
         {"garbage after the head", head + "garbage" + one + "]}", Problem::BadRecord, 1,
          head.size()},
         {"garbage after a record", head + one + " garbage", Problem::NotTheEnd, 1,
