@@ -13,6 +13,7 @@
 #include "casebook/exchange.h"
 #include "casebook/import_reader.h"
 #include "log/query_log.h"
+#include "platform/local_time.h"
 
 #include <QElapsedTimer>
 #include <QFile>

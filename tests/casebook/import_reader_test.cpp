@@ -6,6 +6,7 @@
 #include "casebook/import_reader.h"
 #include "casebook/log_records.h"
 #include "platform/json_text.h"
+#include "platform/local_time.h"
 #include "tests/casebook/case_book_fixtures.h"
 #include "tests/support/fault_helpers.h"
 
