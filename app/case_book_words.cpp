@@ -40,6 +40,13 @@ std::string CaseBookErrorMessage(const Vocabulary& words, const CaseBookError& e
                                       "restore your last export, or recover it with SQLite's "
                                       "own tools."),
                       {path});
+    case CaseBookError::Kind::TextTooLong:
+        //: %1 is the case book's file
+        return FillIn(words.translate("CaseBookWords",
+                                      "The text is longer than the case book %1 keeps (4 MiB in "
+                                      "a field, so that every record can be exported and "
+                                      "imported again whole). It was not saved."),
+                      {path});
     case CaseBookError::Kind::ForeignLog:
         //: %1 is the file beside the case book that holds changes waiting to be written to it
         //: (SQLite's write-ahead log, casebook.sqlite-wal), which came from another database

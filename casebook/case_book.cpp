@@ -1,7 +1,9 @@
 #include "casebook/case_book.h"
 
+#include "casebook/import_reader.h"
 #include "casebook/rows.h"
 #include "casebook/sql.h"
+#include "platform/json_text.h"
 
 #include <sqlite3.h>
 
@@ -107,6 +109,14 @@ struct Where {
         }
     }
 };
+
+// Whether `text` fits a text of an export, as the import reads it back.
+bool FitsAnExport(const std::string& text) {
+    // The text's JSON string with its quotes and the brackets around it.
+    return CompactJson(
+               QJsonArray{QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))})
+               .size() <= kMaxImportTextBytes + 4;
+}
 
 // A search interrupted by its caller: SQLite asks every few thousand steps.
 int Interrupted(void* cancel) {
@@ -340,6 +350,19 @@ bool CaseBook::ForEach(const CaseFilter& filter,
 
 EditResult CaseBook::Update(const std::string& id, const CaseRecord* seen, const CaseEdit& edit,
                             CaseBookError* error) {
+    // What the book keeps, an export carries and an import takes back whole.
+    std::string tags = edit.tags ? casebook::JoinTags(*edit.tags) : std::string();
+    for (const std::string* text : std::initializer_list<const std::string*>{
+             edit.person ? &*edit.person : nullptr, edit.tags ? &tags : nullptr,
+             edit.notes ? &*edit.notes : nullptr, edit.outcome ? &edit.outcome->date : nullptr,
+             edit.outcome ? &edit.outcome->what : nullptr}) {
+        if (text != nullptr && !FitsAnExport(*text)) {
+            if (error != nullptr) {
+                *error = {Kind::TextTooLong, Path(), {}};
+            }
+            return EditResult::Failed;
+        }
+    }
     WriteTransaction write(*connection_, error);
     if (!write.Begun()) {
         return EditResult::Failed;

@@ -21,6 +21,9 @@ struct CaseBookError {
         // A write-ahead log beside the case book that is not its own (copied from another
         // case book or another database): merging it would overwrite the book's records.
         ForeignLog,
+        // An edit with a text longer than a record may hold and still be exported and
+        // imported again whole; nothing was written.
+        TextTooLong,
     };
     Kind kind = Kind::None;
     // The file that is wrong: the case book, or its write-ahead log for ForeignLog.

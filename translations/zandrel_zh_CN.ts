@@ -239,6 +239,11 @@ A trigram&apos;s place in the reading, then its element: &quot;outer trigram, Me
         <extracomment>%1 is the file beside the case book that holds changes waiting to be written to it (SQLite&apos;s write-ahead log, casebook.sqlite-wal), which came from another database</extracomment>
         <translation>%1 存放的是另一个数据库的改动，不属于旁边的占例簿。两者均未改动：请把 %1 移走，才能使用占例簿。</translation>
     </message>
+    <message>
+        <source>The text is longer than the case book %1 keeps (4 MiB in a field, so that every record can be exported and imported again whole). It was not saved.</source>
+        <extracomment>%1 is the case book&apos;s file</extracomment>
+        <translation>文本超出占例簿 %1 所能保存的长度（每栏最多 4 MiB，以便每条记录都能完整地导出并重新导入），未保存。</translation>
+    </message>
 </context>
 <context>
     <name>Casts</name>

@@ -3,6 +3,7 @@
 
 #include "casebook/case_book.h"
 #include "casebook/exchange.h"
+#include "casebook/import_reader.h"
 #include "tests/casebook/case_book_fixtures.h"
 #include "tests/support/fault_helpers.h"
 
@@ -188,6 +189,38 @@ TEST(CaseBook, ExportImportsIntoAFreshCaseBookAndMergesByModifiedTime) {
                              "[Your query on nothing]\r\n", "plain text"}) {
         EXPECT_EQ(ReadCaseImport(text).kind, CaseImport::Kind::Neither) << text;
     }
+}
+
+// Whatever an edit saves, an export carries and an import takes back whole: a text longer than
+// an import takes is refused, and the record keeps what it had.
+TEST(CaseBook, AnEditSavesNoTextThatAnImportCouldNotTakeBack) {
+    const TempDir dir;
+    const TempDir other;
+    auto book = OpenOk(dir.Path());
+    const CaseRecord r = Record(1);
+    ASSERT_TRUE(book->Add(r, nullptr));
+    // Every character of it is written as an escape of six bytes in the JSON.
+    const std::string escaped(kMaxImportTextBytes / 6 + 1, '\x01');
+    const std::string longest(kMaxImportTextBytes - 100, 'n');
+    CaseBookError error;
+    EXPECT_FALSE(book->SetNotes(r.id, escaped, &error));
+    EXPECT_EQ(error.kind, CaseBookError::Kind::TextTooLong);
+    EXPECT_EQ(book->Edit(r.id, r, {.person = std::string(kMaxImportTextBytes + 1, 'p')}, &error),
+              EditResult::Failed);
+    EXPECT_EQ(book->Find(r.id)->notes, "");
+    ASSERT_TRUE(book->SetNotes(r.id, longest, nullptr));
+    std::ostringstream out;
+    CaseExportWriter writer(out, ExportFormat::Json);
+    writer.Begin();
+    ASSERT_TRUE(book->ForEach({}, [&](const CaseRecord& record) {
+        writer.Add(record);
+        return true;
+    }));
+    writer.End();
+    const CaseImport import = ReadCaseImport(out.str());
+    ASSERT_EQ(import.kind, CaseImport::Kind::Export);
+    ASSERT_TRUE(OpenOk(other.Path())->Merge(import.records, nullptr, nullptr));
+    EXPECT_TRUE(OpenOk(other.Path())->Find(r.id)->notes == longest);
 }
 
 // A process killed at any system call of adding a record or of an edit leaves a valid case
