@@ -6,13 +6,18 @@
 
 namespace zandrel {
 
-ParsedArguments ParseArguments(const Vocabulary& words, const std::vector<std::string>& arguments,
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                std::span<const std::string_view> valueOptions,
                                std::span<const std::string_view> flagOptions,
                                std::span<const std::string_view> repeatableOptions) {
     ParsedArguments parsed;
     const auto among = [](std::span<const std::string_view> list, std::string_view name) {
         return std::find(list.begin(), list.end(), name) != list.end();
+    };
+    const auto fault = [&](ArgumentFault::Kind kind, const std::string& argument) {
+        if (!parsed.fault) {
+            parsed.fault = ArgumentFault{kind, argument};
+        }
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -29,9 +34,11 @@ ParsedArguments ParseArguments(const Vocabulary& words, const std::vector<std::s
         const bool given = parsed.values.contains(name) || parsed.Flag(name);
         if (given && !among(repeatableOptions, name) &&
             (among(valueOptions, name) || among(flagOptions, name))) {
-            parsed.error =
-                FillIn(words.translate("Commands", "option '%1' is given more than once"), {name});
-            return parsed;
+            fault(ArgumentFault::Kind::GivenTwice, name);
+            if (among(valueOptions, name) && equals == std::string::npos) {
+                ++i; // its value
+            }
+            continue;
         }
         if (among(valueOptions, name)) {
             if (equals != std::string::npos) {
@@ -39,22 +46,32 @@ ParsedArguments ParseArguments(const Vocabulary& words, const std::vector<std::s
             } else if (i + 1 < arguments.size()) {
                 parsed.values[name].push_back(arguments[++i]);
             } else {
-                parsed.error =
-                    FillIn(words.translate("Commands", "option '%1' needs a value"), {name});
-                return parsed;
+                fault(ArgumentFault::Kind::NeedsValue, name);
             }
         } else if (among(flagOptions, name) && equals == std::string::npos) {
             parsed.flags.insert(name);
         } else if (among(flagOptions, name)) {
-            parsed.error =
-                FillIn(words.translate("Commands", "option '%1' takes no value"), {name});
-            return parsed;
+            fault(ArgumentFault::Kind::TakesNoValue, name);
         } else {
-            parsed.error = FillIn(words.translate("Commands", "unknown option '%1'"), {argument});
-            return parsed;
+            fault(ArgumentFault::Kind::UnknownOption, argument);
         }
     }
     return parsed;
+}
+
+std::string ArgumentFaultText(const Vocabulary& words, const ArgumentFault& fault) {
+    switch (fault.kind) {
+    case ArgumentFault::Kind::GivenTwice:
+        return FillIn(words.translate("Commands", "option '%1' is given more than once"),
+                      {fault.argument});
+    case ArgumentFault::Kind::NeedsValue:
+        return FillIn(words.translate("Commands", "option '%1' needs a value"), {fault.argument});
+    case ArgumentFault::Kind::TakesNoValue:
+        return FillIn(words.translate("Commands", "option '%1' takes no value"), {fault.argument});
+    case ArgumentFault::Kind::UnknownOption:
+        break;
+    }
+    return FillIn(words.translate("Commands", "unknown option '%1'"), {fault.argument});
 }
 
 std::string UnexpectedArgument(const Vocabulary& words, std::string_view argument) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -11,6 +12,14 @@
 #include <vector>
 
 namespace zandrel {
+
+// The first argument of a command that is not understood, and why: told in words only once
+// the whole line is read, in the language that it names wherever it names it.
+struct ArgumentFault {
+    enum class Kind { GivenTwice, NeedsValue, TakesNoValue, UnknownOption };
+    Kind kind;
+    std::string argument;
+};
 
 // The options and the plain arguments of a command. An option with a value takes it from
 // "--name=value" or from the next argument. An option given twice is refused, unless it is one
@@ -20,8 +29,8 @@ struct ParsedArguments {
     std::set<std::string, std::less<>> flags;
     std::vector<std::string> plain;
     bool help = false;
-    // One line in the language's words naming the first argument that is not understood.
-    std::string error;
+    // The first fault; the line is read on after it, so that a later --language still counts.
+    std::optional<ArgumentFault> fault;
 
     bool Flag(std::string_view name) const { return flags.find(name) != flags.end(); }
     const std::string* Value(std::string_view name) const {
@@ -34,10 +43,13 @@ struct ParsedArguments {
     }
 };
 
-ParsedArguments ParseArguments(const Vocabulary& words, const std::vector<std::string>& arguments,
+ParsedArguments ParseArguments(const std::vector<std::string>& arguments,
                                std::span<const std::string_view> valueOptions,
                                std::span<const std::string_view> flagOptions,
                                std::span<const std::string_view> repeatableOptions = {});
+
+// One line in `words` that names the argument of `fault` and says what is wrong with it.
+std::string ArgumentFaultText(const Vocabulary& words, const ArgumentFault& fault);
 
 // "unexpected argument 'x'".
 std::string UnexpectedArgument(const Vocabulary& words, std::string_view argument);

@@ -56,19 +56,15 @@ std::string UnknownLanguageText(const Vocabulary& words, std::string_view name) 
 
 int RunCommand(const Command& command, const std::vector<std::string>& arguments, std::ostream& out,
                std::ostream& err, const CommandContext& context) {
-    const auto parse = [&](const Vocabulary& words) {
-        return ParseArguments(words, arguments, command.valueOptions, command.flagOptions,
-                              command.repeatableOptions);
-    };
-    // The language first, so that every word after it is in it, the complaints too.
-    const ParsedArguments first = parse(context.Words());
-    const std::string* named = first.Value("--language");
+    const ParsedArguments parsed = ParseArguments(arguments, command.valueOptions,
+                                                  command.flagOptions, command.repeatableOptions);
+    // Every word is in the language the line names, the complaints too, wherever it names it.
+    const std::string* named = parsed.Value("--language");
     const std::optional<Language> chosen = named ? LanguageNamed(*named) : std::nullopt;
     const Vocabulary& words = chosen ? Vocabulary::Of(*chosen) : context.Words();
-    const ParsedArguments parsed = parse(words);
     const std::string prefix = "zandrel " + std::string(command.name) + ": ";
-    if (!parsed.error.empty()) {
-        err << prefix << TerminalText(parsed.error) << "\n";
+    if (parsed.fault) {
+        err << prefix << TerminalText(ArgumentFaultText(words, *parsed.fault)) << "\n";
         return kBadInput;
     }
     if (named != nullptr && !chosen) {

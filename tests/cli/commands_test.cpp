@@ -558,6 +558,21 @@ TEST_F(CommandsTest, WordsOfBadInputAndAnUnknownLanguage) {
               "zandrel text: option '--language' needs a value\n");
     EXPECT_EQ(RunArgs("text", {"65"}, Language::SimplifiedChinese).err,
               "zandrel text: “65”不是卦：请给出 1 到 64\n");
+    // The line is read once, whole: a fault before --language is told in that language.
+    const struct {
+        std::vector<std::string> arguments;
+        const char* said;
+    } faults[] = {
+        {{"--bogus", "--language", "zh_CN", "1"}, "zandrel text: 未知选项“--bogus”\n"},
+        {{"--bogus", "--ghost", "--language=zh_CN"}, "zandrel text: 未知选项“--bogus”\n"},
+        {{"--language", "zh_CN", "--language", "zh_CN"},
+         "zandrel text: 选项“--language”给出了不止一次\n"},
+    };
+    for (const auto& fault : faults) {
+        const CommandRun run = RunArgs("text", fault.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, fault.said);
+    }
 }
 
 } // namespace
