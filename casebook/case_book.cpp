@@ -279,27 +279,59 @@ std::optional<std::int64_t> CaseBook::Count(const CaseFilter& filter, CaseBookEr
     return q.Int(0);
 }
 
+namespace {
+
+// The columns of a summary, newest first, and the summary of the row a statement stands on.
+constexpr const char* kSummaryColumns =
+    "SELECT id, cast_utc, utc_offset, method, question, tags, original, final, verdict"
+    " FROM records";
+constexpr const char* kNewestFirst = " ORDER BY cast_utc DESC, seq DESC";
+
+CaseSummary SummaryOf(const sql::Statement& q) {
+    return {q.Text(0),
+            q.Text(1),
+            static_cast<int>(q.Int(2)),
+            q.Text(3),
+            q.Text(4),
+            casebook::SplitTags(q.Text(5)),
+            static_cast<int>(q.Int(6)),
+            static_cast<int>(q.Int(7)),
+            VerdictNamed(q.Text(8)).value_or(Verdict::Pending)};
+}
+
+} // namespace
+
 std::vector<CaseSummary> CaseBook::Page(const CaseFilter& filter, std::int64_t offset, int limit,
                                         CaseBookError* error) {
     const Where where(filter);
     const std::lock_guard lock(connection_->Mutex());
     sql::Statement q(connection_->Db(),
-                     "SELECT id, cast_utc, utc_offset, method, question, tags, original, final,"
-                     " verdict FROM records" +
-                         where.clause + " ORDER BY cast_utc DESC, seq DESC LIMIT ? OFFSET ?");
+                     kSummaryColumns + where.clause + kNewestFirst + " LIMIT ? OFFSET ?");
     where.Bind(q);
     q.Add(std::int64_t{limit}).Add(offset);
     std::vector<CaseSummary> rows;
     while (q.Next()) {
-        rows.push_back({q.Text(0), q.Text(1), static_cast<int>(q.Int(2)), q.Text(3), q.Text(4),
-                        casebook::SplitTags(q.Text(5)), static_cast<int>(q.Int(6)),
-                        static_cast<int>(q.Int(7)),
-                        VerdictNamed(q.Text(8)).value_or(Verdict::Pending)});
+        rows.push_back(SummaryOf(q));
     }
     if (q.Failed()) {
         sql::Fail(error, Path(), q, Kind::CannotOpen);
     }
     return rows;
+}
+
+bool CaseBook::ForEachSummary(const CaseFilter& filter,
+                              const std::function<bool(const CaseSummary&)>& visit,
+                              CaseBookError* error) {
+    const Where where(filter);
+    const std::lock_guard lock(connection_->Mutex());
+    sql::Statement q(connection_->Db(), kSummaryColumns + where.clause + kNewestFirst);
+    where.Bind(q);
+    while (q.Next()) {
+        if (!visit(SummaryOf(q))) {
+            return true;
+        }
+    }
+    return !q.Failed() || sql::Fail(error, Path(), q, Kind::CannotOpen);
 }
 
 std::optional<std::int64_t> CaseBook::IndexOf(const CaseFilter& filter, const std::string& id,

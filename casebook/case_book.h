@@ -94,6 +94,12 @@ public:
     // `limit` of the records that pass `filter`, from the `offset`th on, newest first.
     std::vector<CaseSummary> Page(const CaseFilter& filter, std::int64_t offset, int limit,
                                   CaseBookError* error = nullptr);
+    // Each record that passes `filter` as the list shows it, newest first, one at a time, in
+    // one pass however many there are; `visit` returns false to stop. False when the records
+    // could not be read.
+    bool ForEachSummary(const CaseFilter& filter,
+                        const std::function<bool(const CaseSummary&)>& visit,
+                        CaseBookError* error = nullptr);
     // Where the record `id` stands among those that pass `filter`, newest first: the offset
     // Page would give it at. None when it does not pass or is not there.
     std::optional<std::int64_t> IndexOf(const CaseFilter& filter, const std::string& id,

@@ -13,8 +13,9 @@
 namespace zandrel {
 namespace {
 
-// The rows a list reads at a time: the case book may hold more records than fit in memory.
-constexpr int kListPage = 500;
+// How much of the list is printed at a time: the case book may hold more records than fit in
+// memory.
+constexpr std::size_t kPrintPiece = 64 * 1024;
 
 int Run(const CommandRun& run, std::string* error) {
     const Journal journal{run, error};
@@ -51,45 +52,42 @@ int Run(const CommandRun& run, std::string* error) {
     std::string text = json ? "[" : "";
     bool first = true;
     CaseBookError failure;
-    for (std::int64_t offset = 0; book;) {
-        const std::vector<CaseSummary> rows = book->Page(filter, offset, kListPage, &failure);
-        if (failure.Failed()) {
-            return journal.Failed(failure);
-        }
-        for (const CaseSummary& row : rows) {
-            if (json) {
-                QJsonArray tags;
-                for (const std::string& tag : row.tags) {
-                    tags.append(ToQString(tag));
-                }
-                const QJsonObject object{{"id", ToQString(row.id)},
-                                         {"cast_utc", ToQString(row.castUtc)},
-                                         {"utc_offset_minutes", row.utcOffsetMinutes},
-                                         {"method", ToQString(row.method)},
-                                         {"question", ToQString(row.question)},
-                                         {"tags", tags},
-                                         {"original", row.original},
-                                         {"final", row.final},
-                                         {"verdict", ToQString(VerdictKey(row.verdict))}};
-                text += (first ? "\n" : ",\n") + CompactJson(object);
-            } else {
-                text += TerminalText(row.id.substr(0, 8) + "  " +
-                                     journal.LocalTime(row.castUtc, row.utcOffsetMinutes) + "  " +
-                                     journal.Hexagrams(row.original, row.final) + "  " +
-                                     VerdictName(words, row.verdict) + "  " + row.question) +
-                        "\n";
+    const auto print = [&](const CaseSummary& row) {
+        if (json) {
+            QJsonArray tags;
+            for (const std::string& tag : row.tags) {
+                tags.append(ToQString(tag));
             }
-            first = false;
+            const QJsonObject object{{"id", ToQString(row.id)},
+                                     {"cast_utc", ToQString(row.castUtc)},
+                                     {"utc_offset_minutes", row.utcOffsetMinutes},
+                                     {"method", ToQString(row.method)},
+                                     {"question", ToQString(row.question)},
+                                     {"tags", tags},
+                                     {"original", row.original},
+                                     {"final", row.final},
+                                     {"verdict", ToQString(VerdictKey(row.verdict))}};
+            text += (first ? "\n" : ",\n") + CompactJson(object);
+        } else {
+            text += TerminalText(row.id.substr(0, 8) + "  " +
+                                 journal.LocalTime(row.castUtc, row.utcOffsetMinutes) + "  " +
+                                 journal.Hexagrams(row.original, row.final) + "  " +
+                                 VerdictName(words, row.verdict) + "  " + row.question) +
+                    "\n";
         }
-        if (rows.size() < static_cast<std::size_t>(kListPage)) {
-            break;
+        first = false;
+        // Printed a piece at a time, so that a long list needs no more memory than a piece.
+        if (text.size() >= kPrintPiece) {
+            status = Print(run.out, run.err, words, text);
+            text.clear();
         }
-        offset += kListPage;
-        // Printed page by page, so that a long list needs no more memory than a page.
-        if (const int printed = Print(run.out, run.err, words, text); printed != kDone) {
-            return printed;
-        }
-        text.clear();
+        return status == kDone;
+    };
+    if (book && !book->ForEachSummary(filter, print, &failure)) {
+        return journal.Failed(failure);
+    }
+    if (status != kDone) {
+        return status;
     }
     if (json) {
         text += first ? "]\n" : "\n]\n";
