@@ -1,0 +1,211 @@
+// The case book window over 100 000 records: for each search typed and confirmed with Enter,
+// the time until the list shows its first rows (target: within 20 ms), the time until the line
+// under it gives the exact count, and the longest the window's event loop stood still in
+// between (how long the window was frozen). Then the same for opening the window and for a
+// refresh after another connection wrote to the book.
+//
+// A plain program that prints its figures; it needs a display or QT_QPA_PLATFORM=offscreen.
+// The case book is made in a child process first, which takes a while.
+// "case_book_window_bench N" uses N records instead of 100 000.
+
+#include "app/session.h"
+#include "casebook/case_book.h"
+#include "gui/case_book_dlg.h"
+#include "platform/application.h"
+#include "platform/list_view.h"
+#include "res/resource.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace zandrel;
+
+// A record as a cast leaves it: a reading text of some 1.5 kB, a question, now and then a note.
+CaseRecord Sample(int n) {
+    static const char* kQuestions[] = {"Will it rain tomorrow?", "婚姻如何",
+                                       "Should I take the job", "家人健康",
+                                       "Where is the lost key?"};
+    CaseRecord r;
+    r.id = NewCaseId();
+    char utc[32];
+    std::snprintf(utc, sizeof utc, "20%02d-%02d-%02dT%02d:%02d:00Z", 10 + n % 16, 1 + n % 12,
+                  1 + n % 28, n % 24, n % 60);
+    r.castUtc = utc;
+    r.method = n % 3 == 0 ? "general" : n % 3 == 1 ? "numbers" : "target time";
+    r.inputs = R"({"numbers":[27,15],"rule":"line-without-hour","time":"08:20"})";
+    r.question = std::string(kQuestions[n % 5]) + " " + std::to_string(n);
+    r.tags = {n % 7 == 0 ? "work" : "home"};
+    r.outer = 1 + n % 8;
+    r.inner = 1 + n / 8 % 8;
+    r.changeLine = 1 + n % 6;
+    r.original = 1 + n % 64;
+    r.final = 1 + (n + 7) % 64;
+    r.readingText = "Hexagram 35 Progress\r\n" + std::string(700, 'p') + "\r\nLine 2\r\n" +
+                    std::string(300, 'l') + "\r\nHexagram 64 Before Completion\r\n" +
+                    std::string(500, 'f') + "\r\n";
+    r.language = "en";
+    r.notes = n % 10 == 0 ? "the neighbour's cat came back " + std::to_string(n) : "";
+    r.verdict = static_cast<Verdict>(n % 4);
+    r.modifiedUtc = CaseStampNow();
+    return r;
+}
+
+// Made in a child process, so that the window's process starts with a book it did not write.
+void Fill(const std::string& directory, int count) {
+    std::fflush(stdout);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        CaseBookError error;
+        auto book = CaseBook::Open(directory, &error);
+        std::vector<CaseRecord> batch;
+        for (int n = 0; n < count; ++n) {
+            batch.push_back(Sample(n));
+            if (batch.size() == 10000 || n + 1 == count) {
+                if (!book || !book->Merge(batch, nullptr, &error)) {
+                    std::fprintf(stderr, "could not fill the case book: %s\n",
+                                 error.detail.c_str());
+                    ::_exit(1);
+                }
+                batch.clear();
+            }
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::exit(1);
+    }
+}
+
+// The longest time between two turns of the event loop while it lasts.
+class StallMeter {
+public:
+    StallMeter() {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            longest_ = std::max(longest_, Ms(since_));
+            since_.restart();
+        });
+        since_.start();
+        timer_.start();
+    }
+    double Longest() {
+        longest_ = std::max(longest_, Ms(since_));
+        return longest_;
+    }
+
+    static double Ms(const QElapsedTimer& timer) {
+        return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    }
+
+private:
+    QTimer timer_;
+    QElapsedTimer since_;
+    double longest_ = 0;
+};
+
+struct Figures {
+    double shown = 0;   // the first rows painted
+    double counted = 0; // the exact count on the line
+    double stall = 0;
+};
+
+// Runs `act`, paints the list as it then stands, and waits for the line to read `line`.
+template <typename Act> Figures Measure(CCaseBookDlg& dialog, const std::string& line, Act act) {
+    StallMeter stalls;
+    QElapsedTimer timer;
+    timer.start();
+    act();
+    dialog.DlgItem<CListView>(IDC_CASE_LIST)->viewport()->repaint();
+    Figures figures;
+    figures.shown = StallMeter::Ms(timer);
+    while (dialog.GetDlgItemText(IDC_CASE_COUNT) != line) {
+        if (timer.elapsed() > 20000) {
+            std::printf("  the line never read \"%s\", but \"%s\"\n", line.c_str(),
+                        dialog.GetDlgItemText(IDC_CASE_COUNT).c_str());
+            break;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    figures.counted = StallMeter::Ms(timer);
+    figures.stall = stalls.Longest();
+    return figures;
+}
+
+std::string CountLine(CaseBook& book, const CaseFilter& filter) {
+    const std::int64_t count = book.Count(filter).value_or(-1);
+    const std::int64_t total = book.Count({}).value_or(-1);
+    return count == total ? std::to_string(count) + " records"
+                          : std::to_string(count) + " of " + std::to_string(total) + " records";
+}
+
+void Print(const char* what, const Figures& figures) {
+    std::printf("  %-40s first rows %7.1f ms, count %7.1f ms, longest stall %7.1f ms\n", what,
+                figures.shown, figures.counted, figures.stall);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int records = argc > 1 ? std::atoi(argv[1]) : 100000;
+    QTemporaryDir directory;
+    const std::string path = directory.path().toStdString();
+    Fill(path, records);
+    std::printf("case book window over %d records\n", records);
+
+    QApplication application(argc, argv);
+    Enable3dControlsStatic();
+    Session session(path, Language::English);
+    CaseBookError error;
+    auto other = CaseBook::Open(path, &error);
+    if (!other) {
+        std::fprintf(stderr, "cannot open the case book: %s\n", error.detail.c_str());
+        return 1;
+    }
+
+    CCaseBookDlg dialog(session, {});
+    Print("opening the window", Measure(dialog, CountLine(*other, {}), [&] {
+              dialog.Create();
+              dialog.Bring();
+          }));
+
+    // Each search twice: the first reads the file into the cache, the second is what a user
+    // who searches again waits for.
+    const char* searches[] = {"neighbour", "婚姻", "cat 12345", "rain", ""};
+    for (int round = 0; round < 2; ++round) {
+        for (const char* search : searches) {
+            const std::string line = CountLine(*other, CaseFilter{.search = search});
+            dialog.SetDlgItemText(IDC_CASE_SEARCH, search);
+            const Figures figures =
+                Measure(dialog, line, [&] { dialog.SendCommand(IDOK, BN_CLICKED); });
+            if (round == 1) {
+                Print((std::string("search '") + search + "'").c_str(), figures);
+            }
+        }
+    }
+
+    // Another connection edits a record: the window notices at its next look.
+    dialog.SetDlgItemText(IDC_CASE_SEARCH, "婚姻");
+    dialog.SendCommand(IDOK, BN_CLICKED);
+    const std::string line = CountLine(*other, CaseFilter{.search = "婚姻"});
+    Measure(dialog, line, [] {});
+    const std::vector<CaseSummary> first = other->Page({}, 0, 1);
+    other->SetNotes(first.front().id, "written elsewhere", nullptr);
+    Print("refresh of search '婚姻' after a write",
+          Measure(dialog, line, [&] { dialog.RefreshIfChanged(); }));
+    return 0;
+}
