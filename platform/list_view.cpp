@@ -58,6 +58,23 @@ void CListView::Model::Reset(int newCount) {
     endResetModel();
 }
 
+void CListView::Model::Resize(int newCount) {
+    cachedRow = -1;
+    cached = {};
+    if (newCount > count) {
+        beginInsertRows({}, count, newCount - 1);
+        count = newCount;
+        endInsertRows();
+    } else if (newCount < count) {
+        beginRemoveRows({}, newCount, count - 1);
+        count = newCount;
+        endRemoveRows();
+    }
+    if (count > 0) {
+        emit dataChanged(index(0, 0), index(count - 1, columnCount({}) - 1));
+    }
+}
+
 CListView::CListView(QWidget* parent, const ControlTemplate& control, CommandSink sink)
     : QTableView(parent), CControl(control, std::move(sink)) {
     setModel(&model_);
@@ -107,6 +124,24 @@ void CListView::SetItemCount(int count, int selected) {
     if (top > 0 && top < count && (selected < 0 || selected >= count)) {
         scrollTo(model_.index(top, 0), QAbstractItemView::PositionAtTop);
     }
+}
+
+void CListView::UpdateItemCount(int count, int selected) {
+    quiet_ = true;
+    // A view scrolls to each new current row by itself; here it stays where the user left it.
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
+    model_.Resize(count < 0 ? 0 : count);
+    if (selected >= 0 && selected < model_.count) {
+        selectionModel()->setCurrentIndex(model_.index(selected, 0),
+                                          QItemSelectionModel::ClearAndSelect |
+                                              QItemSelectionModel::Rows);
+    } else {
+        selectionModel()->clearSelection();
+        selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    }
+    setAutoScroll(scrolls);
+    quiet_ = false;
 }
 
 int CListView::GetItemCount() const {

@@ -40,6 +40,10 @@ public:
     // The rows are now `count`, each asked for anew as it is shown, and the selection is row
     // `selected` (none where it is out of range), without a notification.
     void SetItemCount(int count, int selected = -1);
+    // The rows are now `count`, each asked for anew as it is shown, and the selection is row
+    // `selected` (none where it is out of range), without a notification. Unlike
+    // SetItemCount, the list does not scroll: the rows in view stay in view.
+    void UpdateItemCount(int count, int selected);
     int GetItemCount() const;
     // The selected row, or -1.
     int GetCurSel() const;
@@ -72,6 +76,8 @@ private:
         mutable int cachedRow = -1;
         mutable Row cached;
         void Reset(int newCount);
+        // Rows added or taken away at the end, and every row asked for again.
+        void Resize(int newCount);
     };
 
     void SelectionMoved();

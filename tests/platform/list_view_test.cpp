@@ -1,6 +1,7 @@
 // The owner-data list view: rows asked for only as they come into view, however many there are;
 // one selected row, moved by the keyboard, told to the dialog only when the user moves it;
-// a new count that keeps the selection where the owner says; a spoken name per row.
+// a new count that keeps the selection where the owner says, and one that keeps the rows in
+// view where they are; a spoken name per row.
 
 #include "platform/dialog.h"
 #include "platform/list_view.h"
@@ -63,6 +64,7 @@ private slots:
     void asksOnlyForTheRowsInViewOfAHundredThousand();
     void theKeyboardMovesTheSelectionAndTellsTheDialog();
     void aNewCountKeepsTheSelectionWhereTheOwnerSays();
+    void anUpdatedCountKeepsTheRowsInView();
 };
 
 void ListViewTest::asksOnlyForTheRowsInViewOfAHundredThousand() {
@@ -133,6 +135,35 @@ void ListViewTest::aNewCountKeepsTheSelectionWhereTheOwnerSays() {
     QTest::keyClick(dialog.list, Qt::Key_Down);
     QCOMPARE(dialog.list->GetCurSel(), dialog.changes.back());
     QVERIFY(dialog.list->GetCurSel() >= 0);
+}
+
+void ListViewTest::anUpdatedCountKeepsTheRowsInView() {
+    ListDialog dialog;
+    dialog.Create();
+    dialog.list->SetItemCount(200);
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    dialog.list->scrollTo(dialog.list->model()->index(150, 0), QAbstractItemView::PositionAtTop);
+    dialog.list->SetCurSel(10); // out of view now
+    dialog.list->scrollTo(dialog.list->model()->index(150, 0), QAbstractItemView::PositionAtTop);
+    const int top = dialog.list->rowAt(0);
+    QVERIFY(top > 100);
+
+    // Longer, with the selection moved to a row out of view: nothing scrolls.
+    dialog.asked.clear();
+    dialog.list->UpdateItemCount(5000, 11);
+    dialog.list->repaint();
+    QCOMPARE(dialog.list->GetItemCount(), 5000);
+    QCOMPARE(dialog.list->rowAt(0), top);
+    QCOMPARE(dialog.list->GetCurSel(), 11);
+    QVERIFY(dialog.asked.count(top) == 1); // the rows in view are asked for again
+    // Shorter: the rows in view stay, and so does a selection out of view.
+    dialog.list->UpdateItemCount(190, 180);
+    QCOMPARE(dialog.list->GetCurSel(), 180);
+    QCOMPARE(dialog.list->rowAt(0), top);
+    dialog.list->UpdateItemCount(170, -1);
+    QCOMPARE(dialog.list->GetCurSel(), -1);
+    QCOMPARE(dialog.list->GetItemCount(), 170);
+    QVERIFY(dialog.changes.empty());
 }
 
 QTEST_MAIN(ListViewTest)
