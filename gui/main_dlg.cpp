@@ -1,6 +1,8 @@
 #include "gui/main_dlg.h"
 
+#include "casebook/recorder.h"
 #include "gui/about_dlg.h"
+#include "gui/case_book_dlg.h"
 #include "gui/reading_details_dlg.h"
 #include "gui/resource.h"
 #include "gui/templates.h"
@@ -31,11 +33,21 @@ CMainDlg::CMainDlg(Session& session, QWidget* owner)
     MapCommand(IDC_DELETE_LOG, [this] { ResetLog(); });
     MapCommand(IDC_VIEW_TEXT, [this] { OnViewText(); });
     MapCommand(IDC_MANAGE_TEXT, [this] { OnManageText(); });
-    caseBookWatch.setInterval(kCaseBookLookMilliseconds);
-    connect(&caseBookWatch, &QTimer::timeout, this, [this] { CheckCaseBook(); });
+    // The recorder writes on a thread of its own; what it tells comes here through the queue.
+    CaseBookRecorder& recorder = session.Recorder();
+    connect(
+        &recorder, &CaseBookRecorder::Recorded, this, [this] { OnCaseBookRecorded(); },
+        Qt::QueuedConnection);
+    connect(
+        &recorder, &CaseBookRecorder::ProblemFound, this, [this] { OnCaseBookProblem(); },
+        Qt::QueuedConnection);
 }
 
-CMainDlg::~CMainDlg() = default;
+CMainDlg::~CMainDlg() {
+    // The case book window saves what is typed as it goes, and may have to ask: it goes while
+    // this window is still whole.
+    delete caseBook.data();
+}
 
 void CMainDlg::DoDataExchange(CDataExchange& dx) {
     CDialog::DoDataExchange(dx);

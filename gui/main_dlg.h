@@ -11,7 +11,6 @@
 
 #include <QIcon>
 #include <QPointer>
-#include <QTimer>
 
 #include <array>
 #include <optional>
@@ -110,10 +109,10 @@ private:
     void OnReadingDetails();
     // Opens the case book window, or brings it to the front.
     void OnCaseBook();
-    // After a logged cast: tells the case book window, and says once what kept the record from
-    // the case book, as soon as the case book's writer knows.
-    void WatchCaseBook();
-    void CheckCaseBook();
+    // The recorder wrote a cast's record: the case book window, when open, shows it.
+    void OnCaseBookRecorded();
+    // The recorder found a problem with the case book: it is told once.
+    void OnCaseBookProblem();
     void OnViewLog();
     void ResetLog();
     void OnViewText();
@@ -185,12 +184,6 @@ private:
     CReadingDetailsDlg* readingDetails = nullptr;
 
     QPointer<CCaseBookDlg> caseBook;
-    // Looks for a problem of the case book's writer for a while after each logged cast.
-    QTimer caseBookWatch;
-    int caseBookLooks = 0;
-    static constexpr int kCaseBookLookMilliseconds = 100;
-    // Longer than the case book waits for a file that another copy of the program holds.
-    static constexpr int kCaseBookLooks = 70;
 
     // Where the focus went when the pressed casting button was disabled.
     QWidget* parkedFocus_ = nullptr;

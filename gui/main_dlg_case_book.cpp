@@ -27,22 +27,15 @@ void CMainDlg::OnCaseBook() {
     caseBook->Bring();
 }
 
-void CMainDlg::WatchCaseBook() {
-    caseBookLooks = 0;
-    caseBookWatch.start();
-    CheckCaseBook();
-}
-
-void CMainDlg::CheckCaseBook() {
-    if (++caseBookLooks >= kCaseBookLooks) {
-        caseBookWatch.stop();
-    }
+void CMainDlg::OnCaseBookRecorded() {
     if (!caseBook.isNull() && caseBook->isVisible()) {
         caseBook->RefreshIfChanged();
     }
+}
+
+void CMainDlg::OnCaseBookProblem() {
+    // Told once: the recorder keeps each problem with each file from coming back.
     if (const std::optional<CaseBookError> problem = session.TakeCaseBookProblem()) {
-        // Told once: the writer keeps each problem with each file from coming back.
-        caseBookWatch.stop();
         ReportFileError(this, CaseBookErrorMessage(session.Words(), *problem));
     }
 }

@@ -17,7 +17,6 @@ void CMainDlg::WriteLogEntry() {
     if (const FileError error = session.Log(*lastCast); error.Failed()) {
         ReportFileError(this, FileErrorMessage(session.Words(), error));
     }
-    WatchCaseBook();
 }
 
 void CMainDlg::OnViewLog() {
