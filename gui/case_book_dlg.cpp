@@ -38,6 +38,11 @@ constexpr int kEditFields[] = {IDC_CASE_PERSON, IDC_CASE_TAGS, IDC_CASE_NOTES,
 constexpr int kFilterFields[] = {IDC_CASE_SEARCH, IDC_CASE_TAG_FILTER, IDC_CASE_SINCE,
                                  IDC_CASE_UNTIL};
 
+CCaseBookDlg::Delays& CurrentDelays() {
+    static CCaseBookDlg::Delays delays;
+    return delays;
+}
+
 // Tags as the user types them: separated by commas (either width) or semicolons.
 std::vector<std::string> ReadTags(const std::string& text) {
     std::vector<std::string> tags;
@@ -72,6 +77,10 @@ std::string HexagramNumber(int number) {
 
 } // namespace
 
+CCaseBookDlg::Delays CCaseBookDlg::SetDelays(const Delays& delays) {
+    return std::exchange(CurrentDelays(), delays);
+}
+
 CCaseBookDlg::CCaseBookDlg(Session& session, ShowRecord show, QWidget* owner)
     : CDialog(FindDialogTemplate(IDD_CASE_BOOK), owner), session(session),
       showRecord(std::move(show)) {
@@ -92,13 +101,14 @@ CCaseBookDlg::CCaseBookDlg(Session& session, ShowRecord show, QWidget* owner)
     MapCommand(IDC_CASE_SHOW, [this] { OnShowInMainWindow(); });
     MapCommand(IDC_CASE_DELETE, [this] { OnDelete(); });
 
+    const Delays& delays = CurrentDelays();
     saveTimer.setSingleShot(true);
-    saveTimer.setInterval(kSaveDelayMilliseconds);
+    saveTimer.setInterval(delays.saveMilliseconds);
     connect(&saveTimer, &QTimer::timeout, this, [this] { SaveEdits(); });
     filterTimer.setSingleShot(true);
-    filterTimer.setInterval(kFilterDelayMilliseconds);
+    filterTimer.setInterval(delays.filterMilliseconds);
     connect(&filterTimer, &QTimer::timeout, this, [this] { ReadFilter(); });
-    refreshTimer.setInterval(kRefreshMilliseconds);
+    refreshTimer.setInterval(delays.refreshMilliseconds);
     connect(&refreshTimer, &QTimer::timeout, this, [this] { RefreshIfChanged(); });
     // What is typed is saved as the focus leaves its field, wherever the focus goes.
     focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {

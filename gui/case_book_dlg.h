@@ -1,7 +1,7 @@
 #pragma once
 
-#include "casebook/case_book.h"
 #include "app/session.h"
+#include "casebook/case_book.h"
 #include "platform/dialog.h"
 
 #include <QTimer>
@@ -51,11 +51,19 @@ public:
     // Whether the case book could be opened.
     bool Usable() const { return book != nullptr; }
 
+    // How long a window waits before it saves what is typed and applies the filters typed,
+    // and how often it looks for writes to the book.
+    struct Delays {
+        int saveMilliseconds = 1000;
+        int filterMilliseconds = 300;
+        int refreshMilliseconds = 1000;
+    };
+    // The delays of the windows made from now on; returns those it replaces. For tests, which
+    // do not sit out real seconds.
+    static Delays SetDelays(const Delays& delays);
+
     static constexpr int kPageRows = 200;
     static constexpr int kCachedPages = 6;
-    static constexpr int kSaveDelayMilliseconds = 1000;
-    static constexpr int kFilterDelayMilliseconds = 300;
-    static constexpr int kRefreshMilliseconds = 1000;
 
 protected:
     bool OnInitDialog() override;

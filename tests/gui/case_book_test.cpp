@@ -80,7 +80,11 @@ class CaseBookTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InitGuiTests(); }
+    void initTestCase() {
+        InitGuiTests();
+        // A second in the program is more than a test needs to see a timer's work.
+        CCaseBookDlg::SetDelays({20, 20, 20});
+    }
     void cleanup() { SetMessageBoxAnswerer({}); }
 
     void castsAppearNewestFirstAndEditsAreSavedAsTyped();
