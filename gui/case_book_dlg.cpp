@@ -9,11 +9,11 @@
 #include "platform/combo_box.h"
 #include "platform/edit.h"
 #include "platform/list_view.h"
-#include "platform/message_box.h"
 #include "platform/qt_text.h"
 #include "platform/text_box.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDate>
 #include <QRegularExpression>
 
@@ -37,6 +37,8 @@ constexpr int kEditFields[] = {IDC_CASE_PERSON, IDC_CASE_TAGS, IDC_CASE_NOTES,
 // The filters, applied a moment after the typing stops.
 constexpr int kFilterFields[] = {IDC_CASE_SEARCH, IDC_CASE_TAG_FILTER, IDC_CASE_SINCE,
                                  IDC_CASE_UNTIL};
+// A text longer than this is cut in a message box; the clipboard takes it whole.
+constexpr int kShownCharacters = 600;
 
 CCaseBookDlg::Delays& CurrentDelays() {
     static CCaseBookDlg::Delays delays;
@@ -73,6 +75,25 @@ bool IsDate(const std::string& text) {
 
 std::string HexagramNumber(int number) {
     return number == 0 ? std::string("-") : std::to_string(number);
+}
+
+std::string Shortened(const std::string& text) {
+    const QString whole = ToQString(text);
+    return whole.size() <= kShownCharacters ? text
+                                            : ToUtf8(whole.left(kShownCharacters)) + "\u2026";
+}
+
+// `record` with `edit` written to it.
+CaseRecord Applied(CaseRecord record, const CaseEdit& edit) {
+    record.person = edit.person.value_or(record.person);
+    record.tags = edit.tags.value_or(record.tags);
+    record.notes = edit.notes.value_or(record.notes);
+    if (edit.outcome) {
+        record.verdict = edit.outcome->verdict;
+        record.outcomeDate = edit.outcome->date;
+        record.outcomeWhat = edit.outcome->what;
+    }
+    return record;
 }
 
 } // namespace
@@ -115,7 +136,7 @@ CCaseBookDlg::CCaseBookDlg(Session& session, ShowRecord show, QWidget* owner)
         if (old != nullptr && list != nullptr &&
             std::any_of(std::begin(kEditFields), std::end(kEditFields),
                         [&](int id) { return GetDlgItem(id) == old; })) {
-            SaveEdits();
+            OnFocusLeftField();
         }
     });
 }
@@ -276,6 +297,7 @@ void CCaseBookDlg::Refresh() {
     if (!book) {
         return;
     }
+    ReadSelectedAgain();
     CaseBookError error;
     pages.clear();
     count = book->Count(filter, &error).value_or(0);
@@ -312,7 +334,7 @@ void CCaseBookDlg::Refresh() {
 }
 
 void CCaseBookDlg::RefreshIfChanged() {
-    if (!book) {
+    if (!book || asking) {
         return;
     }
     const std::int64_t version = book->DataVersion();
@@ -325,6 +347,10 @@ void CCaseBookDlg::RefreshIfChanged() {
 void CCaseBookDlg::ReadFilter() {
     filterTimer.stop();
     if (!book) {
+        return;
+    }
+    if (asking) {
+        filterTimer.start();
         return;
     }
     filter.search = Trimmed(GetDlgItemText(IDC_CASE_SEARCH));
@@ -370,72 +396,394 @@ void CCaseBookDlg::ShowSelected() {
     filling = true;
     SetDlgItemText(IDC_CASE_READING, record.readingText);
     SetDlgItemText(IDC_CASE_INPUTS, selected ? InputsText(session.Words(), record) : "");
-    SetDlgItemText(IDC_CASE_PERSON, record.person);
-    SetDlgItemText(IDC_CASE_TAGS, TagsText(record.tags));
-    SetDlgItemText(IDC_CASE_NOTES, record.notes);
-    SetDlgItemText(IDC_CASE_OUTCOME_DATE, record.outcomeDate);
-    SetDlgItemText(IDC_CASE_OUTCOME_WHAT, record.outcomeWhat);
-    const auto verdict = std::find(std::begin(kVerdicts), std::end(kVerdicts), record.verdict);
-    verdictList->SetCurSel(selected ? static_cast<int>(verdict - std::begin(kVerdicts)) : -1);
     filling = false;
-    dirty = false;
-    for (const int id : {IDC_CASE_PERSON, IDC_CASE_TAGS, IDC_CASE_NOTES, IDC_CASE_OUTCOME_DATE,
-                         IDC_CASE_VERDICT, IDC_CASE_OUTCOME_WHAT, IDC_CASE_SHOW, IDC_CASE_DELETE}) {
-        EnableDlgItem(id, selected.has_value());
+    for (const Field field : kFields) {
+        ShowField(field, record);
     }
+    behind = false;
+    // A book that could only be opened to be read is shown, not written.
+    const bool writable = selected && book->Writable();
+    for (const int id : {IDC_CASE_PERSON, IDC_CASE_TAGS, IDC_CASE_NOTES, IDC_CASE_OUTCOME_DATE,
+                         IDC_CASE_VERDICT, IDC_CASE_OUTCOME_WHAT, IDC_CASE_DELETE}) {
+        EnableDlgItem(id, writable);
+    }
+    EnableDlgItem(IDC_CASE_SHOW, selected.has_value());
+}
+
+std::string CCaseBookDlg::Typed(Field field) const {
+    switch (field) {
+    case Field::Person:
+        return GetDlgItemText(IDC_CASE_PERSON);
+    case Field::Tags:
+        return TagsText(ReadTags(GetDlgItemText(IDC_CASE_TAGS)));
+    case Field::Notes:
+        return GetDlgItemText(IDC_CASE_NOTES);
+    case Field::Outcome:
+        return std::to_string(verdictList->GetCurSel()) + "\n" +
+               Trimmed(GetDlgItemText(IDC_CASE_OUTCOME_DATE)) + "\n" +
+               GetDlgItemText(IDC_CASE_OUTCOME_WHAT);
+    }
+    return {};
+}
+
+bool CCaseBookDlg::Editing(Field field) const {
+    const QWidget* focus = QApplication::focusWidget();
+    const auto in = [&](int id) { return focus != nullptr && GetDlgItem(id) == focus; };
+    switch (field) {
+    case Field::Person:
+        return in(IDC_CASE_PERSON);
+    case Field::Tags:
+        return in(IDC_CASE_TAGS);
+    case Field::Notes:
+        return in(IDC_CASE_NOTES);
+    case Field::Outcome:
+        return in(IDC_CASE_VERDICT) || in(IDC_CASE_OUTCOME_DATE) || in(IDC_CASE_OUTCOME_WHAT);
+    }
+    return false;
+}
+
+void CCaseBookDlg::ShowField(Field field, const CaseRecord& record) {
+    filling = true;
+    switch (field) {
+    case Field::Person:
+        SetDlgItemText(IDC_CASE_PERSON, record.person);
+        break;
+    case Field::Tags:
+        SetDlgItemText(IDC_CASE_TAGS, TagsText(record.tags));
+        break;
+    case Field::Notes:
+        SetDlgItemText(IDC_CASE_NOTES, record.notes);
+        break;
+    case Field::Outcome: {
+        const auto verdict = std::find(std::begin(kVerdicts), std::end(kVerdicts), record.verdict);
+        verdictList->SetCurSel(selected ? static_cast<int>(verdict - std::begin(kVerdicts)) : -1);
+        SetDlgItemText(IDC_CASE_OUTCOME_DATE, record.outcomeDate);
+        SetDlgItemText(IDC_CASE_OUTCOME_WHAT, record.outcomeWhat);
+        break;
+    }
+    }
+    filling = false;
+    if (selected) {
+        Assign(field, &*selected, record);
+    }
+    shownText[Index(field)] = Typed(field);
+}
+
+bool CCaseBookDlg::Has(const CaseEdit& edit, Field field) {
+    switch (field) {
+    case Field::Person:
+        return edit.person.has_value();
+    case Field::Tags:
+        return edit.tags.has_value();
+    case Field::Notes:
+        return edit.notes.has_value();
+    case Field::Outcome:
+        return edit.outcome.has_value();
+    }
+    return false;
+}
+
+void CCaseBookDlg::Drop(CaseEdit* edit, Field field) {
+    switch (field) {
+    case Field::Person:
+        edit->person.reset();
+        break;
+    case Field::Tags:
+        edit->tags.reset();
+        break;
+    case Field::Notes:
+        edit->notes.reset();
+        break;
+    case Field::Outcome:
+        edit->outcome.reset();
+        break;
+    }
+}
+
+void CCaseBookDlg::Assign(Field field, CaseRecord* to, const CaseRecord& from) {
+    switch (field) {
+    case Field::Person:
+        to->person = from.person;
+        break;
+    case Field::Tags:
+        to->tags = from.tags;
+        break;
+    case Field::Notes:
+        to->notes = from.notes;
+        break;
+    case Field::Outcome:
+        to->verdict = from.verdict;
+        to->outcomeDate = from.outcomeDate;
+        to->outcomeWhat = from.outcomeWhat;
+        break;
+    }
+}
+
+CaseEdit CCaseBookDlg::Edits() const {
+    CaseEdit edit;
+    if (Changed(Field::Person)) {
+        edit.person = GetDlgItemText(IDC_CASE_PERSON);
+    }
+    if (Changed(Field::Tags)) {
+        edit.tags = ReadTags(GetDlgItemText(IDC_CASE_TAGS));
+    }
+    if (Changed(Field::Notes)) {
+        edit.notes = GetDlgItemText(IDC_CASE_NOTES);
+    }
+    if (Changed(Field::Outcome)) {
+        const int chosen = verdictList->GetCurSel();
+        edit.outcome = CaseEdit::Outcome{chosen >= 0 ? kVerdicts[chosen] : selected->verdict,
+                                         Trimmed(GetDlgItemText(IDC_CASE_OUTCOME_DATE)),
+                                         GetDlgItemText(IDC_CASE_OUTCOME_WHAT)};
+    }
+    return edit;
 }
 
 void CCaseBookDlg::OnEdit() {
     if (filling || !selected) {
         return;
     }
-    dirty = true;
     // Saved a moment after the typing stops, should the program end before the field is left.
     saveTimer.start();
 }
 
-bool CCaseBookDlg::SaveEdits() {
-    saveTimer.stop();
-    if (!dirty || !selected || !book) {
-        return true;
+void CCaseBookDlg::OnFocusLeftField() {
+    SaveEdits();
+    if (behind && !asking) {
+        ReadSelectedAgain();
     }
-    dirty = false;
-    CaseRecord& record = *selected;
+}
+
+void CCaseBookDlg::ReadSelectedAgain() {
+    if (!selected || !book) {
+        return;
+    }
     CaseBookError error;
-    bool saved = true;
-    const std::string person = GetDlgItemText(IDC_CASE_PERSON);
-    if (person != record.person) {
-        saved = book->SetPerson(record.id, person, &error) && saved;
-        record.person = person;
-    }
-    const std::vector<std::string> tags = ReadTags(GetDlgItemText(IDC_CASE_TAGS));
-    if (tags != record.tags) {
-        saved = book->SetTags(record.id, tags, &error) && saved;
-        record.tags = tags;
-    }
-    const std::string notes = GetDlgItemText(IDC_CASE_NOTES);
-    if (notes != record.notes) {
-        saved = book->SetNotes(record.id, notes, &error) && saved;
-        record.notes = notes;
-    }
-    const int chosen = verdictList->GetCurSel();
-    const Verdict verdict = chosen >= 0 ? kVerdicts[chosen] : record.verdict;
-    const std::string date = Trimmed(GetDlgItemText(IDC_CASE_OUTCOME_DATE));
-    const std::string what = GetDlgItemText(IDC_CASE_OUTCOME_WHAT);
-    if (verdict != record.verdict || date != record.outcomeDate || what != record.outcomeWhat) {
-        saved = book->SetOutcome(record.id, verdict, date, what, &error) && saved;
-        record.verdict = verdict;
-        record.outcomeDate = date;
-        record.outcomeWhat = what;
-    }
+    const std::optional<CaseRecord> fresh = book->Find(selected->id, &error);
     if (error.Failed()) {
         Tell(error);
+    } else if (!fresh) {
+        RecordGone();
+    } else {
+        TakeFresh(*fresh, {});
     }
-    // The list shows the verdict and finds the tags and notes.
-    pages.clear();
-    list->viewport()->update();
-    ShowStatistics();
-    return saved && !error.Failed();
+}
+
+void CCaseBookDlg::TakeFresh(const CaseRecord& fresh, const std::vector<Field>& kept) {
+    behind = false;
+    const CaseRecord seen = *selected;
+    for (const Field field : kFields) {
+        if (std::find(kept.begin(), kept.end(), field) != kept.end() ||
+            FieldText(field, fresh) == FieldText(field, seen)) {
+            continue;
+        }
+        if (Changed(field) || Editing(field)) {
+            behind = true; // left as the user has it, not changed under the cursor
+        } else {
+            ShowField(field, fresh);
+        }
+    }
+    // An import may have replaced the record with a copy from elsewhere.
+    if (fresh.readingText != seen.readingText || fresh.inputs != seen.inputs) {
+        selected->readingText = fresh.readingText;
+        selected->inputs = fresh.inputs;
+        filling = true;
+        SetDlgItemText(IDC_CASE_READING, fresh.readingText);
+        SetDlgItemText(IDC_CASE_INPUTS, InputsText(session.Words(), *selected));
+        filling = false;
+    }
+}
+
+bool CCaseBookDlg::SaveEdits() {
+    saveTimer.stop();
+    // Whatever differs from what was shown is saved, so that what a failed save left in the
+    // form is tried again rather than dropped.
+    if (!selected || !book || asking) {
+        return true;
+    }
+    CaseEdit edit = Edits();
+    // Another may write again while the user chooses: each round takes what is new.
+    for (int round = 0; round < 3; ++round) {
+        if (!edit.person && !edit.tags && !edit.notes && !edit.outcome) {
+            return true;
+        }
+        CaseBookError error;
+        switch (book->Edit(selected->id, *selected, edit, &error)) {
+        case EditResult::Saved:
+            for (const Field field : kFields) {
+                if (Has(edit, field)) {
+                    shownText[Index(field)] = Typed(field);
+                }
+            }
+            *selected = Applied(*selected, edit);
+            // The list shows the verdict and finds the tags and notes.
+            pages.clear();
+            list->viewport()->update();
+            if (edit.outcome) {
+                ShowStatistics();
+            }
+            return true;
+        case EditResult::Missing:
+            RecordGone();
+            return false;
+        case EditResult::Failed:
+            // What is typed stays in the form, and is tried again at the next save.
+            Tell(error);
+            return false;
+        case EditResult::Changed:
+            if (!Reconcile(&edit)) {
+                return false;
+            }
+            break;
+        }
+    }
+    // Changed by another at every try: what is typed stays, and is saved at the next pause.
+    saveTimer.start();
+    return false;
+}
+
+bool CCaseBookDlg::Reconcile(CaseEdit* edit) {
+    CaseBookError error;
+    const std::optional<CaseRecord> fresh = book->Find(selected->id, &error);
+    if (!fresh) {
+        if (error.Failed()) {
+            Tell(error);
+        } else {
+            RecordGone();
+        }
+        return false;
+    }
+    const CaseRecord mine = Applied(*selected, *edit);
+    std::vector<Field> typed;
+    std::vector<Field> both;
+    for (const Field field : kFields) {
+        if (!Has(*edit, field)) {
+            continue;
+        }
+        typed.push_back(field);
+        const std::string theirs = FieldText(field, *fresh);
+        if (theirs != FieldText(field, *selected) && theirs != FieldText(field, mine)) {
+            both.push_back(field);
+        }
+    }
+    if (!both.empty()) {
+        const bool keepMine = KeepMine(both, mine, *fresh);
+        if (!selected) {
+            return false; // gone while the user chose
+        }
+        for (const Field field : both) {
+            if (!keepMine) {
+                ShowField(field, *fresh);
+                Drop(edit, field);
+            }
+        }
+    }
+    // What the user typed is saved against what the book holds now.
+    for (const Field field : typed) {
+        Assign(field, &*selected, *fresh);
+    }
+    TakeFresh(*fresh, typed);
+    return true;
+}
+
+bool CCaseBookDlg::KeepMine(const std::vector<Field>& both, const CaseRecord& mine,
+                            const CaseRecord& theirs) {
+    std::string text = FillIn(tr("While you were writing in the record of \u201c%1\u201d, it "
+                                 "was changed elsewhere (on the command line or in another "
+                                 "copy of the program)."),
+                              {theirs.question.empty() ? "-" : theirs.question});
+    for (const Field field : both) {
+        const std::string name = FieldName(field);
+        //: %1 the name of a part of the record: Person, Tags, Notes or Outcome
+        text += "\n\n" + FillIn(tr("%1, yours:"), {name}) + "\n" +
+                Shortened(FieldText(field, mine)) + "\n\n" +
+                //: %1 the name of a part of the record: Person, Tags, Notes or Outcome
+                FillIn(tr("%1, now in the case book:"), {name}) + "\n" +
+                Shortened(FieldText(field, theirs));
+    }
+    text += "\n\n" + ToUtf8(tr("Keep yours, replacing what is now in the case book? The text "
+                               "you do not keep is copied to the clipboard."));
+    const bool keepMine = Ask({text, ToUtf8(tr("Changed Elsewhere")), MessageIcon::Question,
+                               MessageButtons::YesNo, IDYES}) == IDYES;
+    QGuiApplication::clipboard()->setText(ToQString(FieldsText(both, keepMine ? theirs : mine)));
+    return keepMine;
+}
+
+void CCaseBookDlg::RecordGone() {
+    std::vector<Field> changed;
+    std::copy_if(kFields.begin(), kFields.end(), std::back_inserter(changed),
+                 [this](Field field) { return Changed(field); });
+    const std::string unsaved = selected ? FieldsText(changed, Applied(*selected, Edits())) : "";
+    const std::string question = selected && !selected->question.empty() ? selected->question : "-";
+    // Nothing reaches the record any more, whatever comes while the user answers.
+    selected.reset();
+    selectedId.clear();
+    saveTimer.stop();
+    if (!changed.empty()) {
+        const std::string text =
+            FillIn(tr("The record of \u201c%1\u201d was deleted elsewhere, so what you wrote in "
+                      "it could not be saved:"),
+                   {question}) +
+            "\n\n" + Shortened(unsaved) + "\n\n" +
+            ToUtf8(tr("Copy what you wrote to the clipboard?"));
+        if (Ask({text, ToUtf8(tr("Record Deleted")), MessageIcon::Exclamation,
+                 MessageButtons::YesNo, IDYES}) == IDYES) {
+            QGuiApplication::clipboard()->setText(ToQString(unsaved));
+        }
+    }
+    ShowSelected();
+}
+
+std::string CCaseBookDlg::FieldsText(const std::vector<Field>& fields,
+                                     const CaseRecord& record) const {
+    std::string text;
+    for (const Field field : fields) {
+        if (!text.empty()) {
+            text += "\n\n";
+        }
+        if (fields.size() > 1) {
+            //: Before the text of one part of a record: %1 its name (Person, Tags, Notes...)
+            text += FillIn(tr("%1:"), {FieldName(field)}) + "\n";
+        }
+        text += FieldText(field, record);
+    }
+    return text;
+}
+
+std::string CCaseBookDlg::FieldName(Field field) const {
+    switch (field) {
+    case Field::Person:
+        return ToUtf8(tr("Person"));
+    case Field::Tags:
+        return ToUtf8(tr("Tags"));
+    case Field::Notes:
+        return ToUtf8(tr("Notes"));
+    case Field::Outcome:
+        //: The verdict, the date and what happened of a record, as one
+        return ToUtf8(tr("Outcome"));
+    }
+    return {};
+}
+
+std::string CCaseBookDlg::FieldText(Field field, const CaseRecord& record) const {
+    switch (field) {
+    case Field::Person:
+        return record.person;
+    case Field::Tags:
+        return TagsText(record.tags);
+    case Field::Notes:
+        return record.notes;
+    case Field::Outcome: {
+        std::string text = VerdictName(session.Words(), record.verdict);
+        for (const std::string* part : {&record.outcomeDate, &record.outcomeWhat}) {
+            if (!part->empty()) {
+                text += "\n" + *part;
+            }
+        }
+        return text;
+    }
+    }
+    return {};
 }
 
 void CCaseBookDlg::ShowStatistics() {
@@ -459,12 +807,14 @@ void CCaseBookDlg::OnDelete() {
         return;
     }
     SaveEdits();
+    if (!selected) {
+        return; // gone elsewhere meanwhile
+    }
     const std::string question = selected->question.empty() ? std::string("-") : selected->question;
-    const int answer = ShowMessageBox(
-        this,
-        {FillIn(tr("Delete the record of \u201c%1\u201d? This cannot be undone."), {question}),
-         ToUtf8(tr("Delete Record")), MessageIcon::Question, MessageButtons::YesNo, IDNO});
-    if (answer != IDYES) {
+    const int answer =
+        Ask({FillIn(tr("Delete the record of \u201c%1\u201d? This cannot be undone."), {question}),
+             ToUtf8(tr("Delete Record")), MessageIcon::Question, MessageButtons::YesNo, IDNO});
+    if (answer != IDYES || !selected) {
         return;
     }
     CaseBookError error;
@@ -485,10 +835,16 @@ void CCaseBookDlg::OnDelete() {
     list->setFocus();
 }
 
+int CCaseBookDlg::Ask(const MessageBoxRequest& request) {
+    const bool nested = std::exchange(asking, true);
+    const int answer = ShowMessageBox(this, request);
+    asking = nested;
+    return answer;
+}
+
 void CCaseBookDlg::Tell(const CaseBookError& error) {
-    ShowMessageBox(this, {CaseBookErrorMessage(session.Words(), error),
-                          ToUtf8(QCoreApplication::applicationName()), MessageIcon::Exclamation,
-                          MessageButtons::Ok, IDOK});
+    Ask({CaseBookErrorMessage(session.Words(), error), ToUtf8(QCoreApplication::applicationName()),
+         MessageIcon::Exclamation, MessageButtons::Ok, IDOK});
 }
 
 void CCaseBookDlg::OnOK() {

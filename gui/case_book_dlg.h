@@ -3,9 +3,11 @@
 #include "app/session.h"
 #include "casebook/case_book.h"
 #include "platform/dialog.h"
+#include "platform/message_box.h"
 
 #include <QTimer>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -23,9 +25,11 @@ class CListView;
 // data folder, newest first, narrowed by a search and filters; the selected record's reading as
 // it was shown, its inputs, and what the user writes of it (person, tags, notes, outcome),
 // saved as it is typed; the statistics of the verdicts. Rows are read a page at a time as they
-// come into view, so a case book of any size opens at once. Records that others add (the main
-// window's casts, another copy of the program, the command line) appear at the next refresh.
-// Escape, Close and the close box hide it, saving first.
+// come into view, so a case book of any size opens at once. Records that others add or change
+// (the main window's casts, another copy of the program, the command line) appear at the next
+// refresh; a field the user has not changed takes what another wrote, and a save never writes
+// over what another wrote since the window showed it without asking. Escape, Close and the
+// close box hide it, saving first.
 class CCaseBookDlg : public CDialog {
     Q_OBJECT
 public:
@@ -37,13 +41,13 @@ public:
 
     // Shows the window and brings it to the front; opened again where it could not be.
     void Bring();
-    // Reads the count, the rows and the statistics again, keeping the selected record selected
-    // where it still passes the filters.
+    // Reads the count, the rows, the selected record and the statistics again, keeping the
+    // selected record selected where it still passes the filters.
     void Refresh();
-    // Refreshes when another connection has written to the case book since the last look.
+    // Refreshes when the case book was written to since the last look.
     void RefreshIfChanged();
-    // Writes what the user changed of the selected record; false when that failed (and was
-    // told).
+    // Writes what the user changed of the selected record; false when that failed or was not
+    // done (and was told).
     bool SaveEdits();
 
     // The id of the selected record; empty without one.
@@ -71,6 +75,11 @@ protected:
     void OnCancel() override;
 
 private:
+    // The parts of a record the user writes in, each saved and compared as one.
+    enum class Field { Person, Tags, Notes, Outcome };
+    static constexpr std::array<Field, 4> kFields = {Field::Person, Field::Tags, Field::Notes,
+                                                     Field::Outcome};
+
     void OpenBook();
     // The window with nothing to show but what is wrong with the file.
     void ShowBroken(const CaseBookError& error);
@@ -79,12 +88,54 @@ private:
     void OnSelectionChange();
     void ShowSelected();
     void OnEdit();
+    void OnFocusLeftField();
     void OnShowInMainWindow();
     void OnDelete();
     void ShowStatistics();
     // The summary at `row` of the list, read with its page where it is not held.
     const CaseSummary* SummaryAt(int row);
+
+    // What the form holds in `field`, as one text to compare.
+    std::string Typed(Field field) const;
+    // Whether the user changed `field` since it was shown.
+    bool Changed(Field field) const { return Typed(field) != shownText[Index(field)]; }
+    // Whether the user is in a control of `field`.
+    bool Editing(Field field) const;
+    // Shows `field` of `record` and takes it as what the book holds.
+    void ShowField(Field field, const CaseRecord& record);
+    // What the user changed, as an edit of the record.
+    CaseEdit Edits() const;
+    // The selected record as the book has it now: each field the user has neither changed nor
+    // is in takes what another wrote, and the rest stay as the user has them.
+    void ReadSelectedAgain();
+    // `fresh` into the fields not in `kept` that the user neither changed nor is in.
+    void TakeFresh(const CaseRecord& fresh, const std::vector<Field>& kept);
+    // Another wrote to the selected record since it was shown, and `edit` was not saved: takes
+    // what the other wrote and lets the user choose where both wrote. False when there is no
+    // saving now (the record is gone, or the book could not be read).
+    bool Reconcile(CaseEdit* edit);
+    // Asks the user whether to keep what they typed in `both`, where `theirs` holds what
+    // another wrote, and copies the text not kept to the clipboard.
+    bool KeepMine(const std::vector<Field>& both, const CaseRecord& mine, const CaseRecord& theirs);
+    // The selected record is gone: what the user wrote in it and did not save is offered to
+    // the clipboard, and the form is emptied.
+    void RecordGone();
+    // The user's name for `field`, and its value in `record` as the user reads it.
+    std::string FieldName(Field field) const;
+    std::string FieldText(Field field, const CaseRecord& record) const;
+    // The text of `fields` in `record`, each under its name where there are several.
+    std::string FieldsText(const std::vector<Field>& fields, const CaseRecord& record) const;
+
+    // Every message box of the window: while one is up, the timers that would change the form
+    // wait.
+    int Ask(const MessageBoxRequest& request);
     void Tell(const CaseBookError& error);
+
+    static std::size_t Index(Field field) { return static_cast<std::size_t>(field); }
+    static bool Has(const CaseEdit& edit, Field field);
+    static void Drop(CaseEdit* edit, Field field);
+    // Copies `field` of `from` to `to`.
+    static void Assign(Field field, CaseRecord* to, const CaseRecord& from);
 
     Session& session;
     ShowRecord showRecord;
@@ -95,10 +146,15 @@ private:
     std::int64_t dataVersion = -1;
     std::map<std::int64_t, std::vector<CaseSummary>> pages;
     std::string selectedId;
-    // The record as it was read, to tell what the user changed of it.
+    // The selected record as the book held it when the form last took each field from it: what
+    // a save expects the book still to hold.
     std::optional<CaseRecord> selected;
-    bool dirty = false;
+    // What the form's fields held when they were last shown or saved (see Typed).
+    std::array<std::string, kFields.size()> shownText;
+    // A field the user was in held back what another wrote: it is read again when left.
+    bool behind = false;
     bool filling = false;
+    bool asking = false;
     QTimer saveTimer;
     QTimer filterTimer;
     QTimer refreshTimer;

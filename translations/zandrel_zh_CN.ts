@@ -1939,6 +1939,50 @@ A line of a reading&apos;s details: its label and its value</extracomment>
         <source>Delete Record</source>
         <translation>删除占例</translation>
     </message>
+    <message>
+        <source>While you were writing in the record of “%1”, it was changed elsewhere (on the command line or in another copy of the program).</source>
+        <translation>您在编辑“%1”这条占例时，它已在别处（命令行或另一个正在运行的本程序）被修改。</translation>
+    </message>
+    <message>
+        <source>%1, yours:</source>
+        <extracomment>%1 the name of a part of the record: Person, Tags, Notes or Outcome</extracomment>
+        <translation>%1（您写的）：</translation>
+    </message>
+    <message>
+        <source>%1, now in the case book:</source>
+        <extracomment>%1 the name of a part of the record: Person, Tags, Notes or Outcome</extracomment>
+        <translation>%1（占例簿中现有的）：</translation>
+    </message>
+    <message>
+        <source>Keep yours, replacing what is now in the case book? The text you do not keep is copied to the clipboard.</source>
+        <translation>保留您写的内容，替换占例簿中现有的吗？未保留的那一份会复制到剪贴板。</translation>
+    </message>
+    <message>
+        <source>Changed Elsewhere</source>
+        <translation>已在别处修改</translation>
+    </message>
+    <message>
+        <source>The record of “%1” was deleted elsewhere, so what you wrote in it could not be saved:</source>
+        <translation>“%1”这条占例已在别处被删除，您写入的内容无法保存：</translation>
+    </message>
+    <message>
+        <source>Copy what you wrote to the clipboard?</source>
+        <translation>把您写的内容复制到剪贴板吗？</translation>
+    </message>
+    <message>
+        <source>Record Deleted</source>
+        <translation>占例已删除</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>Before the text of one part of a record: %1 its name (Person, Tags, Notes...)</extracomment>
+        <translation>%1：</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>The verdict, the date and what happened of a record, as one</extracomment>
+        <translation>结果</translation>
+    </message>
 </context>
 <context>
     <name>zandrel::CCountCastDlg</name>

@@ -1939,6 +1939,50 @@ A line of a reading&apos;s details: its label and its value</extracomment>
         <source>Delete Record</source>
         <translation>刪除占例</translation>
     </message>
+    <message>
+        <source>While you were writing in the record of “%1”, it was changed elsewhere (on the command line or in another copy of the program).</source>
+        <translation>您在編輯「%1」這筆占例時，它已在別處（命令列或另一個正在執行的本程式）被修改。</translation>
+    </message>
+    <message>
+        <source>%1, yours:</source>
+        <extracomment>%1 the name of a part of the record: Person, Tags, Notes or Outcome</extracomment>
+        <translation>%1（您寫的）：</translation>
+    </message>
+    <message>
+        <source>%1, now in the case book:</source>
+        <extracomment>%1 the name of a part of the record: Person, Tags, Notes or Outcome</extracomment>
+        <translation>%1（占例簿中現有的）：</translation>
+    </message>
+    <message>
+        <source>Keep yours, replacing what is now in the case book? The text you do not keep is copied to the clipboard.</source>
+        <translation>保留您寫的內容，取代占例簿中現有的嗎？未保留的那一份會複製到剪貼簿。</translation>
+    </message>
+    <message>
+        <source>Changed Elsewhere</source>
+        <translation>已在別處修改</translation>
+    </message>
+    <message>
+        <source>The record of “%1” was deleted elsewhere, so what you wrote in it could not be saved:</source>
+        <translation>「%1」這筆占例已在別處被刪除，您寫入的內容無法儲存：</translation>
+    </message>
+    <message>
+        <source>Copy what you wrote to the clipboard?</source>
+        <translation>把您寫的內容複製到剪貼簿嗎？</translation>
+    </message>
+    <message>
+        <source>Record Deleted</source>
+        <translation>占例已刪除</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>Before the text of one part of a record: %1 its name (Person, Tags, Notes...)</extracomment>
+        <translation>%1：</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>The verdict, the date and what happened of a record, as one</extracomment>
+        <translation>結果</translation>
+    </message>
 </context>
 <context>
     <name>zandrel::CCountCastDlg</name>

@@ -1,6 +1,7 @@
 // The case book window over the main window: the casts it lists, what the user writes of a
 // record saved as it is typed, the search, filters and statistics, a kept reading shown again,
-// deletion, a case book that cannot be opened, and records another connection adds.
+// deletion, a case book that cannot be opened, and records another connection or the command
+// line adds or changes.
 
 #include "casebook/case_book.h"
 #include "casebook/recorder.h"
@@ -9,8 +10,10 @@
 #include "platform/list_view.h"
 #include "tests/gui/main_window_fixture.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 
@@ -65,6 +68,41 @@ void Select(CCaseBookDlg& dialog, int row) {
     }
 }
 
+// The window's delays while it lasts, for the windows opened meanwhile.
+class WindowDelays {
+public:
+    explicit WindowDelays(const CCaseBookDlg::Delays& delays)
+        : previous_(CCaseBookDlg::SetDelays(delays)) {}
+    ~WindowDelays() { CCaseBookDlg::SetDelays(previous_); }
+    WindowDelays(const WindowDelays&) = delete;
+    WindowDelays& operator=(const WindowDelays&) = delete;
+
+private:
+    CCaseBookDlg::Delays previous_;
+};
+
+// Delays that never end within a test: only what the test does saves or refreshes.
+constexpr CCaseBookDlg::Delays kNoTimers{3600000, 3600000, 3600000};
+
+// Runs `zandrel journal ...` in the data folder, as a user in a terminal beside the window.
+bool RunJournal(const DataFolder& folder, const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder.Path());
+    process.start(QStringLiteral(ZANDREL_PROGRAM), QStringList{"journal"} + arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        qWarning() << "zandrel journal" << arguments << "failed:" << process.exitCode()
+                   << process.readAllStandardError();
+        return false;
+    }
+    return true;
+}
+
 std::unique_ptr<CaseBook> SecondConnection(const DataFolder& folder) {
     CaseBookError error;
     auto book = CaseBook::Open(folder.Path().toStdString(), &error);
@@ -94,6 +132,13 @@ private slots:
     void aCaseBookThatCannotBeOpenedIsToldAndTheCastStillLogs_data();
     void aCaseBookThatCannotBeOpenedIsToldAndTheCastStillLogs();
     void recordsOfAnotherConnectionAppearAfterTheRefresh();
+    void aCastAppearsInTheOpenWindowWhenItIsRecorded();
+    void aNoteWrittenElsewhereShowsAndTheNextEditBuildsOnIt_data();
+    void aNoteWrittenElsewhereShowsAndTheNextEditBuildsOnIt();
+    void aFieldBeingWrittenIsKeptAndAClashIsTheUsersChoice_data();
+    void aFieldBeingWrittenIsKeptAndAClashIsTheUsersChoice();
+    void aRecordDeletedElsewhereOffersWhatWasTyped_data();
+    void aRecordDeletedElsewhereOffersWhatWasTyped();
 };
 
 void CaseBookTest::castsAppearNewestFirstAndEditsAreSavedAsTyped() {
@@ -300,6 +345,152 @@ void CaseBookTest::recordsOfAnotherConnectionAppearAfterTheRefresh() {
     record.modifiedUtc = CaseStampNow();
     QVERIFY(book->Add(record, nullptr));
     QTRY_COMPARE_WITH_TIMEOUT(Column(dialog, 1), QStringList({"From the command line"}), 5000);
+}
+
+void CaseBookTest::aCastAppearsInTheOpenWindowWhenItIsRecorded() {
+    const WindowDelays delays(kNoTimers); // no look on a timer: the recorder's word alone
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    QCOMPARE(Column(dialog, 1), QStringList());
+    window.ShowReading(5, 7, 4);
+    window.WriteLogEntry();
+    QTRY_COMPARE(Column(dialog, 2), QStringList({"53 \u2192 33"}));
+    QCOMPARE(dialog.GetDlgItemText(IDC_CASE_COUNT), std::string("1 records"));
+}
+
+void CaseBookTest::aNoteWrittenElsewhereShowsAndTheNextEditBuildsOnIt_data() {
+    QTest::addColumn<bool>("commandLine");
+    QTest::newRow("another connection") << false;
+    QTest::newRow("zandrel journal note") << true;
+}
+
+void CaseBookTest::aNoteWrittenElsewhereShowsAndTheNextEditBuildsOnIt() {
+    QFETCH(bool, commandLine);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    CastThree(fixture);
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    Select(dialog, 1);
+    const std::string id = dialog.SelectedId();
+    if (commandLine) {
+        QVERIFY(
+            RunJournal(fixture, {"note", QString::fromStdString(id.substr(0, 8)), "Rain by noon"}));
+    } else {
+        QVERIFY(SecondConnection(fixture)->SetNotes(id, "Rain by noon", nullptr));
+    }
+    QTRY_COMPARE(dialog.GetDlgItemText(IDC_CASE_NOTES), std::string("Rain by noon"));
+
+    // What the user adds goes on from there, and nothing written elsewhere is lost.
+    auto* notes = dialog.DlgItem<CMultiLineEdit>(IDC_CASE_NOTES);
+    notes->setFocus();
+    QTest::keyClick(notes, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(notes, ", sun after");
+    dialog.GetDlgItem(IDC_CASE_TAGS)->setFocus();
+    QCOMPARE(SecondConnection(fixture)->Find(id)->notes, std::string("Rain by noon, sun after"));
+}
+
+void CaseBookTest::aFieldBeingWrittenIsKeptAndAClashIsTheUsersChoice_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("keep mine") << int(IDYES) << "Mine"
+                               << "Theirs";
+    QTest::newRow("take theirs") << int(IDNO) << "Theirs"
+                                 << "Mine";
+}
+
+void CaseBookTest::aFieldBeingWrittenIsKeptAndAClashIsTheUsersChoice() {
+    QFETCH(int, answer);
+    QFETCH(QString, kept);
+    QFETCH(QString, copied);
+    const WindowDelays delays(kNoTimers);
+    // Every box of the test, the window's last save included, is answered.
+    MessageBoxAnswers answers({answer});
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    CastThree(fixture);
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    Select(dialog, 1);
+    const std::string id = dialog.SelectedId();
+    QTest::keyClicks(dialog.GetDlgItem(IDC_CASE_TAGS), "wet");
+    auto* notes = dialog.DlgItem<CMultiLineEdit>(IDC_CASE_NOTES);
+    notes->setFocus();
+    QTest::keyClicks(notes, "Mine");
+
+    auto book = SecondConnection(fixture);
+    QVERIFY(book->SetNotes(id, "Theirs", nullptr));
+    QVERIFY(book->SetPerson(id, "Ann", nullptr));
+    dialog.RefreshIfChanged();
+    // What the user typed stays, in the field they are in and in the one they left; a field
+    // the user did not touch shows what was written.
+    QCOMPARE(dialog.GetDlgItemText(IDC_CASE_NOTES), std::string("Mine"));
+    QCOMPARE(dialog.GetDlgItemText(IDC_CASE_TAGS), std::string("wet"));
+    QCOMPARE(dialog.GetDlgItemText(IDC_CASE_PERSON), std::string("Ann"));
+
+    QGuiApplication::clipboard()->clear();
+    QVERIFY(answers.Requests().empty());
+    QVERIFY(dialog.SaveEdits());
+    QCOMPARE(answers.Requests().size(), std::size_t{1});
+    const QString asked = QString::fromStdString(answers.Requests()[0].text);
+    QVERIFY2(asked.contains("Notes, yours:\nMine") &&
+                 asked.contains("Notes, now in the case book:\nTheirs") && !asked.contains("wet"),
+             qPrintable(asked));
+    const CaseRecord record = *book->Find(id);
+    QCOMPARE(QString::fromStdString(record.notes), kept);
+    QCOMPARE(QString::fromStdString(dialog.GetDlgItemText(IDC_CASE_NOTES)), kept);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+    // The parts with no clash: the user's saved, the other's left as written.
+    QCOMPARE(record.tags, std::vector<std::string>{"wet"});
+    QCOMPARE(record.person, std::string("Ann"));
+
+    // The window now builds on what the book holds: the next edit saves without asking.
+    QTest::keyClick(notes, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(notes, "!");
+    QVERIFY(dialog.SaveEdits());
+    QCOMPARE(answers.Requests().size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(book->Find(id)->notes), kept + "!");
+}
+
+void CaseBookTest::aRecordDeletedElsewhereOffersWhatWasTyped_data() {
+    QTest::addColumn<bool>("saving");
+    QTest::newRow("found by the refresh") << false;
+    QTest::newRow("found by the save") << true;
+}
+
+void CaseBookTest::aRecordDeletedElsewhereOffersWhatWasTyped() {
+    QFETCH(bool, saving);
+    const WindowDelays delays(kNoTimers);
+    MessageBoxAnswers answers({IDYES});
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    CastThree(fixture);
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    Select(dialog, 1);
+    const std::string id = dialog.SelectedId();
+    auto* notes = dialog.DlgItem<CMultiLineEdit>(IDC_CASE_NOTES);
+    notes->setFocus();
+    QTest::keyClicks(notes, "Words not saved yet");
+    QVERIFY(SecondConnection(fixture)->Remove(id, nullptr));
+
+    QGuiApplication::clipboard()->clear();
+    QVERIFY(answers.Requests().empty());
+    if (saving) {
+        QVERIFY(!dialog.SaveEdits());
+    } else {
+        dialog.RefreshIfChanged();
+    }
+    QCOMPARE(answers.Requests().size(), std::size_t{1});
+    const QString told = QString::fromStdString(answers.Requests()[0].text);
+    QVERIFY2(told.contains("Will it rain?") && told.contains("Words not saved yet"),
+             qPrintable(told));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Words not saved yet"));
+    QVERIFY(dialog.SelectedId().empty());
+    QCOMPARE(dialog.GetDlgItemText(IDC_CASE_NOTES), std::string());
+    QVERIFY(!notes->isEnabled());
+    dialog.Refresh();
+    QCOMPARE(Column(dialog, 1), QStringList({"Shall I move house?", ""}));
+    QCOMPARE(answers.Requests().size(), std::size_t{1});
 }
 
 QTEST_MAIN(CaseBookTest)
