@@ -229,11 +229,16 @@ void CCaseBookDlg::FillLists() {
 
 void CCaseBookDlg::OpenBook() {
     CaseBookError error;
+    counter.reset();
     book = CaseBook::Open(session.DataDirectory(), &error);
     if (!book) {
         ShowBroken(error);
         return;
     }
+    counter = std::make_unique<CaseBookCounter>(*book);
+    connect(
+        counter.get(), &CaseBookCounter::Answered, this, [this] { OnCounted(); },
+        Qt::QueuedConnection);
     for (const ControlTemplate& control : Template().controls) {
         if (control.id != IDC_STATIC) {
             EnableDlgItem(control.id, true);
@@ -241,7 +246,7 @@ void CCaseBookDlg::OpenBook() {
     }
     dataVersion = book->DataVersion();
     Refresh();
-    if (list->GetCurSel() < 0 && count > 0) {
+    if (list->GetCurSel() < 0 && list->GetItemCount() > 0) {
         list->SetCurSel(0);
         OnSelectionChange();
     }
@@ -273,6 +278,11 @@ void CCaseBookDlg::Bring() {
     activateWindow();
 }
 
+CaseBook& CCaseBookDlg::Book() {
+    counter->Yield();
+    return *book;
+}
+
 const CaseSummary* CCaseBookDlg::SummaryAt(int row) {
     if (!book || row < 0) {
         return nullptr;
@@ -287,54 +297,19 @@ const CaseSummary* CCaseBookDlg::SummaryAt(int row) {
             });
             pages.erase(farthest);
         }
-        found = pages.emplace(page, book->Page(filter, page * kPageRows, kPageRows)).first;
+        found = pages.emplace(page, Book().Page(filter, page * kPageRows, kPageRows)).first;
     }
     const auto at = static_cast<std::size_t>(row % kPageRows);
     return at < found->second.size() ? &found->second[at] : nullptr;
 }
 
 void CCaseBookDlg::Refresh() {
-    if (!book) {
-        return;
-    }
-    ReadSelectedAgain();
-    CaseBookError error;
-    pages.clear();
-    count = book->Count(filter, &error).value_or(0);
-    std::optional<std::int64_t> at;
-    if (!selectedId.empty()) {
-        at = book->IndexOf(filter, selectedId, &error);
-    }
-    filling = true;
-    list->SetItemCount(static_cast<int>(count), at ? static_cast<int>(*at) : -1);
-    filling = false;
-    const std::int64_t total = filterProblem.empty() && filter.search.empty() &&
-                                       filter.tag.empty() && filter.method.empty() &&
-                                       !filter.verdict && filter.since.empty() &&
-                                       filter.until.empty()
-                                   ? count
-                                   : book->Count({}, &error).value_or(0);
-    std::string shown = count == total ? FillIn(tr("%1 records"), {std::to_string(count)})
-                                       : FillIn(tr("%1 of %2 records"),
-                                                {std::to_string(count), std::to_string(total)});
-    if (!filterProblem.empty()) {
-        shown += "  " + filterProblem;
-    }
-    SetDlgItemText(IDC_CASE_COUNT, shown);
-    ShowStatistics();
-    if (!at && !selectedId.empty()) {
-        // The record is gone, or the filters leave it out.
-        SaveEdits();
-        selectedId.clear();
-        ShowSelected();
-    }
-    if (error.Failed()) {
-        Tell(error);
-    }
+    ShowRecords(true);
 }
 
 void CCaseBookDlg::RefreshIfChanged() {
-    if (!book || asking) {
+    // A count under way reads the book as it is; the look after its answer sees what came.
+    if (!book || asking || counter->Busy()) {
         return;
     }
     const std::int64_t version = book->DataVersion();
@@ -342,6 +317,125 @@ void CCaseBookDlg::RefreshIfChanged() {
         dataVersion = version;
         Refresh();
     }
+}
+
+void CCaseBookDlg::ShowRecords(bool written) {
+    if (!book) {
+        return;
+    }
+    if (written) {
+        // Shown as it was until it is counted again.
+        totalCurrent = false;
+        ReadSelectedAgain();
+        ShowStatistics();
+    }
+    CaseBookError error;
+    pages.clear();
+    std::vector<CaseSummary> first = Book().Page(filter, 0, kPageRows, &error);
+    const auto found = std::find_if(first.begin(), first.end(), [this](const CaseSummary& row) {
+        return row.id == selectedId;
+    });
+    const int at = found == first.end() ? -1 : static_cast<int>(found - first.begin());
+    const auto held = static_cast<std::int64_t>(first.size());
+    pages.emplace(0, std::move(first));
+    // A first page that is not full holds every record that passes.
+    count = held < kPageRows ? std::optional(held) : std::nullopt;
+    if (count && filter.PassesAll()) {
+        total = count;
+        totalCurrent = true;
+    }
+    // Where every record that passes is held, one not among them does not pass.
+    const bool left = count && at < 0 && !selectedId.empty();
+    countedId = at < 0 && !count ? selectedId : std::string();
+    // After a new filter the list goes to the selected record once its row is known; after a
+    // write it stays where the user has it.
+    goToSelected = !written;
+
+    filling = true;
+    if (written) {
+        // Until the count is known the list keeps its length, so that the rows in view stay.
+        const int rows = count ? static_cast<int>(*count)
+                               : std::max(list->GetItemCount(), static_cast<int>(held));
+        list->UpdateItemCount(rows, at >= 0 ? at : list->GetCurSel());
+    } else {
+        list->SetItemCount(static_cast<int>(count.value_or(held)), at);
+    }
+    filling = false;
+
+    if (count && totalCurrent && countedId.empty()) {
+        counter->Forget();
+        ShowCount();
+    } else {
+        counter->Ask({filter, countedId, !totalCurrent && !filter.PassesAll()});
+        if (!written) {
+            ShowCount();
+        }
+    }
+    if (left) {
+        LeaveSelected();
+    }
+    if (error.Failed()) {
+        Tell(error);
+    }
+}
+
+void CCaseBookDlg::LeaveSelected() {
+    SaveEdits();
+    selectedId.clear();
+    ShowSelected();
+}
+
+void CCaseBookDlg::OnCounted() {
+    // An answer that comes while a message box is up waits for it to close (see Ask).
+    if (asking || !counter) {
+        return;
+    }
+    std::optional<CaseBookCounter::Answer> answer = counter->Take();
+    if (!answer) {
+        return;
+    }
+    if (answer->error.Failed()) {
+        Tell(answer->error);
+        return;
+    }
+    count = answer->count;
+    if (filter.PassesAll() || answer->total) {
+        total = filter.PassesAll() ? count : answer->total;
+        totalCurrent = true;
+    }
+    int row = list->GetCurSel();
+    const bool placed = !countedId.empty() && countedId == selectedId;
+    if (placed) {
+        row = answer->index ? static_cast<int>(*answer->index) : -1;
+    }
+    filling = true;
+    list->UpdateItemCount(static_cast<int>(*count), row);
+    if (placed && row >= 0 && goToSelected) {
+        list->SetCurSel(row);
+    }
+    filling = false;
+    ShowCount();
+    if (placed && row < 0) {
+        LeaveSelected();
+    }
+}
+
+void CCaseBookDlg::ShowCount() {
+    std::string shown;
+    if (count && total) {
+        shown = *count >= *total ? FillIn(tr("%1 records"), {std::to_string(*count)})
+                                 : FillIn(tr("%1 of %2 records"),
+                                          {std::to_string(*count), std::to_string(*total)});
+    } else {
+        const std::string held = std::to_string(list->GetItemCount());
+        //: While the records that pass the filters are being counted
+        shown = total ? FillIn(tr("%1 or more of %2 records"), {held, std::to_string(*total)})
+                      : FillIn(tr("%1 or more records"), {held});
+    }
+    if (!filterProblem.empty()) {
+        shown += "  " + filterProblem;
+    }
+    SetDlgItemText(IDC_CASE_COUNT, shown);
 }
 
 void CCaseBookDlg::ReadFilter() {
@@ -369,7 +463,7 @@ void CCaseBookDlg::ReadFilter() {
     };
     date(IDC_CASE_SINCE, &filter.since);
     date(IDC_CASE_UNTIL, &filter.until);
-    Refresh();
+    ShowRecords(false);
 }
 
 void CCaseBookDlg::OnSelectionChange() {
@@ -386,7 +480,7 @@ void CCaseBookDlg::ShowSelected() {
     selected.reset();
     if (book && !selectedId.empty()) {
         CaseBookError error;
-        selected = book->Find(selectedId, &error);
+        selected = Book().Find(selectedId, &error);
         if (error.Failed()) {
             Tell(error);
         }
@@ -559,7 +653,7 @@ void CCaseBookDlg::ReadSelectedAgain() {
         return;
     }
     CaseBookError error;
-    const std::optional<CaseRecord> fresh = book->Find(selected->id, &error);
+    const std::optional<CaseRecord> fresh = Book().Find(selected->id, &error);
     if (error.Failed()) {
         Tell(error);
     } else if (!fresh) {
@@ -608,7 +702,7 @@ bool CCaseBookDlg::SaveEdits() {
             return true;
         }
         CaseBookError error;
-        switch (book->Edit(selected->id, *selected, edit, &error)) {
+        switch (Book().Edit(selected->id, *selected, edit, &error)) {
         case EditResult::Saved:
             for (const Field field : kFields) {
                 if (Has(edit, field)) {
@@ -644,7 +738,7 @@ bool CCaseBookDlg::SaveEdits() {
 
 bool CCaseBookDlg::Reconcile(CaseEdit* edit) {
     CaseBookError error;
-    const std::optional<CaseRecord> fresh = book->Find(selected->id, &error);
+    const std::optional<CaseRecord> fresh = Book().Find(selected->id, &error);
     if (!fresh) {
         if (error.Failed()) {
             Tell(error);
@@ -791,7 +885,7 @@ void CCaseBookDlg::ShowStatistics() {
         return;
     }
     CaseBookError error;
-    const CaseStatistics statistics = book->Statistics(&error);
+    const CaseStatistics statistics = Book().Statistics(&error);
     SetDlgItemText(IDC_CASE_STATISTICS, StatisticsText(session.Words(), statistics));
 }
 
@@ -819,7 +913,7 @@ void CCaseBookDlg::OnDelete() {
     }
     CaseBookError error;
     const int row = list->GetCurSel();
-    if (!book->Remove(selected->id, &error)) {
+    if (!Book().Remove(selected->id, &error)) {
         if (error.Failed()) {
             Tell(error);
         }
@@ -839,6 +933,10 @@ int CCaseBookDlg::Ask(const MessageBoxRequest& request) {
     const bool nested = std::exchange(asking, true);
     const int answer = ShowMessageBox(this, request);
     asking = nested;
+    if (!asking) {
+        // What waited meanwhile.
+        OnCounted();
+    }
     return answer;
 }
 

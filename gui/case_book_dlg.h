@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/case_book_counter.h"
 #include "app/session.h"
 #include "casebook/case_book.h"
 #include "platform/dialog.h"
@@ -25,7 +26,8 @@ class CListView;
 // data folder, newest first, narrowed by a search and filters; the selected record's reading as
 // it was shown, its inputs, and what the user writes of it (person, tags, notes, outcome),
 // saved as it is typed; the statistics of the verdicts. Rows are read a page at a time as they
-// come into view, so a case book of any size opens at once. Records that others add or change
+// come into view, so a case book of any size opens at once, and a search shows its first page
+// before its records are counted on a thread of their own. Records that others add or change
 // (the main window's casts, another copy of the program, the command line) appear at the next
 // refresh; a field the user has not changed takes what another wrote, and a save never writes
 // over what another wrote since the window showed it without asking. Escape, Close and the
@@ -41,8 +43,8 @@ public:
 
     // Shows the window and brings it to the front; opened again where it could not be.
     void Bring();
-    // Reads the count, the rows, the selected record and the statistics again, keeping the
-    // selected record selected where it still passes the filters.
+    // Reads the rows, the selected record and the statistics again, keeping the selected record
+    // selected where it still passes the filters; the count follows when it is known.
     void Refresh();
     // Refreshes when the case book was written to since the last look.
     void RefreshIfChanged();
@@ -85,6 +87,14 @@ private:
     void ShowBroken(const CaseBookError& error);
     void FillLists();
     void ReadFilter();
+    // Shows the first page of the records that pass the filter and asks for their count;
+    // after a write to the book (`written`) the rows in view stay in view.
+    void ShowRecords(bool written);
+    // The count asked for by ShowRecords is known.
+    void OnCounted();
+    void ShowCount();
+    // The selected record is gone, or the filters leave it out: saved, and no longer shown.
+    void LeaveSelected();
     void OnSelectionChange();
     void ShowSelected();
     void OnEdit();
@@ -94,6 +104,8 @@ private:
     void ShowStatistics();
     // The summary at `row` of the list, read with its page where it is not held.
     const CaseSummary* SummaryAt(int row);
+    // The book for this thread to use at once: a count under way gives way.
+    CaseBook& Book();
 
     // What the form holds in `field`, as one text to compare.
     std::string Typed(Field field) const;
@@ -126,8 +138,8 @@ private:
     // The text of `fields` in `record`, each under its name where there are several.
     std::string FieldsText(const std::vector<Field>& fields, const CaseRecord& record) const;
 
-    // Every message box of the window: while one is up, the timers that would change the form
-    // wait.
+    // Every message box of the window: while one is up, the timers and answers that would
+    // change the form wait.
     int Ask(const MessageBoxRequest& request);
     void Tell(const CaseBookError& error);
 
@@ -140,9 +152,19 @@ private:
     Session& session;
     ShowRecord showRecord;
     std::unique_ptr<CaseBook> book;
+    // Made with the book and gone before it.
+    std::unique_ptr<CaseBookCounter> counter;
     CaseFilter filter;
     std::string filterProblem;
-    std::int64_t count = 0;
+    // The records that pass the filter, none while they are counted; and all records, as last
+    // counted (none before the first count), which a write makes no longer current.
+    std::optional<std::int64_t> count;
+    std::optional<std::int64_t> total;
+    bool totalCurrent = false;
+    // The record whose place the count was asked for; empty when it was on the first page.
+    std::string countedId;
+    bool goToSelected = false;
+    // The last look's data version.
     std::int64_t dataVersion = -1;
     std::map<std::int64_t, std::vector<CaseSummary>> pages;
     std::string selectedId;

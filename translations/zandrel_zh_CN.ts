@@ -1940,6 +1940,15 @@ A line of a reading&apos;s details: its label and its value</extracomment>
         <translation>删除占例</translation>
     </message>
     <message>
+        <source>%1 or more of %2 records</source>
+        <extracomment>While the records that pass the filters are being counted</extracomment>
+        <translation>%2条中的至少%1条</translation>
+    </message>
+    <message>
+        <source>%1 or more records</source>
+        <translation>至少%1条</translation>
+    </message>
+    <message>
         <source>While you were writing in the record of “%1”, it was changed elsewhere (on the command line or in another copy of the program).</source>
         <translation>您在编辑“%1”这条占例时，它已在别处（命令行或另一个正在运行的本程序）被修改。</translation>
     </message>

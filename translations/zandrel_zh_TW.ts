@@ -1940,6 +1940,15 @@ A line of a reading&apos;s details: its label and its value</extracomment>
         <translation>刪除占例</translation>
     </message>
     <message>
+        <source>%1 or more of %2 records</source>
+        <extracomment>While the records that pass the filters are being counted</extracomment>
+        <translation>%2筆中的至少%1筆</translation>
+    </message>
+    <message>
+        <source>%1 or more records</source>
+        <translation>至少%1筆</translation>
+    </message>
+    <message>
         <source>While you were writing in the record of “%1”, it was changed elsewhere (on the command line or in another copy of the program).</source>
         <translation>您在編輯「%1」這筆占例時，它已在別處（命令列或另一個正在執行的本程式）被修改。</translation>
     </message>

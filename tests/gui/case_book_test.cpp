@@ -1,7 +1,7 @@
 // The case book window over the main window: the casts it lists, what the user writes of a
 // record saved as it is typed, the search, filters and statistics, a kept reading shown again,
-// deletion, a case book that cannot be opened, and records another connection or the command
-// line adds or changes.
+// deletion, a case book that cannot be opened, records another connection or the command line
+// adds or changes, and a search of many records shown before it is counted.
 
 #include "casebook/case_book.h"
 #include "casebook/recorder.h"
@@ -11,6 +11,7 @@
 #include "tests/gui/main_window_fixture.h"
 
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -139,6 +140,7 @@ private slots:
     void aFieldBeingWrittenIsKeptAndAClashIsTheUsersChoice();
     void aRecordDeletedElsewhereOffersWhatWasTyped_data();
     void aRecordDeletedElsewhereOffersWhatWasTyped();
+    void aSearchShowsItsFirstPageBeforeItsCount();
 };
 
 void CaseBookTest::castsAppearNewestFirstAndEditsAreSavedAsTyped() {
@@ -491,6 +493,68 @@ void CaseBookTest::aRecordDeletedElsewhereOffersWhatWasTyped() {
     dialog.Refresh();
     QCOMPARE(Column(dialog, 1), QStringList({"Shall I move house?", ""}));
     QCOMPARE(answers.Requests().size(), std::size_t{1});
+}
+
+void CaseBookTest::aSearchShowsItsFirstPageBeforeItsCount() {
+    const WindowDelays delays(kNoTimers);
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    // 450 records, every other one of rain, cast an hour apart.
+    std::vector<CaseRecord> records;
+    for (int n = 0; n < 450; ++n) {
+        CaseRecord record;
+        record.id = NewCaseId();
+        record.castUtc = QDateTime(QDate(2025, 1, 1), QTime(0, 0), Qt::UTC)
+                             .addSecs(3600LL * n)
+                             .toString(Qt::ISODate)
+                             .toStdString();
+        record.method = "numbers";
+        record.question = (n % 2 == 0 ? "Rain " : "Sun ") + std::to_string(n);
+        record.readingText = "text\r\n";
+        record.modifiedUtc = CaseStampNow();
+        records.push_back(record);
+    }
+    auto book = SecondConnection(fixture);
+    QVERIFY(book->Merge(records, nullptr, nullptr));
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    auto* list = dialog.DlgItem<CListView>(IDC_CASE_LIST);
+    QTRY_COMPARE(dialog.GetDlgItemText(IDC_CASE_COUNT), std::string("450 records"));
+    QCOMPARE(list->GetItemCount(), 450);
+
+    // The first page at once, with what is known of the count; the count when it comes.
+    Retype(dialog.DlgItem<CEdit>(IDC_CASE_SEARCH), "rain");
+    QTest::keyClick(dialog.GetDlgItem(IDC_CASE_SEARCH), Qt::Key_Return);
+    QCOMPARE(list->GetItemCount(), CCaseBookDlg::kPageRows);
+    QCOMPARE(dialog.GetDlgItemText(IDC_CASE_COUNT), std::string("200 or more of 450 records"));
+    QTRY_COMPARE(dialog.GetDlgItemText(IDC_CASE_COUNT), std::string("225 of 450 records"));
+    QCOMPARE(list->GetItemCount(), 225);
+    QCOMPARE(Column(dialog, 1).back(), QString("Rain 0"));
+
+    // A record selected past the first page stays selected when the search is cleared: its
+    // row is known with the count.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_End);
+    const std::string oldest = dialog.SelectedId();
+    QCOMPARE(oldest, records[0].id);
+    Retype(dialog.DlgItem<CEdit>(IDC_CASE_SEARCH), "");
+    QTest::keyClick(dialog.GetDlgItem(IDC_CASE_SEARCH), Qt::Key_Return);
+    QCOMPARE(dialog.SelectedId(), oldest);
+    QTRY_COMPARE(list->GetCurSel(), 449);
+    QCOMPARE(dialog.GetDlgItemText(IDC_CASE_NOTES), std::string());
+
+    // A newer record comes from elsewhere: the rows in view stay, the selection moves one
+    // down with its record.
+    list->scrollTo(list->model()->index(300, 0), QAbstractItemView::PositionAtTop);
+    const int top = list->rowAt(0);
+    CaseRecord newer = records[449];
+    newer.id = NewCaseId();
+    newer.castUtc = "2030-01-01T00:00:00Z";
+    QVERIFY(book->Add(newer, nullptr));
+    dialog.RefreshIfChanged();
+    QTRY_COMPARE(dialog.GetDlgItemText(IDC_CASE_COUNT), std::string("451 records"));
+    QCOMPARE(list->GetCurSel(), 450);
+    QCOMPARE(dialog.SelectedId(), oldest);
+    QCOMPARE(list->rowAt(0), top);
 }
 
 QTEST_MAIN(CaseBookTest)
