@@ -308,8 +308,12 @@ void CCaseBookDlg::Refresh() {
 }
 
 void CCaseBookDlg::RefreshIfChanged() {
-    // A count under way reads the book as it is; the look after its answer sees what came.
-    if (!book || asking || counter->Busy()) {
+    if (!book || asking) {
+        return;
+    }
+    if (counting) {
+        // The count reads the book as it is: the window looks again once it is in.
+        lookAgain = true;
         return;
     }
     const std::int64_t version = book->DataVersion();
@@ -362,12 +366,15 @@ void CCaseBookDlg::ShowRecords(bool written) {
     }
     filling = false;
 
-    if (count && totalCurrent && countedId.empty()) {
+    counting = !count || !totalCurrent || !countedId.empty();
+    if (!counting) {
         counter->Forget();
         ShowCount();
     } else {
         counter->Ask({filter, countedId, !totalCurrent && !filter.PassesAll()});
-        if (!written) {
+        // After a write the line stands as it was until the count is in, unless it never
+        // stood (the window just opened).
+        if (!written || !total) {
             ShowCount();
         }
     }
@@ -394,6 +401,7 @@ void CCaseBookDlg::OnCounted() {
     if (!answer) {
         return;
     }
+    counting = false;
     if (answer->error.Failed()) {
         Tell(answer->error);
         return;
@@ -417,6 +425,9 @@ void CCaseBookDlg::OnCounted() {
     ShowCount();
     if (placed && row < 0) {
         LeaveSelected();
+    }
+    if (std::exchange(lookAgain, false)) {
+        RefreshIfChanged();
     }
 }
 

@@ -30,8 +30,8 @@ class CListView;
 // before its records are counted on a thread of their own. Records that others add or change
 // (the main window's casts, another copy of the program, the command line) appear at the next
 // refresh; a field the user has not changed takes what another wrote, and a save never writes
-// over what another wrote since the window showed it without asking. Escape, Close and the
-// close box hide it, saving first.
+// over what another wrote since the window showed it: where both wrote, the user chooses.
+// Escape, Close and the close box hide it, saving first.
 class CCaseBookDlg : public CDialog {
     Q_OBJECT
 public:
@@ -164,6 +164,9 @@ private:
     // The record whose place the count was asked for; empty when it was on the first page.
     std::string countedId;
     bool goToSelected = false;
+    // A count was asked for and its answer is not in yet; a look for writes came meanwhile.
+    bool counting = false;
+    bool lookAgain = false;
     // The last look's data version.
     std::int64_t dataVersion = -1;
     std::map<std::int64_t, std::vector<CaseSummary>> pages;

@@ -113,6 +113,25 @@ std::unique_ptr<CaseBook> SecondConnection(const DataFolder& folder) {
     return book;
 }
 
+// 450 records, oldest first, cast an hour apart, every other one of rain: more than a page.
+std::vector<CaseRecord> ManyRecords() {
+    std::vector<CaseRecord> records;
+    for (int n = 0; n < 450; ++n) {
+        CaseRecord record;
+        record.id = NewCaseId();
+        record.castUtc = QDateTime(QDate(2025, 1, 1), QTime(0, 0), Qt::UTC)
+                             .addSecs(3600LL * n)
+                             .toString(Qt::ISODate)
+                             .toStdString();
+        record.method = "numbers";
+        record.question = (n % 2 == 0 ? "Rain " : "Sun ") + std::to_string(n);
+        record.readingText = "text\r\n";
+        record.modifiedUtc = CaseStampNow();
+        records.push_back(record);
+    }
+    return records;
+}
+
 } // namespace
 
 class CaseBookTest : public QObject {
@@ -141,6 +160,7 @@ private slots:
     void aRecordDeletedElsewhereOffersWhatWasTyped_data();
     void aRecordDeletedElsewhereOffersWhatWasTyped();
     void aSearchShowsItsFirstPageBeforeItsCount();
+    void aWriteThatComesWhileCountingIsShownOnceCounted();
 };
 
 void CaseBookTest::castsAppearNewestFirstAndEditsAreSavedAsTyped() {
@@ -499,21 +519,7 @@ void CaseBookTest::aSearchShowsItsFirstPageBeforeItsCount() {
     const WindowDelays delays(kNoTimers);
     MainWindow fixture;
     CMainDlg& window = fixture.Start();
-    // 450 records, every other one of rain, cast an hour apart.
-    std::vector<CaseRecord> records;
-    for (int n = 0; n < 450; ++n) {
-        CaseRecord record;
-        record.id = NewCaseId();
-        record.castUtc = QDateTime(QDate(2025, 1, 1), QTime(0, 0), Qt::UTC)
-                             .addSecs(3600LL * n)
-                             .toString(Qt::ISODate)
-                             .toStdString();
-        record.method = "numbers";
-        record.question = (n % 2 == 0 ? "Rain " : "Sun ") + std::to_string(n);
-        record.readingText = "text\r\n";
-        record.modifiedUtc = CaseStampNow();
-        records.push_back(record);
-    }
+    const std::vector<CaseRecord> records = ManyRecords();
     auto book = SecondConnection(fixture);
     QVERIFY(book->Merge(records, nullptr, nullptr));
     CCaseBookDlg& dialog = OpenCaseBook(window);
@@ -555,6 +561,25 @@ void CaseBookTest::aSearchShowsItsFirstPageBeforeItsCount() {
     QCOMPARE(list->GetCurSel(), 450);
     QCOMPARE(dialog.SelectedId(), oldest);
     QCOMPARE(list->rowAt(0), top);
+}
+
+void CaseBookTest::aWriteThatComesWhileCountingIsShownOnceCounted() {
+    const WindowDelays delays(kNoTimers); // no look on a timer: only the one the test makes
+    MainWindow fixture;
+    CMainDlg& window = fixture.Start();
+    auto book = SecondConnection(fixture);
+    QVERIFY(book->Merge(ManyRecords(), nullptr, nullptr));
+    CCaseBookDlg& dialog = OpenCaseBook(window);
+    QTRY_COMPARE(dialog.GetDlgItemText(IDC_CASE_COUNT), std::string("450 records"));
+
+    // Every record has an "n": more than a page, counted on the counter's thread.
+    Retype(dialog.DlgItem<CEdit>(IDC_CASE_SEARCH), "n");
+    QTest::keyClick(dialog.GetDlgItem(IDC_CASE_SEARCH), Qt::Key_Return);
+    CaseRecord other = ManyRecords().front();
+    other.question = "Sky";
+    QVERIFY(book->Add(other, nullptr));
+    dialog.RefreshIfChanged(); // before the count is in
+    QTRY_COMPARE(dialog.GetDlgItemText(IDC_CASE_COUNT), std::string("450 of 451 records"));
 }
 
 QTEST_MAIN(CaseBookTest)
