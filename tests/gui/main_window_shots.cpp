@@ -1,15 +1,21 @@
 // Saves pictures of the main window for a person to look at: empty after start-up, showing
-// a reading, its system menu, the about box and the splash. Usage: main_window_shots <folder>
+// a reading, its system menu, the about box and the splash; and the case book window over 450
+// records, a search before and after its count, and the box of a note written elsewhere while
+// the user wrote in it. Usage: main_window_shots <folder>
 // [outer inner changeLine]. Its data directory is a temporary one, so it reads no custom texts
 // and writes nothing else.
 
+#include "casebook/case_book.h"
 #include "gui/about_dlg.h"
+#include "gui/case_book_dlg.h"
 #include "gui/main_dlg.h"
 #include "gui/resource.h"
 #include "platform/application.h"
+#include "platform/list_view.h"
 #include "platform/pumping_wait.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -60,5 +66,64 @@ int main(int argc, char* argv[]) {
     splash.Create();
     settle();
     splash.grab().save(out.filePath("splash.png"));
+    splash.hide();
+
+    // 450 records, an hour apart, every other one of rain.
+    CaseBookError error;
+    auto book = CaseBook::Open(directory.path().toStdString(), &error);
+    std::vector<CaseRecord> records;
+    for (int n = 0; n < 450; ++n) {
+        CaseRecord record;
+        record.id = NewCaseId();
+        record.castUtc = QDateTime(QDate(2025, 1, 1), QTime(8, 0), Qt::UTC)
+                             .addSecs(3600LL * n)
+                             .toString(Qt::ISODate)
+                             .toStdString();
+        record.method = n % 3 == 0 ? "general" : "numbers";
+        record.question = (n % 2 == 0 ? "Will it rain on day " : "Sun on day ") +
+                          std::to_string(n / 24 + 1) + "?";
+        record.original = 1 + n % 64;
+        record.final = 1 + (n + 7) % 64;
+        record.readingText = "Hexagram " + std::to_string(record.original) + "\r\n";
+        record.verdict = static_cast<Verdict>(n % 4);
+        record.modifiedUtc = CaseStampNow();
+        records.push_back(record);
+    }
+    if (!book || !book->Merge(records, nullptr, &error)) {
+        std::fprintf(stderr, "could not fill the case book: %s\n", error.detail.c_str());
+        return 1;
+    }
+    window.SendSysCommand(IDM_CASE_BOOK);
+    CCaseBookDlg& cases = *window.CaseBookWindow();
+    const auto counted = [&] {
+        for (int i = 0; i < 1000 &&
+                        (cases.GetDlgItemText(IDC_CASE_COUNT).empty() ||
+                         cases.GetDlgItemText(IDC_CASE_COUNT).find("or more") != std::string::npos);
+             ++i) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        }
+    };
+    counted();
+    cases.SetDlgItemText(IDC_CASE_SEARCH, "rain");
+    cases.SendCommand(IDOK);
+    cases.grab().save(out.filePath("case_book_counting.png"));
+    counted();
+    // The user selects the first row.
+    cases.DlgItem<CListView>(IDC_CASE_LIST)->SetCurSel(0);
+    cases.SendCommand(IDC_CASE_LIST, LVN_ITEMCHANGED);
+    settle();
+    cases.grab().save(out.filePath("case_book.png"));
+
+    // The user writes a note while the command line writes another.
+    cases.GetDlgItem(IDC_CASE_NOTES)->setFocus();
+    cases.SetDlgItemText(IDC_CASE_NOTES, "Rain by noon, then sun");
+    book->SetNotes(cases.SelectedId(), "Drizzle all morning", nullptr);
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->grab().save(out.filePath("case_book_changed.png"));
+            box->close();
+        }
+    });
+    cases.SaveEdits();
     return 0;
 }
