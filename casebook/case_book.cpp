@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <map>
 
 namespace zandrel {
@@ -49,28 +50,39 @@ std::size_t Characters(std::string_view text) {
 struct Where {
     std::string clause;
     std::vector<std::string> values;
+    // What the full-text index is asked for: every phrase of three characters and more, all of
+    // which a record must hold. Empty when the search has none.
+    std::string match;
 
-    explicit Where(const CaseFilter& filter) {
+    // `inOrder` finds the index's matches while walking the records in their order, instead
+    // of taking every match and sorting them: quicker for the first page of a common word.
+    explicit Where(const CaseFilter& filter, bool inOrder = false) {
         std::vector<std::string> terms;
         for (const std::string& word : SearchWords(filter.search)) {
             if (Characters(word) >= 3) {
                 // One phrase of the trigram index; quotes inside it are doubled.
-                std::string phrase = "\"";
+                match += match.empty() ? "\"" : " AND \"";
                 for (const char c : word) {
-                    phrase += c;
+                    match += c;
                     if (c == '"') {
-                        phrase += '"';
+                        match += '"';
                     }
                 }
-                terms.push_back(
-                    "seq IN (SELECT rowid FROM records_text WHERE records_text MATCH ?)");
-                values.push_back(phrase + "\"");
+                match += '"';
             } else {
                 // Shorter words are too short for trigrams: looked for in the text itself.
                 terms.push_back("instr(lower(question || char(10) || notes || char(10) || tags),"
                                 " lower(?)) > 0");
                 values.push_back(word);
             }
+        }
+        if (!match.empty()) {
+            // The index finds the records that hold every phrase at once; the unary plus keeps
+            // SQLite from starting at those matches.
+            terms.insert(terms.begin(),
+                         std::string(inOrder ? "+" : "") +
+                             "seq IN (SELECT rowid FROM records_text WHERE records_text MATCH ?)");
+            values.insert(values.begin(), match);
         }
         if (!filter.tag.empty()) {
             terms.push_back("instr(char(10) || tags || char(10), char(10) || ? || char(10)) > 0");
@@ -299,12 +311,32 @@ CaseSummary SummaryOf(const sql::Statement& q) {
             VerdictNamed(q.Text(8)).value_or(Verdict::Pending)};
 }
 
+// Whether the rows `offset` to `offset + limit` of a search whose index query is `match` are
+// found sooner by walking the records newest first than by taking every match and sorting
+// them. The index counts its matches in a few milliseconds; a walk costs some 0.2 us a record,
+// a match taken and sorted some 3 us.
+bool WalkInOrder(sqlite3* db, const std::string& match, std::int64_t rows) {
+    if (match.empty()) {
+        return false;
+    }
+    sql::Statement last(db, "SELECT max(seq) FROM records");
+    sql::Statement count(db, "SELECT count(*) FROM records_text WHERE records_text MATCH ?");
+    count.Bind({match});
+    if (!last.Next() || !count.Next() || count.Int(0) == 0) {
+        return false;
+    }
+    const auto records = static_cast<double>(last.Int(0));
+    const auto matches = static_cast<double>(count.Int(0));
+    const double walked = std::min(records, static_cast<double>(rows) * records / matches);
+    return walked * 0.2 < matches * 3.0;
+}
+
 } // namespace
 
 std::vector<CaseSummary> CaseBook::Page(const CaseFilter& filter, std::int64_t offset, int limit,
                                         CaseBookError* error) {
-    const Where where(filter);
     const std::lock_guard lock(connection_->Mutex());
+    const Where where(filter, WalkInOrder(connection_->Db(), Where(filter).match, offset + limit));
     sql::Statement q(connection_->Db(),
                      kSummaryColumns + where.clause + kNewestFirst + " LIMIT ? OFFSET ?");
     where.Bind(q);
