@@ -164,6 +164,28 @@ TEST(LogFile, NewLogAfterTheSizeRuleKeepsTheModeAndGroupOfTheOldOne) {
     EXPECT_EQ(dir.Read(kLogFileName), Entry("private"));
 }
 
+// A first log holds the user's questions: it is made readable by its owner alone, whatever
+// the umask; one that is there keeps its mode.
+TEST(LogFile, AFirstLogIsItsOwnersAlone) {
+    TempDir dir;
+    const mode_t umaskBefore = ::umask(0);
+    const FileError made = AppendLogEntry(dir.Path(), Entry("first"));
+    ASSERT_EQ(::chmod(dir.File(kLogFileName).c_str(), 0644), 0);
+    const FileError appended = AppendLogEntry(dir.Path(), Entry("second"));
+    ::umask(umaskBefore);
+    ASSERT_FALSE(made.Failed());
+    ASSERT_FALSE(appended.Failed());
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.File(kLogFileName).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+    TempDir fresh;
+    const mode_t before = ::umask(0);
+    ASSERT_FALSE(AppendLogEntry(fresh.Path(), Entry("first")).Failed());
+    ::umask(before);
+    ASSERT_EQ(::stat(fresh.File(kLogFileName).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+}
+
 TEST(LogFile, TwoEntriesInARowAreSeparatedByThreeEmptyLines) {
     TempDir dir;
     const std::string first = Entry("first");
@@ -475,6 +497,22 @@ TEST(LogFaults, FileSystemWithoutNotesStillTakesEntries) {
     EXPECT_FALSE(error.Failed()) << error.Message();
     EXPECT_EQ(dir.Read(kLogFileName), Entry("old") + Entry("new"));
     EXPECT_EQ(LoadLogText(dir.Path()), Entry("old") + Entry("new"));
+}
+
+// An entry is on the disk before the append returns: where the disk does not take it, the
+// append fails and the log is as it was, so that no record of the cast outlives its entry.
+TEST(LogFaults, AnEntryTheDiskDidNotTakeIsNotLogged) {
+    if (!fixtures::CanFailSyscalls()) {
+        GTEST_SKIP() << "this machine cannot make system calls fail in a child";
+    }
+    TempDir dir;
+    dir.Write(kLogFileName, Entry("old"));
+    fixtures::ChildOptions options;
+    options.failingCalls = {{fixtures::Syscall::Fsync, EIO}};
+    const FileError error =
+        RunInChild([&] { return AppendLogEntry(dir.Path(), Entry("new")); }, options);
+    EXPECT_EQ(error.cause, FileCause::HardIO);
+    EXPECT_EQ(dir.Read(kLogFileName), Entry("old"));
 }
 
 // Another copy of the program renames the log to the older generation and starts a new one
