@@ -188,17 +188,18 @@ bool CaseBook::Add(const CaseRecord& record, CaseBookError* error) {
                record.readingText});
     if (twin.Next()) {
         const std::int64_t seq = twin.Int(0);
-        // What the user wrote in it stays; the rest comes from the cast.
+        // What the user wrote in it stays, and so does its id, by which a window may hold it;
+        // the rest comes from the cast.
         const bool edited = !twin.Text(1).empty();
         sql::Statement replace(
-            db, std::string("UPDATE records SET id = ?, cast_utc = ?, utc_offset = ?, method = ?,"
+            db, std::string("UPDATE records SET cast_utc = ?, utc_offset = ?, method = ?,"
                             " inputs = ?, outer_trigram = ?, inner_trigram = ?, change_line = ?,"
                             " original = ?, final = ?, language = ?") +
                     (edited ? "" : ", modified_utc = ?") + " WHERE seq = ?");
-        replace.Bind({record.id, record.castUtc, std::int64_t{record.utcOffsetMinutes},
-                      record.method, record.inputs, std::int64_t{record.outer},
-                      std::int64_t{record.inner}, std::int64_t{record.changeLine},
-                      std::int64_t{record.original}, std::int64_t{record.final}, record.language});
+        replace.Bind({record.castUtc, std::int64_t{record.utcOffsetMinutes}, record.method,
+                      record.inputs, std::int64_t{record.outer}, std::int64_t{record.inner},
+                      std::int64_t{record.changeLine}, std::int64_t{record.original},
+                      std::int64_t{record.final}, record.language});
         if (!edited) {
             replace.Add(std::string_view(record.modifiedUtc));
         }

@@ -78,7 +78,8 @@ public:
 
     // Adds `record`, which has an id no record has yet. Where a record made from the query
     // log's entry of the same cast is there already (the log was compared with the book before
-    // this record came), that one becomes this record, keeping what the user wrote in it.
+    // this record came), that one becomes this record, keeping its id and what the user wrote
+    // in it.
     bool Add(const CaseRecord& record, CaseBookError* error);
 
     // The record with `id`, whole; none when there is none. An id may be given by its first

@@ -154,7 +154,8 @@ TEST(LogRecords, AnEntryWithoutItsRecordGetsItWhenTheBookIsNextOpened) {
 }
 
 // The record of a cast that reaches the book after the log was compared with it takes the place
-// of the record the entry gave, keeping what the user wrote there meanwhile.
+// of the record the entry gave, keeping its id (a window may hold it by it) and what the user
+// wrote there meanwhile.
 TEST(LogRecords, TheCastsOwnRecordReplacesTheOneItsEntryGave) {
     const TempDir dir;
     std::time_t now = std::time(nullptr);
@@ -168,7 +169,7 @@ TEST(LogRecords, TheCastsOwnRecordReplacesTheOneItsEntryGave) {
     const CaseRecord cast = CastRecord("late record", local);
     ASSERT_TRUE(book->Add(cast, nullptr));
     EXPECT_EQ(book->Count({}), 1);
-    const std::optional<CaseRecord> kept = book->Find(cast.id);
+    const std::optional<CaseRecord> kept = book->Find(fromLog);
     ASSERT_TRUE(kept.has_value());
     EXPECT_EQ(kept->method, "numbers");
     EXPECT_EQ(kept->inputs, cast.inputs);
